@@ -1,0 +1,34 @@
+# Everyday commands. Each one installs what is missing first, so they work on
+# a fresh Debian machine.
+BUILD_DIR ?= build
+BUILD_TYPE ?= RelWithDebInfo
+JOBS ?= $(shell nproc)
+
+.PHONY: all deps configure build test run bench fuzz clean
+
+all: build
+
+deps:
+	./scripts/install-deps
+
+configure: deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+
+build: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+test: build
+	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+run: build
+	./scripts/run-tenrix $(BUILD_DIR)/bin/tenrix
+
+bench: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target tenrix-bench
+	$(BUILD_DIR)/bin/tenrix-bench
+
+fuzz: deps
+	./scripts/run-fuzzers
+
+clean:
+	rm -rf $(BUILD_DIR)

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "engine/calculationinput.h"
+#include "engine/loadstate.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace engine {
+
+/// One insulator string, converted.
+struct StringData
+{
+    float length = 0;          ///< along the string, m (entered in mm)
+    float weight = 0;          ///< kgf without ice
+    float icedWeight = 0;      ///< kgf, total with ice
+    float windArea = 0;        ///< m² without ice
+    float icedWindArea = 0;    ///< m² with ice
+};
+
+/**
+ * The engine's numeric working record: the inputs of one calculation
+ * converted to numbers (single precision, as every stored real) and the
+ * geometry derived from them.
+ */
+struct SpanData
+{
+    std::array<float, loadStateCount> windSpeed{};    ///< m/s
+    std::array<float, loadStateCount> iceOfState{};   ///< mm; only 最大荷载 carries ice
+    std::array<float, loadStateCount> temperature{};  ///< degC
+    std::array<float, markingTemperatureCount> markingTemperature{};  ///< degC
+
+    std::int32_t voltageLevel = 0;  ///< kV, truncated toward zero
+    std::int32_t bundleCount = 0;   ///< sub-conductors, truncated toward zero ("1.8" gives 1)
+
+    float conductorDiameter = 0;    ///< d, mm
+    float conductorUnitWeight = 0;  ///< kgf/m of one sub-conductor
+    float elasticModulus = 0;       ///< E, N/mm²
+    float conductorArea = 0;        ///< S, mm² of one sub-conductor
+    float expansionCoefficient = 0; ///< α in 10E-6 per degC
+    float subSpan = 0;              ///< spacer interval, m
+    float spacerWeight = 0;         ///< kgf
+
+    float controlSag = 0;           ///< m
+    float spanLength = 0;           ///< L, m
+    float heightDifference = 0;     ///< h, m
+    float cosGamma = 0;             ///< L/√(L² + h²)
+
+    StringData stringA;
+    StringData stringB;
+    float stringAProjection = 0;    ///< horizontal length of string A, m
+    float stringBProjection = 0;
+    float maintenancePointX = 0;    ///< horizontal distance of the maintenance point from A, m
+
+    /// The five marking switches (slots 141..145), true when ticked.
+    bool markingNoStringB = false;
+    bool markingLeadsDisconnected = false;
+    bool markingJumpersDisconnected = false;
+    bool markingLeadFittingsDisconnected = false;
+    bool markingLeftJumperFittingsDisconnected = false;
+
+    /// Lc = L − lA − lB, the horizontal length of the conductor between the strings.
+    float conductorSpan() const;
+};
+
+/**
+ * Converts the texts the engine needs into a SpanData.
+ * @throws ConversionError for a text that is not a number
+ * @throws CalculationError for a span that cannot be computed (L ≤ 0)
+ */
+SpanData convertInput(const CalculationInput &input);
+
+/// Rounds a double to the stored single precision; a value that is not
+/// finite there throws CalculationError naming \a what.
+float storeFloat(double value, const char *what);
+
+/// Throws CalculationError with \a message when \a divisor is 0 or not finite.
+void requireDivisor(double divisor, const char *message);
+
+} // namespace engine
