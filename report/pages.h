@@ -1,0 +1,84 @@
+#pragma once
+
+namespace engine {
+struct CalculationInput;
+struct CalculationResult;
+} // namespace engine
+
+namespace report {
+
+class PageCanvas;
+
+/*
+ * The contents of the 17 report pages. Every page is drawn in three passes:
+ * the frame (drawPageFrame), the page's fixed content in black, then, after
+ * the caller has set the font colour to the result colour, its results.
+ * Boxes and text cells are painted with the solid white brush, so each pass
+ * must follow the previous one. All coordinates are page units of the
+ * 1188 x 840 page.
+ *
+ * Every routine leaves the canvas with font "宋体", pen solid, width 1, green
+ * and brush solid white; the fixed-content routines also leave the font
+ * colour black, the result routines leave it as they found it.
+ */
+
+// ---- Every page --------------------------------------------------------
+
+/**
+ * Whitens the whole page and draws the red border, the title of page
+ * \a pageIndex (0..16; page 1 has none, its title comes with the input echo)
+ * and "第n页 共17页".
+ */
+void drawPageFrame(PageCanvas &canvas, int pageIndex);
+
+// ---- Page 1: input data and summary of results -----------------------------
+
+/// Boxes, grid lines, labels, formula notes and the stringing-force figure of page 1.
+void drawSummaryPageFixed(PageCanvas &canvas);
+
+/**
+ * The report title (span name + "-软导线实用力学计算书") and every input text
+ * of page 1, exactly as entered, in the canvas's current font colour.
+ */
+void drawInputEcho(PageCanvas &canvas, const engine::CalculationInput &input);
+
+/**
+ * The computed values of page 1: per design state temperature, tension,
+ * sag, reactions, lateral wind forces and string sags; the added beam
+ * loads; the stringing tension table. Drawn in the current font colour.
+ */
+void drawSummaryPageResults(PageCanvas &canvas, const engine::CalculationResult &result);
+
+// ---- Page 2: load table --------------------------------------------------
+
+/// The load table's boxes, grid, headings, state labels and notes.
+void drawLoadTablePageFixed(PageCanvas &canvas);
+
+/**
+ * ξ, cos γ, the projected string lengths, the maintenance loads and the
+ * per-state loads of the table, in the current font colour.
+ */
+void drawLoadTablePageResults(PageCanvas &canvas, const engine::CalculationResult &result);
+
+// ---- Pages 3..15: moments and load factor, one page per load state ----------
+
+/// Grid, labels and span figure shared by the 13 moment pages.
+void drawMomentPageFixed(PageCanvas &canvas);
+
+/**
+ * Reactions, load and shear diagrams, segment table, M and D of load state
+ * \a state (0..12), drawn on its page (page index state + 2).
+ */
+void drawMomentPageResults(PageCanvas &canvas, const engine::CalculationResult &result, int state);
+
+// ---- Page 16: state equation of the design states ------------------------
+
+void drawStressPageFixed(PageCanvas &canvas);
+void drawStressPageResults(PageCanvas &canvas, const engine::CalculationResult &result);
+
+// ---- Page 17: state equation of installation and marking ----------------
+
+void drawStringingPageFixed(PageCanvas &canvas);
+void drawStringingPageResults(PageCanvas &canvas, const engine::CalculationResult &result);
+
+} // namespace report

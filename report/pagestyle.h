@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+namespace report {
+
+class PageCanvas;
+
+/// Size of a report page in page units (landscape; x right, y down, origin top-left).
+constexpr int reportPageWidth = 1188;
+constexpr int reportPageHeight = 840;
+/// Pages 1..17; routines take the zero-based index 0..16.
+constexpr int reportPageCount = 17;
+
+/// Everything fixed on a page is black; the results are drawn afterwards in resultColor()
+constexpr QColor fixedTextColor{0x00, 0x00, 0x00};
+/// Page border.
+constexpr QColor borderColor{0xFF, 0x00, 0x00};
+/// Boxes and grid lines.
+constexpr QColor gridColor{0x00, 0x80, 0x00};
+/// Page background and the brush of every box and text cell.
+constexpr QColor backgroundColor{0xFF, 0xFF, 0xFF};
+/// Computed values and echoed inputs, unless the user asks for black.
+constexpr QColor tealResultColor{0x00, 0x80, 0x80};
+
+/// The font of every page text.
+QString reportFontName();
+
+/**
+ * Colour of the results: teal, or black when \a resultsInBlack (clearer on
+ * black-and-white printers).
+ */
+QColor resultColor(bool resultsInBlack);
+
+/**
+ * Puts the canvas into the state every page routine starts from and leaves
+ * behind: font "宋体" in black, pen solid 1 unit green, brush solid white.
+ */
+void applyPageDefaults(PageCanvas &canvas);
+
+/**
+ * Writes \a value rounded to \a decimals (0..7) with the report's number
+ * format, centred ("MC") on (x, y) at \a size points in the canvas's
+ * current font colour.
+ */
+void drawCentredNumber(PageCanvas &canvas, int x, int y, int size, float value, int decimals);
+
+} // namespace report
