@@ -1,0 +1,75 @@
+#include "report/pages.h"
+
+#include "engine/numbers.h"
+#include "report/markuptext.h"
+#include "report/pagecanvas.h"
+#include "report/pagestyle.h"
+
+#include <array>
+#include <stdexcept>
+#include <string>
+
+namespace report {
+
+namespace {
+
+// Page 1 has no title of its own: the input echo writes the span name there.
+constexpr std::array<const char *, reportPageCount> pageTitles = {
+    "",
+    "各种工况下的荷载计算表",
+    "最高温度时的M、D计算",
+    "最大荷载时的M、D计算",
+    "最大风速时的M、D计算",
+    "最低温度时的M、D计算",
+    "雷电过电压和风偏时的M、D计算",
+    "操作过电压和风偏时的M、D计算",
+    "最大工作电压、短路和风偏时的M、D计算",
+    "高温三相上人检修时的M、D计算",
+    "低温三相上人检修时的M、D计算",
+    "高温单相上人检修时的M、D计算",
+    "低温单相上人检修时的M、D计算",
+    "安装时的M、D计算",
+    "划印时的M、D计算",
+    "应力σm、拉力H和弧垂值求解",
+    "安装划印状态方程求解",
+};
+
+QString pageNumberText(int pageIndex)
+{
+    const std::string number = engine::formatNumber(static_cast<float>(pageIndex + 1), 0);
+    return QStringLiteral("第") + QString::fromStdString(number) + QStringLiteral("页 共17页");
+}
+
+} // namespace
+
+void drawPageFrame(PageCanvas &canvas, int pageIndex)
+{
+    if (pageIndex < 0 || pageIndex >= reportPageCount) {
+        throw std::out_of_range("report page index " + std::to_string(pageIndex) + " outside 0..16");
+    }
+
+    // The whole page is painted by the white brush with no outline, so a page
+    // canvas that is reused starts clean.
+    canvas.setBrushStyle(BrushStyle::Solid);
+    canvas.setBrushColor(backgroundColor);
+    canvas.setPenStyle(PenStyle::Clear);
+    canvas.rectangle(0, 0, reportPageWidth, reportPageHeight);
+
+    canvas.setFontName(reportFontName());
+    canvas.setFontColor(fixedTextColor);
+    canvas.setPenStyle(PenStyle::Solid);
+    canvas.setPenWidth(2);
+    canvas.setPenColor(borderColor);
+    canvas.rectangle(20, 100, 1168, 820);
+
+    canvas.setPenWidth(1);
+    canvas.setPenColor(gridColor);
+
+    const QString title = QString::fromUtf8(pageTitles[pageIndex]);
+    if (!title.isEmpty()) {
+        drawMarkupText(594, 130, 12, QStringLiteral("MC"), title, canvas);
+    }
+    drawMarkupText(1100, 800, 9, QStringLiteral("MC"), pageNumberText(pageIndex), canvas);
+}
+
+} // namespace report
