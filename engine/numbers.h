@@ -14,8 +14,14 @@ namespace engine {
  * formatGeneral(). So 2.675f gives "2.67" (it lies below 2.675), -0.004f
  * gives "0" without sign and 17 at 0 decimals gives "17".
  *
+ * The count of units floor(...) is a float: beyond 2^24 units it keeps only
+ * float precision, so 123456.789f at 3 decimals gives "123456.792".
+ *
  * @param value     the number as the report stores it (single precision)
- * @param decimals  0..7
+ * @param decimals  0..7; a count outside is taken as 0 or 7
+ * @throws CalculationError (Arithmetic) if \a value is not finite or the
+ *         rounded count of units overflows a float; no text is ever "nan"
+ *         or "inf"
  */
 std::string formatNumber(float value, int decimals);
 
@@ -26,6 +32,11 @@ std::string formatNumber(float value, int decimals);
  * above or non-zero magnitudes below 1e-5 in exponent form "1.5E20",
  * "1E-6" (no plus sign, no leading zeros in the exponent).
  * A temperature of 12.3f widened to double gives "12.3000001907349".
+ * Rounding to 15 digits may carry into the next power of ten
+ * (999999999999999.9 gives "1E15"); an exact half in the sixteenth digit
+ * goes away from zero.
+ *
+ * @throws CalculationError (Arithmetic) if \a value is not finite
  */
 std::string formatGeneral(double value);
 
@@ -33,8 +44,12 @@ std::string formatGeneral(double value);
  * The text-to-number conversion that turns every input text into a number:
  * optional surrounding blanks, an optional sign, digits with at most one
  * decimal point (".5" and "5." included) and an optional exponent
- * ("1e5", "2.5E-3"). Anything else, the empty text, "inf", "nan" and a value
- * too large for a double included, throws ConversionError naming the text.
+ * ("1e5", "2.5E-3"). Blanks are spaces and tabs; the decimal point is "."
+ * whatever the locale. A value too small for a double gives 0.
+ *
+ * @throws ConversionError naming the whole \a text for anything else: the
+ *         empty text, "abc", "1,5", "0x10", "inf", "nan", "1e", "." and a
+ *         value too large for a double ("1e999") included
  */
 double toNumber(std::string_view text);
 
@@ -43,6 +58,7 @@ double toNumber(std::string_view text);
  * "." and, when \a allowSign is true, a "-" as the first character. Blanks,
  * "+", exponents and the bytes of multi-byte characters fail.
  * "12", ".5", "5." and "." pass unsigned; "-3" and "-" pass only signed.
+ * The text is examined byte by byte: any byte from 0x80 up fails.
  */
 bool isDecimalNumber(std::string_view text, bool allowSign);
 
