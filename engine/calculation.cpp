@@ -1,0 +1,118 @@
+#include "engine/calculation.h"
+
+#include "engine/beamanalysis.h"
+#include "engine/conductorloads.h"
+#include "engine/stateequation.h"
+#include "engine/structureloads.h"
+
+namespace engine {
+
+namespace {
+
+constexpr double kNPerKgf = 0.0098;  // 9.8 N / 1000
+
+void computeUnitLoads(const SpanData &span, CalculationResult &result)
+{
+    for (int s = 0; s < loadStateCount; ++s) {
+        StateResult &state = result.states[s];
+        computeStringLoad(span, StringSide::A, s, state);
+        computeStringLoad(span, StringSide::B, s, state);
+        computeConductorLoad(span, s, state);
+        for (int lead = 0; lead < leadCount; ++lead)
+            computeLeadLoad(span, s, lead, state);
+    }
+    applyMarkingWithoutStringB(span, result.states[marking]);
+}
+
+void analyseBeams(const SpanData &span, const BeamAnalysis &beam, CalculationResult &result)
+{
+    for (auto &state : result.states)
+        beam.buildPointList(state);
+    for (int s = threePhaseHot; s <= singlePhaseCold; ++s)
+        beam.addMaintenanceLoad(s, result.states[s]);
+    for (auto &state : result.states)
+        beam.computeReactions(state);
+    for (int s = 0; s < loadStateCount; ++s) {
+        beam.insertZeroShearPoint(result.states[s]);
+        beam.computeMoments(result.states[s], s);
+    }
+    result.threePhaseMaintenanceLoad = BeamAnalysis::maintenanceLoad(span.voltageLevel, threePhaseHot);
+    result.singlePhaseMaintenanceLoad = BeamAnalysis::maintenanceLoad(span.voltageLevel, singlePhaseHot);
+}
+
+void fillLoadTable(const SpanData &span, CalculationResult &result)
+{
+    const double N = span.bundleCount;
+    const auto perSub = [N](float wholeValue) { return storeFloat(wholeValue / N, "风荷载"); };
+    for (int s = 0; s < loadStateCount; ++s) {
+        const StateResult &state = result.states[s];
+        LoadTableRow &row = result.loadTable[s];
+        row.conductorLoad = state.conductorLoad;
+        row.conductorWind = perSub(state.conductorWind);
+        row.stringALoad = state.stringALoad;
+        row.stringAWind = perSub(state.stringAWind);
+        for (int k = 0; k < leadCount; ++k) {
+            row.leadLoad[k] = state.leadLoad[k];
+            row.leadWind[k] = perSub(state.leadWind[k]);
+        }
+        row.stringBLoad = state.stringBLoad;
+        row.stringBWind = perSub(state.stringBWind);
+    }
+}
+
+void fillSummary(const SpanData &span, const BeamAnalysis &beam, CalculationResult &result)
+{
+    const double N = span.bundleCount;
+    for (int s = 0; s < designStateCount; ++s) {
+        const StateResult &state = result.states[s];
+        const StateEquationColumn &column = result.stateEquation[s];
+        const double H = column[rowH];  // > 0: every column was solved
+        const LateralForces lateral = lateralWindForces(span, state, beam.leadPositions());
+        SummaryRow &row = result.summary[s];
+        row.temperature = span.temperature[s];
+        row.tension = storeFloat(H * N * 0.001, "水平张力");
+        row.sag = column[rowF];
+        row.reactionA = storeFloat(state.reactionA * kNPerKgf * N, "支座反力RA");
+        row.reactionB = storeFloat(state.reactionB * kNPerKgf * N, "支座反力RB");
+        row.lateralA = storeFloat(lateral.onA * kNPerKgf, "侧向风压力PfA");
+        row.lateralB = storeFloat(lateral.onB * kNPerKgf, "侧向风压力PfB");
+        row.stringASag = storeFloat(state.stringAMoment * 9.8 / H, "绝缘子串A弧垂");
+        row.stringBSag = storeFloat(-state.stringBMoment * 9.8 / H, "绝缘子串B弧垂");
+    }
+}
+
+void fillStringingTable(const SpanData &span, CalculationResult &result)
+{
+    const double N = span.bundleCount;
+    for (int i = 0; i < markingTemperatureCount; ++i) {
+        const StateEquationColumn &installed = result.stateEquation[installationColumn + i];
+        const StateEquationColumn &marked = result.stateEquation[markingColumn + i];
+        StringingRow &row = result.stringingTable[i];
+        row.temperature = installed[rowThetaM];
+        row.installationTension = storeFloat(installed[rowH] * N * 0.001, "安装张力");
+        row.installationSag = installed[rowF];
+        row.markingTension = storeFloat(marked[rowH] * N * 0.001, "划印张力");
+        row.markingSag = marked[rowF];
+    }
+}
+
+} // namespace
+
+CalculationResult runCalculation(const CalculationInput &input)
+{
+    CalculationResult result;
+    result.span = convertInput(input);
+    const SpanData &span = result.span;
+
+    computeUnitLoads(span, result);
+    const BeamAnalysis beam(span);
+    analyseBeams(span, beam, result);
+    solveStateEquations(span, result);
+    fillStringingTable(span, result);
+    result.beamLoads = beamLoads(span, result);
+    fillSummary(span, beam, result);
+    fillLoadTable(span, result);
+    return result;
+}
+
+} // namespace engine

@@ -65,13 +65,13 @@ enum Lead { leadPA = 0, leadP1, leadP2, leadP3, leadP4, leadPB, leadCount };
 constexpr int leadSlot(int lead, int field) { return slot::leads + 10 * lead + field; }
 
 /// The texts of the five marking switches when ticked (slots 141..145).
-namespace marking {
+namespace markingText {
 constexpr const char *noStringB = "无绝缘子串B";
 constexpr const char *leadsNotConnected = "引线未连接";
 constexpr const char *jumpersNotConnected = "跳线未连接";
 constexpr const char *leadFittingsNotConnected = "引线金具未连接";
 constexpr const char *leftJumperFittingsNotConnected = "左跳线金具未连接";
-} // namespace marking
+} // namespace markingText
 
 /**
  * The snapshot of every input of one calculation: 160 texts, UTF-8, each as

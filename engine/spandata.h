@@ -19,6 +19,24 @@ struct StringData
     float icedWindArea = 0;    ///< m² with ice
 };
 
+/// One concentrated load (jumper or drop-down lead), converted.
+struct LeadData
+{
+    /// False when one of unit weight, diameter, bundle count, spacer interval
+    /// or spacer weight is an empty text: such a load weighs nothing.
+    bool present = false;
+    float unitWeight = 0;       ///< kgf/m of one lead sub-conductor
+    float diameter = 0;         ///< mm
+    std::int32_t bundleCount = 0; ///< truncated toward zero
+    float subSpan = 0;          ///< m
+    float spacerWeight = 0;     ///< kgf
+    float length = 0;           ///< conductor length of the lead, m
+    float fittingWeight = 0;    ///< kgf
+    /// P1: from structure A; P2..P4: from the previous lead (m); 0 when empty
+    /// and for the jumpers.
+    float relativeDistance = 0;
+};
+
 /**
  * The engine's numeric working record: the inputs of one calculation
  * converted to numbers (single precision, as every stored real) and the
@@ -52,6 +70,8 @@ struct SpanData
     float stringAProjection = 0;    ///< horizontal length of string A, m
     float stringBProjection = 0;
     float maintenancePointX = 0;    ///< horizontal distance of the maintenance point from A, m
+
+    std::array<LeadData, leadCount> leads{};  ///< PA, P1..P4, PB
 
     /// The five marking switches (slots 141..145), true when ticked.
     bool markingNoStringB = false;

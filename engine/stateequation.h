@@ -1,0 +1,33 @@
+#pragma once
+
+#include "engine/calculationresult.h"
+#include "engine/spandata.h"
+
+namespace engine {
+
+/**
+ * The positive root σ of σ³ − A·σ² − Cm = 0, that is σ²(σ − A) = Cm, by
+ * Newton's iteration in double precision, stopping when a step is at most
+ * 0.001 (N/mm²).
+ *
+ * For A < 0 the iteration starts at √(Cm / (−A)); for A ≥ 0 at A + ∛Cm. From
+ * either start it falls monotonically to the root.
+ *
+ * @param A   N/mm²
+ * @param Cm  N³/mm⁶, > 0
+ * @throws CalculationError (Kind::CubicSolver) with the text
+ *         "程序求解三次方程出错,A=…, Cm=…" when Cm ≤ 0, A or Cm is not
+ *         finite, or the iteration does not settle within its step limit.
+ */
+double solveStateCubic(double A, double Cm);
+
+/**
+ * Solves the state equation of every column: the design states 0..10 against
+ * the reference state fixed by the control sag, then installation and marking
+ * at the nine stringing temperatures. Fills result.stateEquation,
+ * result.conductorCoefficient and result.referenceColumn.
+ * @throws CalculationError when a column cannot be solved
+ */
+void solveStateEquations(const SpanData &span, CalculationResult &result);
+
+} // namespace engine
