@@ -97,8 +97,6 @@ void drawLoadRow(PageCanvas &canvas, int state, const engine::LoadTableRow &row)
 // The person and tools on the conductor in three-phase / single-phase maintenance, kgf.
 QString maintenanceLoadText(const engine::CalculationResult &result)
 {
-    requireFiniteValue(result.threePhaseMaintenanceLoad);
-    requireFiniteValue(result.singlePhaseMaintenanceLoad);
     return QString::fromStdString(engine::formatNumber(result.threePhaseMaintenanceLoad, 0)) + QStringLiteral("/")
         + QString::fromStdString(engine::formatNumber(result.singlePhaseMaintenanceLoad, 0));
 }

@@ -1,11 +1,8 @@
 #include "report/pagestyle.h"
 
-#include "engine/calculationerror.h"
 #include "engine/numbers.h"
 #include "report/markuptext.h"
 #include "report/pagecanvas.h"
-
-#include <cmath>
 
 namespace report {
 
@@ -30,18 +27,8 @@ void applyPageDefaults(PageCanvas &canvas)
     canvas.setBrushColor(backgroundColor);
 }
 
-void requireFiniteValue(double value)
-{
-    // Better no report than a figure an engineer might sign.
-    if (!std::isfinite(value)) {
-        throw engine::CalculationError(engine::CalculationError::Kind::Arithmetic,
-                                       "计算结果中出现无效数值,无法生成计算书.");
-    }
-}
-
 void drawCentredNumber(PageCanvas &canvas, int x, int y, int size, float value, int decimals)
 {
-    requireFiniteValue(value);
     drawMarkupText(x, y, size, QStringLiteral("MC"), QString::fromStdString(engine::formatNumber(value, decimals)),
                    canvas);
 }

@@ -40,16 +40,11 @@ QColor resultColor(bool resultsInBlack);
 void applyPageDefaults(PageCanvas &canvas);
 
 /**
- * Refuses a value that is not finite: it would print as a meaningless figure.
- * @throws engine::CalculationError
- */
-void requireFiniteValue(double value);
-
-/**
  * Writes \a value rounded to \a decimals (0..7) with the report's number
  * format, centred ("MC") on (x, y) at \a size points in the canvas's
  * current font colour.
- * @throws engine::CalculationError when \a value is not finite
+ * @throws engine::CalculationError when \a value is not finite (never
+ *         printed as "nan" or "inf")
  */
 void drawCentredNumber(PageCanvas &canvas, int x, int y, int size, float value, int decimals);
 

@@ -82,10 +82,8 @@ void drawLateralWindForces(PageCanvas &canvas, const engine::CalculationResult &
 void drawTemperatures(PageCanvas &canvas, const engine::CalculationResult &result)
 {
     for (int state = 0; state < engine::designStateCount; ++state) {
-        const double temperature = result.summary[state].temperature;
-        requireFiniteValue(temperature);
         drawMarkupText(723, summaryRowY(state), valueSize, QStringLiteral("MC"),
-                       QString::fromStdString(engine::formatGeneral(temperature)), canvas);
+                       QString::fromStdString(engine::formatGeneral(result.summary[state].temperature)), canvas);
     }
 }
 
