@@ -1,0 +1,78 @@
+#include "cli/commandline.h"
+
+#include <charconv>
+
+namespace cli {
+
+bool CommandLine::wantsReport() const
+{
+    return pdfFile || wmfBase || emfBase || svgDir || pngDir || textsFile;
+}
+
+const char *usageText()
+{
+    return "用法: tenrix-calc [选项]\n"
+           "计算软导线跨线并输出结果. 不带选项时计算程序的默认跨线并打印第1页汇总表.\n"
+           "\n"
+           "  --input FILE     读取上次输入文件(temp_input.dat格式),缺省为程序默认输入\n"
+           "  --options FILE   读取选项文件(default.dat格式),缺省为程序默认选项\n"
+           "  --json FILE      将全部计算结果写成JSON文件, FILE 为 - 时写到标准输出\n"
+           "  --pdf FILE       将17页计算书写成一个PDF文件\n"
+           "  --wmf BASE       写出 BASE_NO_01.wmf ... BASE_NO_17.wmf\n"
+           "  --emf BASE       写出 BASE_NO_01.emf ... BASE_NO_17.emf\n"
+           "  --svg DIR        每页一个SVG文件\n"
+           "  --png DIR        每页一个PNG文件\n"
+           "  --dpi N          PNG分辨率, 缺省96\n"
+           "  --black          计算结果用黑色文字\n"
+           "  --texts FILE     列出计算书中的全部文字(制表符分隔)\n"
+           "  --help           显示本说明\n"
+           "\n"
+           "退出码: 0 成功, 2 参数错误, 3 计算出错, 4 输入检查未通过.\n";
+}
+
+CommandLine parseCommandLine(const std::vector<std::string> &arguments)
+{
+    CommandLine command;
+    const auto valueOf = [&](size_t &i) -> std::string {
+        if (i + 1 >= arguments.size())
+            throw UsageError{"选项 " + arguments[i] + " 缺少参数"};
+        return arguments[++i];
+    };
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        const std::string &arg = arguments[i];
+        if (arg == "--help" || arg == "-h")
+            command.help = true;
+        else if (arg == "--input")
+            command.inputFile = valueOf(i);
+        else if (arg == "--options")
+            command.optionsFile = valueOf(i);
+        else if (arg == "--json")
+            command.jsonFile = valueOf(i);
+        else if (arg == "--pdf")
+            command.pdfFile = valueOf(i);
+        else if (arg == "--wmf")
+            command.wmfBase = valueOf(i);
+        else if (arg == "--emf")
+            command.emfBase = valueOf(i);
+        else if (arg == "--svg")
+            command.svgDir = valueOf(i);
+        else if (arg == "--png")
+            command.pngDir = valueOf(i);
+        else if (arg == "--texts")
+            command.textsFile = valueOf(i);
+        else if (arg == "--black")
+            command.black = true;
+        else if (arg == "--dpi") {
+            const std::string text = valueOf(i);
+            int dpi = 0;
+            const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), dpi);
+            if (error != std::errc() || end != text.data() + text.size() || dpi < 10 || dpi > 1200)
+                throw UsageError{"--dpi 的值应为10到1200之间的整数: " + text};
+            command.dpi = dpi;
+        } else
+            throw UsageError{"无法识别的参数: " + arg};
+    }
+    return command;
+}
+
+} // namespace cli

@@ -1,0 +1,63 @@
+// tenrix-calc: the calculation without a window, for batch runs and checks.
+#include "cli/commandline.h"
+#include "cli/resultjson.h"
+#include "cli/summarytable.h"
+
+#include "app/calculationinputassembly.h"
+#include "engine/calculation.h"
+#include "engine/calculationerror.h"
+
+#include <fstream>
+#include <iostream>
+
+namespace {
+
+enum ExitCode { success = 0, badArguments = 2, calculationFailed = 3, inputRefused = 4 };
+
+bool writeJson(const std::string &fileName, const engine::CalculationResult &result)
+{
+    const std::string text = cli::resultToJson(result).dump(2) + "\n";
+    if (fileName == "-") {
+        std::cout << text;
+        return bool(std::cout);
+    }
+    std::ofstream file(fileName, std::ios::binary | std::ios::trunc);
+    file << text;
+    return bool(file.flush());
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    cli::CommandLine command;
+    try {
+        command = cli::parseCommandLine({argv + 1, argv + argc});
+    } catch (const cli::UsageError &e) {
+        std::cerr << "tenrix-calc: " << e.message << "\n\n" << cli::usageText();
+        return badArguments;
+    }
+    if (command.help) {
+        std::cout << cli::usageText();
+        return success;
+    }
+
+    const engine::CalculationInput input = app::defaultCalculationInput();
+    engine::CalculationResult result;
+    try {
+        result = engine::runCalculation(input);
+    } catch (const std::exception &e) {
+        std::cerr << "计算出错: " << e.what() << '\n';
+        return calculationFailed;
+    }
+
+    if (command.jsonFile) {
+        if (!writeJson(*command.jsonFile, result)) {
+            std::cerr << "tenrix-calc: 无法写入文件 " << *command.jsonFile << '\n';
+            return calculationFailed;
+        }
+    }
+    if (!command.jsonFile || *command.jsonFile != "-")
+        cli::printSummary(std::cout, input, result);
+    return success;
+}
