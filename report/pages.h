@@ -67,18 +67,36 @@ void drawMomentPageFixed(PageCanvas &canvas);
 
 /**
  * Reactions, load and shear diagrams, segment table, M and D of load state
- * \a state (0..12), drawn on its page (page index state + 2).
+ * \a state (0..12), drawn on its page (page index state + 2); on the four
+ * maintenance pages also the caption naming the maintenance load W.
+ * The columns are 820 / e units wide for the state's e segments; a point load
+ * gets an arrow only when it is greater than 0. Values per sub-conductor,
+ * kgf and m, 3 decimals.
+ * @throws std::out_of_range if \a state is not 0..12
+ * @throws engine::CalculationError for a value that is not finite
  */
 void drawMomentPageResults(PageCanvas &canvas, const engine::CalculationResult &result, int state);
 
 // ---- Page 16: state equation of the design states ------------------------
 
 void drawStressPageFixed(PageCanvas &canvas);
+/**
+ * Columns 0..10 of the state-equation table, 3 decimals. A value of exactly 0
+ * leaves its cell empty: it marks a row that does not apply, such as Cn .. A
+ * of the reference column.
+ * @throws engine::CalculationError for a value that is not finite
+ */
 void drawStressPageResults(PageCanvas &canvas, const engine::CalculationResult &result);
 
 // ---- Page 17: state equation of installation and marking ----------------
 
 void drawStringingPageFixed(PageCanvas &canvas);
+/**
+ * Installation (columns 11..19) above, marking (columns 20..28) below,
+ * 3 decimals, zeros included. Rows M .. θn are common to a block and written
+ * once; θm .. f once per stringing temperature.
+ * @throws engine::CalculationError for a value that is not finite
+ */
 void drawStringingPageResults(PageCanvas &canvas, const engine::CalculationResult &result);
 
 } // namespace report

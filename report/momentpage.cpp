@@ -1,0 +1,185 @@
+#include "report/pages.h"
+
+#include "engine/calculationresult.h"
+#include "engine/numbers.h"
+#include "report/markuptext.h"
+#include "report/pagecanvas.h"
+#include "report/pagestyle.h"
+#include "report/primitives.h"
+
+#include <vector>
+
+namespace report {
+
+namespace {
+
+struct Label
+{
+    const char16_t *text;
+    int x;
+    int y;
+};
+
+// Row labels of the moment table; the one-character labels at x 100 are the
+// vertical captions of the load, shear and load-factor fields.
+constexpr Label momentPageLabels[] = {
+    {u"支点反力(kgf)", 180, 260},
+    {u"△L(m)", 200, 360},
+    {u"q△L(kgf)", 200, 400},
+    {u"P(kgf)", 200, 440},
+    {u"Qz(kgf)", 200, 480},
+    {u"Qy(kgf)", 200, 520},
+    {u"△M=△L(Qz+Qy)/2(kgf·m)", 180, 560},
+    {u"M=∑△M(kgf·m)", 180, 600},
+    {u"△M$sbks2$sbjs/△L(kgf$sbks2$sbjs·m)", 200, 640},
+    {u"(q△L)$sbks2$sbjs.△L/12(kgf$sbks2$sbjs·m)", 200, 680},
+    {u"△D=△M$sbks2$sbjs/△L+△L×", 200, 710},
+    {u"(q△L)$sbks2$sbjs/12 (kgf$sbks2$sbjs·m)", 200, 730},
+    {u"D=∑△D(kgf$sbks2$sbjs·m)", 200, 760},
+    {u"荷", 100, 360},
+    {u"载", 100, 400},
+    {u"图", 100, 440},
+    {u"剪", 100, 480},
+    {u"力", 100, 500},
+    {u"图", 100, 520},
+    {u"荷", 100, 640},
+    {u"载", 100, 680},
+    {u"因", 100, 720},
+    {u"数", 100, 760},
+};
+
+struct Line
+{
+    int x1, y1, x2, y2;
+};
+
+constexpr Line momentPageGrid[] = {
+    {80, 340, 1100, 340},
+    {120, 380, 280, 380},
+    {120, 420, 280, 420},
+    {80, 460, 1100, 460},
+    {120, 500, 1100, 500},
+    {80, 540, 1100, 540},
+    {80, 580, 1100, 580},
+    {80, 620, 1100, 620},
+    {120, 660, 1100, 660},
+    {120, 700, 1100, 700},
+    {120, 740, 1100, 740},
+    {120, 340, 120, 540},
+    {120, 620, 120, 780},
+    {280, 180, 280, 780},
+};
+
+QString numberText(float value, int decimals)
+{
+    return QString::fromStdString(engine::formatNumber(value, decimals));
+}
+
+// The captions name the load W of one person with tools, whatever share of it
+// the engine entered per sub-conductor.
+void drawMaintenanceCaption(PageCanvas &canvas, const engine::CalculationResult &result, int state)
+{
+    if (!engine::isMaintenanceState(state))
+        return;
+    const bool threePhase = state == engine::threePhaseHot || state == engine::threePhaseCold;
+    const float load = threePhase ? result.threePhaseMaintenanceLoad : result.singlePhaseMaintenanceLoad;
+    drawMarkupText(594, 160, 12, QStringLiteral("MC"),
+                   QStringLiteral("(导线上人检修") + numberText(load, 0) + QStringLiteral("kg)"), canvas);
+}
+
+void drawReactions(PageCanvas &canvas, const engine::StateResult &state)
+{
+    drawMarkupText(590, 240, 12, QStringLiteral("LC"), QStringLiteral("RA = ") + numberText(state.reactionA, 3), canvas);
+    drawMarkupText(590, 280, 12, QStringLiteral("LC"), QStringLiteral("RB = ") + numberText(state.reactionB, 3), canvas);
+}
+
+// Node i of a diagram of column width w sits at i·w + 270 in the load diagram
+// and at i·w + 280 in the shear and load-factor fields.
+void drawNodeLines(PageCanvas &canvas, int segmentCount, int w)
+{
+    for (int i = 1; i < segmentCount; ++i) {
+        canvas.setPenStyle(PenStyle::Dash);
+        drawLine(i * w + 270, 345, i * w + 270, 390, canvas);
+        canvas.setPenStyle(PenStyle::Solid);
+        drawLine(i * w + 280, 460, i * w + 280, 580, canvas);
+        drawLine(i * w + 280, 620, i * w + 280, 740, canvas);
+    }
+}
+
+// P of segment k acts at its right-hand node k + 1: PA at node 1, the point
+// list at nodes 2..e−2, PB at node e−1. The zero-shear point carries no load
+// and gets no arrow; neither does a jumper that is absent in this state.
+void drawPointLoads(PageCanvas &canvas, const std::vector<engine::Segment> &segments, int w)
+{
+    const int lastLoadedNode = static_cast<int>(segments.size()) - 1;
+    for (int node = 1; node <= lastLoadedNode; ++node) {
+        const float load = segments[static_cast<std::size_t>(node - 1)].pointLoad;
+        if (!(load > 0))
+            continue;
+        const int x = node * w + 270;
+        drawArrow(x, 400, x, 440, canvas);
+        drawMarkupText(x, 445, 9, QStringLiteral("MT"), numberText(load, 3), canvas);
+    }
+}
+
+void drawSegmentValues(PageCanvas &canvas, const std::vector<engine::Segment> &segments, int w)
+{
+    for (std::size_t k = 0; k < segments.size(); ++k) {
+        const engine::Segment &segment = segments[k];
+        const int xc = static_cast<int>(w * 0.5 + 280 + w * static_cast<double>(k));
+        drawCentredNumber(canvas, xc - 10, 380, 9, segment.length, 3);
+        drawCentredNumber(canvas, xc - 10, 420, 9, segment.distributedLoad, 3);
+        drawCentredNumber(canvas, xc, 480, 9, segment.shearLeft, 3);
+        drawCentredNumber(canvas, xc, 520, 9, segment.shearRight, 3);
+        drawCentredNumber(canvas, xc, 560, 9, segment.moment, 3);
+        drawCentredNumber(canvas, xc, 640, 10, segment.momentTerm, 3);
+        drawCentredNumber(canvas, xc, 680, 10, segment.loadTerm, 3);
+        drawCentredNumber(canvas, xc, 720, 10, segment.loadFactorTerm, 3);
+    }
+}
+
+} // namespace
+
+void drawMomentPageFixed(PageCanvas &canvas)
+{
+    applyPageDefaults(canvas);
+    canvas.rectangle(80, 180, 1100, 780);
+    for (const Line &line : momentPageGrid)
+        drawLine(line.x1, line.y1, line.x2, line.y2, canvas);
+
+    // The span from structure A to B with its attachment points and strings;
+    // the string boxes are drawn last so that their white fill hides the span
+    // line inside them.
+    drawLine(288, 400, 1092, 400, canvas);
+    drawCircle(288, 400, 4, canvas);
+    drawCircle(1092, 400, 4, canvas);
+    canvas.rectangle(304, 396, 352, 404);
+    canvas.rectangle(1028, 396, 1076, 404);
+
+    for (const Label &label : momentPageLabels)
+        drawMarkupText(label.x, label.y, 10, QStringLiteral("MC"), QString::fromUtf16(label.text), canvas);
+}
+
+void drawMomentPageResults(PageCanvas &canvas, const engine::CalculationResult &result, int state)
+{
+    const engine::StateResult &stateResult = result.states.at(static_cast<std::size_t>(state));
+    drawMaintenanceCaption(canvas, result, state);
+    drawReactions(canvas, stateResult);
+
+    const auto &segments = stateResult.segments;
+    if (!segments.empty()) {
+        const int e = static_cast<int>(segments.size());
+        const int w = 820 / e;
+        drawNodeLines(canvas, e, w);
+        drawPointLoads(canvas, segments, w);
+        drawSegmentValues(canvas, segments, w);
+    }
+
+    drawMarkupText(690, 600, 9, QStringLiteral("MC"),
+                   QStringLiteral("M = ") + numberText(stateResult.maxMoment, 3) + QStringLiteral("   校验∑M = ")
+                       + numberText(stateResult.momentCheck, 3),
+                   canvas);
+    drawCentredNumber(canvas, 690, 760, 9, stateResult.loadFactor, 3);
+}
+
+} // namespace report
