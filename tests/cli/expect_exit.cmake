@@ -1,0 +1,17 @@
+# Runs COMMAND with ARGS and checks its exit code against EXIT; with
+# VALID_JSON, also that standard output parses as JSON; with STDERR_MATCH,
+# that standard error matches the regular expression.
+execute_process(COMMAND ${COMMAND} ${ARGS}
+    RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT code EQUAL EXIT)
+    message(FATAL_ERROR "exit code ${code}, expected ${EXIT}\nstdout:\n${out}\nstderr:\n${err}")
+endif()
+if(VALID_JSON)
+    string(JSON states LENGTH "${out}" states)
+    if(NOT states EQUAL 13)
+        message(FATAL_ERROR "expected 13 states in the JSON, found ${states}")
+    endif()
+endif()
+if(DEFINED STDERR_MATCH AND NOT err MATCHES "${STDERR_MATCH}")
+    message(FATAL_ERROR "standard error does not match ${STDERR_MATCH}:\n${err}")
+endif()
