@@ -11,15 +11,14 @@
 
 /**
  * A canvas that records every drawing call with the pen, brush and font it
- * was made with, for tests of the page routines. Each drawMarkupText() call
- * is recorded once, whole, as a Markup call with its anchor point, size and
- * anchor code; the runs it then draws are recorded as Text calls. Its font
- * has no extent (every text measures 0 x 0).
+ * was made with, for tests of the page routines. Texts are recorded as the
+ * drawMarkupText() calls that drew them, whole, with anchor point, size and
+ * anchor code, so that tests do not depend on font metrics.
  */
 class DrawingRecorder : public report::PageCanvas
 {
 public:
-    enum class Kind { Line, Rectangle, RoundRect, Polygon, Bezier, Text, Markup };
+    enum class Kind { Line, Rectangle, RoundRect, Polygon, Bezier, Markup };
 
     struct Call
     {
@@ -49,12 +48,7 @@ public:
     void setFontColor(const QColor &color) override { mFontColor = color; }
     QColor fontColor() const override { return mFontColor; }
 
-    void textOut(int x, int y, const QString &text) override
-    {
-        Call call = makeCall(Kind::Text, {QPoint(x, y)});
-        call.text = text;
-        calls.append(call);
-    }
+    void textOut(int, int, const QString &) override {}
     int textWidth(const QString &) const override { return 0; }
     void annotateMarkup(int x, int y, int size, const QString &anchor, const QString &text) override
     {
@@ -84,9 +78,19 @@ public:
     void polyBezier(const QVector<QPoint> &points) override { calls.append(makeCall(Kind::Bezier, points)); }
 
     report::PenStyle penStyle() const { return mPenStyle; }
-    int penWidth() const { return mPenWidth; }
     QColor penColor() const { return mPenColor; }
     QString fontName() const { return mFontName; }
+
+    /// True when every text is drawn after the last box and line, over them.
+    bool textsComeLast() const
+    {
+        const int firstText = indexOf([](const Call &call) { return call.kind == Kind::Markup; });
+        for (int i = firstText; i < calls.size(); ++i) {
+            if (calls[i].kind != Kind::Markup)
+                return false;
+        }
+        return firstText > 0;
+    }
 
     /// The recorded calls for which \a match holds, in drawing order.
     QVector<Call> select(const std::function<bool(const Call &)> &match) const
