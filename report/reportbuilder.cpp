@@ -1,0 +1,59 @@
+#include "report/reportbuilder.h"
+
+#include "engine/calculationinput.h"
+#include "engine/calculationresult.h"
+#include "engine/loadstate.h"
+#include "report/pages.h"
+#include "report/pagestyle.h"
+
+namespace report {
+
+namespace {
+
+constexpr int summaryPage = 0;
+constexpr int loadTablePage = 1;
+constexpr int firstMomentPage = 2;  // state s is on page index s + 2
+constexpr int stressPage = 15;
+constexpr int stringingPage = 16;
+
+void drawFixedContent(PageCanvas &page, int pageIndex)
+{
+    if (pageIndex == summaryPage)
+        drawSummaryPageFixed(page);
+    else if (pageIndex == loadTablePage)
+        drawLoadTablePageFixed(page);
+    else if (pageIndex == stressPage)
+        drawStressPageFixed(page);
+    else if (pageIndex == stringingPage)
+        drawStringingPageFixed(page);
+    else
+        drawMomentPageFixed(page);
+}
+
+} // namespace
+
+std::vector<ReportPage> buildReport(const engine::CalculationInput &input, const engine::CalculationResult &result,
+                                    bool resultsInBlack)
+{
+    std::vector<ReportPage> pages(reportPageCount, ReportPage(reportPageWidth, reportPageHeight));
+
+    // The frame's first rectangle whitens the page and every box is filled
+    // white, so the fixed content must be complete before any result is
+    // written into its cells.
+    for (int index = 0; index < reportPageCount; ++index) {
+        drawPageFrame(pages[index], index);
+        drawFixedContent(pages[index], index);
+        pages[index].setFontColor(resultColor(resultsInBlack));
+    }
+
+    drawInputEcho(pages[summaryPage], input);
+    drawSummaryPageResults(pages[summaryPage], result);
+    drawLoadTablePageResults(pages[loadTablePage], result);
+    for (int state = 0; state < engine::loadStateCount; ++state)
+        drawMomentPageResults(pages[firstMomentPage + state], result, state);
+    drawStressPageResults(pages[stressPage], result);
+    drawStringingPageResults(pages[stringingPage], result);
+    return pages;
+}
+
+} // namespace report

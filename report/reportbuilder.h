@@ -1,0 +1,29 @@
+#pragma once
+
+#include "report/reportpage.h"
+
+#include <vector>
+
+namespace engine {
+struct CalculationInput;
+struct CalculationResult;
+} // namespace engine
+
+namespace report {
+
+/**
+ * The 17 pages of the calculation report of one calculation, page 1 first.
+ *
+ * Every page (1188 x 840 page units) receives its frame and fixed content in
+ * black; then the input texts and the results of \a result are written in
+ * teal, or in black when \a resultsInBlack (for black-and-white printers).
+ * \a result must come from a calculation of \a input that went through: the
+ * pages show its numbers as they stand.
+ *
+ * @throws engine::CalculationError when a result is not finite; no partial
+ *         report is returned
+ */
+std::vector<ReportPage> buildReport(const engine::CalculationInput &input, const engine::CalculationResult &result,
+                                    bool resultsInBlack);
+
+} // namespace report
