@@ -1,0 +1,211 @@
+#include "options/optionsfile.h"
+
+#include "options/replacefile.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+
+namespace options {
+
+namespace {
+
+constexpr int kFileDecimals = 6;
+constexpr std::string_view kLineEnd = "  \r\n";
+
+/**
+ * A read position in the text with the C stream's end-of-file indicator:
+ * it is set by a look-ahead that finds no character, not by reaching the
+ * last one.
+ */
+class ScanCursor
+{
+public:
+    explicit ScanCursor(std::string_view text) : mText(text) {}
+
+    /// The next character, or nothing (and the end indicator set) at the end.
+    std::optional<char> peek()
+    {
+        if (mPosition >= mText.size()) {
+            mEndMet = true;
+            return std::nullopt;
+        }
+        return mText[mPosition];
+    }
+
+    void advance() { ++mPosition; }
+    bool endMet() const { return mEndMet; }
+    std::size_t position() const { return mPosition; }
+    std::string_view text() const { return mText; }
+
+private:
+    std::string_view mText;
+    std::size_t mPosition = 0;
+    bool mEndMet = false;
+};
+
+bool isScanSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+void skipSpace(ScanCursor &cursor)
+{
+    while (const auto c = cursor.peek()) {
+        if (!isScanSpace(*c))
+            return;
+        cursor.advance();
+    }
+}
+
+bool takeIf(ScanCursor &cursor, bool (*accept)(char))
+{
+    const auto c = cursor.peek();
+    if (!c || !accept(*c))
+        return false;
+    cursor.advance();
+    return true;
+}
+
+int takeDigits(ScanCursor &cursor)
+{
+    int count = 0;
+    while (takeIf(cursor, isDigit))
+        ++count;
+    return count;
+}
+
+bool isSign(char c)
+{
+    return c == '+' || c == '-';
+}
+
+bool isPoint(char c)
+{
+    return c == '.';
+}
+
+bool isExponentMark(char c)
+{
+    return c == 'e' || c == 'E';
+}
+
+/**
+ * Consumes the longest run that is or begins a decimal number and says
+ * whether the run is a complete one. Like the C scanner it never gives back
+ * more than the one character it looked at, so "1e" or a lone "-" are eaten
+ * and fail.
+ */
+bool takeNumber(ScanCursor &cursor)
+{
+    takeIf(cursor, isSign);
+    int mantissaDigits = takeDigits(cursor);
+    if (takeIf(cursor, isPoint))
+        mantissaDigits += takeDigits(cursor);
+    if (mantissaDigits == 0)
+        return false;
+    if (takeIf(cursor, isExponentMark)) {
+        takeIf(cursor, isSign);
+        if (takeDigits(cursor) == 0)
+            return false;
+    }
+    return true;
+}
+
+/// A complete decimal number as a float; nothing when a float cannot hold it.
+std::optional<float> toFloat(std::string_view token)
+{
+    if (!token.empty() && token.front() == '+')
+        token.remove_prefix(1);
+    float value = 0;
+    const auto [end, error] = std::from_chars(token.data(), token.data() + token.size(), value);
+    if (error != std::errc() || end != token.data() + token.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+/**
+ * One position: "%f" then the white space of "  \n". Returns the value when
+ * one was converted; the white space after it is only skipped on success,
+ * as a failed conversion ends the scan directive.
+ */
+std::optional<float> scanValue(ScanCursor &cursor)
+{
+    skipSpace(cursor);
+    const std::size_t start = cursor.position();
+    if (!takeNumber(cursor))
+        return std::nullopt;
+    const auto value = toFloat(cursor.text().substr(start, cursor.position() - start));
+    skipSpace(cursor);
+    return value;
+}
+
+struct FileCloser
+{
+    void operator()(std::FILE *file) const { std::fclose(file); }
+};
+
+} // namespace
+
+std::string formatOptionsText(const OptionsSnapshot &snapshot)
+{
+    std::string text;
+    for (const float value : toFileOrder(snapshot)) {
+        if (!std::isfinite(value))
+            throw std::domain_error("options snapshot holds a value that is not finite");
+        // 2^128 written with six decimals needs 46 characters.
+        std::array<char, 64> buffer{};
+        const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
+                                           static_cast<double>(value),
+                                           std::chars_format::fixed, kFileDecimals);
+        text.append(buffer.data(), written.ptr);
+        text.append(kLineEnd);
+    }
+    return text;
+}
+
+bool scanOptionsText(std::string_view text, OptionsSnapshot &snapshot)
+{
+    auto values = toFileOrder(snapshot);
+    ScanCursor cursor(text);
+    bool complete = true;
+    for (float &value : values) {
+        if (cursor.endMet()) {
+            complete = false;
+            break;
+        }
+        if (const auto scanned = scanValue(cursor))
+            value = *scanned;
+    }
+    snapshot = fromFileOrder(values);
+    return complete;
+}
+
+bool readOptionsFile(const std::filesystem::path &path, OptionsSnapshot &snapshot)
+{
+    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+    if (!file)
+        return false;
+    std::string text(kMaxOptionsFileSize + 1, '\0');
+    const std::size_t size = std::fread(text.data(), 1, text.size(), file.get());
+    if (std::ferror(file.get()) || size > kMaxOptionsFileSize)
+        return false;
+    text.resize(size);
+    return scanOptionsText(text, snapshot);
+}
+
+void writeOptionsFile(const std::filesystem::path &path, const OptionsSnapshot &snapshot)
+{
+    replaceFileContents(path, formatOptionsText(snapshot));
+}
+
+} // namespace options

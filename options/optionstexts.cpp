@@ -1,0 +1,21 @@
+#include "options/optionstexts.h"
+
+namespace options {
+
+app::OptionsTexts calculationTexts(const OptionsModel &model)
+{
+    app::OptionsTexts texts;
+    for (int row = 1; row <= kConditionCount; ++row) {
+        const auto i = static_cast<std::size_t>(row - 1);
+        texts.conditionTemperature[i] = model.conditionText({kTemperatureColumn, row});
+        texts.conditionWindSpeed[i] = model.conditionText({kWindSpeedColumn, row});
+    }
+    texts.iceIndex = model.iceIndex();
+    for (int i = 0; i < kMarkingTemperatureCount; ++i)
+        texts.markingTemperature[static_cast<std::size_t>(i)] = model.markingTemperatureText(i);
+    for (int box = 0; box < kMarkingStateCount; ++box)
+        texts.markingState[static_cast<std::size_t>(box)] = model.markingStates().isTicked(box);
+    return texts;
+}
+
+} // namespace options
