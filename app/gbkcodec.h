@@ -1,0 +1,26 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace app {
+
+/**
+ * The text files of the program are in the Chinese code page. They are
+ * written and read as GB18030, which encodes every GBK character with the
+ * very bytes of GBK and, beyond GBK, every other character as well, so a span
+ * name with a character GBK lacks survives the round trip instead of turning
+ * into "?". Files of the GBK era read unchanged.
+ */
+
+/**
+ * \a utf8 in the file code page. Bytes that are not valid UTF-8 (which no
+ * window text holds) are each written as "?".
+ */
+std::string encodeGbk(std::string_view utf8);
+
+/// \a bytes of the file code page as UTF-8; nothing when they are not valid GB18030.
+std::optional<std::string> decodeGbk(std::string_view bytes);
+
+} // namespace app

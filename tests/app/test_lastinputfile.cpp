@@ -1,0 +1,318 @@
+#include "app/gbkcodec.h"
+#include "app/lastinputfile.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sys/resource.h>
+
+using namespace app;
+using namespace app::loadtable;
+namespace fs = std::filesystem;
+
+namespace {
+
+/// A fresh folder for each test, removed afterwards.
+class LastInputFile : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        std::string pattern = (fs::temp_directory_path() / "tenrix-app-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        mFolder = pattern;
+        mFile = mFolder / lastInputFileName;
+    }
+    void TearDown() override { fs::remove_all(mFolder); }
+
+    std::string readBytes() const
+    {
+        std::ifstream in(mFile, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+
+    void writeBytes(std::string_view bytes) const
+    {
+        std::ofstream out(mFile, std::ios::binary);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    }
+
+    /// A file holding \a lines (UTF-8, encoded here), each ended by CR LF.
+    void writeLines(const std::vector<std::string> &lines) const
+    {
+        std::string bytes;
+        for (const std::string &line : lines)
+            bytes += encodeGbk(line) + "\r\n";
+        writeBytes(bytes);
+    }
+
+    /// The lines a default window writes, as UTF-8 texts, for editing.
+    static std::vector<std::string> defaultLines()
+    {
+        const LastInputLines lines = lastInputLines(MainWindowModel());
+        return {lines.begin(), lines.end()};
+    }
+
+    std::size_t entriesInFolder() const
+    {
+        return static_cast<std::size_t>(std::distance(fs::directory_iterator(mFolder), fs::directory_iterator()));
+    }
+
+    fs::path mFolder;
+    fs::path mFile;
+};
+
+/// Every text of a model, for comparing whole models.
+std::vector<std::string> snapshot(const MainWindowModel &model)
+{
+    const LastInputLines lines = lastInputLines(model);
+    std::vector<std::string> all(lines.begin(), lines.end());
+    for (int column = 0; column < columnCount; ++column)
+        all.push_back(model.cell(column, headerRow));
+    return all;
+}
+
+} // namespace
+
+TEST_F(LastInputFile, DefaultWindowWritesTheDocumentedLines)
+{
+    const LastInputLines lines = lastInputLines(MainWindowModel());
+    EXPECT_EQ(lines[0], "220kV#1主变进线间隔跨线");
+    EXPECT_EQ(lines[10], "2");
+    EXPECT_EQ(lines[30], "4");
+    EXPECT_EQ(lines[31], "0");
+    EXPECT_EQ(lines[32], "16*XWP2-160可调(单串单线)");
+    EXPECT_EQ((std::vector<std::string>(lines.begin() + 40, lines.begin() + 46)),
+              (std::vector<std::string>{"1", "1", "0", "0", "0", "1"}));
+    EXPECT_EQ(lines[51], "NAHLGJQ-1440");
+    EXPECT_EQ(lines[59], "此处不填");
+    EXPECT_EQ(lines[69], "6");
+    EXPECT_EQ(lines[109], "此处不填");
+    for (const int empty : {23, 29, 34, 39, 46, 50, 60, 71, 110, 129})
+        EXPECT_EQ(lines[empty], "") << "line " << empty + 1;
+}
+
+TEST_F(LastInputFile, RoundTripIsByteForByteInGbk)
+{
+    MainWindowModel model;
+    model.setText(EditBox::Edit_bt, "500kV#2主变跨线");
+    model.setTicked(PresenceBox::CheckBox_yx2, true);
+    model.selectCell(3, conductorTypeRow);
+    model.pickLeadConductor(24);
+    model.setCell(3, relativeDistanceRow, "7.5");
+    model.setCell(2, lengthRow, "  9 ");
+    ASSERT_TRUE(saveLastInputs(model, mFile));
+
+    const std::string bytes = readBytes();
+    // "主" is D6 F7 in GBK; the name is written in the code page, not UTF-8.
+    EXPECT_EQ(bytes.substr(0, 16), "500kV#2\xD6\xF7\xB1\xE4\xBF\xE7\xCF\xDF\r");
+    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 130);
+    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\r'), 130);
+    EXPECT_NE(bytes.find("\r\n9\r\n"), std::string::npos); // grid cells trimmed
+
+    MainWindowModel restored;
+    ASSERT_TRUE(loadLastInputs(restored, mFile));
+    EXPECT_EQ(restored.text(EditBox::Edit_bt), "500kV#2主变跨线");
+    EXPECT_EQ(restored.cell(3, headerRow), "有引下线P2");
+    EXPECT_EQ(restored.cell(3, conductorTypeRow), "LGJ-400/35");
+    EXPECT_EQ(restored.cell(3, diameterRow), "26.82");
+    EXPECT_EQ(restored.cell(3, relativeDistanceRow), "7.5");
+    EXPECT_EQ(snapshot(restored), snapshot(model));
+
+    ASSERT_TRUE(saveLastInputs(restored, mFile));
+    EXPECT_EQ(readBytes(), bytes);
+}
+
+TEST_F(LastInputFile, CharactersBeyondGbkSurviveTheRoundTrip)
+{
+    MainWindowModel model;
+    model.setText(EditBox::Edit_bt, "跨线 😀 €");
+    model.setStringTypeText(StringSide::B, "䶵型");
+    ASSERT_TRUE(saveLastInputs(model, mFile));
+    MainWindowModel restored;
+    ASSERT_TRUE(loadLastInputs(restored, mFile));
+    EXPECT_EQ(restored.text(EditBox::Edit_bt), "跨线 😀 €");
+    EXPECT_EQ(restored.stringTypeText(StringSide::B), "䶵型");
+}
+
+TEST_F(LastInputFile, LineBreaksInsideATextCannotShiftTheLines)
+{
+    MainWindowModel model;
+    model.setText(EditBox::Edit_bt, "第一行\r\n第二行");
+    ASSERT_TRUE(saveLastInputs(model, mFile));
+    MainWindowModel restored;
+    ASSERT_TRUE(loadLastInputs(restored, mFile));
+    EXPECT_EQ(restored.text(EditBox::Edit_bt), "第一行  第二行");
+    EXPECT_EQ(restored.text(EditBox::Edit_L), "36");
+}
+
+TEST_F(LastInputFile, RestoreRunsTheHandlersInOrder)
+{
+    std::vector<std::string> lines = defaultLines();
+    lines[0] = "   带空格的名称";
+    lines[1] = "40";      // moves the maintenance point ...
+    lines[4] = "12";      // ... which the stored text then overrides
+    lines[10] = "";       // bundle count: normalised to 1
+    lines[31] = "5";      // LGKK-900 selected, boxes untouched
+    lines[41] = "0";      // P1 cleared: column emptied, header rewritten ...
+    lines[64] = "7";      // ... yet its stored cells are written back
+    lines[59] = "x";      // PA row 9 is never restored
+    writeLines(lines);
+
+    MainWindowModel model;
+    ASSERT_TRUE(loadLastInputs(model, mFile));
+    EXPECT_EQ(model.text(EditBox::Edit_bt), "带空格的名称");
+    EXPECT_EQ(model.text(EditBox::Edit_L), "40");
+    EXPECT_EQ(model.text(EditBox::Edit_jxd), "12");
+    EXPECT_EQ(model.text(EditBox::Edit_dx_flgs), "1");
+    EXPECT_EQ(model.conductorText(), "LGKK-900");
+    EXPECT_EQ(model.text(EditBox::Edit_dx_d), "51.36");
+    EXPECT_FALSE(model.isTicked(PresenceBox::CheckBox_yx1));
+    EXPECT_EQ(model.cell(2, headerRow), "无引下线P1");
+    EXPECT_EQ(model.cell(2, conductorTypeRow), "NAHLGJQ-1440");
+    EXPECT_EQ(model.cell(2, bundleCountRow), "7");
+    EXPECT_EQ(model.cell(2, relativeDistanceRow), "6");
+    EXPECT_EQ(model.cell(1, relativeDistanceRow), "此处不填");
+}
+
+TEST_F(LastInputFile, EmptyGridLinesKeepWhatTheBoxRuleWrote)
+{
+    std::vector<std::string> lines = defaultLines();
+    lines[42] = "1"; // P2 ticked, but its cells were stored empty
+    writeLines(lines);
+    MainWindowModel model;
+    ASSERT_TRUE(loadLastInputs(model, mFile));
+    EXPECT_EQ(model.cell(3, headerRow), "有引下线P2");
+    EXPECT_EQ(model.cell(3, subSpanRow), "2");
+    EXPECT_EQ(model.cell(3, conductorTypeRow), "");
+}
+
+TEST_F(LastInputFile, ListIndicesAreAppliedOnlyWhenTheyFitTheList)
+{
+    const std::pair<const char *, int> cases[] = {
+        {"0", 0}, {"9", 9}, {"3.", 3}, {"10", 4}, {"-1", 4}, {"2.5", 4}, {".", 4}, {"abc", 4},
+        {"99999999999999999999", 4}};
+    for (const auto &[line, expected] : cases) {
+        std::vector<std::string> lines = defaultLines();
+        lines[30] = line;
+        writeLines(lines);
+        MainWindowModel model;
+        ASSERT_TRUE(loadLastInputs(model, mFile));
+        EXPECT_EQ(model.voltageIndex(), expected) << line;
+    }
+}
+
+TEST_F(LastInputFile, ShortFileKeepsTheDefaultsOfItsMissingLines)
+{
+    std::vector<std::string> lines = defaultLines();
+    lines[0] = "短文件";
+    lines[9] = "9.9";
+    lines.resize(10);
+    writeLines(lines);
+    writeBytes(readBytes() + "partial"); // text after the last line feed is ignored
+
+    MainWindowModel model;
+    ASSERT_TRUE(loadLastInputs(model, mFile));
+    EXPECT_EQ(model.text(EditBox::Edit_bt), "短文件");
+    EXPECT_EQ(model.text(EditBox::Edit_dx_kg), "9.9");
+    EXPECT_EQ(model.text(EditBox::Edit_dx_flgs), "2");
+    EXPECT_EQ(model.text(EditBox::Edit_jyzb_f2), "0.695");
+    EXPECT_EQ(model.stringTypeText(StringSide::A), "16*XWP2-160可调(单串单线)");
+    EXPECT_TRUE(model.isTicked(PresenceBox::CheckBox_tx1));
+    EXPECT_EQ(model.cell(1, conductorTypeRow), "NAHLGJQ-1440");
+}
+
+TEST_F(LastInputFile, FileOf129LinesIsComplete)
+{
+    std::vector<std::string> lines = defaultLines();
+    lines[1] = "50";
+    lines[4] = "20";
+    lines.resize(129);
+    writeLines(lines);
+    MainWindowModel model;
+    ASSERT_TRUE(loadLastInputs(model, mFile));
+    EXPECT_EQ(model.text(EditBox::Edit_L), "50");
+    EXPECT_EQ(model.text(EditBox::Edit_jxd), "20");
+    EXPECT_EQ(snapshot(model)[109], "此处不填");
+}
+
+TEST_F(LastInputFile, UnreadableLinesAreSkippedAndTheRestApplied)
+{
+    std::vector<std::string> lines = defaultLines();
+    lines[2] = "5";
+    std::string bytes;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i == 0)
+            bytes += "\xFF\xFE\x81"; // not GBK
+        else if (i == 1)
+            bytes += std::string(100000, '7'); // no window text is that long
+        else if (i == 3)
+            bytes += std::string("1\0" "2", 3); // a control character inside
+        else
+            bytes += encodeGbk(lines[i]);
+        bytes += "\r\n";
+    }
+    writeBytes(bytes);
+    MainWindowModel model;
+    ASSERT_TRUE(loadLastInputs(model, mFile));
+    EXPECT_EQ(model.text(EditBox::Edit_bt), "220kV#1主变进线间隔跨线");
+    EXPECT_EQ(model.text(EditBox::Edit_L), "36");
+    EXPECT_EQ(model.text(EditBox::Edit_h), "5");
+    EXPECT_EQ(model.text(EditBox::Edit_f), "2");
+}
+
+TEST_F(LastInputFile, GarbageNeverCrashes)
+{
+    std::mt19937 random(20240611);
+    std::uniform_int_distribution<int> byte(0, 255);
+    for (const std::size_t size : {std::size_t(0), std::size_t(1), std::size_t(5000), std::size_t(3) << 20}) {
+        std::string bytes(size, '\0');
+        for (char &c : bytes)
+            c = static_cast<char>(byte(random));
+        writeBytes(bytes);
+        MainWindowModel model;
+        EXPECT_TRUE(loadLastInputs(model, mFile));
+        ASSERT_TRUE(saveLastInputs(model, mFile)); // whatever was applied can be written again
+        MainWindowModel again;
+        ASSERT_TRUE(loadLastInputs(again, mFile));
+        EXPECT_EQ(snapshot(again), snapshot(model));
+    }
+}
+
+TEST_F(LastInputFile, MissingFileOrFolderChangesNothing)
+{
+    MainWindowModel model;
+    EXPECT_FALSE(loadLastInputs(model, mFile));
+    fs::create_directory(mFile);
+    EXPECT_FALSE(loadLastInputs(model, mFile));
+    EXPECT_EQ(snapshot(model), snapshot(MainWindowModel()));
+}
+
+TEST_F(LastInputFile, FailedWriteKeepsTheOldFileWhole)
+{
+    MainWindowModel model;
+    ASSERT_TRUE(saveLastInputs(model, mFile));
+    const std::string old = readBytes();
+
+    EXPECT_FALSE(saveLastInputs(model, mFolder / "missing" / lastInputFileName));
+
+    // A disk that fills up halfway through the new file.
+    model.setText(EditBox::Edit_bt, "新的名称");
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 100;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool written = saveLastInputs(model, mFile);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_FALSE(written);
+    EXPECT_EQ(readBytes(), old);
+    EXPECT_EQ(entriesInFolder(), 1u); // no temporary file left behind
+}
