@@ -50,6 +50,16 @@ public:
     virtual void polygon(const QVector<QPoint> &points) = 0;
     /// Cubic Bézier segments: a start point, then three points per segment.
     virtual void polyBezier(const QVector<QPoint> &points) = 0;
+
+    /**
+     * Told by drawMarkupText() before it draws, with its arguments as given,
+     * so that a recording canvas can list every report text in drawing order.
+     * Draws nothing; the default ignores it.
+     */
+    virtual void annotateMarkup([[maybe_unused]] int x, [[maybe_unused]] int y, [[maybe_unused]] int size,
+                                [[maybe_unused]] const QString &anchor, [[maybe_unused]] const QString &text)
+    {
+    }
 };
 
 /// Pixel height of a font of \a points on a 96-dpi screen.

@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <limits>
-#include <vector>
 
 namespace {
 
@@ -111,24 +110,6 @@ TEST_F(ReportBuilder, PagesOneAndTwoShowTheCalculatedNumbers)
     EXPECT_EQ(annotationAt(pages[1], 850, 160).text, text(sResult->conductorCoefficient, 7));
     EXPECT_EQ(annotationAt(pages[1], 1050, 162).text, QStringLiteral("100/150"));
     EXPECT_EQ(annotationAt(pages[1], 225, 760).text, text(sResult->loadTable[12].conductorLoad, 3));
-}
-
-TEST_F(ReportBuilder, TheSameCalculationGivesTheSamePages)
-{
-    const auto first = report::buildReport(*sInput, *sResult, false);
-    const auto second = report::buildReport(*sInput, *sResult, false);
-
-    for (int p = 0; p < 17; ++p) {
-        EXPECT_EQ(first[p].commands().size(), second[p].commands().size()) << "page " << p + 1;
-        const auto a = first[p].markupAnnotations();
-        const auto b = second[p].markupAnnotations();
-        ASSERT_EQ(a.size(), b.size()) << "page " << p + 1;
-        for (std::size_t i = 0; i < a.size(); ++i) {
-            EXPECT_EQ(a[i].text, b[i].text);
-            EXPECT_EQ(a[i].color, b[i].color);
-            EXPECT_EQ(QPoint(a[i].x, a[i].y), QPoint(b[i].x, b[i].y));
-        }
-    }
 }
 
 TEST_F(ReportBuilder, ANumberThatIsNotFiniteGivesNoReport)

@@ -1,0 +1,58 @@
+#include "report/savenames.h"
+
+#include "report/exporters.h"
+#include "report/reportpage.h"
+
+namespace report {
+
+namespace {
+
+constexpr qsizetype extensionLength = 4;
+
+/// True when the name ends in "." and three characters that are no path separators.
+bool endsWithExtension(const QString &fileName)
+{
+    if (fileName.size() < extensionLength) {
+        return false;
+    }
+    const QStringView extension = QStringView(fileName).right(extensionLength);
+    if (extension.front() != u'.') {
+        return false;
+    }
+    for (const QChar ch : extension.mid(1)) {
+        if (ch == u'/' || ch == u'\\' || ch == u'.') {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+QStringList saveAllFileNames(const QString &chosenFileName, int pageCount)
+{
+    const QString base =
+        endsWithExtension(chosenFileName) ? chosenFileName.chopped(extensionLength) : chosenFileName;
+    QStringList names;
+    for (int page = 1; page <= pageCount; ++page) {
+        names.append(base + QStringLiteral("_NO_%1.wmf").arg(page, 2, 10, QLatin1Char('0')));
+    }
+    return names;
+}
+
+bool saveAllPages(std::span<const ReportPage> pages, const QString &chosenFileName, QString *errorMessage)
+{
+    const QStringList names = saveAllFileNames(chosenFileName, static_cast<int>(pages.size()));
+    WmfExporter exporter;
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        if (!exporter.write(pages[i], names[static_cast<qsizetype>(i)])) {
+            if (errorMessage != nullptr) {
+                *errorMessage = exporter.errorString();
+            }
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace report
