@@ -222,7 +222,7 @@ void MainWindowModel::pickStringType(StringSide side, int index, int iceIndex)
     }
 }
 
-void MainWindowModel::applyComposedString(StringSide side, const ComposedStringTexts &composed)
+void MainWindowModel::applyComposedString(StringSide side, const tools::ComposedString &composed)
 {
     const StringBoxes boxes = stringBoxes(side);
     edit(boxes.length) = composed.stringLength;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/loadtable.h"
+#include "tools/composedstring.h"
 
 #include <array>
 #include <string>
@@ -53,20 +54,6 @@ inline constexpr int presenceBoxCount = 6;
 
 /// Grid column (1..6) of a presence box.
 constexpr int columnOf(PresenceBox box) { return static_cast<int>(box) + 1; }
-
-/**
- * The six results of a confirmed insulator-string composition, as the
- * composer shows them.
- */
-struct ComposedStringTexts
-{
-    std::string stringType;         ///< designation, e.g. "14*XWP2-160耐张(单串单线)"
-    std::string stringLength;       ///< mm
-    std::string stringWeight;       ///< kg without ice
-    std::string stringIcedWeight;   ///< kg, total with ice
-    std::string stringWindArea;     ///< m2 without ice
-    std::string stringIcedWindArea; ///< m2 with ice
-};
 
 /// Which weight table a double-click opens.
 enum class Lookup { None, Spacer, Fitting };
@@ -162,7 +149,7 @@ public:
      */
     void pickStringType(StringSide side, int index, int iceIndex);
     /// Copies a confirmed composition: the five values, then the designation.
-    void applyComposedString(StringSide side, const ComposedStringTexts &composed);
+    void applyComposedString(StringSide side, const tools::ComposedString &composed);
     ///@}
 
     /// @name Presence boxes of the six loads

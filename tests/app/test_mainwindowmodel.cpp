@@ -210,8 +210,8 @@ TEST(MainWindowModel, PickedStringTakesTheIcedColumnsOfTheIceIndex)
 TEST(MainWindowModel, ConfirmedCompositionIsCopiedUnchanged)
 {
     MainWindowModel model;
-    model.applyComposedString(StringSide::B, {"14*XWP2-160耐张(单串单线)", "2505", "139.1", "158.4",
-                                              "0.447", "0.585"});
+    // The composer's defaults: 14 discs of XWP2-160, the first fitting set, 10 mm of ice.
+    model.applyComposedString(StringSide::B, tools::composeString(0, 0, 14, 2));
     EXPECT_EQ(model.stringTypeText(StringSide::B), "14*XWP2-160耐张(单串单线)");
     EXPECT_EQ(model.stringTypeIndex(StringSide::B), -1);
     EXPECT_EQ(model.text(EditBox::Edit_jyzb_l), "2505");
