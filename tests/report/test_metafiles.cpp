@@ -198,6 +198,9 @@ TEST(WmfWriter, AnIndependentReaderConvertsThePage)
     process.start(converter, {QStringLiteral("-o"), svgName, wmfName});
     ASSERT_TRUE(process.waitForFinished(30000));
     const QByteArray messages = process.readAllStandardError();
+    if (messages.contains("failed to load *any* font")) {
+        GTEST_SKIP() << "wmf2svg finds none of its fonts (Debian package fonts-urw-base35)";
+    }
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(process.exitCode(), 0) << messages.toStdString();
     EXPECT_FALSE(messages.contains("ERROR")) << messages.toStdString();
