@@ -130,7 +130,7 @@ TEST(LoadTableCheck, SkipsTypeRowJumperNotesAndClearedColumns)
     expectError(messenger, "跳线及引下线荷载表第 2 列 , 第 9 行数据有误,请检查", "语法检查");
 }
 
-TEST(LoadTableCheck, RefusesTextsThatOnlyLookLikeNumbers)
+TEST(LoadTableCheck, RefusesCellsThatAreNoNumbers)
 {
     for (const std::string &text : {std::string("."), std::string(""), std::string("-1"), std::string(50, '9')}) {
         MainWindowModel model;
