@@ -1,7 +1,5 @@
 #include "report/reportbuilder.h"
 
-#include "engine/calculationinput.h"
-#include "engine/calculationresult.h"
 #include "engine/loadstate.h"
 #include "report/pages.h"
 #include "report/pagestyle.h"
