@@ -28,6 +28,7 @@ class PageCanvas;
  * Whitens the whole page and draws the red border, the title of page
  * \a pageIndex (0..16; page 1 has none, its title comes with the input echo)
  * and "第n页 共17页".
+ * @throws std::out_of_range for an index outside 0..16
  */
 void drawPageFrame(PageCanvas &canvas, int pageIndex);
 
@@ -45,7 +46,10 @@ void drawInputEcho(PageCanvas &canvas, const engine::CalculationInput &input);
 /**
  * The computed values of page 1: per design state temperature, tension,
  * sag, reactions, lateral wind forces and string sags; the added beam
- * loads; the stringing tension table. Drawn in the current font colour.
+ * loads; the stringing tension table. Drawn in the current font colour,
+ * each number exactly as the result holds it: 3 decimals, the stringing
+ * temperatures whole, the design temperatures in general format.
+ * @throws engine::CalculationError for a value that is not finite
  */
 void drawSummaryPageResults(PageCanvas &canvas, const engine::CalculationResult &result);
 
@@ -56,7 +60,9 @@ void drawLoadTablePageFixed(PageCanvas &canvas);
 
 /**
  * ξ, cos γ, the projected string lengths, the maintenance loads and the
- * per-state loads of the table, in the current font colour.
+ * per-state loads of the table (kgf, per sub-conductor), in the current
+ * font colour; ξ with 7 decimals, everything else with 3.
+ * @throws engine::CalculationError for a value that is not finite
  */
 void drawLoadTablePageResults(PageCanvas &canvas, const engine::CalculationResult &result);
 
