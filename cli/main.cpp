@@ -1,9 +1,9 @@
 // tenrix-calc: the calculation without a window, for batch runs and checks.
+#include "cli/checkedinput.h"
 #include "cli/commandline.h"
 #include "cli/resultjson.h"
 #include "cli/summarytable.h"
 
-#include "app/calculationinputassembly.h"
 #include "engine/calculation.h"
 #include "engine/calculationerror.h"
 
@@ -42,7 +42,12 @@ int main(int argc, char *argv[])
         return success;
     }
 
-    const engine::CalculationInput input = app::defaultCalculationInput();
+    cli::StreamMessenger messenger(std::cerr);
+    const auto checkedInput = cli::loadCheckedInput(command, messenger, std::cerr);
+    if (!checkedInput)
+        return inputRefused;
+    const engine::CalculationInput &input = *checkedInput;
+
     engine::CalculationResult result;
     try {
         result = engine::runCalculation(input);

@@ -32,8 +32,11 @@ namespace {
 
 float number(const CalculationInput &input, int slotIndex)
 {
-    const std::string what = "“" + input[slotIndex] + "”";
-    return storeFloat(toNumber(input[slotIndex]), what.c_str());
+    const auto value = static_cast<float>(toNumber(input[slotIndex]));
+    if (!std::isfinite(value))
+        throw CalculationError(CalculationError::Kind::Arithmetic,
+                               "“" + input[slotIndex] + "”超出可计算的范围,请检查输入数据.");
+    return value;
 }
 
 // Counts and voltage are whole numbers: the text's value truncated toward zero.
