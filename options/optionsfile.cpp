@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <stdexcept>
+#include <system_error>
 
 namespace options {
 
@@ -192,6 +193,10 @@ bool scanOptionsText(std::string_view text, OptionsSnapshot &snapshot)
 
 bool readOptionsFile(const std::filesystem::path &path, OptionsSnapshot &snapshot)
 {
+    // A pipe or device under the name would block the start or never end.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error))
+        return false;
     const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
     if (!file)
         return false;

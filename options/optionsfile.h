@@ -57,8 +57,9 @@ bool scanOptionsText(std::string_view text, OptionsSnapshot &snapshot);
 /**
  * Reads \a path into \a snapshot with scanOptionsText().
  *
- * @return false, with \a snapshot unchanged, when the file cannot be opened
- *         or read or is larger than kMaxOptionsFileSize; otherwise the
+ * @return false, with \a snapshot unchanged, when the file is missing, is
+ *         no regular file, cannot be read or is larger than
+ *         kMaxOptionsFileSize; otherwise the
  *         result of scanOptionsText()
  */
 bool readOptionsFile(const std::filesystem::path &path, OptionsSnapshot &snapshot);

@@ -3,6 +3,7 @@
 #include "options/conditiontable.h"
 #include "options/markingstates.h"
 #include "options/markingtemperatures.h"
+#include "options/optionsfile.h"
 #include "options/optionssnapshot.h"
 
 #include <array>
@@ -46,7 +47,7 @@ public:
      * Built-in settings and the initial snapshot; nothing is read yet.
      * @param optionsFile where default.dat lives (the bare name: the current directory)
      */
-    explicit OptionsModel(std::filesystem::path optionsFile = "default.dat");
+    explicit OptionsModel(std::filesystem::path optionsFile = kOptionsFileName);
 
     /// Creation of the dialog: loads the file and shows it when it was read in full.
     void startUp();

@@ -6,6 +6,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 using options::OptionsSnapshot;
 
@@ -199,6 +200,11 @@ TEST(OptionsFileIo, MissingOversizedAndUnreadableFilesChangeNothing)
     EXPECT_EQ(snapshot, countingSnapshot());
 
     EXPECT_FALSE(options::readOptionsFile(folder.path(), snapshot));
+    EXPECT_EQ(snapshot, countingSnapshot());
+
+    // A pipe without a writer would block a plain open for ever.
+    ASSERT_EQ(mkfifo(folder.file("pipe.dat").c_str(), 0600), 0);
+    EXPECT_FALSE(options::readOptionsFile(folder.file("pipe.dat"), snapshot));
     EXPECT_EQ(snapshot, countingSnapshot());
 }
 
