@@ -1,9 +1,9 @@
-#include "drawingrecorder.h"
-
 #include "engine/calculationerror.h"
 #include "engine/calculationresult.h"
 #include "report/pages.h"
 #include "report/pagestyle.h"
+
+#include "drawingrecorder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "drawingrecorder.h"
-
 #include "engine/calculationresult.h"
 #include "report/pages.h"
 #include "report/pagestyle.h"
+
+#include "drawingrecorder.h"
 
 #include <gtest/gtest.h>
 
