@@ -13,17 +13,21 @@ public:
     qsizetype size() const { return mBytes.size(); }
     const QByteArray &bytes() const { return mBytes; }
 
+    /// Makes room for \a bytes in all, so that a page is written without reallocations.
+    void reserve(qsizetype bytes) { mBytes.reserve(bytes); }
+
     void u8(std::uint8_t value) { mBytes.append(static_cast<char>(value)); }
     void u16(std::uint16_t value)
     {
-        u8(static_cast<std::uint8_t>(value));
-        u8(static_cast<std::uint8_t>(value >> 8));
+        const char bytes[2] = {static_cast<char>(value), static_cast<char>(value >> 8)};
+        mBytes.append(bytes, 2);
     }
     void i16(std::int16_t value) { u16(static_cast<std::uint16_t>(value)); }
     void u32(std::uint32_t value)
     {
-        u16(static_cast<std::uint16_t>(value));
-        u16(static_cast<std::uint16_t>(value >> 16));
+        const char bytes[4] = {static_cast<char>(value), static_cast<char>(value >> 8),
+                               static_cast<char>(value >> 16), static_cast<char>(value >> 24)};
+        mBytes.append(bytes, 4);
     }
     void i32(std::int32_t value) { u32(static_cast<std::uint32_t>(value)); }
     void raw(const QByteArray &bytes) { mBytes.append(bytes); }

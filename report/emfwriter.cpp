@@ -323,6 +323,7 @@ void writeHeader(ByteWriter &out, const ReportPage &page)
 QByteArray emfBytes(const ReportPage &page)
 {
     ByteWriter out;
+    out.reserve(1024 + 64 * static_cast<qsizetype>(page.commands().size()));
     writeHeader(out, page);
 
     EmfRecorder recorder(out);

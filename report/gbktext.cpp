@@ -50,7 +50,8 @@ int utf8SequenceLength(unsigned char lead)
 QByteArray toGbk(const QString &text)
 {
     QByteArray utf8 = text.toUtf8();
-    Converter converter;
+    // Opening a conversion is far dearer than converting a short text.
+    thread_local Converter converter;
     if (!converter.valid()) {
         // Without GBK support only the ASCII part can be kept faithfully.
         QByteArray ascii;
@@ -59,6 +60,9 @@ QByteArray toGbk(const QString &text)
         }
         return ascii;
     }
+
+    // Back to the initial shift state, whatever the last call left.
+    iconv(converter.handle(), nullptr, nullptr, nullptr, nullptr);
 
     QByteArray result;
     // GBK never needs more bytes than UTF-8 for the same text.

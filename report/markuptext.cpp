@@ -27,6 +27,9 @@ constexpr std::array<MarkupTag, 4> markupTags = {{
 
 const MarkupTag *tagAt(const QString &text, qsizetype position)
 {
+    if (position >= text.size() || text.at(position) != u'$') {
+        return nullptr;
+    }
     const QStringView rest = QStringView(text).mid(position);
     for (const MarkupTag &tag : markupTags) {
         if (rest.startsWith(tag.name)) {
@@ -102,6 +105,10 @@ int measureSegments(QVector<MarkupSegment> &segments, int size, PageCanvas &canv
 QVector<MarkupSegment> splitMarkup(const QString &text)
 {
     QVector<MarkupSegment> segments;
+    if (!text.contains(u'$')) {
+        segments.append({text, ScriptKind::Normal, 0});
+        return segments;
+    }
     qsizetype start = 0;
     // A tag at the very start stays with the first run.
     for (qsizetype position = 1; position + tagLength <= text.size(); ++position) {

@@ -5,8 +5,8 @@
 #include <QFontMetrics>
 #include <QHash>
 
-#include <map>
-#include <utility>
+#include <memory>
+#include <vector>
 
 namespace report {
 
@@ -14,7 +14,10 @@ namespace {
 
 struct MeasuredFont
 {
+    QString name;
+    int pixelHeight;
     QFontMetrics metrics;
+    LineMetrics line;
     QHash<QString, int> widths;
 };
 
@@ -24,21 +27,34 @@ constexpr qsizetype widthCacheLimit = 4096;
 
 MeasuredFont &measuredFont(const QString &name, int pixelHeight)
 {
-    thread_local std::map<std::pair<QString, int>, MeasuredFont> fonts;
-    auto key = std::make_pair(name, pixelHeight);
-    auto found = fonts.find(key);
-    if (found == fonts.end()) {
-        found = fonts.emplace(std::move(key), MeasuredFont{QFontMetrics(reportFont(name, pixelHeight)), {}}).first;
+    // A report uses a handful of fonts and mostly the one it used last, so a
+    // short list with the last hit remembered beats any keyed container.
+    thread_local std::vector<std::unique_ptr<MeasuredFont>> fonts;
+    thread_local MeasuredFont *lastUsed = nullptr;
+    const auto matches = [&](const MeasuredFont *font) {
+        return font->pixelHeight == pixelHeight && font->name == name;
+    };
+    if (lastUsed != nullptr && matches(lastUsed)) {
+        return *lastUsed;
     }
-    return found->second;
+    for (const auto &font : fonts) {
+        if (matches(font.get())) {
+            lastUsed = font.get();
+            return *lastUsed;
+        }
+    }
+    QFontMetrics metrics(reportFont(name, pixelHeight));
+    const LineMetrics line{metrics.height(), metrics.ascent()};
+    fonts.push_back(std::make_unique<MeasuredFont>(MeasuredFont{name, pixelHeight, metrics, line, {}}));
+    lastUsed = fonts.back().get();
+    return *lastUsed;
 }
 
 } // namespace
 
 LineMetrics lineMetrics(const QString &name, int pixelHeight)
 {
-    const QFontMetrics &metrics = measuredFont(name, pixelHeight).metrics;
-    return {metrics.height(), metrics.ascent()};
+    return measuredFont(name, pixelHeight).line;
 }
 
 int textAdvance(const QString &name, int pixelHeight, const QString &text)

@@ -276,6 +276,7 @@ void writePlaceableHeader(ByteWriter &out, const ReportPage &page)
 QByteArray wmfBytes(const ReportPage &page)
 {
     ByteWriter out;
+    out.reserve(1024 + 64 * static_cast<qsizetype>(page.commands().size()));
     writePlaceableHeader(out, page);
 
     const qsizetype headerStart = out.size();
