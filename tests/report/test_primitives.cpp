@@ -1,8 +1,12 @@
 #include "fakecanvas.h"
 
+#include "report/bezierflattening.h"
 #include "report/primitives.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
 
 using Stroke = FakeCanvas::Stroke;
 
@@ -74,4 +78,25 @@ TEST(Primitives, ShapesPassTheirPointsUnchanged)
     ASSERT_EQ(canvas.polygons.size(), 1U);
     EXPECT_EQ(canvas.polygons[0], points);
     EXPECT_EQ(canvas.position, QPoint(3, 4)); // curves and fills do not move the pen
+}
+
+TEST(Primitives, FlattenedCurvesKeepTheirEndsAndStayNearTheCurve)
+{
+    const QVector<QPoint> curve = {{50, 40}, {145, 76}, {189, 81}, {320, 63}, {400, 63}, {400, 63}, {400, 63}};
+    const QVector<QPoint> polyline = report::flattenBezier(curve);
+    ASSERT_GE(polyline.size(), 4);
+    EXPECT_EQ(polyline.first(), QPoint(50, 40));
+    EXPECT_TRUE(polyline.contains(QPoint(320, 63))); // the joint between the segments
+    EXPECT_EQ(polyline.last(), QPoint(400, 63));
+    EXPECT_LE(polyline.size(), 2 * 64 + 1);
+    // A degenerate segment adds no repeated points.
+    for (qsizetype i = 1; i < polyline.size(); ++i) {
+        EXPECT_NE(polyline[i], polyline[i - 1]);
+    }
+    // The curve's midpoint, (50 + 3·145 + 3·189 + 320) / 8 = 171.5, lies on the polyline's path.
+    const auto nearMidpoint = std::any_of(polyline.begin(), polyline.end(), [](QPoint p) {
+        return std::abs(p.x() - 171) <= 3 && std::abs(p.y() - 71) <= 2;
+    });
+    EXPECT_TRUE(nearMidpoint);
+    EXPECT_TRUE(report::flattenBezier({}).isEmpty());
 }
