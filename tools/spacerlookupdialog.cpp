@@ -1,0 +1,10 @@
+#include "tools/spacerlookupdialog.h"
+
+#include "tools/spacerweighttable.h"
+
+TForm_jgb::TForm_jgb(QWidget *parent)
+    : WeightLookupDialog(tools::spacerWeightTable(), QStringLiteral("Form_jgb"), QStringLiteral("StringGrid_jgb"),
+                         false, parent)
+    , StringGrid_jgb(grid())
+{
+}
