@@ -27,7 +27,8 @@ bench: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target tenrix-bench
 	$(BUILD_DIR)/bin/tenrix-bench
 
-fuzz: deps
+fuzz:
+	./scripts/install-deps clang-14 libclang-rt-14-dev
 	./scripts/run-fuzzers
 
 clean:

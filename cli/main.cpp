@@ -1,11 +1,15 @@
 // tenrix-calc: the calculation without a window, for batch runs and checks.
 #include "cli/checkedinput.h"
 #include "cli/commandline.h"
+#include "cli/reportoutput.h"
 #include "cli/resultjson.h"
 #include "cli/summarytable.h"
 
 #include "engine/calculation.h"
 #include "engine/calculationerror.h"
+#include "report/fonts.h"
+
+#include <QGuiApplication>
 
 #include <fstream>
 #include <iostream>
@@ -30,6 +34,10 @@ bool writeJson(const std::string &fileName, const engine::CalculationResult &res
 
 int main(int argc, char *argv[])
 {
+    // The report pages need fonts and painting, never a screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
     cli::CommandLine command;
     try {
         command = cli::parseCommandLine({argv + 1, argv + argc});
@@ -56,6 +64,17 @@ int main(int argc, char *argv[])
         return calculationFailed;
     }
 
+    if (command.wantsReport()) {
+        QGuiApplication application(argc, argv);
+        report::installReportFonts();
+        try {
+            if (!cli::writeReportOutputs(command, input, result, std::cerr))
+                return calculationFailed;
+        } catch (const std::exception &e) {
+            std::cerr << "计算出错: " << e.what() << '\n';
+            return calculationFailed;
+        }
+    }
     if (command.jsonFile) {
         if (!writeJson(*command.jsonFile, result)) {
             std::cerr << "tenrix-calc: 无法写入文件 " << *command.jsonFile << '\n';

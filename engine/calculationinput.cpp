@@ -4,7 +4,7 @@ namespace engine {
 
 CalculationInput::CalculationInput()
 {
-    slots.fill("0");
+    texts.fill("0");
 }
 
 } // namespace engine

@@ -83,12 +83,12 @@ struct CalculationInput
 
     CalculationInput();
 
-    std::string &operator[](int index) { return slots.at(index); }
-    const std::string &operator[](int index) const { return slots.at(index); }
+    std::string &operator[](int index) { return texts.at(index); }
+    const std::string &operator[](int index) const { return texts.at(index); }
 
     bool operator==(const CalculationInput &) const = default;
 
-    std::array<std::string, slotCount> slots;
+    std::array<std::string, slotCount> texts;
 };
 
 } // namespace engine

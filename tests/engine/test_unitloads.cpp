@@ -57,8 +57,9 @@ TEST(UnitLoads, OnlyTheMaximumLoadStateCarriesIceAndTheIcedStringValues)
     const CalculationResult r = runCalculation(defaultSpan());
     EXPECT_EQ(r.span.iceOfState[maxLoad], 10.0f);
     for (int s = 0; s < loadStateCount; ++s) {
-        if (s != maxLoad)
+        if (s != maxLoad) {
             EXPECT_EQ(r.span.iceOfState[s], 0.0f) << s;
+        }
     }
     // 10 m/s: W = 0.04125·A·v², shared by two sub-conductors.
     const double icedWind = 0.04125 * 0.695 * 100;
