@@ -11,5 +11,3 @@ static void engineRunOfDefaultSpan(benchmark::State &state)
         benchmark::DoNotOptimize(engine::runCalculation(input));
 }
 BENCHMARK(engineRunOfDefaultSpan)->Unit(benchmark::kMicrosecond);
-
-BENCHMARK_MAIN();
