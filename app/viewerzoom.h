@@ -41,6 +41,9 @@ class ViewerZoom
 public:
     static constexpr PictureSize kInitialSize{1188, 840};
 
+    /// A picture of \a size, by default the page at one pixel per page unit.
+    explicit ViewerZoom(PictureSize size = kInitialSize) : mSize(size) {}
+
     PictureSize size() const { return mSize; }
 
     void zoomIn();
@@ -77,7 +80,7 @@ private:
         int y;
     };
 
-    PictureSize mSize = kInitialSize;
+    PictureSize mSize;
     std::optional<Point> mPressedAt;
 };
 

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QObject>
+
+/// Zoom, pan and print-area rules, without a window.
+class ViewerZoomTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void zoomInStepsUpToTheLargestPage();
+    void zoomOutStepsDownToTheSmallestPage();
+    void uprightAndSquarePictures();
+    void fitsKeepThePaperRatio();
+    void panFollowsTheHandOnRelease();
+    void printAreaFillsTheSheetAtThePageRatio();
+};
+
+/// The result viewer window on the offscreen platform, in a temporary current folder.
+class ResultViewerTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void startsWithThePlaceholderInEverySlot();
+    void storesCopiesAndShowsTheChosenPage();
+    void rejectsPageIndicesOutsideTheReport();
+    void zoomButtonsResizeThePicture();
+    void fitWidthLeavesNoHorizontalScrolling();
+    void dragMovesTheScrollBarsOnRelease();
+    void savesTheShownPageByItsExtension();
+    void savesAllPagesUnderNumberedNames();
+    void cancelledSaveWritesNothing();
+    void reportsAFileThatCannotBeWritten();
+    void exportsTheWholeReportAsOnePdf();
+    void printsTheShownPageIntoAPdfFile();
+    void printsAllPagesAfterTheConfirmation();
+    void backHidesTheViewer();
+};
