@@ -14,6 +14,8 @@ namespace report {
 
 namespace {
 
+using namespace gdi;
+
 enum EmfRecordType : std::uint32_t {
     EMR_HEADER = 1,
     EMR_EOF = 14,
@@ -38,13 +40,7 @@ enum EmfRecordType : std::uint32_t {
 
 constexpr std::uint32_t emfSignature = 0x464D4520; // " EMF"
 constexpr std::uint32_t headerBytes = 108;
-constexpr std::uint32_t TRANSPARENT = 1;
-constexpr std::uint32_t OPAQUE = 2;
-constexpr std::uint32_t ALTERNATE = 1;
-constexpr std::uint32_t ETO_OPAQUE = 0x0002;
 constexpr std::uint32_t GM_COMPATIBLE = 1;
-constexpr std::uint8_t GB2312_CHARSET = 134;
-constexpr std::int32_t FW_NORMAL = 400;
 constexpr qsizetype faceNameChars = 32;
 
 // The reference screen: exactly 96 pixels per inch in both directions.
@@ -53,27 +49,6 @@ constexpr std::int32_t devicePixelsY = 1440;
 constexpr std::int32_t deviceMillimetresX = 508;
 constexpr std::int32_t deviceMillimetresY = 381;
 constexpr float hundredthsOfMillimetrePerPixel = 2540.0F / 96.0F;
-
-std::int16_t clamp16(int value)
-{
-    return static_cast<std::int16_t>(
-        std::clamp(value, int(std::numeric_limits<std::int16_t>::min()), int(std::numeric_limits<std::int16_t>::max())));
-}
-
-std::uint32_t penStyleCode(PenStyle style)
-{
-    switch (style) {
-    case PenStyle::Solid:
-        return 0; // PS_SOLID
-    case PenStyle::Dash:
-        return 1; // PS_DASH
-    case PenStyle::Dot:
-        return 2; // PS_DOT
-    case PenStyle::Clear:
-        break;
-    }
-    return 5; // PS_NULL
-}
 
 /// Inclusive bounds of a set of points, as the poly records carry them.
 PageBox inclusiveBounds(const QVector<QPoint> &points)

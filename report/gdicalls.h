@@ -2,6 +2,10 @@
 
 #include "report/pagecommands.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
 namespace report {
 
 class ReportPage;
@@ -48,5 +52,38 @@ public:
  * @return the number of slots needed: the highest slot used + 1 − firstSlot
  */
 int gdiCalls(const ReportPage &page, GdiCallSink &sink, int firstSlot);
+
+/// Codes both metafile formats share with the Windows drawing calls.
+namespace gdi {
+constexpr std::uint16_t TRANSPARENT = 1;
+constexpr std::uint16_t OPAQUE = 2;
+constexpr std::uint16_t ALTERNATE = 1;
+constexpr std::uint16_t ETO_OPAQUE = 0x0002;
+constexpr std::uint8_t GB2312_CHARSET = 134;
+constexpr std::int16_t FW_NORMAL = 400;
+
+/// PS_SOLID, PS_DASH, PS_DOT or PS_NULL.
+constexpr std::uint16_t penStyleCode(PenStyle style)
+{
+    switch (style) {
+    case PenStyle::Solid:
+        return 0;
+    case PenStyle::Dash:
+        return 1;
+    case PenStyle::Dot:
+        return 2;
+    case PenStyle::Clear:
+        break;
+    }
+    return 5;
+}
+
+/// A coordinate as a 16-bit record field: clamped, never wrapped round.
+inline std::int16_t clamp16(int value)
+{
+    return static_cast<std::int16_t>(
+        std::clamp(value, int(std::numeric_limits<std::int16_t>::min()), int(std::numeric_limits<std::int16_t>::max())));
+}
+} // namespace gdi
 
 } // namespace report

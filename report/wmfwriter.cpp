@@ -14,6 +14,8 @@ namespace report {
 
 namespace {
 
+using namespace gdi;
+
 constexpr std::uint32_t placeableKey = 0x9AC6CDD7;
 constexpr qsizetype placeableHeaderBytes = 22;
 constexpr qsizetype metafileHeaderBytes = 18;
@@ -43,34 +45,7 @@ enum WmfFunction : std::uint16_t {
 };
 
 constexpr std::uint16_t MM_ANISOTROPIC = 8;
-constexpr std::uint16_t ALTERNATE = 1;
-constexpr std::uint16_t TRANSPARENT = 1;
-constexpr std::uint16_t OPAQUE = 2;
-constexpr std::uint16_t ETO_OPAQUE = 0x0002;
-constexpr std::uint8_t GB2312_CHARSET = 134;
-constexpr std::int16_t FW_NORMAL = 400;
 constexpr qsizetype faceNameBytes = 32;
-
-std::int16_t clamp16(int value)
-{
-    return static_cast<std::int16_t>(
-        std::clamp(value, int(std::numeric_limits<std::int16_t>::min()), int(std::numeric_limits<std::int16_t>::max())));
-}
-
-std::uint16_t penStyleCode(PenStyle style)
-{
-    switch (style) {
-    case PenStyle::Solid:
-        return 0; // PS_SOLID
-    case PenStyle::Dash:
-        return 1; // PS_DASH
-    case PenStyle::Dot:
-        return 2; // PS_DOT
-    case PenStyle::Clear:
-        break;
-    }
-    return 5; // PS_NULL
-}
 
 /// At most 31 bytes of GBK, never cutting a two-byte character, so a NUL fits.
 QByteArray faceName(const QString &name)
