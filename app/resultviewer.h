@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/viewerdialogs.h"
 #include "app/viewerzoom.h"
 #include "report/reportpage.h"
 
@@ -21,7 +22,6 @@ class QToolButton;
 namespace app {
 class Messenger;
 class PageView;
-class ViewerDialogs;
 enum class ViewerIcon;
 } // namespace app
 

@@ -22,6 +22,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 // The dialog's client area, pixels.
@@ -29,7 +31,8 @@ constexpr int kDialogWidth = 361;
 constexpr int kDialogHeight = 357;
 
 constexpr int kGridRowHeight = 20;
-constexpr std::array<int, options::kConditionColumns> kGridColumnWidths = {66, 86, 92};
+/// Room around a cell's text, pixels.
+constexpr int kGridCellPadding = 12;
 
 QString fromUtf8(const std::string &text)
 {
@@ -84,6 +87,7 @@ TForm_xuan_xiang::TForm_xuan_xiang(app::Messenger &messenger, QWidget *parent, s
     layout->addLayout(buttons);
 
     fillConditionGrid();
+    fitConditionGrid();
     mModel.startUp();
     showModel();
 
@@ -127,12 +131,6 @@ QWidget *TForm_xuan_xiang::buildConditionsPage()
     SGrid_qx->verticalHeader()->hide();
     SGrid_qx->verticalHeader()->setMinimumSectionSize(kGridRowHeight);
     SGrid_qx->verticalHeader()->setDefaultSectionSize(kGridRowHeight);
-    int gridWidth = 2 * SGrid_qx->frameWidth();
-    for (int column = 0; column < options::kConditionColumns; ++column) {
-        SGrid_qx->setColumnWidth(column, kGridColumnWidths[static_cast<std::size_t>(column)]);
-        gridWidth += kGridColumnWidths[static_cast<std::size_t>(column)];
-    }
-    SGrid_qx->setFixedSize(gridWidth, options::kConditionRows * kGridRowHeight + 2 * SGrid_qx->frameWidth());
     SGrid_qx->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     SGrid_qx->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     SGrid_qx->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -220,6 +218,22 @@ void TForm_xuan_xiang::fillConditionGrid()
             SGrid_qx->setItem(row, column, item);
         }
     }
+}
+
+void TForm_xuan_xiang::fitConditionGrid()
+{
+    // Columns as wide as their longest built-in text in the grid's font, and
+    // no scrolling: the nine conditions always show whole.
+    const QFontMetrics metrics(SGrid_qx->font());
+    int gridWidth = 2 * SGrid_qx->frameWidth();
+    for (int column = 0; column < options::kConditionColumns; ++column) {
+        int width = 0;
+        for (int row = 0; row < options::kConditionRows; ++row)
+            width = std::max(width, metrics.horizontalAdvance(fromUtf8(mModel.conditionText({column, row}))));
+        SGrid_qx->setColumnWidth(column, width + kGridCellPadding);
+        gridWidth += width + kGridCellPadding;
+    }
+    SGrid_qx->setFixedSize(gridWidth, options::kConditionRows * kGridRowHeight + 2 * SGrid_qx->frameWidth());
 }
 
 void TForm_xuan_xiang::showModel()

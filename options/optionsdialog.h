@@ -84,6 +84,7 @@ private:
     QWidget *buildConditionsPage();
     QWidget *buildMarkingPage();
     void fillConditionGrid();
+    void fitConditionGrid();
     /// Puts every setting of the model into the widgets, without echoing changes back.
     void showModel();
     void showMarkingStates();

@@ -10,12 +10,16 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace tools {
 
 namespace {
 
 constexpr int kRowHeight = 20;
 constexpr int kVisibleRows = 18;
+/// Room around a header's text, pixels.
+constexpr int kHeaderPadding = 16;
 
 } // namespace
 
@@ -44,9 +48,14 @@ WeightLookupDialog::WeightLookupDialog(WeightTable table, const QString &objectN
     mGrid->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     mGrid->horizontalHeader()->setStretchLastSection(resizable);
     int tableWidth = 2 * mGrid->frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, mGrid);
+    // The catalogue's widths, widened where a header would not fit the font.
+    const QFontMetrics headerMetrics(mGrid->horizontalHeader()->font());
     for (int column = 0; column < kWeightTableColumnCount; ++column) {
-        mGrid->setColumnWidth(column, widths[static_cast<std::size_t>(column)]);
-        tableWidth += widths[static_cast<std::size_t>(column)];
+        const int headerWidth =
+            headerMetrics.horizontalAdvance(mModel->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString());
+        const int width = std::max(widths[static_cast<std::size_t>(column)], headerWidth + kHeaderPadding);
+        mGrid->setColumnWidth(column, width);
+        tableWidth += width;
     }
     const int tableHeight =
         2 * mGrid->frameWidth() + mGrid->horizontalHeader()->sizeHint().height() + kVisibleRows * kRowHeight;
@@ -117,6 +126,13 @@ void WeightLookupDialog::showSelectedRow()
                                                         | QItemSelectionModel::Rows);
     mGrid->scrollTo(index, QAbstractItemView::PositionAtCenter);
     mOkButton->setEnabled(selectedWeight().has_value());
+}
+
+void WeightLookupDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // Only now has the grid its size, so the selected row can be centred.
+    mGrid->scrollTo(mGrid->currentIndex(), QAbstractItemView::PositionAtCenter);
 }
 
 void WeightLookupDialog::selectionMoved(const QModelIndex &current)

@@ -58,6 +58,8 @@ protected:
 
     QTableView *grid() const { return mGrid; }
 
+    void showEvent(QShowEvent *event) override;
+
 private:
     void showSelectedRow();
     void selectionMoved(const QModelIndex &current);
