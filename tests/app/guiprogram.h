@@ -1,0 +1,108 @@
+#pragma once
+
+#include "app/dialogrunner.h"
+#include "app/programwindows.h"
+#include "recordingmessenger.h"
+
+#include <QDialog>
+#include <QDir>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <vector>
+
+/// A fresh current directory for one test, so that the program's files never touch the user's.
+class TemporaryCurrentDirectory
+{
+public:
+    TemporaryCurrentDirectory() : mPrevious(QDir::currentPath()) { QDir::setCurrent(mDirectory.path()); }
+    ~TemporaryCurrentDirectory() { QDir::setCurrent(mPrevious); }
+
+    TemporaryCurrentDirectory(const TemporaryCurrentDirectory &) = delete;
+    TemporaryCurrentDirectory &operator=(const TemporaryCurrentDirectory &) = delete;
+
+    QString filePath(const QString &name) const { return mDirectory.filePath(name); }
+
+private:
+    QTemporaryDir mDirectory;
+    QString mPrevious;
+};
+
+/**
+ * Answers the main window's modal dialogs from a script instead of a modal
+ * loop: each answer drives the dialog and closes it with accept() or
+ * reject(). A dialog without a scripted answer is cancelled.
+ */
+class ScriptedDialogRunner : public app::DialogRunner
+{
+public:
+    using Answer = std::function<void(QDialog &)>;
+
+    void expect(Answer answer) { mAnswers.push_back(std::move(answer)); }
+
+    int run(QDialog &dialog) override
+    {
+        shown.push_back(&dialog);
+        dialog.setResult(QDialog::Rejected);
+        if (mAnswers.empty()) {
+            dialog.reject();
+        } else {
+            Answer answer = std::move(mAnswers.front());
+            mAnswers.pop_front();
+            answer(dialog);
+        }
+        return dialog.result();
+    }
+
+    /// The dialogs run so far, in order.
+    std::vector<QDialog *> shown;
+
+private:
+    std::deque<Answer> mAnswers;
+};
+
+inline void acceptDialog(QDialog &dialog)
+{
+    dialog.accept();
+}
+
+/// The seven windows as the program creates them, with recorded messages and scripted dialogs.
+struct GuiProgram
+{
+    GuiProgram() : windows(std::make_unique<app::ProgramWindows>(messenger, dialogs)) {}
+
+    TForm_zcx &main() { return windows->Form_zcx; }
+    TForm_print &viewer() { return windows->Form_print; }
+
+    /// Texts of the messages shown so far.
+    std::vector<std::string> messageTexts() const
+    {
+        std::vector<std::string> texts;
+        for (const app::Message &message : messenger.messages)
+            texts.push_back(message.text);
+        return texts;
+    }
+
+    RecordingMessenger messenger;
+    ScriptedDialogRunner dialogs;
+    std::unique_ptr<app::ProgramWindows> windows;
+};
+
+/// Replaces the text of \a edit as the user would: select all, Backspace, then type \a keys.
+inline void replaceText(QLineEdit *edit, const QString &keys)
+{
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClicks(edit, keys);
+}
+
+/// The text the load grid shows in cell (\a column, \a row).
+inline QString cellText(const TForm_zcx &window, int column, int row)
+{
+    return window.SGrid_hz->item(row, column)->text();
+}

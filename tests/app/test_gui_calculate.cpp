@@ -1,0 +1,259 @@
+// The calculate command: through the main window and the viewer, and on its
+// own with a recording viewer for the failures.
+#include "guiprogram.h"
+#include "guitests.h"
+
+#include "app/calculatecommand.h"
+#include "app/lastinputfile.h"
+#include "report/reportpage.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+#include <QTest>
+
+#include <optional>
+
+using app::EditBox;
+
+namespace {
+
+const QColor teal(0x00, 0x80, 0x80);
+
+/// What a page writes: every markup text with its place and colour.
+using PageTexts = std::vector<report::MarkupAnnotation>;
+
+bool sameTexts(const PageTexts &left, const PageTexts &right)
+{
+    return std::equal(left.begin(), left.end(), right.begin(), right.end(),
+                      [](const report::MarkupAnnotation &a, const report::MarkupAnnotation &b) {
+                          return a.x == b.x && a.y == b.y && a.text == b.text && a.color == b.color;
+                      });
+}
+
+std::vector<PageTexts> storedTexts(const TForm_print &viewer)
+{
+    std::vector<PageTexts> pages;
+    for (int index = 0; index < viewer.pageCount(); ++index)
+        pages.push_back(viewer.storedPage(index).markupAnnotations());
+    return pages;
+}
+
+bool sameReport(const std::vector<PageTexts> &left, const std::vector<PageTexts> &right)
+{
+    return std::equal(left.begin(), left.end(), right.begin(), right.end(), sameTexts);
+}
+
+/// The input texts page 1 echoes in the condition table's column at \a x, top to bottom.
+QStringList conditionColumn(const PageTexts &page, int x)
+{
+    QStringList texts;
+    for (const report::MarkupAnnotation &annotation : page) {
+        if (annotation.x == x && annotation.color == teal)
+            texts.append(annotation.text);
+    }
+    return texts;
+}
+
+QStringList toQStringList(const std::array<std::string, 9> &texts)
+{
+    QStringList list;
+    for (const std::string &text : texts)
+        list.append(QString::fromStdString(text));
+    return list;
+}
+
+/// A viewer that only counts what the command hands it.
+class RecordingPages : public app::ResultPages
+{
+public:
+    bool resultsInBlack() const override { return false; }
+    void storePage(int, const report::ReportPage &) override { ++stored; }
+    void showFirstPage() override { shown = true; }
+
+    int stored = 0;
+    bool shown = false;
+};
+
+} // namespace
+
+class CalculateTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::optional<TemporaryCurrentDirectory> mFolder;
+    std::optional<GuiProgram> mProgram;
+    TForm_zcx &window() { return mProgram->main(); }
+    TForm_print &viewer() { return mProgram->viewer(); }
+
+    void calculate() { QTest::mouseClick(window().Button_js, Qt::LeftButton); }
+
+private Q_SLOTS:
+    void init()
+    {
+        mFolder.emplace();
+        mProgram.emplace();
+        window().show();
+    }
+
+    void cleanup()
+    {
+        mProgram.reset();
+        mFolder.reset();
+    }
+
+    void calculationShowsTheViewerOnPageOne()
+    {
+        viewer().ComboBox1->setCurrentIndex(5);
+        viewer().showPage(5);
+        calculate();
+
+        QVERIFY(mProgram->messenger.messages.empty());
+        QVERIFY(viewer().isVisible());
+        QCOMPARE(viewer().ComboBox1->currentIndex(), 0);
+        QCOMPARE(viewer().ComboBox1->currentText(), QStringLiteral("第1页"));
+        const PageTexts firstPage = viewer().storedPage(0).markupAnnotations();
+        QVERIFY(sameTexts(viewer().shownPage().markupAnnotations(), firstPage));
+        QVERIFY(std::any_of(firstPage.begin(), firstPage.end(), [](const report::MarkupAnnotation &annotation) {
+            return annotation.text.startsWith(QStringLiteral("220kV#1主变进线间隔跨线"));
+        }));
+        // Every one of the 17 pages carries results.
+        for (const PageTexts &page : storedTexts(viewer())) {
+            QVERIFY(std::any_of(page.begin(), page.end(),
+                                [](const report::MarkupAnnotation &annotation) { return annotation.color == teal; }));
+        }
+    }
+
+    void pressingTwiceGivesTheSamePages()
+    {
+        calculate();
+        const std::vector<PageTexts> first = storedTexts(viewer());
+        viewer().hide();
+        calculate();
+        QVERIFY(viewer().isVisible());
+        QVERIFY(sameReport(storedTexts(viewer()), first));
+    }
+
+    void resultsAreBlackWhenTheViewerAsks()
+    {
+        calculate();
+        const std::vector<PageTexts> coloured = storedTexts(viewer());
+        viewer().CheckBox_print_color->setChecked(true);
+        calculate();
+        const std::vector<PageTexts> black = storedTexts(viewer());
+        QCOMPARE(black.size(), coloured.size());
+        for (std::size_t page = 0; page < black.size(); ++page) {
+            QCOMPARE(black[page].size(), coloured[page].size());
+            for (std::size_t text = 0; text < black[page].size(); ++text) {
+                QCOMPARE(black[page][text].text, coloured[page][text].text);
+                QVERIFY(black[page][text].color != teal);
+            }
+        }
+    }
+
+    void aLoadTableErrorLeavesTheViewerAsItWas()
+    {
+        calculate();
+        const std::vector<PageTexts> before = storedTexts(viewer());
+        viewer().hide();
+        viewer().ComboBox1->setCurrentIndex(3);
+
+        window().SGrid_hzCellEdited(2, 5, QString());
+        calculate();
+
+        QCOMPARE(mProgram->messageTexts(), std::vector<std::string>{"跳线及引下线荷载表第 2 列 , 第 5 行数据有误,请检查"});
+        QCOMPARE(mProgram->messenger.messages.front().caption, "语法检查");
+        QVERIFY(!viewer().isVisible());
+        QCOMPARE(viewer().ComboBox1->currentIndex(), 3);
+        QVERIFY(sameReport(storedTexts(viewer()), before));
+    }
+
+    void aZeroSagIsRefusedBeforeAnyPage()
+    {
+        const std::vector<PageTexts> placeholder = storedTexts(viewer());
+        replaceText(window().edit(EditBox::Edit_f), QStringLiteral("0"));
+        calculate();
+        QCOMPARE(mProgram->messageTexts(), std::vector<std::string>{"允许弧垂必须大于0,一般取跨度的1/15 ~ 1/30,请修改."});
+        QCOMPARE(mProgram->messenger.messages.front().icon, app::MessageIcon::None);
+        QVERIFY(!viewer().isVisible());
+        QVERIFY(sameReport(storedTexts(viewer()), placeholder));
+    }
+
+    void theChosenZoneReachesTheNextCalculation()
+    {
+        TForm_xuan_xiang &options = mProgram->windows->Form_xuan_xiang;
+        const int thirdZone = options.ComboBox1->findText(QStringLiteral("三类"));
+        QVERIFY(thirdZone >= 0);
+        options.ComboBox1Change(thirdZone);
+        const app::OptionsTexts zone = options.optionsTexts();
+        QVERIFY(zone.conditionTemperature != app::OptionsTexts{}.conditionTemperature);
+
+        calculate();
+        const PageTexts firstPage = viewer().storedPage(0).markupAnnotations();
+        // Page 1 echoes the nine conditions: temperatures at x = 130, wind speeds at x = 190.
+        QCOMPARE(conditionColumn(firstPage, 130), toQStringList(zone.conditionTemperature));
+        QCOMPARE(conditionColumn(firstPage, 190), toQStringList(zone.conditionWindSpeed));
+    }
+
+    void aFailedCalculationIsReportedAndHandsOverNothing()
+    {
+        // The conductor boxes come from the catalogue or a stored file; a
+        // damaged file can bring a cross-section of 0, which no check sees.
+        app::MainWindowModel span;
+        span.setText(EditBox::Edit_dx_S, "0");
+        RecordingMessenger messenger;
+        RecordingPages pages;
+        QCOMPARE(app::calculateAndShow(span, app::OptionsTexts{}, pages, messenger), app::CalculationOutcome::Failed);
+        QCOMPARE(pages.stored, 0);
+        QVERIFY(!pages.shown);
+        QCOMPARE(messenger.messages.size(), std::size_t{1});
+        const app::Message &failure = messenger.messages.front();
+        QCOMPARE(failure.text, "计算过程中遇到错误,请尝试调整输入数据再算.");
+        QCOMPARE(failure.caption, "计算出错");
+        QCOMPARE(failure.icon, app::MessageIcon::Error);
+
+        // Without stiffness the state equation has no root: its own message comes first.
+        span = app::MainWindowModel();
+        span.setText(EditBox::Edit_dx_E, "0");
+        messenger.messages.clear();
+        QCOMPARE(app::calculateAndShow(span, app::OptionsTexts{}, pages, messenger), app::CalculationOutcome::Failed);
+        QCOMPARE(messenger.messages.size(), std::size_t{2});
+        QCOMPARE(messenger.messages[0].caption, "错误信息");
+        QVERIFY(messenger.messages[0].text.starts_with("程序求解三次方程出错"));
+        QCOMPARE(messenger.messages[1].caption, "计算出错");
+        QCOMPARE(pages.stored, 0);
+
+        messenger.messages.clear();
+        QCOMPARE(app::calculateAndShow(app::MainWindowModel(), app::OptionsTexts{}, pages, messenger),
+                 app::CalculationOutcome::Shown);
+        QCOMPARE(pages.stored, 17);
+        QVERIFY(pages.shown);
+        QVERIFY(messenger.messages.empty());
+    }
+
+    void aFailureInTheWindowKeepsTheViewerHidden()
+    {
+        const std::vector<PageTexts> placeholder = storedTexts(viewer());
+        mProgram.reset();
+        // A stored file whose cross-section was damaged to 0.
+        app::MainWindowModel damaged;
+        damaged.setText(EditBox::Edit_dx_S, "0");
+        QVERIFY(app::saveLastInputs(damaged, app::lastInputFileName));
+        mProgram.emplace();
+        QCOMPARE(window().edit(EditBox::Edit_dx_S)->text(), QStringLiteral("0"));
+        window().show();
+        calculate();
+        QVERIFY(!mProgram->messenger.messages.empty());
+        QCOMPARE(mProgram->messenger.messages.back().caption, "计算出错");
+        QVERIFY(!viewer().isVisible());
+        QVERIFY(sameReport(storedTexts(viewer()), placeholder));
+    }
+};
+
+std::unique_ptr<QObject> makeCalculateTest()
+{
+    return std::make_unique<CalculateTest>();
+}
+
+#include "test_gui_calculate.moc"

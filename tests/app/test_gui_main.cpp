@@ -1,0 +1,23 @@
+// Runs every Qt Test class of the windows on one QApplication, with the
+// program's fonts, and fails when any of them fails.
+#include "guitests.h"
+
+#include "app/applicationfont.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <array>
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    app::installApplicationFonts();
+
+    const std::array<std::unique_ptr<QObject>, 4> tests{makeMainWindowTest(), makeCalculateTest(),
+                                                        makeStartAndCloseTest(), makeHelpWindowTest()};
+    int failed = 0;
+    for (const std::unique_ptr<QObject> &test : tests)
+        failed += QTest::qExec(test.get(), argc, argv);
+    return failed == 0 ? 0 : 1;
+}

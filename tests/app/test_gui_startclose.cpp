@@ -1,0 +1,80 @@
+// Start and end of the program: the last inputs survive from one run to the next.
+#include "guiprogram.h"
+#include "guitests.h"
+
+#include "app/lastinputfile.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <optional>
+
+using app::EditBox;
+using app::PresenceBox;
+
+class StartAndCloseTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::optional<TemporaryCurrentDirectory> mFolder;
+
+private Q_SLOTS:
+    void init() { mFolder.emplace(); }
+    void cleanup() { mFolder.reset(); }
+
+    void closingSavesTheInputsAndTheNextStartRestoresThem()
+    {
+        {
+            GuiProgram program;
+            TForm_zcx &w = program.main();
+            w.show();
+            replaceText(w.edit(EditBox::Edit_bt), QStringLiteral("Span 7"));
+            replaceText(w.edit(EditBox::Edit_L), QStringLiteral("40"));
+            replaceText(w.edit(EditBox::Edit_jxd), QStringLiteral("12.5"));
+            QTest::mouseClick(w.presenceBox(PresenceBox::CheckBox_yx2), Qt::LeftButton);
+            w.SGrid_hzCellEdited(3, 9, QStringLiteral("12"));
+
+            QSignalSpy closed(&w, &TForm_zcx::closed);
+            QTest::mouseClick(w.Button_close, Qt::LeftButton);
+            QCOMPARE(closed.count(), 1);
+            QVERIFY(!w.isVisible());
+            QVERIFY(program.messenger.messages.empty());
+        }
+        QFile file(mFolder->filePath(QString::fromLatin1(app::lastInputFileName)));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll().count("\r\n"), app::lastInputLineCount);
+
+        GuiProgram restarted;
+        TForm_zcx &w = restarted.main();
+        QCOMPARE(w.edit(EditBox::Edit_bt)->text(), QStringLiteral("Span 7"));
+        QCOMPARE(w.edit(EditBox::Edit_L)->text(), QStringLiteral("40"));
+        QCOMPARE(w.edit(EditBox::Edit_jxd)->text(), QStringLiteral("12.5"));
+        QVERIFY(w.presenceBox(PresenceBox::CheckBox_yx2)->isChecked());
+        QCOMPARE(cellText(w, 3, 0), QStringLiteral("有引下线P2"));
+        QCOMPARE(cellText(w, 3, 9), QStringLiteral("12"));
+        QCOMPARE(cellText(w, 3, 6), QStringLiteral("2.5"));
+    }
+
+    void aFileThatCannotBeWrittenIsReported()
+    {
+        // A folder in the file's place cannot be replaced by the file.
+        QVERIFY(QDir(mFolder->filePath({})).mkdir(QString::fromLatin1(app::lastInputFileName)));
+        GuiProgram program;
+        program.main().show();
+        program.main().close();
+        QCOMPARE(program.messenger.messages.size(), std::size_t{1});
+        QVERIFY(program.messenger.messages.front().text.find("temp_input.dat") != std::string::npos);
+        QCOMPARE(program.messenger.messages.front().icon, app::MessageIcon::Warning);
+    }
+};
+
+std::unique_ptr<QObject> makeStartAndCloseTest()
+{
+    return std::make_unique<StartAndCloseTest>();
+}
+
+#include "test_gui_startclose.moc"
