@@ -11,6 +11,10 @@
 
 int main(int argc, char *argv[])
 {
+    // Window activation and focus, which the tests rely on, need no window
+    // manager on the offscreen platform; a desktop run would also steal the focus.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     app::installApplicationFonts();
 

@@ -353,6 +353,21 @@ private Q_SLOTS:
         QVERIFY(!help.isVisible());
         QVERIFY(w.isVisible());
     }
+
+    /// Pictures of the windows for a look by eye, written only when TENRIX_SCREENSHOT_DIR names a folder.
+    void screenshotsOnRequest()
+    {
+        const QString folder = qEnvironmentVariable("TENRIX_SCREENSHOT_DIR");
+        if (folder.isEmpty())
+            QSKIP("TENRIX_SCREENSHOT_DIR is not set");
+        TForm_zcx &w = window();
+        QVERIFY(w.grab().save(folder + QStringLiteral("/main-window.png")));
+        w.SGrid_hz->setCurrentCell(1, 3);
+        QVERIFY(w.grab().save(folder + QStringLiteral("/main-window-conductor-list.png")));
+        TForm_help &help = mProgram->windows->Form_help;
+        help.show();
+        QVERIFY(help.grab().save(folder + QStringLiteral("/help-window.png")));
+    }
 };
 
 std::unique_ptr<QObject> makeMainWindowTest()
