@@ -42,6 +42,7 @@
 #include <algorithm>
 #include <optional>
 #include <utility>
+#include <vector>
 
 using app::EditBox;
 using app::PresenceBox;
@@ -210,6 +211,7 @@ TForm_zcx::TForm_zcx(app::Messenger &messenger, app::DialogRunner &dialogs, QWid
     buildLoadGroup();
 
     FormCreate();
+    arrangeTabOrder();
 
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -240,6 +242,7 @@ void TForm_zcx::buildSketch()
     ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
     ScrollBox1->setGeometry(8, 8, 555, 225);
     ScrollBox1->setBackgroundRole(QPalette::Base);
+    ScrollBox1->setFocusPolicy(Qt::NoFocus);
 
     Image_bz = new QLabel;
     Image_bz->setObjectName(QStringLiteral("Image_bz"));
@@ -276,6 +279,8 @@ QLineEdit *TForm_zcx::addEdit(QWidget *parent, EditBox box, const QRect &bounds)
     }
     if (isCatalogueBox(box)) {
         edit->setReadOnly(true);
+        // Nothing to type there, so Tab passes them by; a click still reaches them.
+        edit->setFocusPolicy(Qt::ClickFocus);
         QPalette grey = edit->palette();
         grey.setColor(QPalette::Base, grey.color(QPalette::Window));
         edit->setPalette(grey);
@@ -528,6 +533,34 @@ void TForm_zcx::fillCatalogueLists()
         for (const app::InsulatorStringEntry &entry : app::insulatorStringCatalogue())
             list->addItem(toQString(entry.typeName));
     }
+}
+
+void TForm_zcx::arrangeTabOrder()
+{
+    // The order of the handbook's input: project, conductor, strings A and B,
+    // the load table, then the commands.
+    std::vector<QWidget *> chain;
+    const auto addEdits = [&](std::initializer_list<EditBox> boxes) {
+        for (EditBox box : boxes)
+            chain.push_back(edit(box));
+    };
+    addEdits({EditBox::Edit_bt});
+    chain.push_back(ComboBox_kV);
+    addEdits({EditBox::Edit_L, EditBox::Edit_h, EditBox::Edit_f, EditBox::Edit_jxd});
+    chain.push_back(ComboBox_zdx);
+    addEdits({EditBox::Edit_dx_flgs, EditBox::Edit_dx_cdj, EditBox::Edit_dx_flkg});
+    for (StringSide side : {StringSide::A, StringSide::B}) {
+        chain.push_back(stringTypeList(side));
+        chain.push_back(stringQueryButton(side));
+        for (EditBox box : {EditBox::Edit_jyza_l, EditBox::Edit_jyza_kg, EditBox::Edit_jyza_f1, EditBox::Edit_jyza_kgb,
+                            EditBox::Edit_jyza_f2})
+            chain.push_back(edit(stringBox(side, box)));
+    }
+    chain.insert(chain.end(), mPresenceBoxes.begin(), mPresenceBoxes.end());
+    chain.push_back(SGrid_hz);
+    chain.insert(chain.end(), {Button_js, Button_help, Button_option, Button_close});
+    for (std::size_t index = 1; index < chain.size(); ++index)
+        QWidget::setTabOrder(chain[index - 1], chain[index]);
 }
 
 // ------------------------------------------------------------ showing the model

@@ -156,6 +156,7 @@ private:
     void buildLoadGroup();
     QLineEdit *addEdit(QWidget *parent, app::EditBox box, const QRect &bounds);
     void fillCatalogueLists();
+    void arrangeTabOrder();
 
     /// Shows every text, selection and box of the model.
     void showModel();
