@@ -92,7 +92,6 @@ QToolButton *TForm_print::addToolButton(const QString &objectName, app::ViewerIc
     button->setIcon(app::viewerIcon(icon));
     button->setText(hint);
     button->setToolTip(hint);
-    button->setStatusTip(hint);
     button->setAutoRaise(true);
     button->setMinimumWidth(40);
     ToolBar1->addWidget(button);

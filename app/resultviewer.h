@@ -96,17 +96,6 @@ public:
     /// Writes all 17 pages into one PDF at \a fileName; a failure is reported.
     bool exportPdf(const QString &fileName);
 
-    /**
-     * Prints \a pages on \a printer, each stretched into the report's area
-     * of the printable page (app::reportPrintArea()). Each page is its own
-     * print job on a printer; into a file they all go in one job, since a
-     * second job would overwrite the first. When \a waitWhilePrinting, the
-     * job stays open under the message "正在打印..." until the user closes
-     * it. A printer that cannot start is reported.
-     * @return true when every page was handed to the printer
-     */
-    bool printPages(QPrinter &printer, std::span<const report::ReportPage> pages, bool waitWhilePrinting);
-
     // Handlers of the toolbar, the page choice and the picture.
     void ToolButton1Click();   ///< zoom in
     void ToolButton2Click();   ///< zoom out
@@ -144,6 +133,16 @@ public:
     app::PageView *Image1;
 
 private:
+    /**
+     * Prints \a pages on \a printer, each stretched into the report's area
+     * of the printable page (app::reportPrintArea()). Each page is its own
+     * print job on a printer; into a file they all go in one job, since a
+     * second job would overwrite the first. When \a waitWhilePrinting, the
+     * job stays open under the message "正在打印..." until the user closes
+     * it. A printer that cannot start is reported.
+     * @return true when every page was handed to the printer
+     */
+    bool printPages(QPrinter &printer, std::span<const report::ReportPage> pages, bool waitWhilePrinting);
     void buildToolBar();
     QToolButton *addToolButton(const QString &objectName, app::ViewerIcon icon, const QString &hint);
     void applyPictureSize();

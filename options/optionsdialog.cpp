@@ -134,7 +134,8 @@ QWidget *TForm_xuan_xiang::buildConditionsPage()
     SGrid_qx->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     SGrid_qx->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     SGrid_qx->setSelectionMode(QAbstractItemView::SingleSelection);
-    SGrid_qx->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    SGrid_qx->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked
+                              | QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
     SGrid_qx->setTabKeyNavigation(true);
 
     RadioGroup_fb = new QGroupBox(QStringLiteral("覆冰厚度"), page);
