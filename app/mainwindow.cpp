@@ -488,9 +488,9 @@ void TForm_zcx::buildLoadGroup()
     // Current, but not highlighted, until the user comes to the grid.
     SGrid_hz->setCurrentCell(mModel.currentRow(), mModel.currentColumn(), QItemSelectionModel::NoUpdate);
 
-    mGridDelegate = new app::LoadGridDelegate([this](QLineEdit *editor) { gridEditorCreated(editor); }, SGrid_hz);
-    SGrid_hz->setItemDelegate(mGridDelegate);
-    connect(mGridDelegate, &QAbstractItemDelegate::closeEditor, this,
+    auto *delegate = new app::LoadGridDelegate([this](QLineEdit *editor) { gridEditorCreated(editor); }, SGrid_hz);
+    SGrid_hz->setItemDelegate(delegate);
+    connect(delegate, &QAbstractItemDelegate::closeEditor, this,
             [this](QWidget *, QAbstractItemDelegate::EndEditHint hint) {
                 if (hint == QAbstractItemDelegate::RevertModelCache)
                     gridEditorReverted(SGrid_hz->currentColumn(), SGrid_hz->currentRow());

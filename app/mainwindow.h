@@ -26,7 +26,6 @@ class TForm_xuan_xiang;
 namespace app {
 
 class DialogRunner;
-class LoadGridDelegate;
 class Messenger;
 
 /**
@@ -182,11 +181,9 @@ private:
     std::array<QCheckBox *, app::presenceBoxCount> mPresenceBoxes{};
     std::array<QComboBox *, 2> mStringTypeLists{};
     std::array<QPushButton *, 2> mStringQueryButtons{};
-    app::LoadGridDelegate *mGridDelegate = nullptr;
 
     /// The box whose exit check is due, if any: the check runs once the focus has settled.
     QLineEdit *mPendingExitCheck = nullptr;
     /// Set while the focus is put back on a refused box, so that the box it leaves is not checked.
     bool mReturningFocus = false;
-    bool mShowingModel = false;
 };
