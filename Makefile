@@ -24,8 +24,9 @@ run: build
 	./scripts/run-tenrix $(BUILD_DIR)/bin/tenrix
 
 bench: configure
-	cmake --build $(BUILD_DIR) -j $(JOBS) --target tenrix-bench
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target tenrix-bench tenrix-gui-bench
 	$(BUILD_DIR)/bin/tenrix-bench
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/tenrix-gui-bench
 
 fuzz:
 	./scripts/install-deps clang-14 libclang-rt-14-dev
