@@ -128,13 +128,14 @@ TEST(FittingTable, DesignationOnEitherBoundAndDiameterWithTrailingBlank)
     EXPECT_TRUE(table.isMatched(90));
 }
 
-TEST(FittingTable, RowsWithoutAWeightGiveNone)
+TEST(WeightTable, ABlankWeightGivesNone)
 {
-    WeightTable table = tools::fittingWeightTable();
-    for (int i = 0; i < table.rowCount(); ++i) {
-        table.selectRow(i);
-        const auto weight = table.selectedWeight();
-        EXPECT_EQ(weight.has_value(), !table.row(i)[tools::kWeightColumn].empty()) << i + 1;
-        EXPECT_GT(tools::boundValue(weight.value_or("1")), 0.0f) << i + 1;
-    }
+    static constexpr tools::WeightTableLayout kLayout = {"", {}, {}, false};
+    WeightTable table(kLayout, {{"A", "1", "2", "", "LN样本"}, {"B", "1", "2", " ", "LN样本"},
+                                {"C", "1", "2", "0.5 ", "LN样本"}});
+    EXPECT_FALSE(table.selectedWeight().has_value());
+    table.selectRow(1);
+    EXPECT_FALSE(table.selectedWeight().has_value());
+    table.selectRow(2);
+    EXPECT_EQ(table.selectedWeight(), "0.5 ");
 }
