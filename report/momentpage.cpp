@@ -13,39 +13,32 @@ namespace report {
 
 namespace {
 
-struct Label
-{
-    const char16_t *text;
-    int x;
-    int y;
-};
-
 // Row labels of the moment table; the one-character labels at x 100 are the
 // vertical captions of the load, shear and load-factor fields.
-constexpr Label momentPageLabels[] = {
-    {u"支点反力(kgf)", 180, 260},
-    {u"△L(m)", 200, 360},
-    {u"q△L(kgf)", 200, 400},
-    {u"P(kgf)", 200, 440},
-    {u"Qz(kgf)", 200, 480},
-    {u"Qy(kgf)", 200, 520},
-    {u"△M=△L(Qz+Qy)/2(kgf·m)", 180, 560},
-    {u"M=∑△M(kgf·m)", 180, 600},
-    {u"△M$sbks2$sbjs/△L(kgf$sbks2$sbjs·m)", 200, 640},
-    {u"(q△L)$sbks2$sbjs.△L/12(kgf$sbks2$sbjs·m)", 200, 680},
-    {u"△D=△M$sbks2$sbjs/△L+△L×", 200, 710},
-    {u"(q△L)$sbks2$sbjs/12 (kgf$sbks2$sbjs·m)", 200, 730},
-    {u"D=∑△D(kgf$sbks2$sbjs·m)", 200, 760},
-    {u"荷", 100, 360},
-    {u"载", 100, 400},
-    {u"图", 100, 440},
-    {u"剪", 100, 480},
-    {u"力", 100, 500},
-    {u"图", 100, 520},
-    {u"荷", 100, 640},
-    {u"载", 100, 680},
-    {u"因", 100, 720},
-    {u"数", 100, 760},
+constexpr PageLabel momentPageLabels[] = {
+    {180, 260, u"支点反力(kgf)"},
+    {200, 360, u"△L(m)"},
+    {200, 400, u"q△L(kgf)"},
+    {200, 440, u"P(kgf)"},
+    {200, 480, u"Qz(kgf)"},
+    {200, 520, u"Qy(kgf)"},
+    {180, 560, u"△M=△L(Qz+Qy)/2(kgf·m)"},
+    {180, 600, u"M=∑△M(kgf·m)"},
+    {200, 640, u"△M$sbks2$sbjs/△L(kgf$sbks2$sbjs·m)"},
+    {200, 680, u"(q△L)$sbks2$sbjs.△L/12(kgf$sbks2$sbjs·m)"},
+    {200, 710, u"△D=△M$sbks2$sbjs/△L+△L×"},
+    {200, 730, u"(q△L)$sbks2$sbjs/12 (kgf$sbks2$sbjs·m)"},
+    {200, 760, u"D=∑△D(kgf$sbks2$sbjs·m)"},
+    {100, 360, u"荷"},
+    {100, 400, u"载"},
+    {100, 440, u"图"},
+    {100, 480, u"剪"},
+    {100, 500, u"力"},
+    {100, 520, u"图"},
+    {100, 640, u"荷"},
+    {100, 680, u"载"},
+    {100, 720, u"因"},
+    {100, 760, u"数"},
 };
 
 struct Line
@@ -156,8 +149,7 @@ void drawMomentPageFixed(PageCanvas &canvas)
     canvas.rectangle(304, 396, 352, 404);
     canvas.rectangle(1028, 396, 1076, 404);
 
-    for (const Label &label : momentPageLabels)
-        drawMarkupText(label.x, label.y, 10, QStringLiteral("MC"), QString::fromUtf16(label.text), canvas);
+    drawLabels(canvas, momentPageLabels, 10, QStringLiteral("MC"));
 }
 
 void drawMomentPageResults(PageCanvas &canvas, const engine::CalculationResult &result, int state)

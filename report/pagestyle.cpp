@@ -33,4 +33,10 @@ void drawCentredNumber(PageCanvas &canvas, int x, int y, int size, float value, 
                    canvas);
 }
 
+void drawLabels(PageCanvas &canvas, std::span<const PageLabel> labels, int size, const QString &anchor)
+{
+    for (const PageLabel &label : labels)
+        drawMarkupText(label.x, label.y, size, anchor, QString::fromUtf16(label.text), canvas);
+}
+
 } // namespace report

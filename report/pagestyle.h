@@ -1,5 +1,7 @@
 #pragma once
 
+#include <span>
+
 #include <QColor>
 #include <QString>
 
@@ -47,5 +49,16 @@ void applyPageDefaults(PageCanvas &canvas);
  *         printed as "nan" or "inf")
  */
 void drawCentredNumber(PageCanvas &canvas, int x, int y, int size, float value, int decimals);
+
+/// A fixed text of a page at its anchor point.
+struct PageLabel
+{
+    int x;
+    int y;
+    const char16_t *text;
+};
+
+/// Draws \a labels at \a size points, each placed by \a anchor on its point.
+void drawLabels(PageCanvas &canvas, std::span<const PageLabel> labels, int size, const QString &anchor);
 
 } // namespace report

@@ -31,38 +31,31 @@ constexpr const char16_t *designStateHeadings[] = {
     u"最高温度", u"最大荷载", u"最大风速", u"最低温度", u"雷电电压", u"操作电压", u"工频电压",
 };
 
-struct Label
-{
-    const char16_t *text;
-    int x;
-    int y;
+constexpr PageLabel stressPageLabels[] = {
+    {205, 220, u"状态条件"},
+    {890, 200, u"三相上人检修"},
+    {1030, 200, u"单相上人检修"},
+    {855, 240, u"高温"},
+    {925, 240, u"低温"},
+    {995, 240, u"高温"},
+    {1065, 240, u"低温"},
+    {105, 284, u"原"},
+    {105, 308, u"始"},
+    {105, 332, u"资"},
+    {105, 356, u"料"},
+    {105, 440, u"状"},
+    {105, 480, u"态"},
+    {105, 520, u"方"},
+    {105, 560, u"程"},
+    {105, 600, u"求"},
+    {105, 640, u"解"},
 };
 
-constexpr Label stressPageLabels[] = {
-    {u"状态条件", 205, 220},
-    {u"三相上人检修", 890, 200},
-    {u"单相上人检修", 1030, 200},
-    {u"高温", 855, 240},
-    {u"低温", 925, 240},
-    {u"高温", 995, 240},
-    {u"低温", 1065, 240},
-    {u"原", 105, 284},
-    {u"始", 105, 308},
-    {u"资", 105, 332},
-    {u"料", 105, 356},
-    {u"状", 105, 440},
-    {u"态", 105, 480},
-    {u"方", 105, 520},
-    {u"程", 105, 560},
-    {u"求", 105, 600},
-    {u"解", 105, 640},
-};
-
-constexpr Label stringingPageCaptions[] = {
-    {u"安", 135, 260},
-    {u"装", 135, 364},
-    {u"划", 135, 572},
-    {u"印", 135, 676},
+constexpr PageLabel stringingPageCaptions[] = {
+    {135, 260, u"安"},
+    {135, 364, u"装"},
+    {135, 572, u"划"},
+    {135, 676, u"印"},
 };
 
 void drawLabel(PageCanvas &canvas, const char16_t *text, int x, int y)
@@ -133,8 +126,7 @@ void drawStressPageFixed(PageCanvas &canvas)
     drawRowLabels(canvas, 230, 280, 40);
     for (int i = 0; i < 7; ++i)
         drawLabel(canvas, designStateHeadings[i], 365 + 70 * i, 220);
-    for (const Label &label : stressPageLabels)
-        drawLabel(canvas, label.text, label.x, label.y);
+    drawLabels(canvas, stressPageLabels, 10, QStringLiteral("MC"));
     drawUnitNote(canvas, 80);
 }
 
@@ -170,8 +162,7 @@ void drawStringingPageFixed(PageCanvas &canvas)
 
     drawRowLabels(canvas, 260, 168, 24);
     drawRowLabels(canvas, 260, 480, 24);
-    for (const Label &caption : stringingPageCaptions)
-        drawLabel(canvas, caption.text, caption.x, caption.y);
+    drawLabels(canvas, stringingPageCaptions, 10, QStringLiteral("MC"));
     drawUnitNote(canvas, 110);
 }
 
