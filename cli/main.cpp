@@ -18,6 +18,17 @@ namespace {
 
 enum ExitCode { success = 0, badArguments = 2, calculationFailed = 3, inputRefused = 4 };
 
+QtMessageHandler qtDefaultHandler = nullptr;
+
+// On a headless machine Qt notes that XDG_RUNTIME_DIR is unset. The report
+// never uses that folder, and in a batch log the note reads like a failure.
+void dropRuntimeDirNote(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR")))
+        return;
+    qtDefaultHandler(type, context, message);
+}
+
 bool writeJson(const std::string &fileName, const engine::CalculationResult &result)
 {
     const std::string text = cli::resultToJson(result).dump(2) + "\n";
@@ -65,6 +76,7 @@ int main(int argc, char *argv[])
     }
 
     if (command.wantsReport()) {
+        qtDefaultHandler = qInstallMessageHandler(dropRuntimeDirNote);
         QGuiApplication application(argc, argv);
         report::installReportFonts();
         try {
