@@ -3,6 +3,7 @@
 #include "app/dialogrunner.h"
 #include "app/programwindows.h"
 #include "app/qtmessenger.h"
+#include "app/qttranslations.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -14,6 +15,7 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tenrix"));
     app::installApplicationFonts();
+    app::installQtChineseTranslation(application);
 
     try {
         app::QtMessenger messenger;

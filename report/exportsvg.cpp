@@ -52,7 +52,7 @@ QByteArray withReportFontList(const QByteArray &svg)
 
 QString SvgExporter::nameFilter() const
 {
-    return QStringLiteral("SVG (*.svg)");
+    return QStringLiteral("SVG 文件 (*.svg)");
 }
 
 QString SvgExporter::suffix() const

@@ -1,8 +1,9 @@
 // Runs every Qt Test class of the windows on one QApplication, with the
-// program's fonts, and fails when any of them fails.
+// program's fonts and Qt's Chinese texts, and fails when any of them fails.
 #include "guitests.h"
 
 #include "app/applicationfont.h"
+#include "app/qttranslations.h"
 
 #include <QApplication>
 #include <QTest>
@@ -17,6 +18,7 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     app::installApplicationFonts();
+    app::installQtChineseTranslation(application);
 
     const std::array<std::unique_ptr<QObject>, 4> tests{makeMainWindowTest(), makeCalculateTest(),
                                                         makeStartAndCloseTest(), makeHelpWindowTest()};

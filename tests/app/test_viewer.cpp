@@ -29,15 +29,19 @@ namespace {
 class ScriptedViewerDialogs final : public app::ViewerDialogs
 {
 public:
-    QString saveFileName(QWidget *, const QString &title, const QString &, const QString &) override
+    QString saveFileName(QWidget *, const QString &title, const QStringList &nameFilters,
+                         const QString &suggestedName) override
     {
         titles.append(title);
+        filters.append(nameFilters);
+        suggestedNames.append(suggestedName);
         return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
     }
 
     bool setUpPrinter(QWidget *, QPrinter &printer) override
     {
         ++printerSetUps;
+        orientations.append(printer.pageLayout().orientation());
         if (printInto.isEmpty())
             return false;
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -47,8 +51,11 @@ public:
 
     QStringList fileNames;      ///< answers of the save dialog; none left means cancelled
     QStringList titles;
+    QList<QStringList> filters;
+    QStringList suggestedNames;
     QString printInto;          ///< PDF file the printer set-up chooses; empty means cancelled
     int printerSetUps = 0;
+    QList<QPageLayout::Orientation> orientations; ///< of the printer as each set-up opened
 };
 
 /// A viewer with a scripted messenger and scripted dialogs.
@@ -305,6 +312,26 @@ void ResultViewerTest::cancelledSaveWritesNothing()
     QVERIFY(viewer.messenger.shown.empty());
 }
 
+void ResultViewerTest::saveDialogsOfferTheirFormatsAndTheSpansName()
+{
+    Viewer viewer;
+    TForm_print &window = *viewer.window;
+    window.ToolButton8->click();
+    window.setSpanName(QStringLiteral(" 220kV#1主变/进线间隔跨线 "));
+    window.ToolButton8->click();
+    window.ToolButton9->click();
+    window.ToolButtonPdf->click();
+
+    const QString wmf = QStringLiteral("Windows 图元文件 (*.wmf)");
+    const QString emf = QStringLiteral("增强型图元文件 (*.emf)");
+    const QString pdf = QStringLiteral("PDF 文件 (*.pdf)");
+    QCOMPARE(viewer.dialogs->filters,
+             QList<QStringList>({{wmf, emf}, {wmf, emf}, {wmf}, {pdf}}));
+    QCOMPARE(viewer.dialogs->suggestedNames,
+             QStringList({QStringLiteral("计算书.wmf"), QStringLiteral("220kV#1主变_进线间隔跨线.wmf"),
+                          QStringLiteral("220kV#1主变_进线间隔跨线.wmf"), QStringLiteral("220kV#1主变_进线间隔跨线.pdf")}));
+}
+
 void ResultViewerTest::reportsAFileThatCannotBeWritten()
 {
     Viewer viewer;
@@ -336,6 +363,8 @@ void ResultViewerTest::printsTheShownPageIntoAPdfFile()
     viewer.dialogs->printInto = inCurrentFolder(QStringLiteral("printed-page.pdf"));
     viewer.window->ToolButton11->click();
     QCOMPARE(viewer.dialogs->printerSetUps, 1);
+    // The pages are landscape, and so is the sheet the set-up starts with.
+    QCOMPARE(viewer.dialogs->orientations.value(0), QPageLayout::Landscape);
     QCOMPARE(pdfPageCount(QStringLiteral("printed-page.pdf")), 1);
     QCOMPARE(viewer.messenger.shown.size(), std::size_t{1});
     QCOMPARE(viewer.messenger.shown[0].text, std::string("正在打印..."));

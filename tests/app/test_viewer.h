@@ -32,6 +32,7 @@ private slots:
     void savesTheShownPageByItsExtension();
     void savesAllPagesUnderNumberedNames();
     void cancelledSaveWritesNothing();
+    void saveDialogsOfferTheirFormatsAndTheSpansName();
     void reportsAFileThatCannotBeWritten();
     void exportsTheWholeReportAsOnePdf();
     void printsTheShownPageIntoAPdfFile();
