@@ -1,8 +1,12 @@
 #include "app/viewerdialogs.h"
 
+#include <QDateTime>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QHeaderView>
+#include <QIdentityProxyModel>
+#include <QLocale>
 #include <QPrintDialog>
 #include <QRegularExpression>
 #include <QTreeView>
@@ -19,6 +23,26 @@ QString filterSuffix(const QString &nameFilter)
     return match.hasMatch() ? match.captured(1) : QString();
 }
 
+/**
+ * The files of Qt's file dialog with their dates written in the program's
+ * locale: the file model writes them in the desktop's, which on an English
+ * or unset desktop gives "9 Dec 2026 02:28:41" among Chinese texts.
+ */
+class LocaleDateFiles final : public QIdentityProxyModel
+{
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        constexpr int dateColumn = 3;
+        const auto *files = qobject_cast<const QFileSystemModel *>(sourceModel());
+        if (files != nullptr && index.column() == dateColumn && role == Qt::DisplayRole)
+            return QLocale().toString(files->lastModified(mapToSource(index)), QLocale::ShortFormat);
+        return QIdentityProxyModel::data(index, role);
+    }
+};
+
 // The detail list of Qt's file dialog sizes its columns for short English
 // headers and dates; a Chinese date with weekday and time is cut. Each column
 // gets at least the width of its widest entry.
@@ -31,10 +55,11 @@ void widenListColumns(QFileDialog &dialog)
     header->setMinimumSectionSize(60);
     header->resizeSection(0, 260);
     const QFontMetrics metrics(list->font());
-    // Size, kind and date: widest as "1023.99 KB", "wmf 文件" and "2026/12/31 23:59".
-    header->resizeSection(1, metrics.horizontalAdvance(QStringLiteral("1,023.99 KB")) + 24);
-    header->resizeSection(2, metrics.horizontalAdvance(QStringLiteral("wmf 文件 文件")) + 24);
-    header->resizeSection(3, metrics.horizontalAdvance(QStringLiteral("2026/12/31 23:59:59")) + 24);
+    // Size, kind and date at their widest: "1023.99 KiB", "WMF 图像 文件" and "2026/12/31 23:59".
+    header->resizeSection(1, metrics.horizontalAdvance(QStringLiteral("1023.99 KiB")) + 24);
+    header->resizeSection(2, metrics.horizontalAdvance(QStringLiteral("WMF 图像 文件")) + 24);
+    header->resizeSection(3, metrics.horizontalAdvance(QLocale().toString(QDateTime(QDate(2026, 12, 31), QTime(23, 59)),
+                                                                          QLocale::ShortFormat)) + 24);
 }
 
 } // namespace
@@ -50,6 +75,7 @@ std::unique_ptr<QFileDialog> makeSaveDialog(QWidget *parent, const QString &titl
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
     dialog->setViewMode(QFileDialog::Detail);
+    dialog->setProxyModel(new LocaleDateFiles(dialog.get()));
     dialog->setNameFilters(nameFilters);
     dialog->setDefaultSuffix(filterSuffix(nameFilters.value(0)));
     QFileDialog *shown = dialog.get();

@@ -10,8 +10,12 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QAbstractProxyModel>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QHeaderView>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QScrollArea>
@@ -20,6 +24,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <QTreeView>
 
 #include <memory>
 
@@ -330,6 +335,41 @@ void ResultViewerTest::saveDialogsOfferTheirFormatsAndTheSpansName()
     QCOMPARE(viewer.dialogs->suggestedNames,
              QStringList({QStringLiteral("计算书.wmf"), QStringLiteral("220kV#1主变_进线间隔跨线.wmf"),
                           QStringLiteral("220kV#1主变_进线间隔跨线.wmf"), QStringLiteral("220kV#1主变_进线间隔跨线.pdf")}));
+}
+
+void ResultViewerTest::saveDialogFollowsTheChosenFormat()
+{
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    QFile page(QDir(folder.path()).filePath(QStringLiteral("b.wmf")));
+    QVERIFY(page.open(QIODevice::WriteOnly));
+    page.close();
+
+    const QStringList filters = {QStringLiteral("Windows 图元文件 (*.wmf)"), QStringLiteral("增强型图元文件 (*.emf)")};
+    const std::unique_ptr<QFileDialog> dialog =
+        app::makeSaveDialog(nullptr, QStringLiteral("保存当前页"), filters, QStringLiteral("跨线.wmf"));
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("保存当前页"));
+    QCOMPARE(dialog->nameFilters(), filters);
+    QVERIFY(dialog->testOption(QFileDialog::DontUseNativeDialog));
+    QVERIFY(dialog->testOption(QFileDialog::DontConfirmOverwrite));
+    QCOMPARE(dialog->defaultSuffix(), QStringLiteral("wmf"));
+    auto *types = dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
+    QVERIFY(types != nullptr);
+    QTest::keyClick(types, Qt::Key_Down);
+    QCOMPARE(types->currentIndex(), 1);
+    QCOMPARE(dialog->defaultSuffix(), QStringLiteral("emf"));
+
+    // The date column holds a date of the program's locale whole.
+    dialog->setDirectory(folder.path());
+    auto *files = qobject_cast<QFileSystemModel *>(dialog->proxyModel()->sourceModel());
+    QVERIFY(files != nullptr);
+    const QModelIndex file = files->index(page.fileName());
+    QTRY_VERIFY(file.isValid() && files->lastModified(file).isValid());
+    const QString date = QLocale().toString(files->lastModified(file), QLocale::ShortFormat);
+    QCOMPARE(dialog->proxyModel()->mapFromSource(file.siblingAtColumn(3)).data().toString(), date);
+    auto *list = dialog->findChild<QTreeView *>(QStringLiteral("treeView"));
+    QVERIFY(list != nullptr);
+    QVERIFY(list->header()->sectionSize(3) > list->fontMetrics().horizontalAdvance(date));
 }
 
 void ResultViewerTest::reportsAFileThatCannotBeWritten()

@@ -33,6 +33,7 @@ private slots:
     void savesAllPagesUnderNumberedNames();
     void cancelledSaveWritesNothing();
     void saveDialogsOfferTheirFormatsAndTheSpansName();
+    void saveDialogFollowsTheChosenFormat();
     void reportsAFileThatCannotBeWritten();
     void exportsTheWholeReportAsOnePdf();
     void printsTheShownPageIntoAPdfFile();
