@@ -1,5 +1,6 @@
 // tenrix: the desktop program. No arguments; it runs until the main window is closed.
 #include "app/applicationfont.h"
+#include "app/dropdownstyle.h"
 #include "app/dialogrunner.h"
 #include "app/programwindows.h"
 #include "app/qtmessenger.h"
@@ -14,6 +15,7 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tenrix"));
+    app::installDropDownListStyle();
     app::installApplicationFonts();
     app::installQtChineseTranslation(application);
 

@@ -3,6 +3,7 @@
 #include "guitests.h"
 
 #include "app/applicationfont.h"
+#include "app/dropdownstyle.h"
 #include "app/qttranslations.h"
 
 #include <QApplication>
@@ -17,6 +18,7 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    app::installDropDownListStyle();
     app::installApplicationFonts();
     app::installQtChineseTranslation(application);
 
