@@ -7,6 +7,7 @@
 #include "app/loadtable.h"
 #include "tools/weighttable.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -350,6 +351,30 @@ private Q_SLOTS:
         replaceText(sag, QStringLiteral("2"));
         QVERIFY(w.EditExit(EditBox::Edit_f));
         QCOMPARE(mProgram->messenger.messages.size(), std::size_t{1});
+    }
+
+    // The lists open below their box with their own number of rows, not
+    // as a menu as tall as the screen, and wide enough for every entry.
+    void dropDownListsShowTheirRowsWhole()
+    {
+        TForm_zcx &w = window();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const auto check = [](QComboBox *list, int rows) {
+            list->showPopup();
+            QAbstractItemView *view = list->view();
+            QVERIFY(QTest::qWaitForWindowExposed(view->window()));
+            const int rowHeight = view->sizeHintForRow(0);
+            QVERIFY2(view->height() >= rows * rowHeight && view->height() < (rows + 1) * rowHeight,
+                     qPrintable(list->objectName() + QStringLiteral(" %1 px").arg(view->height())));
+            QVERIFY2(view->viewport()->width() >= view->sizeHintForColumn(0), qPrintable(list->objectName()));
+            list->hidePopup();
+        };
+        check(w.ComboBox_zdx, 20);
+        check(w.stringTypeList(app::StringSide::A), 20);
+        check(w.stringTypeList(app::StringSide::B), 20);
+        w.SGrid_hz->setCurrentCell(1, 3);
+        check(w.ComboBox_dx, 12);
     }
 
     void optionsAndHelpOpenTheirWindows()
