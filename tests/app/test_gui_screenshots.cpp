@@ -93,18 +93,24 @@ private Q_SLOTS:
         QVERIFY(sample.open(QIODevice::WriteOnly));
         sample.write(QByteArray(150000, '\0'));
         sample.close();
-        const std::unique_ptr<QFileDialog> save =
+        const std::unique_ptr<QFileDialog> saveDialog =
             app::makeSaveDialog(nullptr, QStringLiteral("保存当前页"),
                                 {QStringLiteral("Windows 图元文件 (*.wmf)"), QStringLiteral("增强型图元文件 (*.emf)")},
                                 QStringLiteral("220kV#1主变进线间隔跨线.wmf"));
-        save->setDirectory(QDir::currentPath());
-        showAndSave(*save, "save-dialog");
-        save->hide();
+        saveDialog->setDirectory(QDir::currentPath());
+        showAndSave(*saveDialog, "save-dialog");
+        saveDialog->hide();
 
         QPrinter printer(QPrinter::HighResolution);
         printer.setPageOrientation(QPageLayout::Landscape);
         const std::unique_ptr<QPrintDialog> print = app::makePrintDialog(printer, nullptr);
         showAndSave(*print, "print-dialog");
+        // With its paper and orientation page open.
+        for (QPushButton *button : print->findChildren<QPushButton *>()) {
+            if (button->text().contains(QStringLiteral(">>")))
+                button->click();
+        }
+        save(*print, "print-dialog-options");
         print->hide();
     }
 
