@@ -1,6 +1,7 @@
 #include "cli/resultjson.h"
 
-#include <charconv>
+#include "engine/numbers.h"
+
 #include <string>
 
 namespace cli {
@@ -10,13 +11,9 @@ using namespace engine;
 
 namespace {
 
-// A float widened to double prints as 2.9649999141693115; its shortest
-// single-precision text read back as a double prints as 2.965.
 double number(float value)
 {
-    char buffer[32];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-    return std::stod(std::string(buffer, end));
+    return engine::shortestDouble(value);
 }
 
 constexpr const char *stateNames[loadStateCount] = {
