@@ -29,6 +29,7 @@ constexpr int maxSecantSteps = 40;
 constexpr double closureTolerance = 1e-13;
 // The sag of a chain closed to that tolerance is itself known to a few 1e-12.
 constexpr double sagTolerance = 1e-10;
+constexpr double lengthResolution = 1e-14;
 
 using Vector = std::array<double, maxUnknowns>;
 using Matrix = std::array<Vector, maxUnknowns>;
@@ -289,8 +290,11 @@ ChainSolution solveFrom(const ChainSpan &chain, double conductorLength, Vector u
     Matrix J{};
     model.evaluate(u, r, J, nullptr);
     double norm = largestOf(r, n);
+    // At least one step is taken: a start already within the tolerance (the
+    // last shape of a slightly different length) is still refined, so that
+    // the sag follows every change of the length.
     for (int step = 0; step < maxNewtonSteps; ++step) {
-        if (norm <= closureTolerance * chain.span) {
+        if (step > 0 && norm <= closureTolerance * chain.span) {
             ChainSolution solution;
             solution.H = u[unknownH];
             solution.VA = u[unknownVA];
@@ -365,21 +369,29 @@ ChainSolution solveChainForSag(const ChainSpan &chain, double sag, double length
     if (!(sag > 0) || !std::isfinite(sag))
         chainFailed("悬链线校核:弧垂必须大于0.");
     int iterations = 0;
-    // The sag grows with the conductor's length; the secant steps along that
-    // curve, each solve starting from the last shape.
+    // The conductor's extra length over its chord grows nearly with the
+    // square of the sag, so the secant steps along sag² against the length,
+    // each solve starting from the last shape.
+    const auto miss = [sag](const ChainSolution &s) { return s.sag * s.sag - sag * sag; };
     double lengthA = lengthGuess;
     ChainSolution a = solveFrom(chain, lengthA, startOf(chain, lengthA, guess), iterations);
-    double lengthB = lengthA * (1 + 1e-4);
+    double lengthB = lengthA * (1 + 1e-6);
     ChainSolution b = solveFrom(chain, lengthB, unknownsOf(a), iterations);
     for (int step = 0; step < maxSecantSteps; ++step) {
         if (std::fabs(b.sag - sag) <= sagTolerance * sag) {
             b.iterations = iterations;
             return b;
         }
-        const double slope = (b.sag - a.sag) / (lengthB - lengthA);
+        const double slope = (miss(b) - miss(a)) / (lengthB - lengthA);
         if (!(slope > 0) || !std::isfinite(slope))
             break;
-        double next = lengthB - (b.sag - sag) / slope;
+        double next = lengthB - miss(b) / slope;
+        // In a taut, stiff span the sag answers the length many times over:
+        // once the step falls below what the closure resolves, the length is found.
+        if (std::fabs(next - lengthB) <= lengthResolution * lengthB) {
+            b.iterations = iterations;
+            return b;
+        }
         // A step may not shorten the conductor by more than half.
         next = std::max(next, lengthB / 2);
         const Vector start = unknownsOf(b);
