@@ -200,6 +200,34 @@ Json stringingJson(const CalculationResult &result)
     return rows;
 }
 
+// A state whose chain was not solved has no figures: its entry says why,
+// and never carries zeros that could be read as results.
+Json catenaryJson(const CalculationResult &result)
+{
+    const CatenaryCrossCheck &check = result.catenary;
+    Json states = Json::array();
+    for (int s = 0; s < designStateCount; ++s) {
+        const CatenaryStateCheck &state = check.states[s];
+        Json entry = {{"state", stateNames[s]}, {"converged", state.converged}};
+        if (state.converged) {
+            entry["H_N"] = number(state.tension);
+            entry["f_m"] = number(state.sag);
+            entry["dH_percent"] = number(state.tensionDifference);
+            entry["df_percent"] = number(state.sagDifference);
+            entry["iterations"] = state.iterations;
+        } else {
+            entry["failure"] = state.failure;
+        }
+        states.push_back(entry);
+    }
+    return {
+        {"model", "elastic catenary, strings as rigid links, B taken lower than A"},
+        {"unstressedLength_m", check.unstressedLength},
+        {"referenceColumn", result.referenceColumn},
+        {"states", states},
+    };
+}
+
 } // namespace
 
 Json resultToJson(const CalculationResult &result)
@@ -226,6 +254,7 @@ Json resultToJson(const CalculationResult &result)
              {"singlePhaseMaintenanceB", number(beam.singlePhaseB)},
          }},
         {"stringingTable", stringingJson(result)},
+        {"catenary", catenaryJson(result)},
     };
 }
 
