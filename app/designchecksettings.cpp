@@ -65,4 +65,18 @@ engine::DesignCheckSettings designCheckSettings(const options::DesignCheckOption
     return settings;
 }
 
+std::string designCheckStatusText(const engine::DesignChecks &checks)
+{
+    if (!checks.pass)
+        return {};
+    if (*checks.pass)
+        return "设计校核: 满足";
+    std::string failing;
+    for (int s = 0; s < engine::loadStateCount; ++s) {
+        if (checks.states[s].pass == std::optional<bool>(false))
+            failing += (failing.empty() ? "" : "、") + std::string(engine::loadStateLabel(s));
+    }
+    return "设计校核: 不满足 (" + failing + ")";
+}
+
 } // namespace app

@@ -29,4 +29,11 @@ CatalogueStrengths catalogueStrengths(const engine::CalculationInput &input);
 engine::DesignCheckSettings designCheckSettings(const options::DesignCheckOptions &options,
                                                 const engine::CalculationInput &input);
 
+/**
+ * The viewer's status line after a calculation: "设计校核: 满足", or
+ * "设计校核: 不满足 (最高温度、最大荷载)" naming the failing states; empty when
+ * nothing was checked.
+ */
+std::string designCheckStatusText(const engine::DesignChecks &checks);
+
 } // namespace app

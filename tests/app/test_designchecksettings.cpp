@@ -54,3 +54,16 @@ TEST(DesignCheckSettings, BadFieldIsRefusedWithItsMessage)
         EXPECT_STREQ(e.what(), "设计校核: “导线额定拉断力(N)”应为大于0的数值,留空则按型号取值.");
     }
 }
+
+TEST(DesignCheckStatus, NamesTheFailingStates)
+{
+    engine::DesignChecks checks;
+    EXPECT_EQ(app::designCheckStatusText(checks), "");
+    checks.pass = true;
+    checks.states[engine::maxLoad].pass = true;
+    EXPECT_EQ(app::designCheckStatusText(checks), "设计校核: 满足");
+    checks.pass = false;
+    checks.states[engine::maxTemperature].pass = false;
+    checks.states[engine::marking].pass = false;
+    EXPECT_EQ(app::designCheckStatusText(checks), "设计校核: 不满足 (最高温度、划印)");
+}
