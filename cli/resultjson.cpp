@@ -1,5 +1,7 @@
 #include "cli/resultjson.h"
 
+#include "cli/jsonnumber.h"
+
 #include <charconv>
 #include <string>
 
@@ -10,19 +12,15 @@ using namespace engine;
 
 namespace {
 
-// A float widened to double prints as 2.9649999141693115; its shortest
-// single-precision text read back as a double prints as 2.965.
-double number(float value)
-{
-    char buffer[32];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-    return std::stod(std::string(buffer, end));
-}
-
 constexpr const char *stateNames[loadStateCount] = {
     "maxTemperature", "maxLoad", "maxWind", "minTemperature", "lightning", "switching", "powerFrequency",
     "threePhaseHot", "threePhaseCold", "singlePhaseHot", "singlePhaseCold", "installation", "marking",
 };
+
+double number(float value)
+{
+    return jsonNumber(value);
+}
 constexpr const char *leadNames[leadCount] = {"PA", "P1", "P2", "P3", "P4", "PB"};
 constexpr const char *rowNames[stateEquationRowCount] = {
     "M_N_m", "Cm", "alphaE", "Cn", "sigmaN_N_mm2", "thetaN_degC", "thetaM_degC", "deltaTheta_degC",
@@ -204,6 +202,18 @@ Json stringingJson(const CalculationResult &result)
 }
 
 } // namespace
+
+double jsonNumber(float value)
+{
+    char buffer[32];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    return std::stod(std::string(buffer, end));
+}
+
+const char *stateName(int state)
+{
+    return stateNames[state];
+}
 
 Json resultToJson(const CalculationResult &result)
 {
