@@ -10,7 +10,7 @@ TEST(ChecksJson, NullWhereNotCheckedNumbersWhereChecked)
     DesignChecks checks;
     engine::StateCheck &first = checks.states[engine::maxTemperature];
     first.horizontalTension = 20000;
-    first.conductorTensionA = 20591.503f;
+    first.conductorTensionA = 20591.5f;
     first.stringPullA = 41478.58f;
     first.stringFactorA = 3.8574f;
     first.requiredConductorFactor = 4;
@@ -25,7 +25,7 @@ TEST(ChecksJson, NullWhereNotCheckedNumbersWhereChecked)
     const nlohmann::ordered_json &state = json.at("states").at(0);
     EXPECT_EQ(json.at("states").size(), 13u);
     EXPECT_EQ(state.at("state"), "maxTemperature");
-    EXPECT_EQ(state.at("conductorTensionA_N"), 20591.503);
+    EXPECT_EQ(state.at("conductorTensionA_N"), 20591.5);
     EXPECT_EQ(state.at("stringPullA_N"), 41478.58);
     EXPECT_TRUE(state.at("conductorFactor").is_null());
     EXPECT_EQ(state.at("stringFactorA"), 3.8574);
