@@ -1,8 +1,8 @@
 #include "cli/resultjson.h"
 
 #include "cli/jsonnumber.h"
+#include "engine/numbers.h"
 
-#include <charconv>
 #include <string>
 
 namespace cli {
@@ -21,6 +21,7 @@ double number(float value)
 {
     return jsonNumber(value);
 }
+
 constexpr const char *leadNames[leadCount] = {"PA", "P1", "P2", "P3", "P4", "PB"};
 constexpr const char *rowNames[stateEquationRowCount] = {
     "M_N_m", "Cm", "alphaE", "Cn", "sigmaN_N_mm2", "thetaN_degC", "thetaM_degC", "deltaTheta_degC",
@@ -201,13 +202,39 @@ Json stringingJson(const CalculationResult &result)
     return rows;
 }
 
+// A state whose chain was not solved has no figures: its entry says why,
+// and never carries zeros that could be read as results.
+Json catenaryJson(const CalculationResult &result)
+{
+    const CatenaryCrossCheck &check = result.catenary;
+    Json states = Json::array();
+    for (int s = 0; s < designStateCount; ++s) {
+        const CatenaryStateCheck &state = check.states[s];
+        Json entry = {{"state", stateNames[s]}, {"converged", state.converged}};
+        if (state.converged) {
+            entry["H_N"] = number(state.tension);
+            entry["f_m"] = number(state.sag);
+            entry["dH_percent"] = number(state.tensionDifference);
+            entry["df_percent"] = number(state.sagDifference);
+            entry["iterations"] = state.iterations;
+        } else {
+            entry["failure"] = state.failure;
+        }
+        states.push_back(entry);
+    }
+    return {
+        {"model", "elastic catenary, strings as rigid links, B taken lower than A"},
+        {"unstressedLength_m", check.unstressedLength},
+        {"referenceColumn", result.referenceColumn},
+        {"states", states},
+    };
+}
+
 } // namespace
 
 double jsonNumber(float value)
 {
-    char buffer[32];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-    return std::stod(std::string(buffer, end));
+    return engine::shortestDouble(value);
 }
 
 const char *stateName(int state)
@@ -239,6 +266,7 @@ Json resultToJson(const CalculationResult &result)
              {"singlePhaseMaintenanceB", number(beam.singlePhaseB)},
          }},
         {"stringingTable", stringingJson(result)},
+        {"catenary", catenaryJson(result)},
     };
 }
 
