@@ -78,7 +78,7 @@ CalculationOutcome calculateAndShow(const MainWindowModel &window, const Options
     std::optional<engine::DesignCheckSettings> checkSettings;
     if (checks.includeCheckPage) {
         try {
-            checkSettings = designCheckSettings(checks, input);
+            checkSettings = designCheckSettings(checks, input, composedRatings(window));
         } catch (const std::invalid_argument &error) {
             showError(messenger, error.what(), optionsCaption);
             return CalculationOutcome::Refused;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/calculationinputassembly.h"
+#include "app/designchecksettings.h"
 #include "app/mainwindowmodel.h"
 #include "app/messenger.h"
 #include "options/designcheckoptions.h"

@@ -35,25 +35,30 @@ double factor(const options::DesignCheckOptions &options, options::DesignCheckFi
 
 } // namespace
 
-CatalogueStrengths catalogueStrengths(const engine::CalculationInput &input)
+ComposedRatings composedRatings(const MainWindowModel &window)
+{
+    return {window.composedRatedLoad(StringSide::A), window.composedRatedLoad(StringSide::B)};
+}
+
+CatalogueStrengths catalogueStrengths(const engine::CalculationInput &input, const ComposedRatings &composed)
 {
     using engine::slot::stringA;
     using engine::slot::stringB;
     return {
         catalogueConductorStrength(trimBlanks(input[engine::slot::conductorType])),
-        tools::ratedLoadOfDesignation(input[stringA + engine::stringType]),
-        tools::ratedLoadOfDesignation(input[stringB + engine::stringType]),
+        composed.stringA_kN ? composed.stringA_kN : tools::ratedLoadOfDesignation(input[stringA + engine::stringType]),
+        composed.stringB_kN ? composed.stringB_kN : tools::ratedLoadOfDesignation(input[stringB + engine::stringType]),
     };
 }
 
 engine::DesignCheckSettings designCheckSettings(const options::DesignCheckOptions &options,
-                                                const engine::CalculationInput &input)
+                                                const engine::CalculationInput &input, const ComposedRatings &composed)
 {
     using Field = options::DesignCheckField;
     if (const std::optional<Field> bad = options::firstBadDesignCheckField(options))
         throw std::invalid_argument(options::badDesignCheckFieldMessage(*bad));
 
-    const CatalogueStrengths catalogue = catalogueStrengths(input);
+    const CatalogueStrengths catalogue = catalogueStrengths(input, composed);
     engine::DesignCheckSettings settings;
     settings.conductorRatedStrength_N = typedOr(options, Field::conductorRatedStrength, catalogue.conductor_N);
     settings.stringARatedLoad_kN = typedOr(options, Field::stringARatedLoad, catalogue.stringA_kN);

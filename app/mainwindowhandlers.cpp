@@ -12,6 +12,7 @@
 #include "tools/composerdialog.h"
 #include "tools/fittinglookupdialog.h"
 #include "tools/spacerlookupdialog.h"
+#include "tools/stringratedload.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -100,7 +101,8 @@ void TForm_zcx::Button_optionClick()
         return;
     // The design-check page hints at the strengths of the span's conductor and strings.
     mWindows.options->showCatalogueStrengths(
-        app::catalogueStrengths(app::assembleCalculationInput(mModel, mWindows.options->optionsTexts())));
+        app::catalogueStrengths(app::assembleCalculationInput(mModel, mWindows.options->optionsTexts()),
+                                app::composedRatings(mModel)));
     // The options take effect as the dialog leaves them, confirmed or not.
     mDialogs.run(*mWindows.options);
 }
@@ -150,6 +152,8 @@ void TForm_zcx::Button_jyzClick(StringSide side)
     mModel.applyComposedString(side, {composed.stringType, composed.stringLength, composed.stringWeight,
                                       composed.stringIcedWeight, composed.stringWindArea,
                                       composed.stringIcedWindArea});
+    const tools::ComposerModel &choice = composer.model();
+    mModel.noteComposedRatedLoad(side, tools::ratedLoadOfComposition(choice.discModelIndex(), choice.fittingSetIndex()));
     showModel();
 }
 

@@ -1,5 +1,7 @@
 #include "app/calculationinputassembly.h"
 #include "app/designchecksettings.h"
+#include "tools/composedstring.h"
+#include "tools/stringratedload.h"
 
 #include <gtest/gtest.h>
 
@@ -66,4 +68,20 @@ TEST(DesignCheckStatus, NamesTheFailingStates)
     checks.states[engine::maxTemperature].pass = false;
     checks.states[engine::marking].pass = false;
     EXPECT_EQ(app::designCheckStatusText(checks), "设计校核: 不满足 (最高温度、划印)");
+}
+
+TEST(DesignCheckSettings, ComposedStringKeepsItsFittingsRatingWhileItsDesignationStands)
+{
+    // 16 XWP2-160 discs on a 10 t set: the designation reads 160 kN, the fittings hold 100.
+    app::MainWindowModel window;
+    window.applyComposedString(app::StringSide::A, tools::composeString(0, 6, 16, 2));
+    window.noteComposedRatedLoad(app::StringSide::A, tools::ratedLoadOfComposition(0, 6));
+    const engine::CalculationInput input = app::assembleCalculationInput(window, app::OptionsTexts{});
+    EXPECT_EQ(designCheckSettings({}, input, app::composedRatings(window)).stringARatedLoad_kN, 100.0);
+    EXPECT_EQ(designCheckSettings({}, input).stringARatedLoad_kN, 160.0);
+
+    // Another designation typed over it: the composition no longer applies.
+    window.setStringTypeText(app::StringSide::A, "16*XWP2-160可调(单串单线)");
+    EXPECT_FALSE(window.composedRatedLoad(app::StringSide::A));
+    EXPECT_FALSE(window.composedRatedLoad(app::StringSide::B));
 }
