@@ -4,7 +4,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build test run bench fuzz clean
+.PHONY: all deps configure build test run package bench fuzz clean
 
 all: build
 
@@ -22,6 +22,10 @@ test: build
 
 run: build
 	./scripts/run-tenrix $(BUILD_DIR)/bin/tenrix
+
+# A Debian package of the installed files: build/tenrix_<version>_<arch>.deb.
+package: build
+	cmake --build $(BUILD_DIR) --target package
 
 bench: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target tenrix-bench tenrix-gui-bench

@@ -1,8 +1,10 @@
 // tenrix: the desktop program. No arguments; it runs until the main window is closed.
 #include "app/applicationfont.h"
+#include "app/dropdownstyle.h"
 #include "app/dialogrunner.h"
 #include "app/programwindows.h"
 #include "app/qtmessenger.h"
+#include "app/qttranslations.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -13,7 +15,9 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tenrix"));
+    app::installDropDownListStyle();
     app::installApplicationFonts();
+    app::installQtChineseTranslation(application);
 
     try {
         app::QtMessenger messenger;

@@ -3,6 +3,7 @@
 #include "app/mainwindow.h"
 
 #include "app/conductorcatalogue.h"
+#include "app/dropdownstyle.h"
 #include "app/inputchecks.h"
 #include "app/insulatorstringcatalogue.h"
 #include "app/loadgriddelegate.h"
@@ -44,7 +45,8 @@ constexpr int clientHeight = 651;
 constexpr int gridColumnWidth = 117;
 constexpr int gridRowHeight = 20;
 constexpr int presenceBoxSize = 17;
-// Group coordinates of the first presence box; each further one is a column to the right.
+// Group coordinates of the first presence box beside a label column of 117;
+// each further one is a column to the right.
 constexpr int presenceBoxTop = 26;
 constexpr int firstPresenceBoxLeft = 224;
 
@@ -91,18 +93,21 @@ QLabel *addLabel(QWidget *parent, const QString &text, const QRect &bounds,
 }
 
 /**
- * Gives the row label \a item a size of \a windowFont small enough for \a text to fit its
- * column whole; the longest label is wider than the column at the window font.
+ * Width of the load grid's label column: the load columns' 117, or more where
+ * a row label in \a gridFont would not fit whole ("相对距离(m)  L1 - L4" in
+ * the Song face at 9 points needs about 126).
  */
-void fitLabelFont(QTableWidgetItem *item, const QFont &windowFont, std::string_view text)
+int labelColumnWidth(const QFont &gridFont)
 {
-    const QString label = toQString(text);
-    const int available = gridColumnWidth - 8;
-    QFont font = windowFont;
-    constexpr qreal smallestSize_pt = 6.5;
-    while (QFontMetrics(font).horizontalAdvance(label) > available && font.pointSizeF() > smallestSize_pt)
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-    item->setFont(font);
+    // The cell's text margins and a little room.
+    constexpr int padding = 8;
+    const QFontMetrics metrics(gridFont);
+    int width = gridColumnWidth;
+    for (int row = 0; row < loadtable::rowCount; ++row) {
+        const QString label = toQString(app::LoadTableDefaults[static_cast<std::size_t>(loadtable::cellIndex(0, row))]);
+        width = std::max(width, metrics.horizontalAdvance(label) + padding);
+    }
+    return width;
 }
 
 } // namespace
@@ -280,9 +285,16 @@ void TForm_zcx::buildConductorGroup()
     for (int index = 0; index < 4; ++index) {
         const int top = firstRowTop + index * rowPitch;
         const Row &left = catalogueRows[static_cast<std::size_t>(index)];
-        // The two-line caption of the expansion coefficient centres on its box.
-        const int labelTop = left.caption.contains(u'\n') ? top - 4 : top;
-        addLabel(GroupBox_dx, left.caption, QRect(8, labelTop, 92, left.caption.contains(u'\n') ? 29 : editHeight));
+        if (left.caption.contains(u'\n')) {
+            // The two lines of the expansion coefficient's caption, each a
+            // label of its own 15 apart, centred on the box: one label would
+            // set them without any gap.
+            const QStringList lines = left.caption.split(u'\n');
+            addLabel(GroupBox_dx, lines.front(), QRect(8, top - 5, 92, 15));
+            addLabel(GroupBox_dx, lines.back(), QRect(8, top + 10, 92, 15));
+        } else {
+            addLabel(GroupBox_dx, left.caption, QRect(8, top, 92, editHeight));
+        }
         addEdit(GroupBox_dx, left.box, QRect(98, top, 50, editHeight));
 
         const Row &right = bundleRows[static_cast<std::size_t>(index)];
@@ -338,7 +350,9 @@ void TForm_zcx::buildLoadGroup()
 {
     GroupBox_hz = new QGroupBox(QStringLiteral("跳线及引下线荷载表  (双击间隔棒或金具行可弹出查询工具)"), this);
     GroupBox_hz->setObjectName(QStringLiteral("GroupBox_hz"));
-    GroupBox_hz->setGeometry(8, 403, 849, clientHeight - 403);
+    // The frame ends 8 above the window's lower edge, as far as the groups
+    // keep from its other edges, so that its lower line shows.
+    GroupBox_hz->setGeometry(8, 403, 849, clientHeight - 403 - 8);
 
     SGrid_hz = new QTableWidget(loadtable::rowCount, loadtable::columnCount, GroupBox_hz);
     SGrid_hz->setObjectName(QStringLiteral("SGrid_hz"));
@@ -353,8 +367,10 @@ void TForm_zcx::buildLoadGroup()
     SGrid_hz->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     SGrid_hz->setSelectionMode(QAbstractItemView::SingleSelection);
     SGrid_hz->setTabKeyNavigation(true);
+    const int labelColumn = labelColumnWidth(SGrid_hz->font());
+    SGrid_hz->setColumnWidth(0, labelColumn);
     const int frame = 2 * SGrid_hz->frameWidth();
-    SGrid_hz->setGeometry(8, 23, loadtable::columnCount * gridColumnWidth + frame,
+    SGrid_hz->setGeometry(8, 23, labelColumn + (loadtable::columnCount - 1) * gridColumnWidth + frame,
                           loadtable::rowCount * gridRowHeight + frame);
 
     const QBrush buttonFace = palette().brush(QPalette::Button);
@@ -368,8 +384,6 @@ void TForm_zcx::buildLoadGroup()
                 item->setFlags(Qt::NoItemFlags);
                 item->setBackground(buttonFace);
                 item->setForeground(labelText);
-                if (column == 0)
-                    fitLabelFont(item, SGrid_hz->font(), app::LoadTableDefaults[static_cast<std::size_t>(loadtable::cellIndex(0, row))]);
             } else {
                 Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
                 if (app::MainWindowModel::isCellEditable(column, row))
@@ -402,11 +416,12 @@ void TForm_zcx::buildLoadGroup()
     connect(SGrid_hz, &QTableWidget::cellClicked, this, [this] { SGrid_hzClick(); });
     connect(SGrid_hz, &QTableWidget::cellDoubleClicked, this, [this] { SGrid_hzDblClick(); });
 
+    // A wider label column moves the load columns, and their boxes, to the right.
+    const int presenceBoxLeft = firstPresenceBoxLeft + labelColumn - gridColumnWidth;
     for (int index = 0; index < app::presenceBoxCount; ++index) {
         auto *box = new QCheckBox(GroupBox_hz);
         box->setObjectName(QString::fromLatin1(presenceBoxNames[static_cast<std::size_t>(index)]));
-        box->setGeometry(firstPresenceBoxLeft + index * gridColumnWidth, presenceBoxTop, presenceBoxSize,
-                         presenceBoxSize);
+        box->setGeometry(presenceBoxLeft + index * gridColumnWidth, presenceBoxTop, presenceBoxSize, presenceBoxSize);
         box->raise();
         mPresenceBoxes[static_cast<std::size_t>(index)] = box;
         const auto presence = static_cast<PresenceBox>(index);
@@ -429,7 +444,10 @@ void TForm_zcx::fillCatalogueLists()
     for (QComboBox *list : mStringTypeLists) {
         for (const app::InsulatorStringEntry &entry : app::insulatorStringCatalogue())
             list->addItem(toQString(entry.typeName));
+        app::widenListToEntries(*list);
     }
+    app::widenListToEntries(*ComboBox_zdx);
+    app::widenListToEntries(*ComboBox_dx);
 }
 
 void TForm_zcx::arrangeTabOrder()

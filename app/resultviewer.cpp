@@ -323,26 +323,43 @@ bool TForm_print::exportPdf(const QString &fileName)
     return false;
 }
 
+void TForm_print::setSpanName(const QString &spanName)
+{
+    mSpanName = spanName;
+}
+
+QString TForm_print::suggestedFileName(const report::ReportExporter &format) const
+{
+    return report::fileNameForSpan(mSpanName) + u'.' + format.suffix();
+}
+
+// The shown page goes out as the chosen name's extension says (see
+// saveShownPage()), so both metafile kinds are offered; "全部保存" always
+// writes placeable metafiles.
 void TForm_print::ToolButton8Click()
 {
-    const QString fileName =
-        mDialogs->saveFileName(this, QStringLiteral("保存当前页"), kMetafileFilter, QStringLiteral("wmf"));
+    const report::WmfExporter wmf;
+    const report::EmfExporter emf;
+    const QString fileName = mDialogs->saveFileName(this, QStringLiteral("保存当前页"),
+                                                    {wmf.nameFilter(), emf.nameFilter()}, suggestedFileName(wmf));
     if (!fileName.isEmpty())
         saveShownPage(fileName);
 }
 
 void TForm_print::ToolButton9Click()
 {
+    const report::WmfExporter wmf;
     const QString fileName =
-        mDialogs->saveFileName(this, QStringLiteral("全部保存"), kMetafileFilter, QStringLiteral("wmf"));
+        mDialogs->saveFileName(this, QStringLiteral("全部保存"), {wmf.nameFilter()}, suggestedFileName(wmf));
     if (!fileName.isEmpty())
         saveAllPages(fileName);
 }
 
 void TForm_print::ToolButtonPdfClick()
 {
+    const report::PdfExporter pdf;
     const QString fileName =
-        mDialogs->saveFileName(this, QStringLiteral("导出PDF"), QStringLiteral("PDF (*.pdf)"), QStringLiteral("pdf"));
+        mDialogs->saveFileName(this, QStringLiteral("导出PDF"), {pdf.nameFilter()}, suggestedFileName(pdf));
     if (!fileName.isEmpty())
         exportPdf(fileName);
 }
@@ -351,8 +368,13 @@ QPrinter &TForm_print::printer()
 {
     // Made on first use: the printer set-up then lasts for the run, and a
     // viewer that never prints never asks the print system for printers.
-    if (!mPrinter)
+    if (!mPrinter) {
         mPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        // The set-up starts with the sheet turned as the report's pages are,
+        // so that confirming it at once prints a page that fills the sheet.
+        const bool landscapePages = report::reportPageWidth > report::reportPageHeight;
+        mPrinter->setPageOrientation(landscapePages ? QPageLayout::Landscape : QPageLayout::Portrait);
+    }
     return *mPrinter;
 }
 

@@ -20,6 +20,10 @@ class QScrollArea;
 class QToolBar;
 class QToolButton;
 
+namespace report {
+class ReportExporter;
+}
+
 namespace app {
 class Messenger;
 class PageView;
@@ -108,6 +112,12 @@ public:
     /// Writes all stored pages into one PDF at \a fileName; a failure is reported.
     bool exportPdf(const QString &fileName);
 
+    /**
+     * The name of the span the stored pages report on; the save dialogs
+     * suggest a file name built from it (report::fileNameForSpan()).
+     */
+    void setSpanName(const QString &spanName);
+
     // Handlers of the toolbar, the page choice and the picture.
     void ToolButton1Click();   ///< zoom in
     void ToolButton2Click();   ///< zoom out
@@ -165,6 +175,8 @@ private:
                   bool waitWhilePrinting);
     QPrinter &printer();
     void reportFailure(const QString &text);
+    /// The span's file name with the extension of \a format.
+    QString suggestedFileName(const report::ReportExporter &format) const;
 
     app::Messenger &mMessenger;
     std::unique_ptr<app::ViewerDialogs> mDialogs;
@@ -173,4 +185,5 @@ private:
 
     std::vector<report::ReportPage> mPages;
     app::ViewerZoom mZoom;
+    QString mSpanName;
 };

@@ -3,6 +3,7 @@
 #include "help/helptext.h"
 
 #include <QColor>
+#include <QFontMetricsF>
 #include <QPushButton>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
@@ -62,17 +63,30 @@ void TForm_help::fillHelpText()
     RichEdit_help->clear();
     RichEdit_help->setCurrentCharFormat(helpFormat(11));
 
+    // A line too long for the box wraps; its wrapped lines keep the same gap
+    // as separate lines. So every line of a paragraph is followed by the
+    // height of a 5-point line, and the empty 5-point paragraph after each
+    // line of the text takes no height of its own.
+    QFont gapFont = RichEdit_help->font();
+    gapFont.setPointSize(gapSize_pt);
+    QTextBlockFormat lineFormat;
+    lineFormat.setLineHeight(QFontMetricsF(gapFont).height(), QTextBlockFormat::LineDistanceHeight);
+    QTextBlockFormat gapFormat;
+    gapFormat.setLineHeight(0, QTextBlockFormat::FixedHeight);
+
     QTextCursor cursor(RichEdit_help->document());
     bool first = true;
     for (std::string_view line : help::helpLines()) {
-        if (!first)
-            cursor.insertBlock(QTextBlockFormat(), helpFormat(lineSize_pt));
-        else
+        if (!first) {
+            cursor.insertBlock(lineFormat, helpFormat(lineSize_pt));
+        } else {
+            cursor.setBlockFormat(lineFormat);
             cursor.setBlockCharFormat(helpFormat(lineSize_pt));
+        }
         first = false;
         cursor.insertText(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())),
                           helpFormat(lineSize_pt));
-        cursor.insertBlock(QTextBlockFormat(), helpFormat(gapSize_pt));
+        cursor.insertBlock(gapFormat, helpFormat(gapSize_pt));
     }
     RichEdit_help->moveCursor(QTextCursor::Start);
 }

@@ -18,7 +18,7 @@ bool writeAll(QIODevice &device, const QByteArray &bytes)
 
 QString WmfExporter::nameFilter() const
 {
-    return QStringLiteral("Metafiles (*.wmf)");
+    return QStringLiteral("Windows 图元文件 (*.wmf)");
 }
 
 QString WmfExporter::suffix() const
@@ -33,7 +33,7 @@ bool WmfExporter::writePages(std::span<const ReportPage> pages, QIODevice &devic
 
 QString EmfExporter::nameFilter() const
 {
-    return QStringLiteral("Enhanced metafiles (*.emf)");
+    return QStringLiteral("增强型图元文件 (*.emf)");
 }
 
 QString EmfExporter::suffix() const

@@ -27,7 +27,7 @@ QRectF fittedTarget(const ReportPage &page, const QRectF &sheet)
 
 QString PdfExporter::nameFilter() const
 {
-    return QStringLiteral("PDF (*.pdf)");
+    return QStringLiteral("PDF 文件 (*.pdf)");
 }
 
 QString PdfExporter::suffix() const

@@ -8,7 +8,7 @@ namespace report {
 
 QString PngExporter::nameFilter() const
 {
-    return QStringLiteral("PNG (*.png)");
+    return QStringLiteral("PNG 图像 (*.png)");
 }
 
 QString PngExporter::suffix() const

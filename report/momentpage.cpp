@@ -149,7 +149,13 @@ void drawMomentPageFixed(PageCanvas &canvas)
     canvas.rectangle(304, 396, 352, 404);
     canvas.rectangle(1028, 396, 1076, 404);
 
+    // The labels sit on white paper, so they need no text background; and
+    // the superscript of the first line of the two-line load-factor formula
+    // stands so close under the row line at y 700 that its background would
+    // cut a notch out of that line.
+    canvas.setBrushStyle(BrushStyle::Clear);
     drawLabels(canvas, momentPageLabels, 10, QStringLiteral("MC"));
+    canvas.setBrushStyle(BrushStyle::Solid);
 }
 
 void drawMomentPageResults(PageCanvas &canvas, const engine::CalculationResult &result, int state)

@@ -21,7 +21,7 @@ class ReportExporter
 public:
     virtual ~ReportExporter() = default;
 
-    /// Filter line of a save dialog, e.g. "Metafiles (*.wmf)".
+    /// Filter line of a save dialog, e.g. "Windows 图元文件 (*.wmf)".
     virtual QString nameFilter() const = 0;
     /// Usual file name suffix, without the dot.
     virtual QString suffix() const = 0;

@@ -27,7 +27,25 @@ bool endsWithExtension(const QString &fileName)
     return true;
 }
 
+bool unusableInFileName(QChar ch)
+{
+    return ch.unicode() < 0x20 || ch.unicode() == 0x7F || QStringView(u"/\\:*?\"<>|").contains(ch);
+}
+
 } // namespace
+
+QString fileNameForSpan(const QString &spanName)
+{
+    QString name;
+    for (const QChar ch : spanName.trimmed())
+        name.append(unusableInFileName(ch) ? QChar(u'_') : ch);
+    // A name is cut at whole characters, never inside a surrogate pair.
+    while (name.toUtf8().size() > maxSpanFileNameBytes)
+        name.chop(name.size() >= 2 && name.back().isLowSurrogate() ? 2 : 1);
+    while (name.endsWith(u'.') || name.endsWith(u' '))
+        name.chop(1);
+    return name.isEmpty() ? QStringLiteral("计算书") : name;
+}
 
 QStringList saveAllFileNames(const QString &chosenFileName, int pageCount)
 {

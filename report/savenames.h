@@ -24,6 +24,20 @@ class ReportPage;
 QStringList saveAllFileNames(const QString &chosenFileName, int pageCount = 17);
 
 /**
+ * The file name, without extension, that the save dialogs suggest for the
+ * report of the span \a spanName: the span name with every character that a
+ * file name cannot hold on Linux or Windows (/ \\ : * ? " < > | and control
+ * characters) replaced by "_", without surrounding blanks and trailing dots,
+ * and cut to at most maxSpanFileNameBytes bytes of UTF-8 so that the page
+ * names of "全部保存" still fit a file system's 255 bytes. "计算书" when
+ * nothing is left.
+ */
+QString fileNameForSpan(const QString &spanName);
+
+/// Longest fileNameForSpan() in UTF-8 bytes: 255 less room for "_NO_17.wmf" and more.
+inline constexpr qsizetype maxSpanFileNameBytes = 200;
+
+/**
  * Writes every page as a placeable Windows metafile under the names of
  * saveAllFileNames(). Stops at the first failure and returns false with the
  * reason in \a errorMessage (which may be null); pages written before stay.

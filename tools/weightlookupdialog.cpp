@@ -48,12 +48,15 @@ WeightLookupDialog::WeightLookupDialog(WeightTable table, const QString &objectN
     mGrid->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     mGrid->horizontalHeader()->setStretchLastSection(resizable);
     int tableWidth = 2 * mGrid->frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, mGrid);
-    // The catalogue's widths, widened where a header would not fit the font.
+    // The catalogue's widths, widened where a header or an entry would not
+    // fit the font ("TLS-2×1440N/400" in the model column).
     const QFontMetrics headerMetrics(mGrid->horizontalHeader()->font());
     for (int column = 0; column < kWeightTableColumnCount; ++column) {
         const int headerWidth =
             headerMetrics.horizontalAdvance(mModel->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString());
-        const int width = std::max(widths[static_cast<std::size_t>(column)], headerWidth + kHeaderPadding);
+        mGrid->resizeColumnToContents(column);
+        const int width = std::max(
+            {widths[static_cast<std::size_t>(column)], headerWidth + kHeaderPadding, mGrid->columnWidth(column)});
         mGrid->setColumnWidth(column, width);
         tableWidth += width;
     }

@@ -1,8 +1,10 @@
 // Runs every Qt Test class of the windows on one QApplication, with the
-// program's fonts, and fails when any of them fails.
+// program's fonts and Qt's Chinese texts, and fails when any of them fails.
 #include "guitests.h"
 
 #include "app/applicationfont.h"
+#include "app/dropdownstyle.h"
+#include "app/qttranslations.h"
 
 #include <QApplication>
 #include <QStandardPaths>
@@ -19,10 +21,13 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     // The options dialog keeps the user's settings; a test run keeps its own.
     QStandardPaths::setTestModeEnabled(true);
+    app::installDropDownListStyle();
     app::installApplicationFonts();
+    app::installQtChineseTranslation(application);
 
-    const std::array<std::unique_ptr<QObject>, 4> tests{makeMainWindowTest(), makeCalculateTest(),
-                                                        makeStartAndCloseTest(), makeHelpWindowTest()};
+    const std::array<std::unique_ptr<QObject>, 5> tests{makeMainWindowTest(), makeCalculateTest(),
+                                                        makeStartAndCloseTest(), makeHelpWindowTest(),
+                                                        makeScreenshotTest()};
     int failed = 0;
     for (const std::unique_ptr<QObject> &test : tests)
         failed += QTest::qExec(test.get(), argc, argv);

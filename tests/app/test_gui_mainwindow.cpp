@@ -7,6 +7,7 @@
 #include "app/loadtable.h"
 #include "tools/weighttable.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -89,12 +90,25 @@ private Q_SLOTS:
                 QCOMPARE(cellText(w, column, row), qs(app::LoadTableDefaults[loadtable::cellIndex(column, row)]));
         }
         const std::array<bool, app::presenceBoxCount> ticked{true, true, false, false, false, true};
+        // The load columns are 117 wide; the label column as wide as its widest label in the grid's font.
+        const int labelColumn = w.SGrid_hz->columnWidth(0);
+        for (int column = 1; column < loadtable::columnCount; ++column)
+            QCOMPARE(w.SGrid_hz->columnWidth(column), 117);
         for (int box = 0; box < app::presenceBoxCount; ++box) {
             QCheckBox *presence = w.presenceBox(static_cast<PresenceBox>(box));
             QCOMPARE(presence->isChecked(), ticked[static_cast<std::size_t>(box)]);
             // At the right end of the column's header cell.
-            QCOMPARE(presence->geometry(), QRect(224 + 117 * box, 26, 17, 17));
+            QCOMPARE(presence->geometry(), QRect(labelColumn + 107 + 117 * box, 26, 17, 17));
         }
+        for (int row = 0; row < loadtable::rowCount; ++row) {
+            QTableWidgetItem *label = w.SGrid_hz->item(row, 0);
+            QCOMPARE(label->font(), w.SGrid_hz->font());
+            QVERIFY(labelColumn >= 117);
+            QVERIFY(w.SGrid_hz->fontMetrics().horizontalAdvance(label->text()) + 6 <= labelColumn);
+        }
+        // The grid and the frame of its group end inside the window.
+        QVERIFY(w.GroupBox_hz->geometry().bottom() < w.height() - 1);
+        QVERIFY(w.SGrid_hz->geometry().right() < w.GroupBox_hz->width());
 
         QVERIFY(!w.Image_bz->pixmap().isNull());
         QCOMPARE(w.Image_bz->size(), QSize(550, 221));
@@ -166,8 +180,9 @@ private Q_SLOTS:
         TForm_zcx &w = window();
         w.SGrid_hz->setCurrentCell(1, 3);
         QVERIFY(w.ComboBox_dx->isVisible());
-        // Grid at (8, 23) in the group, one pixel of frame, three columns of 117 and one row of 20 before the cell.
-        QCOMPARE(w.ComboBox_dx->geometry().topLeft(), QPoint(8 + 1 + 3 * 117, 23 + 1 + 20));
+        // Grid at (8, 23) in the group, one pixel of frame, the label column, two columns of 117 and one row of
+        // 20 before the cell.
+        QCOMPARE(w.ComboBox_dx->geometry().topLeft(), QPoint(8 + 1 + w.SGrid_hz->columnWidth(0) + 2 * 117, 23 + 1 + 20));
         QCOMPARE(w.ComboBox_dx->currentIndex(), -1);
 
         Q_EMIT w.ComboBox_dx->activated(24);
@@ -336,6 +351,30 @@ private Q_SLOTS:
         replaceText(sag, QStringLiteral("2"));
         QVERIFY(w.EditExit(EditBox::Edit_f));
         QCOMPARE(mProgram->messenger.messages.size(), std::size_t{1});
+    }
+
+    // The lists open below their box with their own number of rows, not
+    // as a menu as tall as the screen, and wide enough for every entry.
+    void dropDownListsShowTheirRowsWhole()
+    {
+        TForm_zcx &w = window();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const auto check = [](QComboBox *list, int rows) {
+            list->showPopup();
+            QAbstractItemView *view = list->view();
+            QVERIFY(QTest::qWaitForWindowExposed(view->window()));
+            const int rowHeight = view->sizeHintForRow(0);
+            QVERIFY2(view->height() >= rows * rowHeight && view->height() < (rows + 1) * rowHeight,
+                     qPrintable(list->objectName() + QStringLiteral(" %1 px").arg(view->height())));
+            QVERIFY2(view->viewport()->width() >= view->sizeHintForColumn(0), qPrintable(list->objectName()));
+            list->hidePopup();
+        };
+        check(w.ComboBox_zdx, 20);
+        check(w.stringTypeList(app::StringSide::A), 20);
+        check(w.stringTypeList(app::StringSide::B), 20);
+        w.SGrid_hz->setCurrentCell(1, 3);
+        check(w.ComboBox_dx, 12);
     }
 
     void optionsAndHelpOpenTheirWindows()

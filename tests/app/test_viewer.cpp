@@ -10,8 +10,12 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QAbstractProxyModel>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QHeaderView>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QScrollArea>
@@ -21,6 +25,7 @@
 #include <QStatusBar>
 #include <QTest>
 #include <QToolButton>
+#include <QTreeView>
 
 #include <memory>
 
@@ -30,15 +35,19 @@ namespace {
 class ScriptedViewerDialogs final : public app::ViewerDialogs
 {
 public:
-    QString saveFileName(QWidget *, const QString &title, const QString &, const QString &) override
+    QString saveFileName(QWidget *, const QString &title, const QStringList &nameFilters,
+                         const QString &suggestedName) override
     {
         titles.append(title);
+        filters.append(nameFilters);
+        suggestedNames.append(suggestedName);
         return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
     }
 
     bool setUpPrinter(QWidget *, QPrinter &printer) override
     {
         ++printerSetUps;
+        orientations.append(printer.pageLayout().orientation());
         if (printInto.isEmpty())
             return false;
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -48,8 +57,11 @@ public:
 
     QStringList fileNames;      ///< answers of the save dialog; none left means cancelled
     QStringList titles;
+    QList<QStringList> filters;
+    QStringList suggestedNames;
     QString printInto;          ///< PDF file the printer set-up chooses; empty means cancelled
     int printerSetUps = 0;
+    QList<QPageLayout::Orientation> orientations; ///< of the printer as each set-up opened
 };
 
 /// A viewer with a scripted messenger and scripted dialogs.
@@ -330,6 +342,61 @@ void ResultViewerTest::cancelledSaveWritesNothing()
     QVERIFY(viewer.messenger.shown.empty());
 }
 
+void ResultViewerTest::saveDialogsOfferTheirFormatsAndTheSpansName()
+{
+    Viewer viewer;
+    TForm_print &window = *viewer.window;
+    window.ToolButton8->click();
+    window.setSpanName(QStringLiteral(" 220kV#1主变/进线间隔跨线 "));
+    window.ToolButton8->click();
+    window.ToolButton9->click();
+    window.ToolButtonPdf->click();
+
+    const QString wmf = QStringLiteral("Windows 图元文件 (*.wmf)");
+    const QString emf = QStringLiteral("增强型图元文件 (*.emf)");
+    const QString pdf = QStringLiteral("PDF 文件 (*.pdf)");
+    QCOMPARE(viewer.dialogs->filters,
+             QList<QStringList>({{wmf, emf}, {wmf, emf}, {wmf}, {pdf}}));
+    QCOMPARE(viewer.dialogs->suggestedNames,
+             QStringList({QStringLiteral("计算书.wmf"), QStringLiteral("220kV#1主变_进线间隔跨线.wmf"),
+                          QStringLiteral("220kV#1主变_进线间隔跨线.wmf"), QStringLiteral("220kV#1主变_进线间隔跨线.pdf")}));
+}
+
+void ResultViewerTest::saveDialogFollowsTheChosenFormat()
+{
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    QFile page(QDir(folder.path()).filePath(QStringLiteral("b.wmf")));
+    QVERIFY(page.open(QIODevice::WriteOnly));
+    page.close();
+
+    const QStringList filters = {QStringLiteral("Windows 图元文件 (*.wmf)"), QStringLiteral("增强型图元文件 (*.emf)")};
+    const std::unique_ptr<QFileDialog> dialog =
+        app::makeSaveDialog(nullptr, QStringLiteral("保存当前页"), filters, QStringLiteral("跨线.wmf"));
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("保存当前页"));
+    QCOMPARE(dialog->nameFilters(), filters);
+    QVERIFY(dialog->testOption(QFileDialog::DontUseNativeDialog));
+    QVERIFY(dialog->testOption(QFileDialog::DontConfirmOverwrite));
+    QCOMPARE(dialog->defaultSuffix(), QStringLiteral("wmf"));
+    auto *types = dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
+    QVERIFY(types != nullptr);
+    QTest::keyClick(types, Qt::Key_Down);
+    QCOMPARE(types->currentIndex(), 1);
+    QCOMPARE(dialog->defaultSuffix(), QStringLiteral("emf"));
+
+    // The date column holds a date of the program's locale whole.
+    dialog->setDirectory(folder.path());
+    auto *files = qobject_cast<QFileSystemModel *>(dialog->proxyModel()->sourceModel());
+    QVERIFY(files != nullptr);
+    const QModelIndex file = files->index(page.fileName());
+    QTRY_VERIFY(file.isValid() && files->lastModified(file).isValid());
+    const QString date = QLocale().toString(files->lastModified(file), QLocale::ShortFormat);
+    QCOMPARE(dialog->proxyModel()->mapFromSource(file.siblingAtColumn(3)).data().toString(), date);
+    auto *list = dialog->findChild<QTreeView *>(QStringLiteral("treeView"));
+    QVERIFY(list != nullptr);
+    QVERIFY(list->header()->sectionSize(3) > list->fontMetrics().horizontalAdvance(date));
+}
+
 void ResultViewerTest::reportsAFileThatCannotBeWritten()
 {
     Viewer viewer;
@@ -361,6 +428,8 @@ void ResultViewerTest::printsTheShownPageIntoAPdfFile()
     viewer.dialogs->printInto = inCurrentFolder(QStringLiteral("printed-page.pdf"));
     viewer.window->ToolButton11->click();
     QCOMPARE(viewer.dialogs->printerSetUps, 1);
+    // The pages are landscape, and so is the sheet the set-up starts with.
+    QCOMPARE(viewer.dialogs->orientations.value(0), QPageLayout::Landscape);
     QCOMPARE(pdfPageCount(QStringLiteral("printed-page.pdf")), 1);
     QCOMPARE(viewer.messenger.shown.size(), std::size_t{1});
     QCOMPARE(viewer.messenger.shown[0].text, std::string("正在打印..."));

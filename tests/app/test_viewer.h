@@ -33,6 +33,8 @@ private slots:
     void savesTheShownPageByItsExtension();
     void savesAllPagesUnderNumberedNames();
     void cancelledSaveWritesNothing();
+    void saveDialogsOfferTheirFormatsAndTheSpansName();
+    void saveDialogFollowsTheChosenFormat();
     void reportsAFileThatCannotBeWritten();
     void exportsTheWholeReportAsOnePdf();
     void printsTheShownPageIntoAPdfFile();

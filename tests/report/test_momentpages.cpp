@@ -1,9 +1,13 @@
 #include "engine/calculationerror.h"
 #include "engine/calculationresult.h"
+#include "report/pagepainter.h"
 #include "report/pages.h"
 #include "report/pagestyle.h"
+#include "report/reportpage.h"
 
 #include "drawingrecorder.h"
+
+#include <QImage>
 
 #include <gtest/gtest.h>
 
@@ -277,6 +281,24 @@ TEST(MomentPageFixed, StringBoxesHideTheSpanLineAndTextsComeLast)
         EXPECT_EQ(text.fontColor, report::fixedTextColor);
     EXPECT_EQ(page.fontName(), report::reportFontName());
     EXPECT_EQ(page.penColor(), report::gridColor);
+}
+
+// The row lines of the label column run whole past every label: no text
+// background, superscripts included, covers a piece of them. A line of width
+// 1 on a whole page unit shades the two pixel rows it runs between, each at
+// half strength.
+TEST(MomentPageFixed, LabelsLeaveTheRowLinesWhole)
+{
+    report::ReportPage page(report::reportPageWidth, report::reportPageHeight);
+    report::drawMomentPageFixed(page);
+    const QImage image = report::renderPageImage(page);
+    ASSERT_FALSE(image.isNull());
+
+    const auto shaded = [&](int x, int y) { return image.pixelColor(x, y).red() < 200; };
+    for (int y : {340, 380, 420, 460, 500, 540, 580, 620, 660, 700, 740}) {
+        for (int x = 125; x <= 275; ++x)
+            EXPECT_TRUE(shaded(x, y - 1) && shaded(x, y)) << "row line y " << y << " broken at x " << x;
+    }
 }
 
 } // namespace

@@ -62,3 +62,33 @@ TEST(TextsDump, ListsEveryMarkupCallInOrderWithPageAndColour)
                                                "2\t1\t-2\t9\tRB\t000000\ta b\n"));
     EXPECT_TRUE(textsDump({}).isEmpty());
 }
+
+TEST(SpanFileName, KeepsTheSpanNameWhereAFileNameCanHoldIt)
+{
+    EXPECT_EQ(fileNameForSpan(QStringLiteral("220kV#1主变进线间隔跨线")), QStringLiteral("220kV#1主变进线间隔跨线"));
+    // Slashes would make folders; the others are refused by Windows, where the files go too.
+    EXPECT_EQ(fileNameForSpan(QStringLiteral("A/B\\C:D*E?F\"G<H>I|J")), QStringLiteral("A_B_C_D_E_F_G_H_I_J"));
+    EXPECT_EQ(fileNameForSpan(QStringLiteral("跨线\t1\n")), QStringLiteral("跨线_1"));
+    EXPECT_EQ(fileNameForSpan(QStringLiteral("  跨线2 . ")), QStringLiteral("跨线2"));
+}
+
+TEST(SpanFileName, AnEmptyNameGivesAGenericOne)
+{
+    EXPECT_EQ(fileNameForSpan(QString()), QStringLiteral("计算书"));
+    EXPECT_EQ(fileNameForSpan(QStringLiteral(" .. ")), QStringLiteral("计算书"));
+}
+
+// 100 Chinese characters, the longest span name, are 300 bytes of UTF-8: more
+// than a file name may hold once "_NO_17.wmf" is added.
+TEST(SpanFileName, ALongNameIsCutToFitEveryPageName)
+{
+    const QString longName = QString(100, QChar(u'跨'));
+    const QString name = fileNameForSpan(longName);
+    EXPECT_EQ(name, QString(66, QChar(u'跨')));
+    for (const QString &page : saveAllFileNames(name + QStringLiteral(".wmf")))
+        EXPECT_LE(page.toUtf8().size(), 255);
+
+    // A character outside the basic plane is kept whole or dropped whole.
+    const QString name4 = fileNameForSpan(QString(199, QChar(u'a')) + QStringLiteral("😀"));
+    EXPECT_EQ(name4, QString(199, QChar(u'a')));
+}

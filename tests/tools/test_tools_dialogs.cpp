@@ -87,6 +87,7 @@ private slots:
     void spacerLookupByDiameterAndWithoutMatch();
     void fittingLookupMatchesBothBounds();
     void lookupOffersConfirmOnlyForAWeight();
+    void lookupColumnsShowEveryEntryWhole();
 };
 
 void ToolsDialogsTest::composerShowsTheDefaultString()
@@ -287,4 +288,22 @@ void ToolsDialogsTest::lookupOffersConfirmOnlyForAWeight()
 }
 
 QTEST_MAIN(ToolsDialogsTest)
+// The catalogue's column widths are the least; an entry wider than its column
+// ("TLS-2×1440N/400" in the fitting table's model column) widens it.
+void ToolsDialogsTest::lookupColumnsShowEveryEntryWhole()
+{
+    TForm_tjjj fittings;
+    TForm_jgb spacers;
+    for (QTableView *grid : {fittings.findChild<QTableView *>(QStringLiteral("StringGrid_tjjj")),
+                             spacers.findChild<QTableView *>(QStringLiteral("StringGrid_jgb"))}) {
+        QVERIFY(grid != nullptr);
+        const QAbstractItemView *view = grid;
+        for (int column = 0; column < grid->model()->columnCount(); ++column)
+            QVERIFY2(grid->columnWidth(column) >= view->sizeHintForColumn(column),
+                     qPrintable(grid->objectName() + QStringLiteral(" column ") + QString::number(column)));
+    }
+    const auto *models = fittings.findChild<QTableView *>(QStringLiteral("StringGrid_tjjj"));
+    QVERIFY(models->columnWidth(0) > models->fontMetrics().horizontalAdvance(QStringLiteral("TLS-2×1440N/400")));
+}
+
 #include "test_tools_dialogs.moc"

@@ -1,0 +1,144 @@
+// Pictures of every window, its drop-down lists and the platform dialogs, for
+// a look by eye at texts and widths; written only when TENRIX_SCREENSHOT_DIR
+// names a folder.
+#include "guiprogram.h"
+#include "guitests.h"
+
+#include "app/viewerdialogs.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include <memory>
+
+namespace {
+
+class ScreenshotTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        mFolder = qEnvironmentVariable("TENRIX_SCREENSHOT_DIR");
+        if (mFolder.isEmpty())
+            QSKIP("TENRIX_SCREENSHOT_DIR is not set");
+    }
+
+    void programWindows()
+    {
+        TemporaryCurrentDirectory folder;
+        GuiProgram program;
+        app::ProgramWindows &w = *program.windows;
+        TForm_zcx &main = w.Form_zcx;
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        save(main, "main-window");
+        savePopup(main.ComboBox_zdx, "main-conductor-list");
+        savePopup(main.stringTypeList(app::StringSide::A), "string-a-list");
+        main.SGrid_hz->setCurrentCell(1, 3);
+        main.SGrid_hz->cellClicked(1, 3);
+        savePopup(main.ComboBox_dx, "load-grid-conductor-list");
+        savePopup(main.ComboBox_kV, "voltage-list");
+
+        showAndSave(w.Form_xuan_xiang, "options-conditions");
+        w.Form_xuan_xiang.PageControl1->setCurrentIndex(1);
+        save(w.Form_xuan_xiang, "options-marking");
+        w.Form_xuan_xiang.PageControl1->setCurrentIndex(0);
+        savePopup(w.Form_xuan_xiang.ComboBox1, "options-zone-list");
+        w.Form_xuan_xiang.hide();
+
+        showAndSave(w.Form_jyz, "composer");
+        savePopup(w.Form_jyz.ComboBox_jyzxh, "composer-disc-list");
+        savePopup(w.Form_jyz.ComboBox_jjxh, "composer-fitting-list");
+        w.Form_jyz.hide();
+
+        w.Form_tjjj.markMatches("NAHLGJQ-1440", 51.36f);
+        showAndSave(w.Form_tjjj, "fitting-lookup");
+        w.Form_tjjj.hide();
+        w.Form_jgb.markMatches("NAHLGJQ-1440", 51.36f);
+        showAndSave(w.Form_jgb, "spacer-lookup");
+        w.Form_jgb.hide();
+
+        showAndSave(w.Form_help, "help-window");
+        w.Form_help.hide();
+
+        QTest::mouseClick(main.Button_js, Qt::LeftButton);
+        QVERIFY(w.Form_print.isVisible());
+        w.Form_print.resize(1280, 900);
+        save(w.Form_print, "viewer");
+        savePopup(w.Form_print.ComboBox1, "viewer-page-list");
+
+        auto *edit = main.findChild<QLineEdit *>(QStringLiteral("Edit_bt"));
+        QVERIFY(edit != nullptr);
+        const std::unique_ptr<QMenu> menu(edit->createStandardContextMenu());
+        menu->popup(QPoint(100, 100));
+        QVERIFY(QTest::qWaitForWindowExposed(menu.get()));
+        save(*menu, "edit-context-menu");
+        menu->hide();
+    }
+
+    void platformDialogs()
+    {
+        TemporaryCurrentDirectory folder;
+        QFile sample(folder.filePath(QStringLiteral("220kV#1主变进线间隔跨线.wmf")));
+        QVERIFY(sample.open(QIODevice::WriteOnly));
+        sample.write(QByteArray(150000, '\0'));
+        sample.close();
+        const std::unique_ptr<QFileDialog> save =
+            app::makeSaveDialog(nullptr, QStringLiteral("保存当前页"),
+                                {QStringLiteral("Windows 图元文件 (*.wmf)"), QStringLiteral("增强型图元文件 (*.emf)")},
+                                QStringLiteral("220kV#1主变进线间隔跨线.wmf"));
+        save->setDirectory(QDir::currentPath());
+        showAndSave(*save, "save-dialog");
+        save->hide();
+
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPageOrientation(QPageLayout::Landscape);
+        const std::unique_ptr<QPrintDialog> print = app::makePrintDialog(printer, nullptr);
+        showAndSave(*print, "print-dialog");
+        print->hide();
+    }
+
+private:
+    void save(QWidget &window, const char *name)
+    {
+        QApplication::processEvents();
+        QVERIFY(window.grab().save(mFolder + u'/' + QLatin1String(name) + QStringLiteral(".png")));
+    }
+
+    void showAndSave(QWidget &window, const char *name)
+    {
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        save(window, name);
+    }
+
+    void savePopup(QComboBox *list, const char *name)
+    {
+        list->showPopup();
+        QWidget *popup = list->view()->window();
+        QVERIFY(QTest::qWaitForWindowExposed(popup));
+        save(*popup, name);
+        list->hidePopup();
+    }
+
+    QString mFolder;
+};
+
+} // namespace
+
+std::unique_ptr<QObject> makeScreenshotTest()
+{
+    return std::make_unique<ScreenshotTest>();
+}
+
+#include "test_gui_screenshots.moc"

@@ -1,0 +1,33 @@
+# Every option and every exit code that `COMMAND --help` names has its entry
+# in MAN_PAGE: an option "--name" as "\-\-name", an exit code N as ".B N".
+execute_process(COMMAND ${COMMAND} --help RESULT_VARIABLE code OUTPUT_VARIABLE help)
+if(NOT code EQUAL 0)
+    message(FATAL_ERROR "${COMMAND} --help ended with exit code ${code}")
+endif()
+file(READ ${MAN_PAGE} page)
+
+string(REGEX MATCHALL "--[a-z][a-z-]*" options "${help}")
+list(REMOVE_DUPLICATES options)
+foreach(option IN LISTS options)
+    string(REPLACE "-" "\\\\-" escaped "${option}")
+    if(NOT page MATCHES "\n\\.B[IR]? ${escaped}[ \n]")
+        list(APPEND missing "option ${option}")
+    endif()
+endforeach()
+
+string(REGEX MATCH "退出码:[^\n]*" exitLine "${help}")
+string(REGEX MATCHALL "[0-9]+ " exitCodes "${exitLine}")
+if(NOT exitCodes)
+    message(FATAL_ERROR "no exit codes found in the help text:\n${help}")
+endif()
+foreach(exitCode IN LISTS exitCodes)
+    string(STRIP "${exitCode}" exitCode)
+    if(NOT page MATCHES "\n\\.TP\n\\.B ${exitCode}\n")
+        list(APPEND missing "exit code ${exitCode}")
+    endif()
+endforeach()
+
+if(missing)
+    list(JOIN missing ", " missingText)
+    message(FATAL_ERROR "packaging/tenrix-calc.1.in has no entry for: ${missingText}")
+endif()
