@@ -278,6 +278,21 @@ void checkFormatAndVersion(const Json &document, JsonFieldReader &reader)
         reader.refuse({"version"}, "应为 1 到 " + std::to_string(spanFileVersion) + " 之间的整数");
 }
 
+constexpr const char *designCheckKey = "designCheck";
+
+/// The design-check settings of a span; a file without them takes the defaults.
+options::DesignCheckOptions readDesignCheck(const Json &document, const std::string &fileName)
+{
+    const auto stored = document.find(designCheckKey);
+    if (stored == document.end())
+        return {};
+    try {
+        return options::designCheckOptionsFromJson(nlohmann::json(*stored));
+    } catch (const std::invalid_argument &error) {
+        throw SpanFileError("跨线文件 " + fileName + " 中的 \"" + designCheckKey + "\" 有误: " + error.what() + ".");
+    }
+}
+
 } // namespace
 
 ReadSpan parseSpanFile(std::string_view text, const std::string &fileName)
@@ -288,6 +303,7 @@ ReadSpan parseSpanFile(std::string_view text, const std::string &fileName)
     checkFormatAndVersion(read.span.document, reader);
     readWindow(reader, read.span.window);
     readOptions(reader, read.span.options, read.span.reserved);
+    read.span.designCheck = readDesignCheck(read.span.document, fileName);
     read.missingKeys = reader.missingKeys();
     return read;
 }
@@ -329,6 +345,7 @@ std::string spanFileText(const SpanFile &span)
     slot(document, {"version"}) = spanFileVersion;
     putWindow(document, span.window);
     putOptions(document, span.options, span.reserved);
+    document[designCheckKey] = Json(options::designCheckOptionsToJson(span.designCheck));
     return document.dump(2) + "\n";
 }
 

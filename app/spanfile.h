@@ -3,6 +3,7 @@
 #include "app/calculationinputassembly.h"
 #include "app/jsonfieldreader.h"
 #include "app/mainwindowmodel.h"
+#include "options/designcheckoptions.h"
 #include "options/optionssnapshot.h"
 
 #include <nlohmann/json.hpp>
@@ -39,6 +40,8 @@ struct SpanFile
     OptionsTexts options;
     options::ReservedNumbers reserved;
     nlohmann::ordered_json document = nlohmann::ordered_json::object();
+    /// The design check's strengths, factors and switch, under the key "designCheck".
+    options::DesignCheckOptions designCheck;
 };
 
 /// A span as read, and the keys that were missing and took the program's defaults.

@@ -240,7 +240,7 @@ TEST(SpanFile, SpanOfTheTwoDataFilesComputesTheSameInput)
     options::OptionsModel optionsModel(dir / "default.dat");
     optionsModel.startUp();
     SpanFile span{restored, options::calculationTexts(optionsModel),
-                  options::reservedNumbers(optionsModel.snapshot()), Json::object()};
+                  options::reservedNumbers(optionsModel.snapshot()), Json::object(), {}};
     writeSpanFile(dir / "span.tenrix", span);
 
     const ReadSpan read = readSpanFile(dir / "span.tenrix");
@@ -278,4 +278,20 @@ TEST(SpanFile, ReadingAndWritingFailuresAreReported)
     EXPECT_THROW(writeSpanFile(dir / "no-folder" / "a.tenrix", SpanFile()), std::system_error);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2);
     fs::remove_all(dir);
+}
+
+TEST(SpanFile, KeepsTheDesignCheckSettings)
+{
+    SpanFile span;
+    span.designCheck.conductorRatedStrength = "103900";
+    span.designCheck.stringBRatedLoad = "320";
+    span.designCheck.includeCheckPage = false;
+    EXPECT_EQ(roundTrip(span).span.designCheck, span.designCheck);
+    EXPECT_EQ(Json::parse(spanFileText(span)).at("designCheck").at("stringBRatedLoad_kN"), "320");
+
+    // A span saved before the check existed takes its defaults.
+    const std::string older = changedDefaultSpan([](Json &document) { document.erase("designCheck"); });
+    EXPECT_EQ(parseSpanFile(older, "a.tenrix").span.designCheck, options::DesignCheckOptions{});
+    const std::string wrong = changedDefaultSpan([](Json &document) { document["designCheck"]["includeCheckPage"] = 1; });
+    EXPECT_NE(refusal(wrong).find("\"designCheck\" 有误"), std::string::npos);
 }
