@@ -18,6 +18,9 @@ struct ConductorEntry
     std::string_view expansionCoefficient; ///< linear expansion, 10E-6 per degC
     std::string_view elasticModulus;       ///< N/mm2
     std::string_view unitWeight;           ///< kg per metre of one conductor
+    /// Rated tensile strength (计算拉断力) of one conductor, N; empty where no
+    /// published table gives it.
+    std::string_view ratedStrength{};
 };
 
 inline constexpr int conductorCount = 73;

@@ -47,6 +47,11 @@ bool isLoadTableNumber(const std::string &text)
 
 } // namespace
 
+bool hasExitCheck(EditBox box)
+{
+    return positiveInputMessage(box) != nullptr;
+}
+
 bool checkPositiveInput(const MainWindowModel &window, EditBox box, Messenger &messenger)
 {
     const char *message = positiveInputMessage(box);

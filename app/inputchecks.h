@@ -16,6 +16,9 @@ namespace app {
  */
 bool checkPositiveInput(const MainWindowModel &window, EditBox box, Messenger &messenger);
 
+/// True for the boxes checkPositiveInput() examines: Edit_f, Edit_dx_S, Edit_jyza_l and Edit_jyzb_l.
+bool hasExitCheck(EditBox box);
+
 /**
  * The syntax check of the load table before a calculation: in each column
  * 1..6 whose presence box is ticked, rows 2..9 (not row 9 of the jumper

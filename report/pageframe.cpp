@@ -14,7 +14,7 @@ namespace report {
 namespace {
 
 // Page 1 has no title of its own: the input echo writes the span name there.
-constexpr std::array<const char *, reportPageCount> pageTitles = {
+constexpr std::array<const char *, reportPageCountWithDesignCheck> pageTitles = {
     "",
     "各种工况下的荷载计算表",
     "最高温度时的M、D计算",
@@ -32,20 +32,25 @@ constexpr std::array<const char *, reportPageCount> pageTitles = {
     "划印时的M、D计算",
     "应力σm、拉力H和弧垂值求解",
     "安装划印状态方程求解",
+    "设计校核",
 };
 
-QString pageNumberText(int pageIndex)
+QString pageNumberText(int pageIndex, int pageCount)
 {
-    const std::string number = engine::formatNumber(static_cast<float>(pageIndex + 1), 0);
-    return QStringLiteral("第") + QString::fromStdString(number) + QStringLiteral("页 共17页");
+    const auto number = [](int n) { return QString::fromStdString(engine::formatNumber(static_cast<float>(n), 0)); };
+    return QStringLiteral("第") + number(pageIndex + 1) + QStringLiteral("页 共") + number(pageCount)
+           + QStringLiteral("页");
 }
 
 } // namespace
 
-void drawPageFrame(PageCanvas &canvas, int pageIndex)
+void drawPageFrame(PageCanvas &canvas, int pageIndex, int pageCount)
 {
-    if (pageIndex < 0 || pageIndex >= reportPageCount) {
-        throw std::out_of_range("report page index " + std::to_string(pageIndex) + " outside 0..16");
+    if (pageCount != reportPageCount && pageCount != reportPageCountWithDesignCheck)
+        throw std::out_of_range("report of " + std::to_string(pageCount) + " pages");
+    if (pageIndex < 0 || pageIndex >= pageCount) {
+        throw std::out_of_range("report page index " + std::to_string(pageIndex) + " outside 0.."
+                                + std::to_string(pageCount - 1));
     }
 
     // The whole page is painted by the white brush with no outline, so a page
@@ -69,7 +74,7 @@ void drawPageFrame(PageCanvas &canvas, int pageIndex)
     if (!title.isEmpty()) {
         drawMarkupText(594, 130, 12, QStringLiteral("MC"), title, canvas);
     }
-    drawMarkupText(1100, 800, 9, QStringLiteral("MC"), pageNumberText(pageIndex), canvas);
+    drawMarkupText(1100, 800, 9, QStringLiteral("MC"), pageNumberText(pageIndex, pageCount), canvas);
 }
 
 } // namespace report

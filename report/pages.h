@@ -1,8 +1,12 @@
 #pragma once
 
+#include "report/pagestyle.h"
+
 namespace engine {
 struct CalculationInput;
 struct CalculationResult;
+struct DesignChecks;
+struct DesignCheckSettings;
 } // namespace engine
 
 namespace report {
@@ -26,11 +30,13 @@ class PageCanvas;
 
 /**
  * Whitens the whole page and draws the red border, the title of page
- * \a pageIndex (0..16; page 1 has none, its title comes with the input echo)
- * and "第n页 共17页".
- * @throws std::out_of_range for an index outside 0..16
+ * \a pageIndex (page 1 has none, its title comes with the input echo) and
+ * "第n页 共m页" for a report of \a pageCount pages: the 17 pages, or 18 with
+ * the design check.
+ * @throws std::out_of_range for a count other than 17 or 18, or an index
+ *         outside the report
  */
-void drawPageFrame(PageCanvas &canvas, int pageIndex);
+void drawPageFrame(PageCanvas &canvas, int pageIndex, int pageCount = reportPageCount);
 
 // ---- Page 1: input data and summary of results -----------------------------
 
@@ -104,5 +110,23 @@ void drawStringingPageFixed(PageCanvas &canvas);
  * @throws engine::CalculationError for a value that is not finite
  */
 void drawStringingPageResults(PageCanvas &canvas, const engine::CalculationResult &result);
+
+// ---- Page 18: design check ------------------------------------------------
+
+/// The table of the 13 states, with its headings and state names, and the labels of the check's inputs.
+void drawDesignCheckPageFixed(PageCanvas &canvas);
+
+/**
+ * Per state H, T_A, T_B (kN per sub-conductor), K_c, S_A, S_B (kN, whole
+ * phase), K_s of both strings, the required factors and the verdict; under
+ * the table the conductor and strings with their rated strengths, the
+ * required factors and the smallest factors with the overall verdict. A
+ * factor that was not checked reads "未校核"; "不满足" is red whatever the
+ * result colour, which is restored afterwards.
+ * @throws engine::CalculationError for a value that is not finite
+ */
+void drawDesignCheckPageResults(PageCanvas &canvas, const engine::CalculationInput &input,
+                                const engine::CalculationResult &result, const engine::DesignChecks &checks,
+                                const engine::DesignCheckSettings &settings);
 
 } // namespace report

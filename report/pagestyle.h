@@ -14,6 +14,9 @@ constexpr int reportPageWidth = 1188;
 constexpr int reportPageHeight = 840;
 /// Pages 1..17; routines take the zero-based index 0..16.
 constexpr int reportPageCount = 17;
+/// The design check, when it is asked for, is page 18 after the 17.
+constexpr int designCheckPageIndex = 17;
+constexpr int reportPageCountWithDesignCheck = 18;
 
 /// Everything fixed on a page is black; the results are drawn afterwards in resultColor()
 constexpr QColor fixedTextColor{0x00, 0x00, 0x00};
@@ -25,6 +28,8 @@ constexpr QColor gridColor{0x00, 0x80, 0x00};
 constexpr QColor backgroundColor{0xFF, 0xFF, 0xFF};
 /// Computed values and echoed inputs, unless the user asks for black.
 constexpr QColor tealResultColor{0x00, 0x80, 0x80};
+/// A check that fails, in every colour mode.
+constexpr QColor failColor{0xFF, 0x00, 0x00};
 
 /// The font of every page text.
 QString reportFontName();

@@ -16,7 +16,9 @@ constexpr int stringingPage = 16;
 
 void drawFixedContent(PageCanvas &page, int pageIndex)
 {
-    if (pageIndex == summaryPage)
+    if (pageIndex == designCheckPageIndex)
+        drawDesignCheckPageFixed(page);
+    else if (pageIndex == summaryPage)
         drawSummaryPageFixed(page);
     else if (pageIndex == loadTablePage)
         drawLoadTablePageFixed(page);
@@ -31,15 +33,16 @@ void drawFixedContent(PageCanvas &page, int pageIndex)
 } // namespace
 
 std::vector<ReportPage> buildReport(const engine::CalculationInput &input, const engine::CalculationResult &result,
-                                    bool resultsInBlack)
+                                    bool resultsInBlack, const std::optional<DesignCheckPage> &designCheck)
 {
-    std::vector<ReportPage> pages(reportPageCount, ReportPage(reportPageWidth, reportPageHeight));
+    const int pageCount = designCheck ? reportPageCountWithDesignCheck : reportPageCount;
+    std::vector<ReportPage> pages(static_cast<std::size_t>(pageCount), ReportPage(reportPageWidth, reportPageHeight));
 
     // The frame's first rectangle whitens the page and every box is filled
     // white, so the fixed content must be complete before any result is
     // written into its cells.
-    for (int index = 0; index < reportPageCount; ++index) {
-        drawPageFrame(pages[index], index);
+    for (int index = 0; index < pageCount; ++index) {
+        drawPageFrame(pages[index], index, pageCount);
         drawFixedContent(pages[index], index);
         pages[index].setFontColor(resultColor(resultsInBlack));
     }
@@ -51,6 +54,9 @@ std::vector<ReportPage> buildReport(const engine::CalculationInput &input, const
         drawMomentPageResults(pages[firstMomentPage + state], result, state);
     drawStressPageResults(pages[stressPage], result);
     drawStringingPageResults(pages[stringingPage], result);
+    if (designCheck)
+        drawDesignCheckPageResults(pages[designCheckPageIndex], input, result, designCheck->checks,
+                                   designCheck->settings);
     return pages;
 }
 

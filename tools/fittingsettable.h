@@ -17,6 +17,7 @@ struct FittingSet
     double fittingSetWindArea5;             ///< m2
     double fittingSetWindArea10;            ///< m2
     std::string_view fittingSetShortName;  ///< the part of a string designation after the disc model
+    double fittingSetRatedLoad_kN;          ///< rated strength of the set per string: 16 t 160 kN, 10 t 100 kN
 };
 
 inline constexpr int kFittingSetCount = 12;

@@ -16,6 +16,7 @@ struct InsulatorDisc
     double discWindArea0;    ///< wind area without ice, m2
     double discWindArea5;    ///< wind area with 5 mm of ice, m2
     double discWindArea10;   ///< wind area with 10 mm of ice, m2
+    double discRatedLoad_kN; ///< rated mechanical failing load of one disc, kN
 };
 
 inline constexpr int kInsulatorDiscCount = 7;

@@ -93,3 +93,39 @@ TEST(InsulatorStringCatalogue, EveryValueIsAPlainNumber)
         }
     }
 }
+
+namespace {
+
+const ConductorEntry &conductorNamed(std::string_view name)
+{
+    for (const ConductorEntry &entry : conductorCatalogue())
+        if (entry.typeName == name)
+            return entry;
+    throw std::out_of_range(std::string(name));
+}
+
+} // namespace
+
+TEST(ConductorCatalogue, RatedStrengthsOnlyWherePublished)
+{
+    // 计算拉断力 of GB 1179-83, rows checked against the standard's table.
+    EXPECT_EQ(conductorNamed("LGJ-400/35").ratedStrength, "103900");
+    EXPECT_EQ(conductorNamed("LGJ-300/40").ratedStrength, "92220");
+    EXPECT_EQ(conductorNamed("LGJ-240/30").ratedStrength, "75620");
+    EXPECT_EQ(conductorNamed("LGJ-800/100").ratedStrength, "241100");
+    EXPECT_EQ(conductorNamed("LGJ-50/8").ratedStrength, "16870");
+    // No published row of that name, and the special types: the user types them.
+    EXPECT_EQ(conductorNamed("LGJ-185/20").ratedStrength, "");
+    EXPECT_EQ(conductorNamed("NAHLGJQ-1440").ratedStrength, "");
+    EXPECT_EQ(conductorNamed("LJ-400").ratedStrength, "");
+
+    int rated = 0;
+    for (const ConductorEntry &entry : conductorCatalogue()) {
+        if (entry.ratedStrength.empty())
+            continue;
+        ++rated;
+        EXPECT_TRUE(entry.typeName.starts_with("LGJ-")) << entry.typeName;
+        EXPECT_TRUE(engine::isDecimalNumber(entry.ratedStrength, false)) << entry.typeName;
+    }
+    EXPECT_EQ(rated, 46);
+}

@@ -1,0 +1,170 @@
+// Strength checks on a result record built by hand, so that every tension
+// and factor below is worked out with a pocket calculator from the numbers
+// set here.
+#include "engine/calculationerror.h"
+#include "engine/designchecks.h"
+
+#include <gtest/gtest.h>
+
+using namespace engine;
+
+namespace {
+
+/**
+ * A twin bundle (N = 2) on a 40 m span with height difference \a h. Every
+ * state: H = 20000 N, RA = 560 kgf, RB = 540 kgf, shear 500 kgf just right of
+ * PA and 480 kgf just left of PB (one conductor piece between the strings).
+ * Installation and marking at the nine temperatures: H = 15000 .. 23000 N.
+ */
+CalculationResult handBuiltResult(float h)
+{
+    CalculationResult result;
+    result.span.spanLength = 40;
+    result.span.heightDifference = h;
+    result.span.bundleCount = 2;
+    for (StateResult &state : result.states) {
+        state.reactionA = 560;
+        state.reactionB = 540;
+        state.segments.resize(3);
+        state.segments[0].shearLeft = 560;
+        state.segments[1].shearLeft = 500;
+        state.segments[1].shearRight = -480;
+        state.segments[2].shearRight = -540;
+    }
+    for (int c = 0; c < installationColumn; ++c)
+        result.stateEquation[c][rowH] = 20000;
+    for (int i = 0; i < markingTemperatureCount; ++i) {
+        result.stateEquation[installationColumn + i][rowH] = 15000 + 1000 * i;
+        result.stateEquation[markingColumn + i][rowH] = 23000 - 1000 * i;
+    }
+    return result;
+}
+
+DesignCheckSettings allStrengthsGiven()
+{
+    DesignCheckSettings settings;
+    settings.conductorRatedStrength_N = 80000;
+    settings.stringARatedLoad_kN = 160;
+    settings.stringBRatedLoad_kN = 160;
+    return settings;
+}
+
+} // namespace
+
+TEST(DesignChecks, LevelSpanTensionsAndPullsByHand)
+{
+    const DesignChecks checks = checkDesign(handBuiltResult(0), allStrengthsGiven());
+    const StateCheck &maxTemp = checks.states[maxTemperature];
+    EXPECT_FLOAT_EQ(maxTemp.horizontalTension, 20000.0f);
+    // T_A = √(20000² + (9.8·500)²) = √424 010 000 = 20591.503
+    EXPECT_NEAR(maxTemp.conductorTensionA, 20591.503, 0.01);
+    // T_B = √(20000² + (9.8·480)²) = 20545.745
+    EXPECT_NEAR(maxTemp.conductorTensionB, 20545.745, 0.01);
+    EXPECT_FLOAT_EQ(maxTemp.conductorTension, maxTemp.conductorTensionA);
+    // S_A = 2·√(20000² + (9.8·560)²) = 41478.580; S_B = 2·√(20000² + (9.8·540)²) = 41376.576
+    EXPECT_NEAR(maxTemp.stringPullA, 41478.580, 0.01);
+    EXPECT_NEAR(maxTemp.stringPullB, 41376.576, 0.01);
+    // K_c = 80000 / 20591.503 = 3.8851; K_s(A) = 160000 / 41478.580 = 3.8574
+    EXPECT_NEAR(*maxTemp.conductorFactor, 3.8851, 0.0001);
+    EXPECT_NEAR(*maxTemp.stringFactorA, 3.8574, 0.0001);
+    EXPECT_NEAR(*maxTemp.stringFactorB, 160000 / 41376.576, 0.0001);
+}
+
+TEST(DesignChecks, HeightDifferenceAddsTheSlopeAtBothEnds)
+{
+    // tan γ = 3 / 40 = 0.075, H·tan γ = 1500 N; the sign of h does not matter.
+    for (const float h : {3.0f, -3.0f}) {
+        const DesignChecks checks = checkDesign(handBuiltResult(h), allStrengthsGiven());
+        const StateCheck &state = checks.states[maxWind];
+        // √(20000² + (4900 + 1500)²) = 20999.048 and √(20000² + (4704 + 1500)²) = 20940.144
+        EXPECT_NEAR(state.conductorTensionA, 20999.048, 0.01);
+        EXPECT_NEAR(state.conductorTensionB, 20940.144, 0.01);
+        // 2·√(20000² + (5488 + 1500)²) = 42371.318 and 2·√(20000² + (5292 + 1500)²) = 42243.639
+        EXPECT_NEAR(state.stringPullA, 42371.318, 0.01);
+        EXPECT_NEAR(state.stringPullB, 42243.639, 0.01);
+    }
+}
+
+TEST(DesignChecks, TwinStringCarriesTwiceTheRatedLoad)
+{
+    DesignCheckSettings settings = allStrengthsGiven();
+    settings.stringARatedLoad_kN = 2 * 160.0;  // 双串 of XWP2-160
+    const DesignChecks checks = checkDesign(handBuiltResult(3), settings);
+    // 320000 / 42371.318 = 7.5523 ≥ 5.3
+    EXPECT_NEAR(*checks.states[maxLoad].stringFactorA, 7.5523, 0.0001);
+}
+
+TEST(DesignChecks, InstallationAndMarkingTakeTheLargestOfTheNineTemperatures)
+{
+    const DesignChecks checks = checkDesign(handBuiltResult(0), allStrengthsGiven());
+    for (const int state : {installation, marking}) {
+        EXPECT_FLOAT_EQ(checks.states[state].horizontalTension, 23000.0f);
+        // √(23000² + 4900²) = 23516.165
+        EXPECT_NEAR(checks.states[state].conductorTensionA, 23516.165, 0.01);
+    }
+}
+
+TEST(DesignChecks, LongTermStatesNeedTheHigherFactors)
+{
+    const DesignChecks checks = checkDesign(handBuiltResult(0), allStrengthsGiven());
+    for (int s = 0; s < loadStateCount; ++s) {
+        const StateCheck &state = checks.states[s];
+        const bool longTerm = s <= minTemperature;
+        EXPECT_FLOAT_EQ(state.requiredConductorFactor, longTerm ? 4.0f : 2.5f) << s;
+        EXPECT_FLOAT_EQ(state.requiredStringFactor, longTerm ? 5.3f : 3.3f) << s;
+        // K_c 3.885 and K_s 3.857 fail 4.0 and 5.3 but meet 2.5 and 3.3 where H = 20000 N.
+        if (s < installation) {
+            EXPECT_EQ(state.pass, std::optional<bool>(!longTerm)) << s;
+        }
+    }
+    EXPECT_EQ(checks.pass, std::optional<bool>(false));
+    ASSERT_TRUE(checks.conductor);
+    // The largest tension, 23516 N while installing or marking, gives the smallest K_c.
+    EXPECT_NEAR(checks.conductor->factor, 80000 / 23516.165, 0.0001);
+    EXPECT_EQ(checks.conductor->state, installation);
+}
+
+TEST(DesignChecks, BlankStrengthIsNotChecked)
+{
+    DesignCheckSettings settings = allStrengthsGiven();
+    settings.conductorRatedStrength_N.reset();
+    settings.conductorShortTermFactor = 1;
+    settings.conductorLongTermFactor = 1;
+    settings.stringLongTermFactor = 1;
+    settings.stringShortTermFactor = 1;
+    const DesignChecks checks = checkDesign(handBuiltResult(0), settings);
+    EXPECT_FALSE(checks.states[maxTemperature].conductorFactor);
+    EXPECT_FALSE(checks.conductor);
+    EXPECT_TRUE(checks.string);
+    EXPECT_EQ(checks.pass, std::optional<bool>(true));
+
+    const DesignChecks nothing = checkDesign(handBuiltResult(0), DesignCheckSettings{});
+    for (const StateCheck &state : nothing.states) {
+        EXPECT_FALSE(state.conductorFactor);
+        EXPECT_FALSE(state.stringFactorA);
+        EXPECT_FALSE(state.stringFactorB);
+        EXPECT_FALSE(state.pass);
+    }
+    EXPECT_FALSE(nothing.pass);
+    EXPECT_FALSE(nothing.string);
+}
+
+TEST(DesignChecks, MarkingWithoutStringBLeavesStringBUnchecked)
+{
+    CalculationResult result = handBuiltResult(0);
+    result.span.markingNoStringB = true;
+    const DesignChecks checks = checkDesign(result, allStrengthsGiven());
+    EXPECT_FALSE(checks.states[marking].stringFactorB);
+    EXPECT_TRUE(checks.states[marking].stringFactorA);
+    EXPECT_TRUE(checks.states[installation].stringFactorB);
+}
+
+TEST(DesignChecks, RefusesStrengthsAndFactorsThatAreNotPositive)
+{
+    DesignCheckSettings settings = allStrengthsGiven();
+    settings.stringBRatedLoad_kN = 0;
+    EXPECT_THROW(checkDesign(handBuiltResult(0), settings), CalculationError);
+    settings = allStrengthsGiven();
+    settings.conductorLongTermFactor = -4;
+    EXPECT_THROW(checkDesign(handBuiltResult(0), settings), CalculationError);
+}

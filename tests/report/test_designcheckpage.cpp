@@ -1,0 +1,159 @@
+#include "../engine/spanfixture.h"
+
+#include "engine/calculation.h"
+#include "engine/designchecks.h"
+#include "report/pages.h"
+#include "report/reportbuilder.h"
+#include "report/reportpage.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using report::MarkupAnnotation;
+
+/// Row centres of the table: state s at y 210 + 20s.
+constexpr int rowY(int state) { return 210 + 20 * state; }
+
+MarkupAnnotation annotationAt(const report::ReportPage &page, int x, int y)
+{
+    for (const MarkupAnnotation &a : page.markupAnnotations())
+        if (a.x == x && a.y == y)
+            return a;
+    ADD_FAILURE() << "no text at (" << x << ", " << y << ")";
+    return {};
+}
+
+/// Every state the same: a failing conductor factor, string A checked and passing, string B not checked.
+report::DesignCheckPage failingConductor()
+{
+    report::DesignCheckPage page;
+    for (engine::StateCheck &state : page.checks.states) {
+        state.horizontalTension = 20000;
+        state.conductorTensionA = 20591.503f;
+        state.conductorTensionB = 20545.745f;
+        state.stringPullA = 41478.58f;
+        state.stringPullB = 41376.576f;
+        state.conductorFactor = 3.8851f;
+        state.stringFactorA = 7.7148f;
+        state.requiredConductorFactor = 4;
+        state.requiredStringFactor = 5.3f;
+        state.pass = false;
+    }
+    page.checks.states[engine::installation].pass = true;
+    page.checks.states[engine::marking].pass.reset();
+    page.checks.conductor = engine::GoverningFactor{3.8851f, engine::maxLoad};
+    page.checks.pass = false;
+    page.settings.conductorRatedStrength_N = 80000;
+    page.settings.stringARatedLoad_kN = 320;
+    return page;
+}
+
+class DesignCheckPage : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        sInput = new engine::CalculationInput(testing_span::defaultSpan());
+        sResult = new engine::CalculationResult(engine::runCalculation(*sInput));
+    }
+    static void TearDownTestSuite()
+    {
+        delete sResult;
+        delete sInput;
+    }
+    static engine::CalculationInput *sInput;
+    static engine::CalculationResult *sResult;
+};
+
+engine::CalculationInput *DesignCheckPage::sInput = nullptr;
+engine::CalculationResult *DesignCheckPage::sResult = nullptr;
+
+} // namespace
+
+TEST_F(DesignCheckPage, EighteenthPageOnlyWhenAskedFor)
+{
+    EXPECT_EQ(report::buildReport(*sInput, *sResult, false).size(), 17u);
+    const auto pages = report::buildReport(*sInput, *sResult, false, failingConductor());
+    ASSERT_EQ(pages.size(), 18u);
+    EXPECT_EQ(annotationAt(pages[0], 1100, 800).text, QStringLiteral("第1页 共18页"));
+    EXPECT_EQ(annotationAt(pages[17], 1100, 800).text, QStringLiteral("第18页 共18页"));
+    EXPECT_EQ(annotationAt(pages[17], 594, 130).text, QStringLiteral("设计校核"));
+}
+
+TEST_F(DesignCheckPage, TableHeadingsAndStates)
+{
+    report::ReportPage page;
+    report::drawDesignCheckPageFixed(page);
+    EXPECT_EQ(annotationAt(page, 90, 180).text, QStringLiteral("工况"));
+    EXPECT_EQ(annotationAt(page, 275, 172).text, QStringLiteral("T$xbksA$xbjs"));
+    EXPECT_EQ(annotationAt(page, 455, 180).text, QStringLiteral("K$xbksc$xbjs"));
+    EXPECT_EQ(annotationAt(page, 725, 180).text, QStringLiteral("K$xbkss$xbjs(A)"));
+    EXPECT_EQ(annotationAt(page, 1094, 180).text, QStringLiteral("结论"));
+    EXPECT_EQ(annotationAt(page, 90, rowY(0)).text, QStringLiteral("最高温度"));
+    EXPECT_EQ(annotationAt(page, 90, rowY(12)).text, QStringLiteral("划印"));
+    // The table and the inputs keep above y 640; the rest of the page is free.
+    EXPECT_LT(page.drawnBounds().bottom, 640);
+}
+
+TEST_F(DesignCheckPage, ValuesAtTheirCells)
+{
+    report::ReportPage page;
+    page.setFontColor(QColor(0, 0, 0));
+    report::drawDesignCheckPageResults(page, *sInput, *sResult, failingConductor().checks,
+                                       failingConductor().settings);
+    const int y = rowY(engine::maxWind);
+    EXPECT_EQ(annotationAt(page, 185, y).text, QStringLiteral("20"));        // H, kN
+    EXPECT_EQ(annotationAt(page, 275, y).text, QStringLiteral("20.592"));    // T_A
+    EXPECT_EQ(annotationAt(page, 365, y).text, QStringLiteral("20.546"));    // T_B
+    EXPECT_EQ(annotationAt(page, 455, y).text, QStringLiteral("3.885"));     // K_c
+    EXPECT_EQ(annotationAt(page, 545, y).text, QStringLiteral("41.479"));    // S_A
+    EXPECT_EQ(annotationAt(page, 635, y).text, QStringLiteral("41.377"));    // S_B
+    EXPECT_EQ(annotationAt(page, 725, y).text, QStringLiteral("7.715"));     // K_s(A)
+    EXPECT_EQ(annotationAt(page, 815, y).text, QStringLiteral("未校核"));    // K_s(B): no rated load
+    EXPECT_EQ(annotationAt(page, 905, y).text, QStringLiteral("4"));
+    EXPECT_EQ(annotationAt(page, 995, y).text, QStringLiteral("5.3"));
+    EXPECT_EQ(annotationAt(page, 680, 490).text, QStringLiteral("80000"));
+    EXPECT_EQ(annotationAt(page, 680, 512).text, QStringLiteral("320"));
+    EXPECT_EQ(annotationAt(page, 680, 534).text, QStringLiteral("未给定额定破坏荷载, 未校核"));
+    EXPECT_EQ(annotationAt(page, 470, 490).text, QStringLiteral("2"));      // the default span's twin bundle
+    EXPECT_EQ(annotationAt(page, 120, 490).text, QString::fromStdString((*sInput)[engine::slot::conductorType]));
+    EXPECT_EQ(annotationAt(page, 190, 622).text, QStringLiteral("3.885 (最大荷载)"));
+    EXPECT_EQ(annotationAt(page, 360, 622).text, QStringLiteral("未校核"));
+}
+
+TEST_F(DesignCheckPage, FailureIsRedEvenInBlackText)
+{
+    report::ReportPage page;
+    const QColor black(0, 0, 0);
+    page.setFontColor(black);
+    report::drawDesignCheckPageResults(page, *sInput, *sResult, failingConductor().checks,
+                                       failingConductor().settings);
+    const MarkupAnnotation failed = annotationAt(page, 1094, rowY(engine::maxTemperature));
+    EXPECT_EQ(failed.text, QStringLiteral("不满足"));
+    EXPECT_EQ(failed.color, QColor(0xFF, 0, 0));
+    const MarkupAnnotation passed = annotationAt(page, 1094, rowY(engine::installation));
+    EXPECT_EQ(passed.text, QStringLiteral("满足"));
+    EXPECT_EQ(passed.color, black);
+    EXPECT_EQ(annotationAt(page, 1094, rowY(engine::marking)).text, QStringLiteral("未校核"));
+    EXPECT_EQ(annotationAt(page, 640, 622).color, QColor(0xFF, 0, 0));
+    EXPECT_EQ(page.fontColor(), black);
+}
+
+TEST_F(DesignCheckPage, BlankConductorStrengthSaysNotChecked)
+{
+    report::DesignCheckPage checks = failingConductor();
+    checks.settings.conductorRatedStrength_N.reset();
+    report::ReportPage page;
+    report::drawDesignCheckPageResults(page, *sInput, *sResult, checks.checks, checks.settings);
+    EXPECT_EQ(annotationAt(page, 680, 490).text, QStringLiteral("未给定额定拉断力, 未校核"));
+}
+
+TEST(DesignCheckFrame, EighteenthPageExistsOnlyInAnEighteenPageReport)
+{
+    report::ReportPage page;
+    report::drawPageFrame(page, 17, 18);
+    EXPECT_EQ(annotationAt(page, 594, 130).text, QStringLiteral("设计校核"));
+    EXPECT_THROW(report::drawPageFrame(page, 17, 17), std::out_of_range);
+    EXPECT_THROW(report::drawPageFrame(page, 0, 19), std::out_of_range);
+}
