@@ -9,3 +9,4 @@ std::unique_ptr<QObject> makeMainWindowTest();
 std::unique_ptr<QObject> makeCalculateTest();
 std::unique_ptr<QObject> makeStartAndCloseTest();
 std::unique_ptr<QObject> makeHelpWindowTest();
+std::unique_ptr<QObject> makeClipboardTest();

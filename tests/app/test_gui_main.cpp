@@ -18,8 +18,9 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     app::installApplicationFonts();
 
-    const std::array<std::unique_ptr<QObject>, 4> tests{makeMainWindowTest(), makeCalculateTest(),
-                                                        makeStartAndCloseTest(), makeHelpWindowTest()};
+    const std::array<std::unique_ptr<QObject>, 5> tests{makeMainWindowTest(), makeCalculateTest(),
+                                                        makeStartAndCloseTest(), makeHelpWindowTest(),
+                                                        makeClipboardTest()};
     int failed = 0;
     for (const std::unique_ptr<QObject> &test : tests)
         failed += QTest::qExec(test.get(), argc, argv);
