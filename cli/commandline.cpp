@@ -27,7 +27,7 @@ const char *usageText()
            "  --texts FILE     列出计算书中的全部文字(制表符分隔)\n"
            "  --help           显示本说明\n"
            "\n"
-           "退出码: 0 成功, 2 参数错误, 3 计算出错, 4 输入检查未通过.\n";
+           "退出码: 0 成功, 2 参数错误, 3 计算出错, 4 输入检查未通过或输入文件无法读取.\n";
 }
 
 CommandLine parseCommandLine(const std::vector<std::string> &arguments)
