@@ -3,6 +3,7 @@
 #include "app/mainwindow.h"
 
 #include "app/calculatecommand.h"
+#include "app/designchecksettings.h"
 #include "app/dialogrunner.h"
 #include "app/qtutf8.h"
 #include "app/resultviewer.h"
@@ -11,6 +12,7 @@
 #include "tools/composerdialog.h"
 #include "tools/fittinglookupdialog.h"
 #include "tools/spacerlookupdialog.h"
+#include "tools/stringratedload.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -38,7 +40,11 @@ public:
 
     bool resultsInBlack() const override { return mViewer.CheckBox_print_color->isChecked(); }
 
+    void setPageCount(int count) override { mViewer.setPageCount(count); }
+
     void storePage(int pageIndex, const report::ReportPage &page) override { mViewer.storePage(pageIndex, page); }
+
+    void showDesignCheckStatus(const std::string &text) override { mViewer.showDesignCheckStatus(toQString(text)); }
 
     void showFirstPage() override
     {
@@ -74,8 +80,10 @@ void TForm_zcx::Button_jsClick()
     if (!settlePendingExitCheck() || mWindows.viewer == nullptr)
         return;
     const app::OptionsTexts options = mWindows.options != nullptr ? mWindows.options->optionsTexts() : app::OptionsTexts{};
+    const options::DesignCheckOptions checks =
+        mWindows.options != nullptr ? mWindows.options->designCheckOptions() : options::DesignCheckOptions{};
     ViewerPages viewer(*mWindows.viewer);
-    app::calculateAndShow(mModel, options, viewer, mMessenger);
+    app::calculateAndShow(mModel, options, checks, viewer, mMessenger);
 }
 
 void TForm_zcx::Button_helpClick()
@@ -91,6 +99,10 @@ void TForm_zcx::Button_optionClick()
 {
     if (!settlePendingExitCheck() || mWindows.options == nullptr)
         return;
+    // The design-check page hints at the strengths of the span's conductor and strings.
+    mWindows.options->showCatalogueStrengths(
+        app::catalogueStrengths(app::assembleCalculationInput(mModel, mWindows.options->optionsTexts()),
+                                app::composedRatings(mModel)));
     // The options take effect as the dialog leaves them, confirmed or not.
     mDialogs.run(*mWindows.options);
 }
@@ -140,6 +152,8 @@ void TForm_zcx::Button_jyzClick(StringSide side)
     mModel.applyComposedString(side, {composed.stringType, composed.stringLength, composed.stringWeight,
                                       composed.stringIcedWeight, composed.stringWindArea,
                                       composed.stringIcedWindArea});
+    const tools::ComposerModel &choice = composer.model();
+    mModel.noteComposedRatedLoad(side, tools::ratedLoadOfComposition(choice.discModelIndex(), choice.fittingSetIndex()));
     showModel();
 }
 

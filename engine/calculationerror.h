@@ -16,6 +16,7 @@ public:
     enum class Kind {
         Arithmetic,   ///< a zero divisor or a non-finite value in the span arithmetic
         CubicSolver,  ///< the state equation has no usable root ("程序求解三次方程出错,...")
+        Catenary,     ///< the exact chain of a state could not be solved
     };
 
     CalculationError(Kind kind, const std::string &message)

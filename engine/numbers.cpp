@@ -236,6 +236,17 @@ std::string formatGeneral(double value)
     return value < 0 ? '-' + text : text;
 }
 
+double shortestDouble(float value)
+{
+    if (!std::isfinite(value))
+        return value;
+    char buffer[32];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
+    double widened = 0;
+    std::from_chars(buffer, written.ptr, widened);
+    return widened;
+}
+
 double toNumber(std::string_view text)
 {
     const std::string_view number = trimBlanks(text);

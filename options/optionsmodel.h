@@ -143,6 +143,9 @@ public:
 
     const OptionsSnapshot &snapshot() const { return mSnapshot; }
 
+    /// A span file was opened: its reserved numbers go to the next default.dat.
+    void setReservedNumbers(const ReservedNumbers &reserved) { options::setReservedNumbers(mSnapshot, reserved); }
+
     /**
      * Controls to snapshot: the grid cells converted as decimal numbers, the
      * ice thickness, the marking temperatures and the boxes (1 or 0). The

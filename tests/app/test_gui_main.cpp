@@ -5,6 +5,7 @@
 #include "app/applicationfont.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 #include <QTest>
 
 #include <array>
@@ -16,6 +17,8 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    // The options dialog keeps the user's settings; a test run keeps its own.
+    QStandardPaths::setTestModeEnabled(true);
     app::installApplicationFonts();
 
     const std::array<std::unique_ptr<QObject>, 5> tests{makeMainWindowTest(), makeCalculateTest(),
