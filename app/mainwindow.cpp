@@ -42,9 +42,12 @@ void TForm_zcx::FormCreate()
     fillCatalogueLists();
     // The grid defaults and the list selections are the model's own start;
     // the file only overrides what it holds.
-    app::loadLastInputs(mModel, app::lastInputFileName);
+    const app::LastInputLoad lastInputs = app::loadLastInputs(mModel, app::lastInputFileName);
     showModel();
     setWindowTitle(QStringLiteral("Tenrix--软导线实用力学计算"));
+    // Said once, at start: closing the window will write the file anew.
+    if (!lastInputs.damage.empty())
+        app::showError(mMessenger, lastInputs.damage + ". 能读出的数据已恢复,其余为默认值.", app::errorCaption);
 }
 
 // ------------------------------------------------------------ showing the model

@@ -2,6 +2,7 @@
 
 #include "app/mainwindowmodel.h"
 
+#include <QClipboard>
 #include <QWidget>
 
 #include <array>
@@ -164,6 +165,10 @@ private:
     void showLeadTypeList();
 
     bool filterKey(QObject *watched, const QString &typed);
+    static bool isGridEditor(const QObject *watched);
+    /// Inserts what the box's rule lets in of the clipboard text; a beep when nothing.
+    void pasteFiltered(QLineEdit *box, QClipboard::Mode mode);
+    void showFilteredContextMenu(QLineEdit *box, const QPoint &globalPosition);
     void gridEditorCreated(QLineEdit *editor);
     void gridEditorReverted(int column, int row);
     /// Runs the exit check still owed to a box; false when it refused.

@@ -408,6 +408,8 @@ void TForm_zcx::buildLoadGroup()
             });
     // Set after the first current cell, so that no editor is open before the user comes.
     SGrid_hz->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    // Typing on a cell that opens no editor must not search the grid (below).
+    SGrid_hz->installEventFilter(this);
 
     connect(SGrid_hz, &QTableWidget::currentCellChanged, this, [this](int row, int column, int, int) {
         SGrid_hzSelectCell(column, row);

@@ -29,7 +29,7 @@ const char *usageText()
            "  --checks FILE    读取设计校核设置(JSON), 缺省按型号取额定强度, 安全系数按DL/T 5222\n"
            "  --help           显示本说明\n"
            "\n"
-           "退出码: 0 成功, 2 参数错误, 3 计算出错, 4 输入检查未通过.\n";
+           "退出码: 0 成功, 2 参数错误, 3 计算出错, 4 输入检查未通过或输入文件无法读取.\n";
 }
 
 CommandLine parseCommandLine(const std::vector<std::string> &arguments)

@@ -37,6 +37,10 @@ class ConversionError : public std::runtime_error
 public:
     explicit ConversionError(const std::string &text);
 
+    /// The same for the text of a named input field:
+    /// "跨距L(m): “” 不是有效的数值".
+    ConversionError(const std::string &text, const std::string &field);
+
     /// The offending text, exactly as it was given.
     const std::string &text() const { return mText; }
 

@@ -15,6 +15,11 @@ ConversionError::ConversionError(const std::string &text)
 {
 }
 
+ConversionError::ConversionError(const std::string &text, const std::string &field)
+    : std::runtime_error(field + ": “" + text + "” 不是有效的数值"), mText(text)
+{
+}
+
 namespace {
 
 constexpr int kGeneralDigits = 15;

@@ -113,6 +113,10 @@ TForm_xuan_xiang::TForm_xuan_xiang(app::Messenger &messenger, QWidget *parent, s
     for (int i = 0; i < options::kMarkingTemperatureCount; ++i)
         connect(Edit_AZT[static_cast<std::size_t>(i)], &QLineEdit::textEdited, this,
                 [this, i](const QString &text) { markingTemperatureEdited(i, text); });
+    for (int i = 0; i < options::kMarkingTemperatureCount; ++i) {
+        QLineEdit *edit = Edit_AZT[static_cast<std::size_t>(i)];
+        connect(edit, &QLineEdit::editingFinished, this, [this, i, edit] { markingTemperatureFinished(i, edit->text()); });
+    }
     for (int box = 0; box < options::kMarkingStateCount; ++box)
         connect(CheckBox_huayin[static_cast<std::size_t>(box)], &QCheckBox::clicked, this,
                 [this, box](bool ticked) { markingStateClicked(box, ticked); });
@@ -396,6 +400,16 @@ void TForm_xuan_xiang::gridCellEdited(int row, int column)
 }
 
 void TForm_xuan_xiang::markingTemperatureEdited(int index, const QString &text)
+{
+    // An empty box and a lone minus are the way to a new number: replaced by
+    // the default at once, the next digit would join the default ("40" and
+    // "-12" giving "4012"). They are settled when the user leaves the box.
+    if (text.isEmpty() || text == QLatin1String("-"))
+        return;
+    markingTemperatureFinished(index, text);
+}
+
+void TForm_xuan_xiang::markingTemperatureFinished(int index, const QString &text)
 {
     mModel.setMarkingTemperatureText(index, text.toStdString());
     const QString shown = fromUtf8(mModel.markingTemperatureText(index));

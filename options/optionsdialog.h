@@ -114,6 +114,8 @@ private:
     void selectGridCell(options::GridCell cell);
     void gridCellEdited(int row, int column);
     void markingTemperatureEdited(int index, const QString &text);
+    /// The whole-number rule of a marking temperature, once the user leaves its box.
+    void markingTemperatureFinished(int index, const QString &text);
     void markingStateClicked(int box, bool ticked);
     void focusMoved(QWidget *from, QWidget *to);
 

@@ -79,6 +79,12 @@ void OptionsModel::startUp()
         showOptions();
 }
 
+void OptionsModel::loadNamedOptionsFile()
+{
+    readNamedOptionsFile(mOptionsFile, mSnapshot);
+    showOptions();
+}
+
 void OptionsModel::setConditionText(GridCell cell, std::string text)
 {
     mConditions.setCell(cell, std::move(text));

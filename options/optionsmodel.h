@@ -52,6 +52,13 @@ public:
     /// Creation of the dialog: loads the file and shows it when it was read in full.
     void startUp();
 
+    /**
+     * A file the user named: loads it only when it is whole, and shows it.
+     * @throws DataFileError naming the file, line and setting at fault;
+     *         the settings are then unchanged
+     */
+    void loadNamedOptionsFile();
+
     // --- Condition grid `SGrid_qx`
 
     const ConditionTable &conditionTable() const { return mConditions; }

@@ -202,10 +202,10 @@ private Q_SLOTS:
 
     void aFailedCalculationIsReportedAndHandsOverNothing()
     {
-        // The conductor boxes come from the catalogue or a stored file; a
-        // damaged file can bring a cross-section of 0, which no check sees.
+        // A span far beyond any real one passes the checks, but its load
+        // factor is beyond what the engine can hold.
         app::MainWindowModel span;
-        span.setText(EditBox::Edit_dx_S, "0");
+        span.setText(EditBox::Edit_L, "1e30");
         RecordingMessenger messenger;
         RecordingPages pages;
         QCOMPARE(app::calculateAndShow(span, app::OptionsTexts{}, {}, pages, messenger), app::CalculationOutcome::Failed);
@@ -217,15 +217,15 @@ private Q_SLOTS:
         QCOMPARE(failure.caption, "计算出错");
         QCOMPARE(failure.icon, app::MessageIcon::Error);
 
-        // Without stiffness the state equation has no root: its own message comes first.
+        // A conductor without stiffness is refused before the engine runs,
+        // naming the field rather than the cubic it would fail in.
         span = app::MainWindowModel();
         span.setText(EditBox::Edit_dx_E, "0");
         messenger.messages.clear();
-        QCOMPARE(app::calculateAndShow(span, app::OptionsTexts{}, {}, pages, messenger), app::CalculationOutcome::Failed);
-        QCOMPARE(messenger.messages.size(), std::size_t{2});
-        QCOMPARE(messenger.messages[0].caption, "错误信息");
-        QVERIFY(messenger.messages[0].text.starts_with("程序求解三次方程出错"));
-        QCOMPARE(messenger.messages[1].caption, "计算出错");
+        QCOMPARE(app::calculateAndShow(span, app::OptionsTexts{}, {}, pages, messenger), app::CalculationOutcome::Refused);
+        QCOMPARE(messenger.messages.size(), std::size_t{1});
+        QCOMPARE(messenger.messages[0].caption, "数据合理性检查出错误信息");
+        QCOMPARE(messenger.messages[0].text, "弹性模量(N/mm2)应大于0,请修改.");
         QCOMPARE(pages.stored, 0);
 
         messenger.messages.clear();
@@ -268,12 +268,12 @@ private Q_SLOTS:
     {
         const std::vector<PageTexts> placeholder = storedTexts(viewer());
         mProgram.reset();
-        // A stored file whose cross-section was damaged to 0.
+        // A stored span far beyond what the engine can compute.
         app::MainWindowModel damaged;
-        damaged.setText(EditBox::Edit_dx_S, "0");
+        damaged.setText(EditBox::Edit_L, "1e30");
         QVERIFY(app::saveLastInputs(damaged, app::lastInputFileName));
         mProgram.emplace();
-        QCOMPARE(window().edit(EditBox::Edit_dx_S)->text(), QStringLiteral("0"));
+        QCOMPARE(window().edit(EditBox::Edit_L)->text(), QStringLiteral("1e30"));
         window().show();
         calculate();
         QVERIFY(!mProgram->messenger.messages.empty());

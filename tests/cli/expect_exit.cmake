@@ -1,6 +1,7 @@
 # Runs COMMAND with ARGS and checks its exit code against EXIT; with
 # VALID_JSON, also that standard output parses as JSON; with STDERR_MATCH,
-# that standard error matches the regular expression.
+# that standard error matches the regular expression; with STDOUT_EMPTY,
+# that nothing was printed on standard output.
 execute_process(COMMAND ${COMMAND} ${ARGS}
     RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
 if(NOT code EQUAL EXIT)
@@ -11,6 +12,9 @@ if(VALID_JSON)
     if(NOT states EQUAL 13)
         message(FATAL_ERROR "expected 13 states in the JSON, found ${states}")
     endif()
+endif()
+if(STDOUT_EMPTY AND NOT out STREQUAL "")
+    message(FATAL_ERROR "expected no output, got:\n${out}")
 endif()
 if(DEFINED STDERR_MATCH AND NOT err MATCHES "${STDERR_MATCH}")
     message(FATAL_ERROR "standard error does not match ${STDERR_MATCH}:\n${err}")

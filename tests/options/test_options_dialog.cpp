@@ -307,7 +307,27 @@ void OptionsDialogTest::markingTemperaturesHoldWholeNumbers()
     QLineEdit *first = dialog.Edit_AZT[0];
     first->selectAll();
     QTest::keyClick(first, Qt::Key_Minus);
+    // A lone minus is the start of a number while the user types; left so,
+    // it becomes the box's default.
+    QCOMPARE(first->text(), QStringLiteral("-"));
+    QTest::keyClick(first, Qt::Key_Return);
     QCOMPARE(first->text(), QStringLiteral("40"));
+
+    // Typing over a selected or cleared number gives the number typed.
+    first->selectAll();
+    QTest::keyClicks(first, QStringLiteral("-12"));
+    QCOMPARE(first->text(), QStringLiteral("-12"));
+    QCOMPARE(dialog.optionsTexts().markingTemperature[0], std::string("-12"));
+    QLineEdit *second = dialog.Edit_AZT[1];
+    second->selectAll();
+    QTest::keyClick(second, Qt::Key_Delete);
+    QCOMPARE(second->text(), QStringLiteral(""));
+    QTest::keyClicks(second, QStringLiteral("35"));
+    QCOMPARE(second->text(), QStringLiteral("35"));
+    QCOMPARE(dialog.optionsTexts().markingTemperature[1], std::string("35"));
+    second->clear();
+    emit second->editingFinished();
+    QCOMPARE(second->text(), QStringLiteral("30"));
 
     first->selectAll();
     QTest::keyClicks(first, QStringLiteral("35"));
