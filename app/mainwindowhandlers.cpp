@@ -91,8 +91,11 @@ void TForm_zcx::Button_optionClick()
 {
     if (!settlePendingExitCheck() || mWindows.options == nullptr)
         return;
-    // The options take effect as the dialog leaves them, confirmed or not.
-    mDialogs.run(*mWindows.options);
+    // The options take effect as the dialog leaves them, confirmed or not;
+    // confirmed, they count as a change of the span even when no text moved.
+    if (mDialogs.run(*mWindows.options) == QDialog::Accepted && mDocument)
+        mDocument->markChanged();
+    refreshCaption();
 }
 
 void TForm_zcx::Button_closeClick()
@@ -125,6 +128,7 @@ void TForm_zcx::ComboBox_jyzEdited(StringSide side, const QString &text)
 {
     mModel.setStringTypeText(side, toUtf8(text));
     showStringType(side);
+    refreshCaption();
 }
 
 void TForm_zcx::Button_jyzClick(StringSide side)
@@ -182,6 +186,7 @@ void TForm_zcx::SGrid_hzDblClick()
 void TForm_zcx::SGrid_hzCellEdited(int column, int row, const QString &text)
 {
     mModel.setCell(column, row, toUtf8(text));
+    refreshCaption();
 }
 
 void TForm_zcx::ComboBox_dxChange(int index)
@@ -222,5 +227,6 @@ void TForm_zcx::gridEditorReverted(int column, int row)
     // Escape puts the cell's text back; the model followed the keystrokes and must follow this too.
     if (const QTableWidgetItem *item = SGrid_hz->item(row, column))
         mModel.setCell(column, row, toUtf8(item->text()));
+    refreshCaption();
 }
 
