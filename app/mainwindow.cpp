@@ -35,6 +35,8 @@ void setTextShown(QLineEdit *edit, const std::string &text)
 void TForm_zcx::setCompanions(const app::CompanionWindows &windows)
 {
     mWindows = windows;
+    // The options dialog has read default.dat by now: what both show is the untitled span.
+    mDocument = std::make_unique<app::SpanDocument>(currentSpan());
 }
 
 void TForm_zcx::FormCreate()
@@ -64,6 +66,7 @@ void TForm_zcx::showModel()
         mPresenceBoxes[static_cast<std::size_t>(index)]->setChecked(mModel.isTicked(static_cast<PresenceBox>(index)));
     showGrid();
     showLeadTypeList();
+    refreshCaption();
 }
 
 void TForm_zcx::showGrid()
@@ -121,6 +124,11 @@ void TForm_zcx::saveInputs()
 
 void TForm_zcx::closeEvent(QCloseEvent *event)
 {
+    // Without a span file the inputs live on in temp_input.dat, as they always have.
+    if (mDocument && mDocument->hasFile() && !settleUnsavedChanges()) {
+        event->ignore();
+        return;
+    }
     mPendingExitCheck = nullptr;
     saveInputs();
     event->accept();

@@ -103,8 +103,11 @@ void TForm_zcx::Button_optionClick()
     mWindows.options->showCatalogueStrengths(
         app::catalogueStrengths(app::assembleCalculationInput(mModel, mWindows.options->optionsTexts()),
                                 app::composedRatings(mModel)));
-    // The options take effect as the dialog leaves them, confirmed or not.
-    mDialogs.run(*mWindows.options);
+    // The options take effect as the dialog leaves them, confirmed or not;
+    // confirmed, they count as a change of the span even when no text moved.
+    if (mDialogs.run(*mWindows.options) == QDialog::Accepted && mDocument)
+        mDocument->markChanged();
+    refreshCaption();
 }
 
 void TForm_zcx::Button_closeClick()
@@ -137,6 +140,7 @@ void TForm_zcx::ComboBox_jyzEdited(StringSide side, const QString &text)
 {
     mModel.setStringTypeText(side, toUtf8(text));
     showStringType(side);
+    refreshCaption();
 }
 
 void TForm_zcx::Button_jyzClick(StringSide side)
@@ -196,6 +200,7 @@ void TForm_zcx::SGrid_hzDblClick()
 void TForm_zcx::SGrid_hzCellEdited(int column, int row, const QString &text)
 {
     mModel.setCell(column, row, toUtf8(text));
+    refreshCaption();
 }
 
 void TForm_zcx::ComboBox_dxChange(int index)
@@ -236,5 +241,6 @@ void TForm_zcx::gridEditorReverted(int column, int row)
     // Escape puts the cell's text back; the model followed the keystrokes and must follow this too.
     if (const QTableWidgetItem *item = SGrid_hz->item(row, column))
         mModel.setCell(column, row, toUtf8(item->text()));
+    refreshCaption();
 }
 

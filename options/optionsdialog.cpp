@@ -452,6 +452,13 @@ void TForm_xuan_xiang::Button_resumeClick()
         showModel();
 }
 
+void TForm_xuan_xiang::showSettings(const app::OptionsTexts &texts, const options::ReservedNumbers &reserved)
+{
+    options::showCalculationTexts(mModel, texts);
+    mModel.setReservedNumbers(reserved);
+    showModel();
+}
+
 void TForm_xuan_xiang::BitBtn_YESClick()
 {
     if (designChecksRefused())

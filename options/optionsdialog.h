@@ -67,6 +67,9 @@ public:
 
     const options::OptionsModel &model() const { return mModel; }
 
+    /// A span file was opened or imported: its settings become the dialog's; nothing is saved.
+    void showSettings(const app::OptionsTexts &texts, const options::ReservedNumbers &reserved);
+
     // Handlers.
     void ComboBox1Change(int index);       ///< a typical zone was chosen
     void RadioGroup_fbClick(int index);    ///< an ice thickness was chosen
