@@ -32,14 +32,14 @@ HandbookState handbookState(const SpanData &span, const CalculationResult &resul
     return {H, result.stateEquation[s][rowF], {H, VA}};
 }
 
-void record(const ChainSolution &solution, const HandbookState &handbook, int iterations, CatenaryStateCheck &check)
+void record(const ChainSolution &solution, const HandbookState &handbook, CatenaryStateCheck &check)
 {
     check.converged = true;
     check.tension = storeFloat(solution.H, "悬链线水平张力");
     check.sag = storeFloat(solution.sag, "悬链线弧垂");
     check.tensionDifference = storeFloat(percentDifference(handbook.H, solution.H), "张力差");
     check.sagDifference = storeFloat(percentDifference(handbook.f, solution.sag), "弧垂差");
-    check.iterations = iterations;
+    check.iterations = solution.iterations;
 }
 
 void markFailed(const std::string &message, CatenaryStateCheck &check)
@@ -94,7 +94,7 @@ void crossCheckByCatenary(const SpanData &span, CalculationResult &result)
         const ChainSolution solution = solveChainForSag(
             chain, span.controlSag, lengthEstimate(span, chain, handbook.H, span.controlSag), handbook.guess);
         check.unstressedLength = solution.conductorLength;
-        record(solution, handbook, solution.iterations, check.states[reference]);
+        record(solution, handbook, check.states[reference]);
     } catch (const CalculationError &error) {
         for (CatenaryStateCheck &state : check.states)
             markFailed(error.what(), state);
@@ -110,7 +110,7 @@ void crossCheckByCatenary(const SpanData &span, CalculationResult &result)
             const double theta = result.stateEquation[s][rowThetaM];
             const double length = check.unstressedLength * (1 + alpha * (theta - referenceTemperature));
             const ChainSolution solution = solveChain(chain, length, handbook.guess);
-            record(solution, handbook, solution.iterations, check.states[s]);
+            record(solution, handbook, check.states[s]);
         } catch (const CalculationError &error) {
             markFailed(error.what(), check.states[s]);
         }
