@@ -1,8 +1,12 @@
 #pragma once
 
 #include "app/calculationinputassembly.h"
+#include "app/designchecksettings.h"
 #include "app/mainwindowmodel.h"
 #include "app/messenger.h"
+#include "options/designcheckoptions.h"
+
+#include <string>
 
 namespace report {
 class ReportPage;
@@ -22,8 +26,14 @@ public:
     /// Whether results are drawn in black rather than teal ("计算结果用黑色文字显示").
     virtual bool resultsInBlack() const = 0;
 
-    /// Replaces stored page \a pageIndex (0..16, page 1..17) by a copy of \a page.
+    /// The report about to be stored has \a count pages: 17, or 18 with the design check.
+    virtual void setPageCount(int count) = 0;
+
+    /// Replaces stored page \a pageIndex (0 .. count - 1) by a copy of \a page.
     virtual void storePage(int pageIndex, const report::ReportPage &page) = 0;
+
+    /// The verdict of the design check for the status line; empty clears it.
+    virtual void showDesignCheckStatus(const std::string &text) = 0;
 
     /// Shows the viewer on page 1, its page choice reading "第1页".
     virtual void showFirstPage() = 0;
@@ -31,7 +41,7 @@ public:
 
 /// How one press of "计算" ended.
 enum class CalculationOutcome {
-    Shown,   ///< all 17 pages replaced and the viewer shown on page 1
+    Shown,   ///< all pages replaced and the viewer shown on page 1
     Refused, ///< an input check refused; its message was shown, no page was made
     Failed,  ///< the calculation failed; its message was shown, the viewer was not touched
 };
@@ -45,6 +55,10 @@ inline constexpr const char *calculationFailedCaption = "计算出错";
  * snapshot of \a window and \a options, checks its plausibility, runs the
  * calculation and builds the 17 report pages (results in the colour the
  * viewer asks for), then hands the pages to \a viewer and shows it on page 1.
+ * When \a checks asks for the design-check page it follows as page 18 and
+ * the verdict goes to the viewer's status line; a failing check shows
+ * nothing more. A field of \a checks that is not a number is refused with
+ * its message (caption "选项设置") before the calculation.
  *
  * A refused check has shown its own message through \a messenger. A failed
  * calculation shows "计算过程中遇到错误,请尝试调整输入数据再算." (caption
@@ -54,6 +68,7 @@ inline constexpr const char *calculationFailedCaption = "计算出错";
  * viewer as it was.
  */
 CalculationOutcome calculateAndShow(const MainWindowModel &window, const OptionsTexts &options,
-                                    ResultPages &viewer, Messenger &messenger);
+                                    const options::DesignCheckOptions &checks, ResultPages &viewer,
+                                    Messenger &messenger);
 
 } // namespace app

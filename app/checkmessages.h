@@ -12,6 +12,8 @@ inline constexpr const char *syntaxCheckCaption = "语法检查";
 inline constexpr const char *plausibilityCaption = "数据合理性检查出错误信息";
 /// Caption of the message for a text that is not a number.
 inline constexpr const char *errorCaption = "错误信息";
+/// Caption of the messages about the settings of the options dialog.
+inline constexpr const char *optionsCaption = "选项设置";
 /// The application title, caption of messages that name no check.
 inline constexpr const char *applicationTitle = "Tenrix";
 

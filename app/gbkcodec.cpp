@@ -67,4 +67,12 @@ std::optional<std::string> decodeGbk(std::string_view bytes)
     return Converter("UTF-8", fileCodePage).convert(bytes, {});
 }
 
+bool isUtf8BeyondAscii(std::string_view bytes)
+{
+    bool beyondAscii = false;
+    for (const char c : bytes)
+        beyondAscii = beyondAscii || static_cast<unsigned char>(c) >= 0x80;
+    return beyondAscii && Converter("UTF-8", "UTF-8").convert(bytes, {}).has_value();
+}
+
 } // namespace app

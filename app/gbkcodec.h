@@ -23,4 +23,13 @@ std::string encodeGbk(std::string_view utf8);
 /// \a bytes of the file code page as UTF-8; nothing when they are not valid GB18030.
 std::optional<std::string> decodeGbk(std::string_view bytes);
 
+/**
+ * True when \a bytes are valid UTF-8 and hold a character beyond ASCII: such a
+ * file was saved by a UTF-8 editor. A Chinese GBK text is practically never
+ * valid UTF-8 (its pairs of high bytes do not form UTF-8 sequences), while
+ * UTF-8 Chinese decodes as GBK without error into other characters, so this
+ * is the test that keeps an edited file from turning into a garbled name.
+ */
+bool isUtf8BeyondAscii(std::string_view bytes);
+
 } // namespace app

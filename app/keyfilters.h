@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace app {
@@ -25,5 +26,16 @@ char32_t filterNumericKey(std::string_view currentText, char32_t key);
  * only through the conductor list or the last-input file.
  */
 char32_t filterGridKey(char32_t key);
+
+/**
+ * What of a pasted or dropped text the numeric box holding \a currentText
+ * lets in: the characters typing them one by one would let through, so
+ * digits, and one "." while neither the box nor the pasted part has one.
+ * Line breaks and other control characters of the paste are dropped.
+ */
+std::string filterPastedNumber(std::string_view currentText, std::string_view pasted);
+
+/// The same for a cell of the load grid: digits and any number of ".".
+std::string filterPastedGridText(std::string_view pasted);
 
 } // namespace app

@@ -4,7 +4,10 @@
 #include "app/gbkcodec.h"
 #include "app/trimblanks.h"
 #include "engine/calculationerror.h"
+#include "engine/calculationinput.h"
+#include "engine/inputfields.h"
 #include "engine/numbers.h"
+#include "options/readfile.h"
 #include "options/replacefile.h"
 
 #include <cerrno>
@@ -29,7 +32,7 @@ constexpr int cellLine(int column, int row) { return 40 + 10 * column + row; }
 
 /// Longer lines are taken as damage: no window text comes near this.
 constexpr std::size_t maxLineBytes = 4096;
-/// A real file has about 3 kB; reading stops at this much.
+/// A real file has about 3 kB; a larger one than this is not read.
 constexpr std::size_t maxFileBytes = 1 << 20;
 
 constexpr bool isControlByte(unsigned char byte) { return byte < 0x20 || byte == 0x7F; }
@@ -74,33 +77,51 @@ void applyListIndex(const std::optional<std::string> &line, int itemCount, Selec
         select(static_cast<int>(*index));
 }
 
-std::optional<std::string> readFileStart(const std::filesystem::path &file)
+/// The field a line holds, as engine::fieldLabel() names it; empty for lines without one.
+std::string lineField(int line)
 {
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return std::nullopt;
-    struct stat status{};
-    std::optional<std::string> bytes;
-    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode)) {
-        bytes.emplace();
-        char buffer[8192];
-        while (bytes->size() < maxFileBytes) {
-            const ssize_t count = ::read(fd, buffer, sizeof buffer);
-            if (count < 0 && errno == EINTR)
-                continue;
-            if (count < 0) {
-                bytes.reset();
-                break;
-            }
-            if (count == 0)
-                break;
-            bytes->append(buffer, static_cast<std::size_t>(count));
-        }
-        if (bytes && bytes->size() > maxFileBytes)
-            bytes->resize(maxFileBytes);
+    using namespace engine;
+    // Lines 1..23: the edit boxes in the order of EditBox.
+    constexpr std::array<int, editBoxCount> editSlots{
+        slot::spanTitle, slot::spanLength, slot::heightDifference, slot::controlSag,
+        slot::maintenancePoint, slot::conductorDiameter, slot::expansionCoefficient,
+        slot::elasticModulus, slot::conductorArea, slot::conductorUnitWeight, slot::bundleCount,
+        slot::subSpan, slot::spacerWeight,
+        slot::stringA + stringLength, slot::stringA + stringWeight, slot::stringA + stringIcedWeight,
+        slot::stringA + stringWindArea, slot::stringA + stringIcedWindArea,
+        slot::stringB + stringLength, slot::stringB + stringWeight, slot::stringB + stringIcedWeight,
+        slot::stringB + stringWindArea, slot::stringB + stringIcedWindArea};
+    const int index = line - 1;
+    if (index >= 0 && index < editBoxCount)
+        return fieldLabel(editSlots[static_cast<std::size_t>(index)]);
+    if (index == voltageIndexLine)
+        return fieldLabel(slot::voltageLevel);
+    if (index == conductorIndexLine)
+        return fieldLabel(slot::conductorType);
+    if (index == stringTypeLine[0] || index == stringTypeLine[1])
+        return fieldLabel((index == stringTypeLine[0] ? slot::stringA : slot::stringB) + stringType);
+    if (index >= presenceLine && index < presenceLine + presenceBoxCount)
+        return std::string(loadtable::presentHeaders[static_cast<std::size_t>(index - presenceLine + 1)].substr(3))
+            + " 选择框";
+    const int column = (index - 40) / 10;
+    const int row = (index - 40) % 10;
+    if (column >= loadtable::firstLoadColumn && column <= loadtable::lastLoadColumn && row >= 1)
+        return fieldLabel(leadSlot(column - 1, row - 1));
+    return {};
+}
+
+/// The problem of one raw line, or an empty text when it is readable.
+std::string lineProblem(const std::string &trimmed, bool utf8)
+{
+    if (trimmed.size() > maxLineBytes)
+        return "行太长";
+    for (const char c : trimmed) {
+        if (isControlByte(static_cast<unsigned char>(c)))
+            return "含有控制字符";
     }
-    ::close(fd);
-    return bytes;
+    if (!utf8 && !decodeGbk(trimmed))
+        return "不是有效的GBK文字";
+    return {};
 }
 
 } // namespace
@@ -158,25 +179,46 @@ void applyLastInputLines(MainWindowModel &window, const ReadLastInputLines &line
     }
 }
 
+LastInputText readLastInputText(std::string_view bytes)
+{
+    LastInputText text;
+    const bool utf8 = isUtf8BeyondAscii(bytes);
+    const auto noteFault = [&text](int line, std::string problem) {
+        if (!text.fault)
+            text.fault = options::DataFileFault{line, lineField(line), std::move(problem)};
+    };
+    std::size_t start = 0;
+    int count = 0;
+    while (start < bytes.size()) {
+        std::size_t feed = bytes.find('\n', start);
+        // Only the last line may lack its break; anywhere else the file was
+        // cut inside the line, and what is left of it is no value.
+        const bool cut = feed == std::string_view::npos && count + 1 != lastInputLineCount;
+        if (feed == std::string_view::npos)
+            feed = bytes.size();
+        if (count < lastInputLineCount && !cut) {
+            const std::string raw = trimBlanks(bytes.substr(start, feed - start));
+            const std::string problem = lineProblem(raw, utf8);
+            if (problem.empty())
+                text.lines[count] = utf8 ? raw : *decodeGbk(raw);
+            else
+                noteFault(count + 1, problem);
+        }
+        ++count;
+        start = feed + 1;
+    }
+    // The last line is always empty: a file that ends with the break of line
+    // 129 has lost nothing but that line's own break.
+    if (count == lastInputLineCount - 1 && !bytes.empty() && bytes.back() == '\n')
+        count = lastInputLineCount;
+    if (count != lastInputLineCount)
+        noteFault(0, options::lineCountProblem(lastInputLineCount, count));
+    return text;
+}
+
 ReadLastInputLines splitLastInputFile(std::string_view bytes)
 {
-    ReadLastInputLines lines;
-    std::size_t start = 0;
-    for (int index = 0; index < lastInputLineCount; ++index) {
-        const std::size_t feed = bytes.find('\n', start);
-        if (feed == std::string_view::npos)
-            break;
-        const std::string raw = trimBlanks(bytes.substr(start, feed - start));
-        start = feed + 1;
-        if (raw.size() > maxLineBytes)
-            continue;
-        bool hasControl = false;
-        for (const char c : raw)
-            hasControl = hasControl || isControlByte(static_cast<unsigned char>(c));
-        if (!hasControl)
-            lines[index] = decodeGbk(raw);
-    }
-    return lines;
+    return readLastInputText(bytes).lines;
 }
 
 bool saveLastInputs(const MainWindowModel &window, const std::filesystem::path &file)
@@ -195,13 +237,34 @@ bool saveLastInputs(const MainWindowModel &window, const std::filesystem::path &
     }
 }
 
-bool loadLastInputs(MainWindowModel &window, const std::filesystem::path &file)
+LastInputLoad loadLastInputs(MainWindowModel &window, const std::filesystem::path &file)
 {
-    const std::optional<std::string> bytes = readFileStart(file);
-    if (!bytes)
-        return false;
-    applyLastInputLines(window, splitLastInputFile(*bytes));
-    return true;
+    LastInputLoad load;
+    std::string bytes;
+    try {
+        bytes = options::readDataFile(file, maxFileBytes);
+    } catch (const options::DataFileTooLarge &error) {
+        load.read = true;
+        load.damage = error.what();
+        return load;
+    } catch (const options::DataFileError &) {
+        // As at every first start: no file, no message.
+        return load;
+    }
+    load.read = true;
+    const LastInputText text = readLastInputText(bytes);
+    applyLastInputLines(window, text.lines);
+    if (text.fault)
+        load.damage = options::faultMessage(file, *text.fault);
+    return load;
+}
+
+void loadNamedLastInputs(MainWindowModel &window, const std::filesystem::path &file)
+{
+    const LastInputText text = readLastInputText(options::readDataFile(file, maxFileBytes));
+    if (text.fault)
+        throw options::DataFileError(options::faultMessage(file, *text.fault));
+    applyLastInputLines(window, text.lines);
 }
 
 } // namespace app

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/mainwindowmodel.h"
+#include "options/readfile.h"
 
 #include <array>
 #include <filesystem>
@@ -46,14 +47,29 @@ LastInputLines lastInputLines(const MainWindowModel &window);
  */
 void applyLastInputLines(MainWindowModel &window, const ReadLastInputLines &lines);
 
+/// A last-input file as read: the readable lines and the first fault, if any.
+struct LastInputText
+{
+    ReadLastInputLines lines;
+    std::optional<options::DataFileFault> fault;
+};
+
 /**
  * Cuts the bytes of a last-input file into lines: each piece up to a line
  * feed, without surrounding blanks and control characters, decoded from the
- * file code page. Text after the last line feed and lines after the 130th
- * are ignored. A line longer than any window text can be, one with a control
- * character inside, and one that is not valid in the code page are unreadable.
+ * file code page, or from UTF-8 when the whole file is UTF-8 beyond ASCII
+ * (see isUtf8BeyondAscii()). Lines after the 130th are ignored; a 130th line
+ * without its line break is read. A line longer than any window text can be,
+ * one with a control character inside, and one that is not valid in the code
+ * page are unreadable, and the first of them is the fault, naming the field
+ * its line holds. A file of other
+ * than 130 lines is at fault as a whole.
  */
+LastInputText readLastInputText(std::string_view bytes);
+
+/// The readable lines of readLastInputText().
 ReadLastInputLines splitLastInputFile(std::string_view bytes);
+
 
 /**
  * Writes \a window to \a file: 130 lines, each ended by CR LF, in the file
@@ -65,13 +81,30 @@ ReadLastInputLines splitLastInputFile(std::string_view bytes);
  */
 bool saveLastInputs(const MainWindowModel &window, const std::filesystem::path &file);
 
+/// How the lenient start read the last-input file.
+struct LastInputLoad
+{
+    bool read = false;   ///< the file was there and could be read
+    std::string damage;  ///< options::faultMessage() of a damaged file; empty when sound
+
+    explicit operator bool() const { return read; }
+};
+
 /**
- * Reads \a file, at most its first megabyte, and applies it to \a window.
- * Nothing is changed when it does not exist, is no regular file or cannot be
- * read; a damaged file is applied as far as its lines are readable.
- *
- * @return true when the file was read
+ * Reads \a file and applies it to \a window, the way the program starts.
+ * Nothing is changed when it does not exist, is no regular file or cannot
+ * be read; a damaged file is applied as far as its lines are readable (one
+ * over a megabyte not at all), and the result says what is damaged.
  */
-bool loadLastInputs(MainWindowModel &window, const std::filesystem::path &file);
+LastInputLoad loadLastInputs(MainWindowModel &window, const std::filesystem::path &file);
+
+/**
+ * Reads \a file, which the user named, and applies it to \a window only when
+ * it is whole: a regular, readable file of exactly 130 readable lines.
+ *
+ * @throws options::DataFileError naming the file, and the line and field at
+ *         fault; \a window is then unchanged
+ */
+void loadNamedLastInputs(MainWindowModel &window, const std::filesystem::path &file);
 
 } // namespace app

@@ -35,6 +35,8 @@ void setTextShown(QLineEdit *edit, const std::string &text)
 void TForm_zcx::setCompanions(const app::CompanionWindows &windows)
 {
     mWindows = windows;
+    // The options dialog has read default.dat by now: what both show is the untitled span.
+    mDocument = std::make_unique<app::SpanDocument>(currentSpan());
 }
 
 void TForm_zcx::FormCreate()
@@ -42,9 +44,12 @@ void TForm_zcx::FormCreate()
     fillCatalogueLists();
     // The grid defaults and the list selections are the model's own start;
     // the file only overrides what it holds.
-    app::loadLastInputs(mModel, app::lastInputFileName);
+    const app::LastInputLoad lastInputs = app::loadLastInputs(mModel, app::lastInputFileName);
     showModel();
     setWindowTitle(QStringLiteral("Tenrix--软导线实用力学计算"));
+    // Said once, at start: closing the window will write the file anew.
+    if (!lastInputs.damage.empty())
+        app::showError(mMessenger, lastInputs.damage + ". 能读出的数据已恢复,其余为默认值.", app::errorCaption);
 }
 
 // ------------------------------------------------------------ showing the model
@@ -61,6 +66,7 @@ void TForm_zcx::showModel()
         mPresenceBoxes[static_cast<std::size_t>(index)]->setChecked(mModel.isTicked(static_cast<PresenceBox>(index)));
     showGrid();
     showLeadTypeList();
+    refreshCaption();
 }
 
 void TForm_zcx::showGrid()
@@ -118,6 +124,11 @@ void TForm_zcx::saveInputs()
 
 void TForm_zcx::closeEvent(QCloseEvent *event)
 {
+    // Without a span file the inputs live on in temp_input.dat, as they always have.
+    if (mDocument && mDocument->hasFile() && !settleUnsavedChanges()) {
+        event->ignore();
+        return;
+    }
     mPendingExitCheck = nullptr;
     saveInputs();
     event->accept();

@@ -1,16 +1,23 @@
 #pragma once
 
 #include "app/mainwindowmodel.h"
+#include "app/messenger.h"
+#include "app/spandocument.h"
 
+#include <QClipboard>
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
+class QMenuBar;
 class QPushButton;
 class QScrollArea;
 class QTableWidget;
@@ -49,7 +56,9 @@ struct CompanionWindows
  * The main window `Form_zcx` "Tenrix--软导线实用力学计算": the span, the main
  * conductor, insulator strings A and B and the load table of the jumpers and
  * drop-down leads, the input sketch, and the commands "计算", "帮助", "选项"
- * and "退出". Fixed client area 864 x 651.
+ * and "退出". Fixed client area 864 x 651 below the menu bar "文件(F)",
+ * whose commands create, open and save span files and import and export
+ * the two data files.
  *
  * The widgets only show app::MainWindowModel: every handler passes the
  * user's action to the model and then shows the model again, since one
@@ -58,7 +67,8 @@ struct CompanionWindows
  *
  * Created, the window holds the defaults and then the inputs restored from
  * temp_input.dat in the current directory; closing it in any way writes them
- * back there and emits closed().
+ * back there and emits closed(). Closing a span file with unsaved changes
+ * asks first; without a span file the window closes as it always has.
  */
 class TForm_zcx : public QWidget
 {
@@ -74,6 +84,21 @@ public:
 
     /// Hands over the other windows once they exist; the commands that open them need them.
     void setCompanions(const app::CompanionWindows &windows);
+
+    /**
+     * Opens the span file \a file: the window and the options dialog show
+     * its inputs. A file that cannot be read is reported and changes nothing.
+     * @return true when the file was opened
+     */
+    bool openSpanFile(const QString &file);
+
+    /// Saves the span to \a file; a failure is reported. @return true when written
+    bool saveSpanFile(const QString &file);
+
+    /// The span as the window and the options dialog hold it now.
+    app::SpanFile currentSpan() const;
+    const app::SpanDocument *document() const { return mDocument.get(); }
+    const app::RecentFiles &recentFiles() const { return mRecentFiles; }
 
     const app::MainWindowModel &model() const { return mModel; }
 
@@ -113,7 +138,27 @@ public:
     /// A grid cell's text edited by the user (column 1..6, row 1..9).
     void SGrid_hzCellEdited(int column, int row, const QString &text);
     void ComboBox_dxChange(int index);
+
+    /// The commands of the menu "文件(F)".
+    void FileNewClick();
+    void FileOpenClick();
+    bool FileSaveClick();
+    bool FileSaveAsClick();
+    void FileRecentShow();
+    void FileImportClick();
+    void FileExportClick();
     ///@}
+
+    QMenuBar *MainMenu;
+    QMenu *Menu_file;
+    QMenu *Menu_recent;
+    QAction *Action_new;
+    QAction *Action_open;
+    QAction *Action_save;
+    QAction *Action_saveAs;
+    QAction *Action_import;
+    QAction *Action_export;
+    QAction *Action_exit;
 
     QScrollArea *ScrollBox1;
     QLabel *Image_bz;
@@ -147,6 +192,7 @@ protected:
 
 private:
     void FormCreate();
+    void buildMenu();
     void buildSketch();
     void buildProjectBasics();
     void buildCommandButtons();
@@ -164,6 +210,10 @@ private:
     void showLeadTypeList();
 
     bool filterKey(QObject *watched, const QString &typed);
+    static bool isGridEditor(const QObject *watched);
+    /// Inserts what the box's rule lets in of the clipboard text; a beep when nothing.
+    void pasteFiltered(QLineEdit *box, QClipboard::Mode mode);
+    void showFilteredContextMenu(QLineEdit *box, const QPoint &globalPosition);
     void gridEditorCreated(QLineEdit *editor);
     void gridEditorReverted(int column, int row);
     /// Runs the exit check still owed to a box; false when it refused.
@@ -172,10 +222,27 @@ private:
     void runWeightLookup(const app::LookupRequest &request, bool forConductor);
     void saveInputs();
 
+    /// Shows the span's name and unsaved state in the caption.
+    void refreshCaption();
+    /// Asks to save unsaved changes; false when the user cancelled.
+    bool settleUnsavedChanges();
+    /// Runs a file dialog; the chosen paths, none when cancelled.
+    QStringList chooseFiles(const QString &caption, int fileMode, bool saving, const QString &suggested = {});
+    void rememberRecentFile(const QString &file);
+    void storeRecentFiles() const;
+    /// Shows \a span in the window and the options dialog.
+    void showSpan(const app::SpanFile &span);
+    void spanFileMessage(const std::string &text, app::MessageIcon icon);
+
     app::Messenger &mMessenger;
     app::DialogRunner &mDialogs;
     app::CompanionWindows mWindows;
     app::MainWindowModel mModel;
+    /// Created with the companions: the options dialog is part of the span.
+    std::unique_ptr<app::SpanDocument> mDocument;
+    app::RecentFiles mRecentFiles;
+    /// The form below the menu bar, with the controls at their places.
+    QWidget *mForm = nullptr;
 
     std::array<QLineEdit *, app::editBoxCount> mEdits{};
     std::array<QCheckBox *, app::presenceBoxCount> mPresenceBoxes{};

@@ -1,4 +1,5 @@
-// The main window's focus rules: the key filter of the number boxes, the
+// The main window's focus rules: the key filter of the number boxes (typed,
+// pasted from the clipboard or the context menu, or by the middle button), the
 // exit checks of the boxes that must be positive, and the focus put back on
 // a box that failed its check.
 #include "app/mainwindow.h"
@@ -6,14 +7,22 @@
 #include "app/inputchecks.h"
 #include "app/keyfilters.h"
 #include "app/qtutf8.h"
+#include "tools/editingshortcuts.h"
 
 #include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
+#include <QTableWidget>
 
 #include <algorithm>
+#include <memory>
 #include <utility>
 
 using app::EditBox;
@@ -42,12 +51,40 @@ bool TForm_zcx::EditExit(EditBox box)
     returnFocus(edit(box));
     return false;
 }
+bool TForm_zcx::isGridEditor(const QObject *watched)
+{
+    return watched->objectName() == QLatin1String("SGrid_hzEditor");
+}
+
+void TForm_zcx::pasteFiltered(QLineEdit *box, QClipboard::Mode mode)
+{
+    const std::string pasted = toUtf8(QGuiApplication::clipboard()->text(mode));
+    const std::string taken =
+        isGridEditor(box) ? app::filterPastedGridText(pasted) : app::filterPastedNumber(toUtf8(box->text()), pasted);
+    if (taken.empty()) {
+        QApplication::beep();
+        return;
+    }
+    box->insert(QString::fromStdString(taken));
+}
+
+void TForm_zcx::showFilteredContextMenu(QLineEdit *box, const QPoint &globalPosition)
+{
+    // The standard menu, whose "paste" goes through the same rule as typing.
+    std::unique_ptr<QMenu> menu(box->createStandardContextMenu());
+    if (auto *paste = menu->findChild<QAction *>(QStringLiteral("edit-paste"))) {
+        paste->disconnect();
+        connect(paste, &QAction::triggered, box, [this, box] { pasteFiltered(box, QClipboard::Clipboard); });
+    }
+    menu->exec(globalPosition);
+}
+
 bool TForm_zcx::filterKey(QObject *watched, const QString &typed)
 {
     if (typed.isEmpty())
         return false;
     const char32_t key = typed.toUcs4().constFirst();
-    if (watched->objectName() == QLatin1String("SGrid_hzEditor"))
+    if (isGridEditor(watched))
         return app::filterGridKey(key) == app::discardedKey;
     const auto *box = qobject_cast<const QLineEdit *>(watched);
     return box != nullptr && app::filterNumericKey(toUtf8(box->text()), key) == app::discardedKey;
@@ -79,14 +116,44 @@ bool TForm_zcx::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::KeyPress: {
         const auto *keyEvent = static_cast<const QKeyEvent *>(event);
-        // Navigation and deletion keys are no typed characters.
+        // On a cell without editor ("此处不填", the row labels) the view would
+        // take a typed letter as a search and move the selection to a cell
+        // whose text starts with it.
+        if (watched == static_cast<QObject *>(SGrid_hz) && !keyEvent->text().isEmpty()
+            && keyEvent->text().front().isPrint()
+            && !(keyEvent->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+            && !app::MainWindowModel::isCellEditable(SGrid_hz->currentColumn(), SGrid_hz->currentRow()))
+            return true;
+        auto *box = qobject_cast<QLineEdit *>(watched);
+        if (box != nullptr && keyEvent->matches(QKeySequence::Paste)) {
+            pasteFiltered(box, QClipboard::Clipboard);
+            return true;
+        }
+        // Navigation and deletion keys are no typed characters, and the
+        // editing shortcuts (Ctrl+A, C, X, Z) are not typed either.
         const int key = keyEvent->key();
-        if (key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Delete || key == Qt::Key_Escape)
+        if (key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Delete || key == Qt::Key_Escape
+            || tools::isEditingShortcut(*keyEvent))
             break;
         if (filterKey(watched, keyEvent->text()))
             return true;
         break;
     }
+    case QEvent::ContextMenu:
+        if (auto *box = qobject_cast<QLineEdit *>(watched); box != nullptr && !box->isReadOnly()) {
+            showFilteredContextMenu(box, static_cast<const QContextMenuEvent *>(event)->globalPos());
+            return true;
+        }
+        break;
+    case QEvent::MouseButtonRelease:
+        // The middle button pastes the selection of the other program.
+        if (auto *box = qobject_cast<QLineEdit *>(watched);
+            box != nullptr && !box->isReadOnly()
+            && static_cast<const QMouseEvent *>(event)->button() == Qt::MiddleButton) {
+            pasteFiltered(box, QClipboard::Selection);
+            return true;
+        }
+        break;
     case QEvent::FocusOut: {
         const Qt::FocusReason reason = static_cast<const QFocusEvent *>(event)->reason();
         // Switching to another window or a popup is no leaving of the box.

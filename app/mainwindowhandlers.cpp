@@ -3,6 +3,7 @@
 #include "app/mainwindow.h"
 
 #include "app/calculatecommand.h"
+#include "app/designchecksettings.h"
 #include "app/dialogrunner.h"
 #include "app/qtutf8.h"
 #include "app/resultviewer.h"
@@ -11,6 +12,7 @@
 #include "tools/composerdialog.h"
 #include "tools/fittinglookupdialog.h"
 #include "tools/spacerlookupdialog.h"
+#include "tools/stringratedload.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -38,7 +40,11 @@ public:
 
     bool resultsInBlack() const override { return mViewer.CheckBox_print_color->isChecked(); }
 
+    void setPageCount(int count) override { mViewer.setPageCount(count); }
+
     void storePage(int pageIndex, const report::ReportPage &page) override { mViewer.storePage(pageIndex, page); }
+
+    void showDesignCheckStatus(const std::string &text) override { mViewer.showDesignCheckStatus(toQString(text)); }
 
     void showFirstPage() override
     {
@@ -74,8 +80,10 @@ void TForm_zcx::Button_jsClick()
     if (!settlePendingExitCheck() || mWindows.viewer == nullptr)
         return;
     const app::OptionsTexts options = mWindows.options != nullptr ? mWindows.options->optionsTexts() : app::OptionsTexts{};
+    const options::DesignCheckOptions checks =
+        mWindows.options != nullptr ? mWindows.options->designCheckOptions() : options::DesignCheckOptions{};
     ViewerPages viewer(*mWindows.viewer);
-    app::calculateAndShow(mModel, options, viewer, mMessenger);
+    app::calculateAndShow(mModel, options, checks, viewer, mMessenger);
 }
 
 void TForm_zcx::Button_helpClick()
@@ -91,8 +99,15 @@ void TForm_zcx::Button_optionClick()
 {
     if (!settlePendingExitCheck() || mWindows.options == nullptr)
         return;
-    // The options take effect as the dialog leaves them, confirmed or not.
-    mDialogs.run(*mWindows.options);
+    // The design-check page hints at the strengths of the span's conductor and strings.
+    mWindows.options->showCatalogueStrengths(
+        app::catalogueStrengths(app::assembleCalculationInput(mModel, mWindows.options->optionsTexts()),
+                                app::composedRatings(mModel)));
+    // The options take effect as the dialog leaves them, confirmed or not;
+    // confirmed, they count as a change of the span even when no text moved.
+    if (mDialogs.run(*mWindows.options) == QDialog::Accepted && mDocument)
+        mDocument->markChanged();
+    refreshCaption();
 }
 
 void TForm_zcx::Button_closeClick()
@@ -125,6 +140,7 @@ void TForm_zcx::ComboBox_jyzEdited(StringSide side, const QString &text)
 {
     mModel.setStringTypeText(side, toUtf8(text));
     showStringType(side);
+    refreshCaption();
 }
 
 void TForm_zcx::Button_jyzClick(StringSide side)
@@ -140,6 +156,8 @@ void TForm_zcx::Button_jyzClick(StringSide side)
     mModel.applyComposedString(side, {composed.stringType, composed.stringLength, composed.stringWeight,
                                       composed.stringIcedWeight, composed.stringWindArea,
                                       composed.stringIcedWindArea});
+    const tools::ComposerModel &choice = composer.model();
+    mModel.noteComposedRatedLoad(side, tools::ratedLoadOfComposition(choice.discModelIndex(), choice.fittingSetIndex()));
     showModel();
 }
 
@@ -182,6 +200,7 @@ void TForm_zcx::SGrid_hzDblClick()
 void TForm_zcx::SGrid_hzCellEdited(int column, int row, const QString &text)
 {
     mModel.setCell(column, row, toUtf8(text));
+    refreshCaption();
 }
 
 void TForm_zcx::ComboBox_dxChange(int index)
@@ -222,5 +241,6 @@ void TForm_zcx::gridEditorReverted(int column, int row)
     // Escape puts the cell's text back; the model followed the keystrokes and must follow this too.
     if (const QTableWidgetItem *item = SGrid_hz->item(row, column))
         mModel.setCell(column, row, toUtf8(item->text()));
+    refreshCaption();
 }
 

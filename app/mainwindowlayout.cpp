@@ -20,6 +20,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
@@ -119,7 +120,14 @@ TForm_zcx::TForm_zcx(app::Messenger &messenger, app::DialogRunner &dialogs, QWid
     , mDialogs(dialogs)
 {
     setObjectName(QStringLiteral("Form_zcx"));
-    setFixedSize(clientWidth, clientHeight);
+    buildMenu();
+    // The form keeps its size and places; the window grows by the menu bar.
+    const int menuHeight = MainMenu->sizeHint().height();
+    MainMenu->setGeometry(0, 0, clientWidth, menuHeight);
+    mForm = new QWidget(this);
+    mForm->setObjectName(QStringLiteral("Form_zcxClient"));
+    mForm->setGeometry(0, menuHeight, clientWidth, clientHeight);
+    setFixedSize(clientWidth, clientHeight + menuHeight);
 
     buildSketch();
     buildProjectBasics();
@@ -140,7 +148,7 @@ TForm_zcx::~TForm_zcx() = default;
 
 void TForm_zcx::buildSketch()
 {
-    ScrollBox1 = new QScrollArea(this);
+    ScrollBox1 = new QScrollArea(mForm);
     ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
     ScrollBox1->setGeometry(8, 8, 555, 225);
     ScrollBox1->setBackgroundRole(QPalette::Base);
@@ -196,7 +204,7 @@ QLineEdit *TForm_zcx::addEdit(QWidget *parent, EditBox box, const QRect &bounds)
 
 void TForm_zcx::buildProjectBasics()
 {
-    GroupBox_jbqk = new QGroupBox(QStringLiteral("项目基本情况"), this);
+    GroupBox_jbqk = new QGroupBox(QStringLiteral("项目基本情况"), mForm);
     GroupBox_jbqk->setObjectName(QStringLiteral("GroupBox_jbqk"));
     GroupBox_jbqk->setGeometry(576, 8, 185, 225);
 
@@ -234,7 +242,7 @@ void TForm_zcx::buildProjectBasics()
 void TForm_zcx::buildCommandButtons()
 {
     const auto addButton = [this](const char *name, const QString &caption, int top) {
-        auto *button = new QPushButton(caption, this);
+        auto *button = new QPushButton(caption, mForm);
         button->setObjectName(QString::fromLatin1(name));
         button->setGeometry(776, top, 75, 25);
         return button;
@@ -252,7 +260,7 @@ void TForm_zcx::buildCommandButtons()
 
 void TForm_zcx::buildConductorGroup()
 {
-    GroupBox_dx = new QGroupBox(QStringLiteral("主导线参数"), this);
+    GroupBox_dx = new QGroupBox(QStringLiteral("主导线参数"), mForm);
     GroupBox_dx->setObjectName(QStringLiteral("GroupBox_dx"));
     GroupBox_dx->setGeometry(8, 240, 289, 153);
 
@@ -309,7 +317,7 @@ void TForm_zcx::buildConductorGroup()
 void TForm_zcx::buildStringGroup(StringSide side, int left)
 {
     const bool sideA = side == StringSide::A;
-    auto *group = new QGroupBox(sideA ? QStringLiteral("绝缘子串A参数") : QStringLiteral("绝缘子串B参数"), this);
+    auto *group = new QGroupBox(sideA ? QStringLiteral("绝缘子串A参数") : QStringLiteral("绝缘子串B参数"), mForm);
     group->setObjectName(sideA ? QStringLiteral("GroupBox_jyza") : QStringLiteral("GroupBox_jyzb"));
     group->setGeometry(left, 240, 273, 153);
     (sideA ? GroupBox_jyza : GroupBox_jyzb) = group;
@@ -348,7 +356,7 @@ void TForm_zcx::buildStringGroup(StringSide side, int left)
 
 void TForm_zcx::buildLoadGroup()
 {
-    GroupBox_hz = new QGroupBox(QStringLiteral("跳线及引下线荷载表  (双击间隔棒或金具行可弹出查询工具)"), this);
+    GroupBox_hz = new QGroupBox(QStringLiteral("跳线及引下线荷载表  (双击间隔棒或金具行可弹出查询工具)"), mForm);
     GroupBox_hz->setObjectName(QStringLiteral("GroupBox_hz"));
     // The frame ends 8 above the window's lower edge, as far as the groups
     // keep from its other edges, so that its lower line shows.
@@ -408,6 +416,8 @@ void TForm_zcx::buildLoadGroup()
             });
     // Set after the first current cell, so that no editor is open before the user comes.
     SGrid_hz->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    // Typing on a cell that opens no editor must not search the grid (below).
+    SGrid_hz->installEventFilter(this);
 
     connect(SGrid_hz, &QTableWidget::currentCellChanged, this, [this](int row, int column, int, int) {
         SGrid_hzSelectCell(column, row);

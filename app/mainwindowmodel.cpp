@@ -233,6 +233,19 @@ void MainWindowModel::applyComposedString(StringSide side, const tools::Composed
     setStringTypeText(side, composed.stringType);
 }
 
+void MainWindowModel::noteComposedRatedLoad(StringSide side, double ratedLoad_kN)
+{
+    mComposedRatings[sideIndex(side)] = ComposedRating{stringTypeText(side), ratedLoad_kN};
+}
+
+std::optional<double> MainWindowModel::composedRatedLoad(StringSide side) const
+{
+    const std::optional<ComposedRating> &rating = mComposedRatings[sideIndex(side)];
+    if (!rating || rating->designation != stringTypeText(side))
+        return std::nullopt;
+    return rating->ratedLoad_kN;
+}
+
 bool MainWindowModel::isTicked(PresenceBox box) const
 {
     return mTicked.at(static_cast<int>(box));

@@ -4,6 +4,7 @@
 #include "tools/composedstring.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -150,6 +151,14 @@ public:
     void pickStringType(StringSide side, int index, int iceIndex);
     /// Copies a confirmed composition: the five values, then the designation.
     void applyComposedString(StringSide side, const tools::ComposedString &composed);
+    /**
+     * The composer's rated load of the string just applied to \a side, kN:
+     * its designation does not name the fittings, which may be weaker than
+     * the discs.
+     */
+    void noteComposedRatedLoad(StringSide side, double ratedLoad_kN);
+    /// That rated load while the side still shows the composed designation; nothing otherwise.
+    std::optional<double> composedRatedLoad(StringSide side) const;
     ///@}
 
     /// @name Presence boxes of the six loads
@@ -227,6 +236,12 @@ private:
     int mConductorIndex = 0;
     std::array<std::string, 2> mStringTypeTexts;
     std::array<int, 2> mStringTypeIndices{};
+    struct ComposedRating
+    {
+        std::string designation;
+        double ratedLoad_kN = 0;
+    };
+    std::array<std::optional<ComposedRating>, 2> mComposedRatings;
     std::array<bool, presenceBoxCount> mTicked{};
     std::array<std::string, loadtable::columnCount * loadtable::rowCount> mGrid;
     int mCurrentColumn = 1;

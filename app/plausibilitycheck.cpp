@@ -1,10 +1,12 @@
 #include "app/plausibilitycheck.h"
 
 #include "app/checkmessages.h"
-#include "app/singlenumber.h"
 #include "engine/calculationerror.h"
+#include "engine/inputfields.h"
+#include "engine/loadstate.h"
 
 #include <array>
+#include <vector>
 #include <string>
 
 namespace app {
@@ -12,6 +14,8 @@ namespace app {
 namespace {
 
 constexpr int leadCount = 4;
+constexpr float absoluteZero = -273.15f;
+constexpr float maxBundleCount = 8;
 
 /// The presence boxes of the drop-down leads P1..P4.
 constexpr std::array<PresenceBox, leadCount> kLeadBoxes{
@@ -34,16 +38,16 @@ SpanGeometry readGeometry(const engine::CalculationInput &input)
     using namespace engine;
     SpanGeometry geometry;
     // mm to m in double, then rounded once, as the engine does.
-    geometry.stringA = static_cast<float>(toSingleNumber(input[slot::stringA + stringLength]) * 0.001);
-    geometry.stringB = static_cast<float>(toSingleNumber(input[slot::stringB + stringLength]) * 0.001);
+    geometry.stringA = static_cast<float>(slotNumber(input, slot::stringA + stringLength) * 0.001);
+    geometry.stringB = static_cast<float>(slotNumber(input, slot::stringB + stringLength) * 0.001);
     // Each lead's distance counts from the lead before it; the assembly puts
     // "0" into a cleared lead, so it adds nothing to the running sum.
     float position = 0;
     for (int lead = 0; lead < leadCount; ++lead) {
-        position += toSingleNumber(input[leadSlot(leadP1 + lead, relativeDistance)]);
+        position += slotNumber(input, leadSlot(leadP1 + lead, relativeDistance));
         geometry.position[lead] = position;
     }
-    geometry.span = toSingleNumber(input[slot::spanLength]);
+    geometry.span = slotNumber(input, slot::spanLength);
     return geometry;
 }
 
@@ -79,6 +83,68 @@ std::string geometryFault(const SpanGeometry &geometry, const std::array<bool, l
     return {};
 }
 
+/// Fields that hold a weight, a wind area, a diameter, a length or a speed.
+std::vector<int> nonNegativeSlots()
+{
+    using namespace engine;
+    std::vector<int> slots{slot::conductorDiameter, slot::conductorUnitWeight, slot::subSpan,
+                           slot::spacerWeight, slot::iceThickness};
+    for (int condition = 0; condition < conditionCount; ++condition)
+        slots.push_back(slot::conditionWindSpeed + condition);
+    for (const int string : {slot::stringA, slot::stringB}) {
+        for (const int field : {stringWeight, stringIcedWeight, stringWindArea, stringIcedWindArea})
+            slots.push_back(string + field);
+    }
+    for (int lead = 0; lead < engine::leadCount; ++lead) {
+        for (int field = leadUnitWeight; field <= fittingWeight; ++field)
+            slots.push_back(leadSlot(lead, field));
+    }
+    return slots;
+}
+
+std::vector<int> temperatureSlots()
+{
+    using namespace engine;
+    std::vector<int> slots;
+    for (int condition = 0; condition < conditionCount; ++condition)
+        slots.push_back(slot::conditionTemperature + condition);
+    for (int marking = 0; marking < markingTemperatureCount; ++marking)
+        slots.push_back(slot::markingTemperature + marking);
+    return slots;
+}
+
+/**
+ * The first value no real span can have, or an empty text. Unusual values
+ * (a very long span, a hot conductor, a strong wind) pass: only what has no
+ * physical meaning is refused, because the engine would compute "results"
+ * from it without a word.
+ */
+std::string physicalFault(const engine::CalculationInput &input)
+{
+    using namespace engine;
+    for (const int slotIndex : nonNegativeSlots()) {
+        // A load field the user left empty makes the load weigh nothing.
+        if (!input[slotIndex].empty() && slotNumber(input, slotIndex) < 0)
+            return fieldLabel(slotIndex) + "不能为负值,请修改.";
+    }
+    for (const int slotIndex : temperatureSlots()) {
+        if (slotNumber(input, slotIndex) < absoluteZero)
+            return fieldLabel(slotIndex) + "不能低于绝对零度-273.15℃,请修改.";
+    }
+    for (const int slotIndex : {slot::elasticModulus, slot::conductorArea}) {
+        if (!(slotNumber(input, slotIndex) > 0))
+            return fieldLabel(slotIndex) + "应大于0,请修改.";
+    }
+    // The engine divides every load by the bundle count as an integer, so
+    // 0.9 would become 0 sub-conductors; no bundle has more than 8.
+    const float bundle = slotNumber(input, slot::bundleCount);
+    if (!(bundle >= 1))
+        return "分裂根数应不小于1,请修改.";
+    if (bundle > maxBundleCount)
+        return "分裂根数不能大于8,请修改.";
+    return {};
+}
+
 } // namespace
 
 bool checkPlausibility(const engine::CalculationInput &input, const MainWindowModel &window,
@@ -86,7 +152,7 @@ bool checkPlausibility(const engine::CalculationInput &input, const MainWindowMo
 {
     using namespace engine;
     try {
-        if (!(toSingleNumber(input[slot::controlSag]) > 0)) {
+        if (!(slotNumber(input, slot::controlSag) > 0)) {
             messenger.show({"允许弧垂必须大于0,一般取跨度的1/15 ~ 1/30,请修改.", applicationTitle,
                             MessageIcon::None, MessageButtons::Ok});
             return false;
@@ -100,10 +166,9 @@ bool checkPlausibility(const engine::CalculationInput &input, const MainWindowMo
             showError(messenger, fault, plausibilityCaption);
             return false;
         }
-        // The engine divides every load by the bundle count as an integer;
-        // 0.9 would become 0 sub-conductors.
-        if (!(toSingleNumber(input[slot::bundleCount]) >= 1)) {
-            showError(messenger, "分裂根数应不小于1,请修改.", plausibilityCaption);
+        const std::string impossible = physicalFault(input);
+        if (!impossible.empty()) {
+            showError(messenger, impossible, plausibilityCaption);
             return false;
         }
     } catch (const ConversionError &error) {

@@ -19,11 +19,14 @@ namespace app {
  * 4. a ticked lead Pj not right of the end of string A;
  * 5. a ticked lead at the position of the ticked lead before it;
  * 6. the last lead at or beyond the start of string B (span minus string B);
- * 7. a bundle count below 1.
+ * 7. a value no real span can have: a negative weight, wind area, diameter,
+ *    length or wind speed, a temperature below -273.15 ℃, a modulus or
+ *    area not above 0, a bundle count below 1 or above 8; each message
+ *    names the field ("弹性模量(N/mm2)应大于0,请修改.").
  *
  * Messages 2..7 carry the caption "数据合理性检查出错误信息" and an error
  * icon. A slot that is no number, or beyond the float range, is reported with
- * its conversion message (caption "错误信息", error icon).
+ * its conversion message naming the field (caption "错误信息", error icon).
  *
  * @return true when the calculation may go on
  */

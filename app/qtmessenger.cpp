@@ -37,6 +37,8 @@ MessageAnswer QtMessenger::show(const Message &message)
     QPushButton *cancel = nullptr;
     QPushButton *yes = nullptr;
     QPushButton *no = nullptr;
+    QPushButton *save = nullptr;
+    QPushButton *discard = nullptr;
     switch (message.buttons) {
     case MessageButtons::Ok:
         ok = box.addButton(QStringLiteral("确定"), QMessageBox::AcceptRole);
@@ -58,8 +60,14 @@ MessageAnswer QtMessenger::show(const Message &message)
         cancel = box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
         box.setEscapeButton(cancel);
         break;
+    case MessageButtons::SaveDiscardCancel:
+        save = box.addButton(QStringLiteral("保存"), QMessageBox::AcceptRole);
+        discard = box.addButton(QStringLiteral("不保存"), QMessageBox::DestructiveRole);
+        cancel = box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
+        box.setEscapeButton(cancel);
+        break;
     }
-    box.setDefaultButton(ok ? ok : yes);
+    box.setDefaultButton(ok ? ok : yes ? yes : save);
     box.exec();
 
     const QAbstractButton *pressed = box.clickedButton();
@@ -69,6 +77,10 @@ MessageAnswer QtMessenger::show(const Message &message)
         return MessageAnswer::Yes;
     if (pressed != nullptr && pressed == no)
         return MessageAnswer::No;
+    if (pressed != nullptr && pressed == save)
+        return MessageAnswer::Save;
+    if (pressed != nullptr && pressed == discard)
+        return MessageAnswer::Discard;
     // Cancel, Escape or the title bar's close button.
     if (cancel != nullptr)
         return MessageAnswer::Cancel;

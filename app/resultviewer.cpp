@@ -22,17 +22,16 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QToolBar>
+#include <QSignalBlocker>
+#include <QStatusBar>
 #include <QToolButton>
 
 #include <stdexcept>
+#include <string>
 
 namespace {
 
-void checkPageIndex(int pageIndex)
-{
-    if (pageIndex < 0 || pageIndex >= TForm_print::kPageCount)
-        throw std::out_of_range("report page index outside 0..16");
-}
+const QString kMetafileFilter = QStringLiteral("Metafiles (*.wmf)");
 
 /// What every slot shows before the first calculation: the empty grid of page 1.
 report::ReportPage placeholderPage()
@@ -73,7 +72,7 @@ TForm_print::TForm_print(app::Messenger &messenger, std::unique_ptr<app::ViewerD
     setCentralWidget(ScrollBox_image);
 
     const report::ReportPage placeholder = placeholderPage();
-    mPages.fill(placeholder);
+    mPages.assign(kPageCount, placeholder);
     Image1->setPage(placeholder);
     applyPictureSize();
 
@@ -141,7 +140,7 @@ void TForm_print::buildToolBar()
                                 QStringLiteral("保存所有页"));
     ToolButtonPdf = addToolButton(QStringLiteral("ToolButtonPdf"), ViewerIcon::ExportPdf,
                                   QStringLiteral("导出PDF"));
-    ToolButtonPdf->setToolTip(QStringLiteral("将全部17页计算书保存为一个PDF文件"));
+    ToolButtonPdf->setToolTip(QStringLiteral("将全部计算书页面保存为一个PDF文件"));
     ToolButtonPdf->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     ToolBar1->addSeparator();
     ToolButton11 = addToolButton(QStringLiteral("ToolButton11"), ViewerIcon::PrintPage,
@@ -174,6 +173,32 @@ void TForm_print::buildToolBar()
     connect(ToolButton11, &QToolButton::clicked, this, &TForm_print::ToolButton11Click);
     connect(ToolButton12, &QToolButton::clicked, this, &TForm_print::ToolButton12Click);
     connect(ToolButton14, &QToolButton::clicked, this, &TForm_print::ToolButton14Click);
+}
+
+void TForm_print::checkPageIndex(int pageIndex) const
+{
+    if (pageIndex < 0 || pageIndex >= pageCount())
+        throw std::out_of_range("report page index outside the stored pages");
+}
+
+void TForm_print::setPageCount(int count)
+{
+    if (count != kPageCount && count != kPageCountWithDesignCheck)
+        throw std::out_of_range("a report has 17 or 18 pages");
+    mPages.resize(static_cast<std::size_t>(count), placeholderPage());
+    const QSignalBlocker quiet(ComboBox1);
+    while (ComboBox1->count() > count)
+        ComboBox1->removeItem(ComboBox1->count() - 1);
+    while (ComboBox1->count() < count)
+        ComboBox1->addItem(QStringLiteral("第%1页").arg(ComboBox1->count() + 1));
+}
+
+void TForm_print::showDesignCheckStatus(const QString &text)
+{
+    if (text.isEmpty())
+        statusBar()->clearMessage();
+    else
+        statusBar()->showMessage(text);
 }
 
 void TForm_print::storePage(int pageIndex, const report::ReportPage &page)
@@ -248,7 +273,7 @@ void TForm_print::ToolButton15Click()
 
 void TForm_print::ComboBox1Change(int index)
 {
-    if (index >= 0 && index < kPageCount)
+    if (index >= 0 && index < pageCount())
         showPage(index);
 }
 
@@ -425,7 +450,7 @@ void TForm_print::ToolButton11Click()
 void TForm_print::ToolButton12Click()
 {
     const app::MessageAnswer answer =
-        mMessenger.show({"程序将连续打印17页计算书,请确认纸张已正确放置", "连续打印确认",
+        mMessenger.show({"程序将连续打印" + std::to_string(pageCount()) + "页计算书,请确认纸张已正确放置", "连续打印确认",
                          app::MessageIcon::Warning, app::MessageButtons::OkCancel});
     if (answer != app::MessageAnswer::Ok)
         return;

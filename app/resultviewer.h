@@ -8,6 +8,7 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 #include <span>
 
 class QCheckBox;
@@ -45,8 +46,9 @@ class TForm_print : public QMainWindow
     Q_OBJECT
 
 public:
-    /// Number of report pages; page indices are 0..kPageCount - 1.
+    /// Pages of the report; with the design check page 18 follows.
     static constexpr int kPageCount = 17;
+    static constexpr int kPageCountWithDesignCheck = 18;
 
     /**
      * @param messenger  shows the viewer's questions and messages; must outlive the viewer
@@ -57,11 +59,21 @@ public:
     ~TForm_print() override;
 
     /**
-     * Replaces stored page \a pageIndex (0..16) by a copy of \a page. The
-     * shown picture changes only with the next showPage().
+     * The next report has \a count pages (17 or 18): the page store and the
+     * page choice get that many; new slots hold the placeholder.
+     * @throws std::out_of_range for another count
+     */
+    void setPageCount(int count);
+
+    /**
+     * Replaces stored page \a pageIndex (0 .. pageCount() - 1) by a copy of
+     * \a page. The shown picture changes only with the next showPage().
      * @throws std::out_of_range for another index
      */
     void storePage(int pageIndex, const report::ReportPage &page);
+
+    /// Shows \a text in the status line ("设计校核: 不满足 (...)"); an empty text clears it.
+    void showDesignCheckStatus(const QString &text);
 
     /**
      * Shows a copy of stored page \a pageIndex (0..16) at the current zoom.
@@ -69,10 +81,10 @@ public:
      */
     void showPage(int pageIndex);
 
-    /// The number of stored pages: always 17.
-    int pageCount() const { return kPageCount; }
+    /// The number of stored pages: 17, or 18 after a report with the design check.
+    int pageCount() const { return static_cast<int>(mPages.size()); }
 
-    /// Stored page \a pageIndex; @throws std::out_of_range outside 0..16.
+    /// Stored page \a pageIndex; @throws std::out_of_range outside the stored pages.
     const report::ReportPage &storedPage(int pageIndex) const;
 
     /// The page shown now, a copy of a stored one.
@@ -90,14 +102,14 @@ public:
     bool saveShownPage(const QString &fileName);
 
     /**
-     * Writes all 17 pages as placeable Windows metafiles, named after
+     * Writes all stored pages as placeable Windows metafiles, named after
      * \a chosenFileName: "b.wmf" gives "b_NO_01.wmf" .. "b_NO_17.wmf".
      * Stops at the first failure and reports it.
      * @return true when every page was written
      */
     bool saveAllPages(const QString &chosenFileName);
 
-    /// Writes all 17 pages into one PDF at \a fileName; a failure is reported.
+    /// Writes all stored pages into one PDF at \a fileName; a failure is reported.
     bool exportPdf(const QString &fileName);
 
     /**
@@ -129,7 +141,7 @@ public:
     QToolButton *ToolButton4;
     QToolButton *ToolButton15;
     QLabel *Label1;
-    /// Page choice "第1页" .. "第17页".
+    /// Page choice "第1页" .. "第17页" (.. "第18页" with the design check).
     QComboBox *ComboBox1;
     QToolButton *ToolButton8;
     QToolButton *ToolButton9;
@@ -169,7 +181,9 @@ private:
     app::Messenger &mMessenger;
     std::unique_ptr<app::ViewerDialogs> mDialogs;
     std::unique_ptr<QPrinter> mPrinter;
-    std::array<report::ReportPage, kPageCount> mPages;
+    void checkPageIndex(int pageIndex) const;
+
+    std::vector<report::ReportPage> mPages;
     app::ViewerZoom mZoom;
     QString mSpanName;
 };

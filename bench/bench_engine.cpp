@@ -1,6 +1,7 @@
 // Speed of one calculation of the default span.
 #include "app/calculationinputassembly.h"
 #include "engine/calculation.h"
+#include "engine/catenarycrosscheck.h"
 
 #include <benchmark/benchmark.h>
 
@@ -11,3 +12,15 @@ static void engineRunOfDefaultSpan(benchmark::State &state)
         benchmark::DoNotOptimize(engine::runCalculation(input));
 }
 BENCHMARK(engineRunOfDefaultSpan)->Unit(benchmark::kMicrosecond);
+
+// The exact elastic-catenary cross-check alone: the reference state solved
+// for the control sag, then the other ten design states for its length.
+static void catenaryCrossCheckOfDefaultSpan(benchmark::State &state)
+{
+    engine::CalculationResult result = engine::runCalculation(app::defaultCalculationInput());
+    for (auto _ : state) {
+        engine::crossCheckByCatenary(result.span, result);
+        benchmark::DoNotOptimize(result.catenary);
+    }
+}
+BENCHMARK(catenaryCrossCheckOfDefaultSpan)->Unit(benchmark::kMicrosecond);

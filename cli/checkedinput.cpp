@@ -7,8 +7,8 @@
 #include "app/plausibilitycheck.h"
 #include "options/optionsmodel.h"
 #include "options/optionstexts.h"
+#include "options/readfile.h"
 
-#include <filesystem>
 
 namespace cli {
 
@@ -18,33 +18,22 @@ app::MessageAnswer StreamMessenger::show(const app::Message &message)
     return app::MessageAnswer::Ok;
 }
 
-namespace {
-
-bool fileExists(const std::string &path, std::ostream &notes)
-{
-    std::error_code error;
-    if (std::filesystem::is_regular_file(path, error))
-        return true;
-    notes << "未找到文件 " << path << ", 使用程序默认值.\n";
-    return false;
-}
-
-} // namespace
-
 std::optional<engine::CalculationInput> loadCheckedInput(const CommandLine &command, app::Messenger &messenger,
                                                          std::ostream &notes)
 {
+    // A file named on the command line is the user's input: one that cannot
+    // be read whole is refused, never replaced by the defaults.
     app::MainWindowModel window;
-    if (command.inputFile && fileExists(*command.inputFile, notes))
-        app::loadLastInputs(window, *command.inputFile);
-
-    // Without a file the options keep their built-in settings; the model only
-    // reads a file that exists.
-    const std::string optionsFile =
-        command.optionsFile && fileExists(*command.optionsFile, notes) ? *command.optionsFile : std::string();
-    options::OptionsModel optionsModel(optionsFile);
-    if (!optionsFile.empty())
-        optionsModel.startUp();
+    options::OptionsModel optionsModel(command.optionsFile.value_or(std::string()));
+    try {
+        if (command.inputFile)
+            app::loadNamedLastInputs(window, *command.inputFile);
+        if (command.optionsFile)
+            optionsModel.loadNamedOptionsFile();
+    } catch (const options::DataFileError &error) {
+        notes << "输入文件有误: " << error.what() << '\n';
+        return std::nullopt;
+    }
 
     if (!app::checkLoadTable(window, messenger))
         return std::nullopt;

@@ -23,10 +23,12 @@ private:
 /**
  * The calculation input as the program assembles it at start: the last
  * inputs and the options read from their files (the defaults where a file is
- * not given or missing), checked by the load-table and plausibility checks.
- * Notes on missing files go to \a notes.
+ * not given), checked by the load-table and plausibility checks. A named
+ * file that is missing, unreadable or damaged is refused with a message on
+ * \a notes naming the file, line and field.
  *
- * @return the input, or nothing when a check refused it (its message shown)
+ * @return the input, or nothing when a file or a check refused it (its
+ *         message shown)
  */
 std::optional<engine::CalculationInput> loadCheckedInput(const CommandLine &command, app::Messenger &messenger,
                                                          std::ostream &notes);

@@ -25,9 +25,11 @@ const char *usageText()
            "  --dpi N          PNG分辨率, 缺省96\n"
            "  --black          计算结果用黑色文字\n"
            "  --texts FILE     列出计算书中的全部文字(制表符分隔)\n"
+           "  --design-check   计算书增加第18页设计校核\n"
+           "  --checks FILE    读取设计校核设置(JSON), 缺省按型号取额定强度, 安全系数按DL/T 5222\n"
            "  --help           显示本说明\n"
            "\n"
-           "退出码: 0 成功, 2 参数错误, 3 计算出错, 4 输入检查未通过.\n";
+           "退出码: 0 成功, 2 参数错误, 3 计算出错, 4 输入检查未通过或输入文件无法读取.\n";
 }
 
 CommandLine parseCommandLine(const std::vector<std::string> &arguments)
@@ -60,6 +62,10 @@ CommandLine parseCommandLine(const std::vector<std::string> &arguments)
             command.pngDir = valueOf(i);
         else if (arg == "--texts")
             command.textsFile = valueOf(i);
+        else if (arg == "--checks")
+            command.designCheckFile = valueOf(i);
+        else if (arg == "--design-check")
+            command.designCheckPage = true;
         else if (arg == "--black")
             command.black = true;
         else if (arg == "--dpi") {

@@ -18,6 +18,8 @@ struct CommandLine
     std::optional<std::string> svgDir;
     std::optional<std::string> pngDir;
     std::optional<std::string> textsFile;
+    std::optional<std::string> designCheckFile;  ///< the design-check settings as JSON; the defaults without
+    bool designCheckPage = false;  ///< the report gets page 18 "设计校核"
     int dpi = 96;
     bool black = false;
     bool help = false;

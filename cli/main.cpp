@@ -1,5 +1,7 @@
 // tenrix-calc: the calculation without a window, for batch runs and checks.
 #include "cli/checkedinput.h"
+#include "cli/checksettings.h"
+#include "cli/checksjson.h"
 #include "cli/commandline.h"
 #include "cli/reportoutput.h"
 #include "cli/resultjson.h"
@@ -7,6 +9,7 @@
 
 #include "engine/calculation.h"
 #include "engine/calculationerror.h"
+#include "engine/designchecks.h"
 #include "report/fonts.h"
 
 #include <QGuiApplication>
@@ -29,9 +32,12 @@ void dropRuntimeDirNote(QtMsgType type, const QMessageLogContext &context, const
     qtDefaultHandler(type, context, message);
 }
 
-bool writeJson(const std::string &fileName, const engine::CalculationResult &result)
+bool writeJson(const std::string &fileName, const engine::CalculationResult &result,
+               const report::DesignCheckPage &designCheck)
 {
-    const std::string text = cli::resultToJson(result).dump(2) + "\n";
+    nlohmann::ordered_json json = cli::resultToJson(result);
+    json["checks"] = cli::designChecksToJson(designCheck.checks, designCheck.settings);
+    const std::string text = json.dump(2) + "\n";
     if (fileName == "-") {
         std::cout << text;
         return bool(std::cout);
@@ -67,9 +73,16 @@ int main(int argc, char *argv[])
         return inputRefused;
     const engine::CalculationInput &input = *checkedInput;
 
+    const std::optional<engine::DesignCheckSettings> checkSettings =
+        cli::loadDesignCheckSettings(command, input, std::cerr);
+    if (!checkSettings)
+        return inputRefused;
+
     engine::CalculationResult result;
+    report::DesignCheckPage designCheck;
     try {
         result = engine::runCalculation(input);
+        designCheck = {engine::checkDesign(result, *checkSettings), *checkSettings};
     } catch (const std::exception &e) {
         std::cerr << "计算出错: " << e.what() << '\n';
         return calculationFailed;
@@ -80,7 +93,9 @@ int main(int argc, char *argv[])
         QGuiApplication application(argc, argv);
         report::installReportFonts();
         try {
-            if (!cli::writeReportOutputs(command, input, result, std::cerr))
+            const std::optional<report::DesignCheckPage> page =
+                command.designCheckPage ? std::optional(designCheck) : std::nullopt;
+            if (!cli::writeReportOutputs(command, input, result, page, std::cerr))
                 return calculationFailed;
         } catch (const std::exception &e) {
             std::cerr << "计算出错: " << e.what() << '\n';
@@ -88,7 +103,7 @@ int main(int argc, char *argv[])
         }
     }
     if (command.jsonFile) {
-        if (!writeJson(*command.jsonFile, result)) {
+        if (!writeJson(*command.jsonFile, result, designCheck)) {
             std::cerr << "tenrix-calc: 无法写入文件 " << *command.jsonFile << '\n';
             return calculationFailed;
         }

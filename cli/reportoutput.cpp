@@ -22,7 +22,7 @@ QString fromLocal(const std::string &path)
     return QString::fromLocal8Bit(path.data(), qsizetype(path.size()));
 }
 
-// One file per page under BASE: BASE_NO_01.EXT .. BASE_NO_17.EXT, the names
+// One file per page under BASE: BASE_NO_01.EXT .. BASE_NO_17.EXT (_NO_18 with the design check), the names
 // the viewer's "全部保存" gives.
 bool writePageSet(report::ReportExporter &exporter, const Pages &pages, const std::string &base,
                   std::ostream &errors)
@@ -74,9 +74,10 @@ bool writeTexts(const Pages &pages, const std::string &fileName, std::ostream &e
 } // namespace
 
 bool writeReportOutputs(const CommandLine &command, const engine::CalculationInput &input,
-                        const engine::CalculationResult &result, std::ostream &errors)
+                        const engine::CalculationResult &result,
+                        const std::optional<report::DesignCheckPage> &designCheck, std::ostream &errors)
 {
-    const Pages pages = report::buildReport(input, result, command.black);
+    const Pages pages = report::buildReport(input, result, command.black, designCheck);
     bool ok = true;
     if (command.pdfFile) {
         report::PdfExporter pdf;

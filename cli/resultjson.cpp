@@ -1,6 +1,8 @@
 #include "cli/resultjson.h"
 
-#include <charconv>
+#include "cli/statenames.h"
+#include "engine/numbers.h"
+
 #include <string>
 
 namespace cli {
@@ -10,19 +12,11 @@ using namespace engine;
 
 namespace {
 
-// A float widened to double prints as 2.9649999141693115; its shortest
-// single-precision text read back as a double prints as 2.965.
-double number(float value)
-{
-    char buffer[32];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-    return std::stod(std::string(buffer, end));
-}
-
 constexpr const char *stateNames[loadStateCount] = {
     "maxTemperature", "maxLoad", "maxWind", "minTemperature", "lightning", "switching", "powerFrequency",
     "threePhaseHot", "threePhaseCold", "singlePhaseHot", "singlePhaseCold", "installation", "marking",
 };
+
 constexpr const char *leadNames[leadCount] = {"PA", "P1", "P2", "P3", "P4", "PB"};
 constexpr const char *rowNames[stateEquationRowCount] = {
     "M_N_m", "Cm", "alphaE", "Cn", "sigmaN_N_mm2", "thetaN_degC", "thetaM_degC", "deltaTheta_degC",
@@ -33,7 +27,7 @@ Json perLead(const std::array<float, leadCount> &values)
 {
     Json json = Json::object();
     for (int k = 0; k < leadCount; ++k)
-        json[leadNames[k]] = number(values[k]);
+        json[leadNames[k]] = shortestDouble(values[k]);
     return json;
 }
 
@@ -44,35 +38,35 @@ Json spanJson(const SpanData &span)
         const LeadData &lead = span.leads[k];
         leads[leadNames[k]] = {
             {"present", lead.present},
-            {"unitWeight_kgf_m", number(lead.unitWeight)},
-            {"diameter_mm", number(lead.diameter)},
+            {"unitWeight_kgf_m", shortestDouble(lead.unitWeight)},
+            {"diameter_mm", shortestDouble(lead.diameter)},
             {"bundleCount", lead.bundleCount},
-            {"subSpan_m", number(lead.subSpan)},
-            {"spacerWeight_kgf", number(lead.spacerWeight)},
-            {"length_m", number(lead.length)},
-            {"fittingWeight_kgf", number(lead.fittingWeight)},
-            {"relativeDistance_m", number(lead.relativeDistance)},
+            {"subSpan_m", shortestDouble(lead.subSpan)},
+            {"spacerWeight_kgf", shortestDouble(lead.spacerWeight)},
+            {"length_m", shortestDouble(lead.length)},
+            {"fittingWeight_kgf", shortestDouble(lead.fittingWeight)},
+            {"relativeDistance_m", shortestDouble(lead.relativeDistance)},
         };
     }
     Json markingTemperatures = Json::array();
     for (float t : span.markingTemperature)
-        markingTemperatures.push_back(number(t));
+        markingTemperatures.push_back(shortestDouble(t));
     return {
         {"voltageLevel_kV", span.voltageLevel},
         {"bundleCount", span.bundleCount},
-        {"spanLength_m", number(span.spanLength)},
-        {"heightDifference_m", number(span.heightDifference)},
-        {"controlSag_m", number(span.controlSag)},
-        {"cosGamma", number(span.cosGamma)},
-        {"conductorSpan_m", number(span.conductorSpan())},
-        {"stringAProjection_m", number(span.stringAProjection)},
-        {"stringBProjection_m", number(span.stringBProjection)},
-        {"maintenancePointX_m", number(span.maintenancePointX)},
-        {"conductorDiameter_mm", number(span.conductorDiameter)},
-        {"conductorUnitWeight_kgf_m", number(span.conductorUnitWeight)},
-        {"conductorArea_mm2", number(span.conductorArea)},
-        {"elasticModulus_N_mm2", number(span.elasticModulus)},
-        {"expansionCoefficient_1e-6_per_degC", number(span.expansionCoefficient)},
+        {"spanLength_m", shortestDouble(span.spanLength)},
+        {"heightDifference_m", shortestDouble(span.heightDifference)},
+        {"controlSag_m", shortestDouble(span.controlSag)},
+        {"cosGamma", shortestDouble(span.cosGamma)},
+        {"conductorSpan_m", shortestDouble(span.conductorSpan())},
+        {"stringAProjection_m", shortestDouble(span.stringAProjection)},
+        {"stringBProjection_m", shortestDouble(span.stringBProjection)},
+        {"maintenancePointX_m", shortestDouble(span.maintenancePointX)},
+        {"conductorDiameter_mm", shortestDouble(span.conductorDiameter)},
+        {"conductorUnitWeight_kgf_m", shortestDouble(span.conductorUnitWeight)},
+        {"conductorArea_mm2", shortestDouble(span.conductorArea)},
+        {"elasticModulus_N_mm2", shortestDouble(span.elasticModulus)},
+        {"expansionCoefficient_1e-6_per_degC", shortestDouble(span.expansionCoefficient)},
         {"markingTemperatures_degC", markingTemperatures},
         {"leads", leads},
     };
@@ -82,44 +76,44 @@ Json stateJson(const SpanData &span, const StateResult &state, int s)
 {
     Json points = Json::array();
     for (const PointLoad &p : state.points)
-        points.push_back({{"load_kgf", number(p.load)}, {"position_m", number(p.position)}});
+        points.push_back({{"load_kgf", shortestDouble(p.load)}, {"position_m", shortestDouble(p.position)}});
     Json segments = Json::array();
     for (const Segment &seg : state.segments)
         segments.push_back({
-            {"length_m", number(seg.length)},
-            {"distributedLoad_kgf", number(seg.distributedLoad)},
-            {"pointLoad_kgf", number(seg.pointLoad)},
-            {"shearLeft_kgf", number(seg.shearLeft)},
-            {"shearRight_kgf", number(seg.shearRight)},
-            {"moment_kgf_m", number(seg.moment)},
-            {"momentSquaredOverLength", number(seg.momentTerm)},
-            {"loadSquaredLengthOver12", number(seg.loadTerm)},
-            {"loadFactorTerm", number(seg.loadFactorTerm)},
+            {"length_m", shortestDouble(seg.length)},
+            {"distributedLoad_kgf", shortestDouble(seg.distributedLoad)},
+            {"pointLoad_kgf", shortestDouble(seg.pointLoad)},
+            {"shearLeft_kgf", shortestDouble(seg.shearLeft)},
+            {"shearRight_kgf", shortestDouble(seg.shearRight)},
+            {"moment_kgf_m", shortestDouble(seg.moment)},
+            {"momentSquaredOverLength", shortestDouble(seg.momentTerm)},
+            {"loadSquaredLengthOver12", shortestDouble(seg.loadTerm)},
+            {"loadFactorTerm", shortestDouble(seg.loadFactorTerm)},
         });
     return {
         {"index", s},
         {"name", stateNames[s]},
         {"label", loadStateLabel(s)},
-        {"temperature_degC", number(span.temperature[s])},
-        {"windSpeed_m_s", number(span.windSpeed[s])},
-        {"ice_mm", number(span.iceOfState[s])},
-        {"conductorLoad_kgf_m", number(state.conductorLoad)},
-        {"conductorWindPhase_kgf_m", number(state.conductorWind)},
-        {"stringALoad_kgf", number(state.stringALoad)},
-        {"stringBLoad_kgf", number(state.stringBLoad)},
-        {"stringAWindWhole_kgf", number(state.stringAWind)},
-        {"stringBWindWhole_kgf", number(state.stringBWind)},
+        {"temperature_degC", shortestDouble(span.temperature[s])},
+        {"windSpeed_m_s", shortestDouble(span.windSpeed[s])},
+        {"ice_mm", shortestDouble(span.iceOfState[s])},
+        {"conductorLoad_kgf_m", shortestDouble(state.conductorLoad)},
+        {"conductorWindPhase_kgf_m", shortestDouble(state.conductorWind)},
+        {"stringALoad_kgf", shortestDouble(state.stringALoad)},
+        {"stringBLoad_kgf", shortestDouble(state.stringBLoad)},
+        {"stringAWindWhole_kgf", shortestDouble(state.stringAWind)},
+        {"stringBWindWhole_kgf", shortestDouble(state.stringBWind)},
         {"leadLoad_kgf", perLead(state.leadLoad)},
         {"leadWindAllSubConductors_kgf_m", perLead(state.leadWind)},
         {"points", points},
-        {"reactionA_kgf", number(state.reactionA)},
-        {"reactionB_kgf", number(state.reactionB)},
+        {"reactionA_kgf", shortestDouble(state.reactionA)},
+        {"reactionB_kgf", shortestDouble(state.reactionB)},
         {"segments", segments},
-        {"maxMoment_kgf_m", number(state.maxMoment)},
-        {"momentCheck_kgf_m", number(state.momentCheck)},
-        {"loadFactor", number(state.loadFactor)},
-        {"stringAMoment_kgf_m", number(state.stringAMoment)},
-        {"stringBMoment_kgf_m", number(state.stringBMoment)},
+        {"maxMoment_kgf_m", shortestDouble(state.maxMoment)},
+        {"momentCheck_kgf_m", shortestDouble(state.momentCheck)},
+        {"loadFactor", shortestDouble(state.loadFactor)},
+        {"stringAMoment_kgf_m", shortestDouble(state.stringAMoment)},
+        {"stringBMoment_kgf_m", shortestDouble(state.stringBMoment)},
     };
 }
 
@@ -138,11 +132,11 @@ Json stateEquationJson(const CalculationResult &result)
     for (int c = 0; c < stateEquationColumnCount; ++c) {
         Json column = {{"column", c}, {"name", columnName(c)}};
         for (int row = 0; row < stateEquationRowCount; ++row)
-            column[rowNames[row]] = number(result.stateEquation[c][row]);
+            column[rowNames[row]] = shortestDouble(result.stateEquation[c][row]);
         columns.push_back(column);
     }
     return {
-        {"conductorCoefficient", number(result.conductorCoefficient)},
+        {"conductorCoefficient", shortestDouble(result.conductorCoefficient)},
         {"referenceColumn", result.referenceColumn},
         {"columns", columns},
     };
@@ -156,14 +150,14 @@ Json summaryJson(const CalculationResult &result)
         rows.push_back({
             {"state", stateNames[s]},
             {"temperature_degC", row.temperature},
-            {"tensionPhase_kN", number(row.tension)},
-            {"sag_m", number(row.sag)},
-            {"reactionAPhase_kN", number(row.reactionA)},
-            {"reactionBPhase_kN", number(row.reactionB)},
-            {"lateralForceA_kN", number(row.lateralA)},
-            {"lateralForceB_kN", number(row.lateralB)},
-            {"stringASag_m", number(row.stringASag)},
-            {"stringBSag_m", number(row.stringBSag)},
+            {"tensionPhase_kN", shortestDouble(row.tension)},
+            {"sag_m", shortestDouble(row.sag)},
+            {"reactionAPhase_kN", shortestDouble(row.reactionA)},
+            {"reactionBPhase_kN", shortestDouble(row.reactionB)},
+            {"lateralForceA_kN", shortestDouble(row.lateralA)},
+            {"lateralForceB_kN", shortestDouble(row.lateralB)},
+            {"stringASag_m", shortestDouble(row.stringASag)},
+            {"stringBSag_m", shortestDouble(row.stringBSag)},
         });
     }
     return rows;
@@ -176,14 +170,14 @@ Json loadTableJson(const CalculationResult &result)
         const LoadTableRow &row = result.loadTable[s];
         rows.push_back({
             {"state", stateNames[s]},
-            {"conductorLoad_kgf_m", number(row.conductorLoad)},
-            {"conductorWind_kgf_m", number(row.conductorWind)},
-            {"stringALoad_kgf", number(row.stringALoad)},
-            {"stringAWind_kgf", number(row.stringAWind)},
+            {"conductorLoad_kgf_m", shortestDouble(row.conductorLoad)},
+            {"conductorWind_kgf_m", shortestDouble(row.conductorWind)},
+            {"stringALoad_kgf", shortestDouble(row.stringALoad)},
+            {"stringAWind_kgf", shortestDouble(row.stringAWind)},
             {"leadLoad_kgf", perLead(row.leadLoad)},
             {"leadWind_kgf_m", perLead(row.leadWind)},
-            {"stringBLoad_kgf", number(row.stringBLoad)},
-            {"stringBWind_kgf", number(row.stringBWind)},
+            {"stringBLoad_kgf", shortestDouble(row.stringBLoad)},
+            {"stringBWind_kgf", shortestDouble(row.stringBWind)},
         });
     }
     return rows;
@@ -194,16 +188,49 @@ Json stringingJson(const CalculationResult &result)
     Json rows = Json::array();
     for (const StringingRow &row : result.stringingTable)
         rows.push_back({
-            {"temperature_degC", number(row.temperature)},
-            {"installationTensionPhase_kN", number(row.installationTension)},
-            {"installationSag_m", number(row.installationSag)},
-            {"markingTensionPhase_kN", number(row.markingTension)},
-            {"markingSag_m", number(row.markingSag)},
+            {"temperature_degC", shortestDouble(row.temperature)},
+            {"installationTensionPhase_kN", shortestDouble(row.installationTension)},
+            {"installationSag_m", shortestDouble(row.installationSag)},
+            {"markingTensionPhase_kN", shortestDouble(row.markingTension)},
+            {"markingSag_m", shortestDouble(row.markingSag)},
         });
     return rows;
 }
 
+// A state whose chain was not solved has no figures: its entry says why,
+// and never carries zeros that could be read as results.
+Json catenaryJson(const CalculationResult &result)
+{
+    const CatenaryCrossCheck &check = result.catenary;
+    Json states = Json::array();
+    for (int s = 0; s < designStateCount; ++s) {
+        const CatenaryStateCheck &state = check.states[s];
+        Json entry = {{"state", stateNames[s]}, {"converged", state.converged}};
+        if (state.converged) {
+            entry["H_N"] = shortestDouble(state.tension);
+            entry["f_m"] = shortestDouble(state.sag);
+            entry["dH_percent"] = shortestDouble(state.tensionDifference);
+            entry["df_percent"] = shortestDouble(state.sagDifference);
+            entry["iterations"] = state.iterations;
+        } else {
+            entry["failure"] = state.failure;
+        }
+        states.push_back(entry);
+    }
+    return {
+        {"model", "elastic catenary, strings as rigid links, B taken lower than A"},
+        {"unstressedLength_m", check.unstressedLength},
+        {"referenceColumn", result.referenceColumn},
+        {"states", states},
+    };
+}
+
 } // namespace
+
+const char *stateName(int state)
+{
+    return stateNames[state];
+}
 
 Json resultToJson(const CalculationResult &result)
 {
@@ -213,22 +240,23 @@ Json resultToJson(const CalculationResult &result)
     const BeamLoads &beam = result.beamLoads;
     return {
         {"span", spanJson(result.span)},
-        {"maintenanceLoadThreePhase_kgf", number(result.threePhaseMaintenanceLoad)},
-        {"maintenanceLoadSinglePhase_kgf", number(result.singlePhaseMaintenanceLoad)},
+        {"maintenanceLoadThreePhase_kgf", shortestDouble(result.threePhaseMaintenanceLoad)},
+        {"maintenanceLoadSinglePhase_kgf", shortestDouble(result.singlePhaseMaintenanceLoad)},
         {"states", states},
         {"stateEquation", stateEquationJson(result)},
         {"summary", summaryJson(result)},
         {"loadTable", loadTableJson(result)},
         {"beamLoads_kN",
          {
-             {"stringingA", number(beam.stringingA)},
-             {"stringingB", number(beam.stringingB)},
-             {"threePhaseMaintenanceA", number(beam.threePhaseA)},
-             {"threePhaseMaintenanceB", number(beam.threePhaseB)},
-             {"singlePhaseMaintenanceA", number(beam.singlePhaseA)},
-             {"singlePhaseMaintenanceB", number(beam.singlePhaseB)},
+             {"stringingA", shortestDouble(beam.stringingA)},
+             {"stringingB", shortestDouble(beam.stringingB)},
+             {"threePhaseMaintenanceA", shortestDouble(beam.threePhaseA)},
+             {"threePhaseMaintenanceB", shortestDouble(beam.threePhaseB)},
+             {"singlePhaseMaintenanceA", shortestDouble(beam.singlePhaseA)},
+             {"singlePhaseMaintenanceB", shortestDouble(beam.singlePhaseB)},
          }},
         {"stringingTable", stringingJson(result)},
+        {"catenary", catenaryJson(result)},
     };
 }
 

@@ -1,6 +1,7 @@
 #include "engine/calculation.h"
 
 #include "engine/beamanalysis.h"
+#include "engine/catenarycrosscheck.h"
 #include "engine/conductorloads.h"
 #include "engine/stateequation.h"
 #include "engine/structureloads.h"
@@ -112,6 +113,7 @@ CalculationResult runCalculation(const CalculationInput &input)
     result.beamLoads = beamLoads(span, result);
     fillSummary(span, beam, result);
     fillLoadTable(span, result);
+    crossCheckByCatenary(span, result);
     return result;
 }
 

@@ -16,6 +16,7 @@ public:
     enum class Kind {
         Arithmetic,   ///< a zero divisor or a non-finite value in the span arithmetic
         CubicSolver,  ///< the state equation has no usable root ("程序求解三次方程出错,...")
+        Catenary,     ///< the exact chain of a state could not be solved
     };
 
     CalculationError(Kind kind, const std::string &message)
@@ -35,6 +36,10 @@ class ConversionError : public std::runtime_error
 {
 public:
     explicit ConversionError(const std::string &text);
+
+    /// The same for the text of a named input field:
+    /// "跨距L(m): “” 不是有效的数值".
+    ConversionError(const std::string &text, const std::string &field);
 
     /// The offending text, exactly as it was given.
     const std::string &text() const { return mText; }

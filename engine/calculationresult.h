@@ -5,6 +5,7 @@
 #include "engine/spandata.h"
 
 #include <array>
+#include <string>
 #include <vector>
 
 namespace engine {
@@ -133,6 +134,31 @@ struct LoadTableRow
 };
 
 /**
+ * One design state solved as an exact chain (strings as rigid links, the
+ * conductor as an elastic catenary) beside the handbook's H and f. A state
+ * whose chain could not be solved keeps converged false and says why; the
+ * handbook's figures stand either way.
+ */
+struct CatenaryStateCheck
+{
+    bool converged = false;
+    float tension = 0;            ///< H of the chain, N per sub-conductor
+    float sag = 0;                ///< f of the chain, m
+    float tensionDifference = 0;  ///< (H handbook − H chain)/H chain, %
+    float sagDifference = 0;      ///< (f handbook − f chain)/f chain, %
+    int iterations = 0;           ///< Newton steps spent on the state
+    std::string failure;          ///< the reason when not converged
+};
+
+struct CatenaryCrossCheck
+{
+    /// Unstressed length of the conductor at the reference state's
+    /// temperature, fixed by the control sag there, m (0 when not solved).
+    double unstressedLength = 0;
+    std::array<CatenaryStateCheck, designStateCount> states{};
+};
+
+/**
  * Every number of one calculation. Values named after a quantity of the
  * span are those of one sub-conductor, in kgf, m, N and N/mm² as the engine
  * works; the page rows (summary, load table, beam loads, stringing table)
@@ -155,6 +181,8 @@ struct CalculationResult
     std::array<SummaryRow, designStateCount> summary{};
     BeamLoads beamLoads;
     std::array<StringingRow, markingTemperatureCount> stringingTable{};
+
+    CatenaryCrossCheck catenary;
 };
 
 } // namespace engine

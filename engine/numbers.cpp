@@ -15,6 +15,11 @@ ConversionError::ConversionError(const std::string &text)
 {
 }
 
+ConversionError::ConversionError(const std::string &text, const std::string &field)
+    : std::runtime_error(field + ": “" + text + "” 不是有效的数值"), mText(text)
+{
+}
+
 namespace {
 
 constexpr int kGeneralDigits = 15;
@@ -229,6 +234,17 @@ std::string formatGeneral(double value)
         || number.exponent < kSmallestFixedExponent;
     const std::string text = exponential ? exponentForm(number) : fixedForm(number);
     return value < 0 ? '-' + text : text;
+}
+
+double shortestDouble(float value)
+{
+    if (!std::isfinite(value))
+        return value;
+    char buffer[32];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
+    double widened = 0;
+    std::from_chars(buffer, written.ptr, widened);
+    return widened;
 }
 
 double toNumber(std::string_view text)

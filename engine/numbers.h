@@ -41,6 +41,14 @@ std::string formatNumber(float value, int decimals);
 std::string formatGeneral(double value);
 
 /**
+ * The double written by the shortest decimal text that reads back as the
+ * float \a value: what a JSON file prints for a single-precision number, so
+ * that 2.965f appears as 2.965 and not as 2.9649999141693115. Reading the
+ * text back as a float gives \a value again. Not-finite values pass through.
+ */
+double shortestDouble(float value);
+
+/**
  * The text-to-number conversion that turns every input text into a number:
  * optional surrounding blanks, an optional sign, digits with at most one
  * decimal point (".5" and "5." included) and an optional exponent

@@ -1,7 +1,7 @@
 #include "engine/spandata.h"
 
 #include "engine/calculationerror.h"
-#include "engine/numbers.h"
+#include "engine/inputfields.h"
 
 #include <cmath>
 #include <limits>
@@ -30,22 +30,27 @@ float SpanData::conductorSpan() const
 
 namespace {
 
+[[noreturn]] void throwOutOfRange(const CalculationInput &input, int slotIndex)
+{
+    throw CalculationError(CalculationError::Kind::Arithmetic,
+                           fieldLabel(slotIndex) + ": “" + input[slotIndex] + "”超出可计算的范围,请检查输入数据.");
+}
+
 float number(const CalculationInput &input, int slotIndex)
 {
-    const auto value = static_cast<float>(toNumber(input[slotIndex]));
-    if (!std::isfinite(value))
-        throw CalculationError(CalculationError::Kind::Arithmetic,
-                               "“" + input[slotIndex] + "”超出可计算的范围,请检查输入数据.");
-    return value;
+    const double value = slotValue(input, slotIndex);
+    // Narrowing a double beyond the float range is undefined, so test first.
+    if (!(std::fabs(value) <= std::numeric_limits<float>::max()))
+        throwOutOfRange(input, slotIndex);
+    return static_cast<float>(value);
 }
 
 // Counts and voltage are whole numbers: the text's value truncated toward zero.
 std::int32_t wholeNumber(const CalculationInput &input, int slotIndex)
 {
-    const double value = std::trunc(toNumber(input[slotIndex]));
+    const double value = std::trunc(slotValue(input, slotIndex));
     if (std::fabs(value) > std::numeric_limits<std::int32_t>::max())
-        throw CalculationError(CalculationError::Kind::Arithmetic,
-                               "“" + input[slotIndex] + "”超出可计算的范围,请检查输入数据.");
+        throwOutOfRange(input, slotIndex);
     return static_cast<std::int32_t>(value);
 }
 
@@ -123,6 +128,16 @@ SpanData convertInput(const CalculationInput &input)
     span.stringB = convertString(input, slot::stringB);
     span.stringAProjection = storeFloat(double(span.stringA.length) * span.cosGamma, "绝缘子串A水平投影");
     span.stringBProjection = storeFloat(double(span.stringB.length) * span.cosGamma, "绝缘子串B水平投影");
+    // Without conductor between the strings there is no beam to divide into
+    // segments; said here, before any lead is placed on it.
+    if (!(span.conductorSpan() > 0))
+        throw CalculationError(CalculationError::Kind::Arithmetic, "两侧绝缘子串长度之和应小于跨距,请检查输入数据.");
+    // The state equation divides by E·S: a zero would surface as an unsolvable cubic.
+    for (const int slotIndex : {slot::elasticModulus, slot::conductorArea}) {
+        if (!(number(input, slotIndex) > 0))
+            throw CalculationError(CalculationError::Kind::Arithmetic,
+                                   fieldLabel(slotIndex) + "应大于0,请检查输入数据.");
+    }
 
     // A maintenance point entered at the end of a string stays at the end of
     // the projected string; any other value is used as entered.

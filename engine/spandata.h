@@ -86,8 +86,9 @@ struct SpanData
 
 /**
  * Converts the texts the engine needs into a SpanData.
- * @throws ConversionError for a text that is not a number
- * @throws CalculationError for a span that cannot be computed (L ≤ 0)
+ * @throws ConversionError for a text that is not a number, naming its field
+ * @throws CalculationError for a span that cannot be computed: L ≤ 0, the
+ *         strings not shorter than the span, a modulus or area not above 0
  */
 SpanData convertInput(const CalculationInput &input);
 

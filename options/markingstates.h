@@ -7,6 +7,10 @@ namespace options {
 
 inline constexpr int kMarkingStateCount = 5;
 
+/// The order in which stored states are put into the boxes: governing boxes
+/// first, so that a box they release takes its own stored state.
+inline constexpr std::array<int, kMarkingStateCount> kMarkingStateShowOrder = {3, 4, 0, 1, 2};
+
 /**
  * The five marking-state boxes `CheckBox_huayin1` .. `CheckBox_huayin5`
  * (indices 0..4), which describe the structure while the conductor is

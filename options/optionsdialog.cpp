@@ -1,6 +1,8 @@
 #include "options/optionsdialog.h"
 
+#include "app/checkmessages.h"
 #include "app/messenger.h"
+#include "engine/numbers.h"
 #include "options/optionstexts.h"
 #include "options/typicalzonetable.h"
 
@@ -15,7 +17,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QFormLayout>
 #include <QRadioButton>
+#include <QSettings>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -44,6 +49,13 @@ QString fromUtf8(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+/// Where the user's settings of the design check live: Tenrix.ini of the user's configuration.
+QSettings userSettings()
+{
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Tenrix"), QStringLiteral("Tenrix"));
+}
+const QString kDesignCheckKey = QStringLiteral("designCheck/options");
+
 bool isInside(const QWidget *widget, const QWidget *container)
 {
     return widget && (widget == container || container->isAncestorOf(widget));
@@ -64,8 +76,10 @@ TForm_xuan_xiang::TForm_xuan_xiang(app::Messenger &messenger, QWidget *parent, s
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     TabSheet1 = buildConditionsPage();
     TabSheet2 = buildMarkingPage();
+    TabSheet3 = buildDesignCheckPage();
     PageControl1->addTab(TabSheet1, QStringLiteral("气象条件"));
     PageControl1->addTab(TabSheet2, QStringLiteral("计算温度及划印状态设置"));
+    PageControl1->addTab(TabSheet3, QStringLiteral("设计校核"));
     PageControl1->setCurrentIndex(0);
 
     Button_resume = new QPushButton(QStringLiteral("恢复设置"), this);
@@ -90,6 +104,8 @@ TForm_xuan_xiang::TForm_xuan_xiang(app::Messenger &messenger, QWidget *parent, s
     fitConditionGrid();
     mModel.startUp();
     showModel();
+    loadDesignChecks();
+    showDesignChecks();
 
     connect(ComboBox1, &QComboBox::activated, this, &TForm_xuan_xiang::ComboBox1Change);
     connect(mIceButtons, &QButtonGroup::idClicked, this, &TForm_xuan_xiang::RadioGroup_fbClick);
@@ -97,9 +113,18 @@ TForm_xuan_xiang::TForm_xuan_xiang(app::Messenger &messenger, QWidget *parent, s
     for (int i = 0; i < options::kMarkingTemperatureCount; ++i)
         connect(Edit_AZT[static_cast<std::size_t>(i)], &QLineEdit::textEdited, this,
                 [this, i](const QString &text) { markingTemperatureEdited(i, text); });
+    for (int i = 0; i < options::kMarkingTemperatureCount; ++i) {
+        QLineEdit *edit = Edit_AZT[static_cast<std::size_t>(i)];
+        connect(edit, &QLineEdit::editingFinished, this, [this, i, edit] { markingTemperatureFinished(i, edit->text()); });
+    }
     for (int box = 0; box < options::kMarkingStateCount; ++box)
         connect(CheckBox_huayin[static_cast<std::size_t>(box)], &QCheckBox::clicked, this,
                 [this, box](bool ticked) { markingStateClicked(box, ticked); });
+    for (int i = 0; i < options::designCheckFieldCount; ++i)
+        connect(Edit_jiaohe[static_cast<std::size_t>(i)], &QLineEdit::textEdited, this, [this, i](const QString &text) {
+            options::designCheckFieldText(mDesignChecks, static_cast<options::DesignCheckField>(i)) = text.toStdString();
+        });
+    connect(CheckBox_jiaohe, &QCheckBox::toggled, this, [this](bool ticked) { mDesignChecks.includeCheckPage = ticked; });
     connect(Button_resume, &QPushButton::clicked, this, &TForm_xuan_xiang::Button_resumeClick);
     connect(BitBtn_YES, &QPushButton::clicked, this, &TForm_xuan_xiang::BitBtn_YESClick);
     connect(qApp, &QApplication::focusChanged, this, &TForm_xuan_xiang::focusMoved);
@@ -205,6 +230,88 @@ QWidget *TForm_xuan_xiang::buildMarkingPage()
     return page;
 }
 
+QWidget *TForm_xuan_xiang::buildDesignCheckPage()
+{
+    auto *page = new QWidget;
+    page->setObjectName(QStringLiteral("TabSheet3"));
+
+    CheckBox_jiaohe = new QCheckBox(QStringLiteral("输出设计校核页"), page);
+    CheckBox_jiaohe->setObjectName(QStringLiteral("CheckBox_jiaohe"));
+    auto *form = new QFormLayout;
+    form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    for (int i = 0; i < options::designCheckFieldCount; ++i) {
+        auto *edit = new QLineEdit(page);
+        edit->setObjectName(QStringLiteral("Edit_jiaohe%1").arg(i + 1));
+        edit->setMaxLength(16);
+        Edit_jiaohe[static_cast<std::size_t>(i)] = edit;
+        form->addRow(QString::fromUtf8(options::designCheckFieldLabel(static_cast<options::DesignCheckField>(i))),
+                     edit);
+    }
+    auto *note = new QLabel(QStringLiteral("额定强度留空时按导线型号和绝缘子串型号取值;\n安全系数按DL/T 5222."), page);
+    note->setObjectName(QStringLiteral("Label_jiaohe"));
+    note->setStyleSheet(QStringLiteral("color: #0000ff;"));
+
+    auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->setSpacing(8);
+    layout->addWidget(CheckBox_jiaohe);
+    layout->addLayout(form);
+    layout->addWidget(note);
+    layout->addStretch();
+    return page;
+}
+
+void TForm_xuan_xiang::showDesignChecks()
+{
+    const QSignalBlocker quiet(CheckBox_jiaohe);
+    CheckBox_jiaohe->setChecked(mDesignChecks.includeCheckPage);
+    for (int i = 0; i < options::designCheckFieldCount; ++i)
+        Edit_jiaohe[static_cast<std::size_t>(i)]->setText(
+            fromUtf8(options::designCheckFieldText(mDesignChecks, static_cast<options::DesignCheckField>(i))));
+}
+
+void TForm_xuan_xiang::showCatalogueStrengths(const app::CatalogueStrengths &strengths)
+{
+    const std::optional<double> values[] = {strengths.conductor_N, strengths.stringA_kN, strengths.stringB_kN};
+    for (int i = 0; i < 3; ++i) {
+        const QString hint = values[i] ? QStringLiteral("按型号: ") + fromUtf8(engine::formatGeneral(*values[i]))
+                                       : QStringLiteral("型号无数据,请填写");
+        Edit_jiaohe[static_cast<std::size_t>(i)]->setPlaceholderText(hint);
+    }
+}
+
+// Settings that cannot be read are left alone rather than replaced: the
+// defaults apply to this run and the stored text stays until "确定".
+void TForm_xuan_xiang::loadDesignChecks()
+{
+    const QByteArray stored = userSettings().value(kDesignCheckKey).toString().toUtf8();
+    if (stored.isEmpty())
+        return;
+    try {
+        mDesignChecks = options::designCheckOptionsFromJson(nlohmann::json::parse(stored.toStdString()));
+    } catch (const std::exception &) {
+        mDesignChecks = options::DesignCheckOptions{};
+    }
+}
+
+void TForm_xuan_xiang::saveDesignChecks() const
+{
+    QSettings settings = userSettings();
+    settings.setValue(kDesignCheckKey, fromUtf8(options::designCheckOptionsToJson(mDesignChecks).dump()));
+    settings.sync();
+}
+
+bool TForm_xuan_xiang::designChecksRefused()
+{
+    const std::optional<options::DesignCheckField> bad = options::firstBadDesignCheckField(mDesignChecks);
+    if (!bad)
+        return false;
+    app::showError(mMessenger, options::badDesignCheckFieldMessage(*bad), app::optionsCaption);
+    PageControl1->setCurrentWidget(TabSheet3);
+    Edit_jiaohe[static_cast<std::size_t>(*bad)]->setFocus();
+    return true;
+}
+
 void TForm_xuan_xiang::fillConditionGrid()
 {
     const QColor fixedBackground = palette().color(QPalette::Button);
@@ -294,6 +401,16 @@ void TForm_xuan_xiang::gridCellEdited(int row, int column)
 
 void TForm_xuan_xiang::markingTemperatureEdited(int index, const QString &text)
 {
+    // An empty box and a lone minus are the way to a new number: replaced by
+    // the default at once, the next digit would join the default ("40" and
+    // "-12" giving "4012"). They are settled when the user leaves the box.
+    if (text.isEmpty() || text == QLatin1String("-"))
+        return;
+    markingTemperatureFinished(index, text);
+}
+
+void TForm_xuan_xiang::markingTemperatureFinished(int index, const QString &text)
+{
     mModel.setMarkingTemperatureText(index, text.toStdString());
     const QString shown = fromUtf8(mModel.markingTemperatureText(index));
     QLineEdit *edit = Edit_AZT[static_cast<std::size_t>(index)];
@@ -335,8 +452,18 @@ void TForm_xuan_xiang::Button_resumeClick()
         showModel();
 }
 
+void TForm_xuan_xiang::showSettings(const app::OptionsTexts &texts, const options::ReservedNumbers &reserved)
+{
+    options::showCalculationTexts(mModel, texts);
+    mModel.setReservedNumbers(reserved);
+    showModel();
+}
+
 void TForm_xuan_xiang::BitBtn_YESClick()
 {
+    if (designChecksRefused())
+        return;
+    saveDesignChecks();
     switch (mModel.saveOptionsFile(mMessenger)) {
     case options::SaveOutcome::BadCell:
         selectGridCell(mModel.selectedCell());

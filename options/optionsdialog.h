@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/calculationinputassembly.h"
+#include "app/designchecksettings.h"
+#include "options/designcheckoptions.h"
 #include "options/optionsmodel.h"
 
 #include <QDialog>
@@ -26,13 +28,17 @@ class Messenger;
  * The options dialog `Form_xuan_xiang` ("选项设置"): the design-condition
  * grid with the typical-zone list and the ice thickness on the first page,
  * the nine marking temperatures and the five marking-state boxes on the
- * second, "恢复设置" and "确定" below.
+ * second, the rated strengths and required factors of the design check on
+ * the third ("设计校核"), "恢复设置" and "确定" below.
  *
  * The widgets only show the options model and pass every change to it; the
  * rules live in the model. The controls are the live settings: a
  * calculation reads them whether or not the dialog was confirmed, and only
  * "确定" writes default.dat. Created once at start, when it loads
  * default.dat; closing hides it.
+ *
+ * The design-check settings are kept in the user's settings (QSettings),
+ * read at creation and written by "确定"; default.dat never holds them.
  */
 class TForm_xuan_xiang : public QDialog
 {
@@ -50,10 +56,19 @@ public:
     /// What a calculation reads from the dialog, as the controls show it now.
     app::OptionsTexts optionsTexts() const;
 
+    /// The design-check page as its controls show it now.
+    const options::DesignCheckOptions &designCheckOptions() const { return mDesignChecks; }
+
+    /// Shows the strengths the span's conductor and strings give, as the hints of the blank fields.
+    void showCatalogueStrengths(const app::CatalogueStrengths &strengths);
+
     /// The ice thickness choice, 0..4 for 0, 5, 10, 15, 20 mm.
     int iceIndex() const { return mModel.iceIndex(); }
 
     const options::OptionsModel &model() const { return mModel; }
+
+    /// A span file was opened or imported: its settings become the dialog's; nothing is saved.
+    void showSettings(const app::OptionsTexts &texts, const options::ReservedNumbers &reserved);
 
     // Handlers.
     void ComboBox1Change(int index);       ///< a typical zone was chosen
@@ -65,6 +80,7 @@ public:
     QTabWidget *PageControl1;
     QWidget *TabSheet1;
     QWidget *TabSheet2;
+    QWidget *TabSheet3;
     QLabel *Label1;
     /// Typical meteorological zones "一类" .. "九类"; starts with none chosen.
     QComboBox *ComboBox1;
@@ -77,12 +93,22 @@ public:
     std::array<QLineEdit *, options::kMarkingTemperatureCount> Edit_AZT{};
     QGroupBox *GroupBox_huayin;
     std::array<QCheckBox *, options::kMarkingStateCount> CheckBox_huayin{};
+    /// "输出设计校核页"
+    QCheckBox *CheckBox_jiaohe;
+    /// Strengths and factors of the design check, in options::DesignCheckField order.
+    std::array<QLineEdit *, options::designCheckFieldCount> Edit_jiaohe{};
     QPushButton *Button_resume;
     QPushButton *BitBtn_YES;
 
 private:
     QWidget *buildConditionsPage();
     QWidget *buildMarkingPage();
+    QWidget *buildDesignCheckPage();
+    void showDesignChecks();
+    void loadDesignChecks();
+    void saveDesignChecks() const;
+    /// "确定" with a design-check field that is not a number: its message, its page and its field.
+    bool designChecksRefused();
     void fillConditionGrid();
     void fitConditionGrid();
     /// Puts every setting of the model into the widgets, without echoing changes back.
@@ -91,10 +117,13 @@ private:
     void selectGridCell(options::GridCell cell);
     void gridCellEdited(int row, int column);
     void markingTemperatureEdited(int index, const QString &text);
+    /// The whole-number rule of a marking temperature, once the user leaves its box.
+    void markingTemperatureFinished(int index, const QString &text);
     void markingStateClicked(int box, bool ticked);
     void focusMoved(QWidget *from, QWidget *to);
 
     app::Messenger &mMessenger;
     options::OptionsModel mModel;
+    options::DesignCheckOptions mDesignChecks;
     bool mShowingModel = false;
 };

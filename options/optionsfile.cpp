@@ -1,6 +1,10 @@
 #include "options/optionsfile.h"
 
+#include "options/readfile.h"
 #include "options/replacefile.h"
+
+#include "engine/calculationinput.h"
+#include "engine/inputfields.h"
 
 #include <array>
 #include <charconv>
@@ -150,6 +154,41 @@ std::optional<float> scanValue(ScanCursor &cursor)
     return value;
 }
 
+constexpr int kFileLineCount = 40;
+
+/// The setting on line \a line (1..40) in the words of the window.
+std::string settingOfLine(int line)
+{
+    using namespace engine;
+    if (line >= 1 && line <= 9)
+        return fieldLabel(slot::conditionTemperature + line - 1);
+    if (line == 10)
+        return fieldLabel(slot::iceThickness);
+    if (line >= 11 && line <= 19)
+        return fieldLabel(slot::conditionWindSpeed + line - 11);
+    if (line >= 21 && line <= 29)
+        return fieldLabel(slot::markingTemperature + line - 21);
+    if (line >= 31 && line <= 35)
+        return "划印状态第" + std::to_string(line - 30) + "项";
+    return "备用";
+}
+
+bool isBlankOrReturn(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r';
+}
+
+/// True when \a line is one number a float holds, with blanks around it.
+bool isNumberLine(std::string_view line)
+{
+    while (!line.empty() && isBlankOrReturn(line.front()))
+        line.remove_prefix(1);
+    while (!line.empty() && isBlankOrReturn(line.back()))
+        line.remove_suffix(1);
+    ScanCursor cursor(line);
+    return takeNumber(cursor) && cursor.position() == line.size() && toFloat(line).has_value();
+}
+
 struct FileCloser
 {
     void operator()(std::FILE *file) const { std::fclose(file); }
@@ -206,6 +245,32 @@ bool readOptionsFile(const std::filesystem::path &path, OptionsSnapshot &snapsho
         return false;
     text.resize(size);
     return scanOptionsText(text, snapshot);
+}
+
+std::optional<DataFileFault> optionsTextFault(std::string_view text)
+{
+    int line = 0;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string_view::npos)
+            end = text.size();
+        ++line;
+        if (line <= kFileLineCount && !isNumberLine(text.substr(start, end - start)))
+            return DataFileFault{line, settingOfLine(line), "不是数值"};
+        start = end + 1;
+    }
+    if (line != kFileLineCount)
+        return DataFileFault{0, {}, lineCountProblem(kFileLineCount, line)};
+    return std::nullopt;
+}
+
+void readNamedOptionsFile(const std::filesystem::path &path, OptionsSnapshot &snapshot)
+{
+    const std::string text = readDataFile(path, kMaxOptionsFileSize);
+    if (const auto fault = optionsTextFault(text))
+        throw DataFileError(faultMessage(path, *fault));
+    scanOptionsText(text, snapshot);
 }
 
 void writeOptionsFile(const std::filesystem::path &path, const OptionsSnapshot &snapshot)

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "options/optionssnapshot.h"
+#include "options/readfile.h"
 
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -63,6 +65,23 @@ bool scanOptionsText(std::string_view text, OptionsSnapshot &snapshot);
  *         result of scanOptionsText()
  */
 bool readOptionsFile(const std::filesystem::path &path, OptionsSnapshot &snapshot);
+
+/**
+ * The first fault of a default.dat text that the user named, or nothing when
+ * it is whole: exactly 40 lines (the last may lack its line break), each one
+ * decimal number a float holds, with blanks around it. The fault names the
+ * line and its setting (line 12: "最低温度 计算风速(m/s)").
+ */
+std::optional<DataFileFault> optionsTextFault(std::string_view text);
+
+/**
+ * Reads \a path, which the user named, into \a snapshot only when it is
+ * whole (see optionsTextFault()).
+ *
+ * @throws DataFileError naming the file, and the line and setting at fault;
+ *         \a snapshot is then unchanged
+ */
+void readNamedOptionsFile(const std::filesystem::path &path, OptionsSnapshot &snapshot);
 
 /**
  * Writes \a snapshot to \a path as formatOptionsText(). The text goes to a

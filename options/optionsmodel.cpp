@@ -65,9 +65,6 @@ std::size_t markingIndex(int index)
     return static_cast<std::size_t>(index);
 }
 
-/// Governing boxes first, so that a box they release takes its own stored state.
-constexpr std::array<int, kMarkingStateCount> kShowOrder = {3, 4, 0, 1, 2};
-
 } // namespace
 
 OptionsModel::OptionsModel(std::filesystem::path optionsFile)
@@ -80,6 +77,12 @@ void OptionsModel::startUp()
 {
     if (loadOptionsFile())
         showOptions();
+}
+
+void OptionsModel::loadNamedOptionsFile()
+{
+    readNamedOptionsFile(mOptionsFile, mSnapshot);
+    showOptions();
 }
 
 void OptionsModel::setConditionText(GridCell cell, std::string text)
@@ -210,7 +213,7 @@ void OptionsModel::showOptions()
         setMarkingTemperatureText(
             i, engine::formatGeneral(mSnapshot.markingTemperature[static_cast<std::size_t>(i)]));
     }
-    for (const int box : kShowOrder)
+    for (const int box : kMarkingStateShowOrder)
         mMarkingStates.setTicked(box, mSnapshot.markingState[static_cast<std::size_t>(box)] == 1.0f);
 }
 

@@ -52,6 +52,13 @@ public:
     /// Creation of the dialog: loads the file and shows it when it was read in full.
     void startUp();
 
+    /**
+     * A file the user named: loads it only when it is whole, and shows it.
+     * @throws DataFileError naming the file, line and setting at fault;
+     *         the settings are then unchanged
+     */
+    void loadNamedOptionsFile();
+
     // --- Condition grid `SGrid_qx`
 
     const ConditionTable &conditionTable() const { return mConditions; }
@@ -135,6 +142,9 @@ public:
     // --- Snapshot
 
     const OptionsSnapshot &snapshot() const { return mSnapshot; }
+
+    /// A span file was opened: its reserved numbers go to the next default.dat.
+    void setReservedNumbers(const ReservedNumbers &reserved) { options::setReservedNumbers(mSnapshot, reserved); }
 
     /**
      * Controls to snapshot: the grid cells converted as decimal numbers, the

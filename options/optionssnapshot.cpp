@@ -48,4 +48,16 @@ OptionsSnapshot fromFileOrder(const std::array<float, kSnapshotSize> &values)
     return snapshot;
 }
 
+ReservedNumbers reservedNumbers(const OptionsSnapshot &snapshot)
+{
+    return {snapshot.reserved1, snapshot.reserved2, snapshot.reserved3};
+}
+
+void setReservedNumbers(OptionsSnapshot &snapshot, const ReservedNumbers &reserved)
+{
+    snapshot.reserved1 = reserved.reserved1;
+    snapshot.reserved2 = reserved.reserved2;
+    snapshot.reserved3 = reserved.reserved3;
+}
+
 } // namespace options

@@ -30,6 +30,22 @@ struct OptionsSnapshot
 };
 
 /**
+ * The reserved numbers of a snapshot on their own: what a span file carries
+ * so that default.dat exported from it keeps them.
+ */
+struct ReservedNumbers
+{
+    float reserved1 = 0;
+    float reserved2 = 0;
+    std::array<float, 5> reserved3{};
+
+    bool operator==(const ReservedNumbers &) const = default;
+};
+
+ReservedNumbers reservedNumbers(const OptionsSnapshot &snapshot);
+void setReservedNumbers(OptionsSnapshot &snapshot, const ReservedNumbers &reserved);
+
+/**
  * The snapshot as it stands when the program starts, before default.dat is
  * read. Rows 8 and 9 of the temperature column hold 15 here although the
  * grid shows 25: they only show through when a file ends early or holds

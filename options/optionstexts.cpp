@@ -18,4 +18,18 @@ app::OptionsTexts calculationTexts(const OptionsModel &model)
     return texts;
 }
 
+void showCalculationTexts(OptionsModel &model, const app::OptionsTexts &texts)
+{
+    for (int row = 1; row <= kConditionCount; ++row) {
+        const auto i = static_cast<std::size_t>(row - 1);
+        model.setConditionText({kTemperatureColumn, row}, texts.conditionTemperature[i]);
+        model.setConditionText({kWindSpeedColumn, row}, texts.conditionWindSpeed[i]);
+    }
+    model.setIceIndex(texts.iceIndex);
+    for (int i = 0; i < kMarkingTemperatureCount; ++i)
+        model.setMarkingTemperatureText(i, texts.markingTemperature[static_cast<std::size_t>(i)]);
+    for (const int box : kMarkingStateShowOrder)
+        model.setMarkingState(box, texts.markingState[static_cast<std::size_t>(box)]);
+}
+
 } // namespace options

@@ -129,4 +129,17 @@ void drawDesignCheckPageResults(PageCanvas &canvas, const engine::CalculationInp
                                 const engine::CalculationResult &result, const engine::DesignChecks &checks,
                                 const engine::DesignCheckSettings &settings);
 
+/// Under the check: the grid of the handbook-against-exact comparison, its
+/// row labels, the design states and the statement of the exact model.
+void drawCatenaryCheckFixed(PageCanvas &canvas);
+
+/**
+ * For each design state H (kN per sub-conductor) and f (m) by the handbook's
+ * method and by the exact chain, and their differences in %; a state whose
+ * chain did not converge reads "未收敛". The note under the grid names the
+ * states whose difference exceeds 5 %, in red, or says that none does.
+ * @throws engine::CalculationError for a value that is not finite
+ */
+void drawCatenaryCheckResults(PageCanvas &canvas, const engine::CalculationResult &result);
+
 } // namespace report

@@ -16,9 +16,10 @@ constexpr int stringingPage = 16;
 
 void drawFixedContent(PageCanvas &page, int pageIndex)
 {
-    if (pageIndex == designCheckPageIndex)
+    if (pageIndex == designCheckPageIndex) {
         drawDesignCheckPageFixed(page);
-    else if (pageIndex == summaryPage)
+        drawCatenaryCheckFixed(page);
+    } else if (pageIndex == summaryPage)
         drawSummaryPageFixed(page);
     else if (pageIndex == loadTablePage)
         drawLoadTablePageFixed(page);
@@ -54,9 +55,11 @@ std::vector<ReportPage> buildReport(const engine::CalculationInput &input, const
         drawMomentPageResults(pages[firstMomentPage + state], result, state);
     drawStressPageResults(pages[stressPage], result);
     drawStringingPageResults(pages[stringingPage], result);
-    if (designCheck)
+    if (designCheck) {
         drawDesignCheckPageResults(pages[designCheckPageIndex], input, result, designCheck->checks,
                                    designCheck->settings);
+        drawCatenaryCheckResults(pages[designCheckPageIndex], result);
+    }
     return pages;
 }
 

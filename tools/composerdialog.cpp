@@ -1,5 +1,7 @@
 #include "tools/composerdialog.h"
 
+#include "tools/editingshortcuts.h"
+
 #include "tools/fittingsettable.h"
 #include "tools/insulatordisctable.h"
 
@@ -46,18 +48,19 @@ QLabel *label(const QString &text, QWidget *parent, Qt::Alignment alignment = Qt
 
 /**
  * Whether the disc-count field takes a typed key. Only digits are typed;
- * every other character, Backspace included, is dropped, while keys that
- * type nothing (arrows, Delete) and the keys that close the dialog work as
- * usual.
+ * every other character is dropped, while keys that type nothing (arrows,
+ * Home, End, Delete), Backspace, the editing shortcuts and the keys that
+ * close the dialog work as usual. A paste is judged by the spin box itself,
+ * which takes only a whole number.
  */
 bool discCountTakes(const QKeyEvent &event)
 {
     const QString text = event.text();
-    if (text.isEmpty())
+    if (text.isEmpty() || tools::isEditingShortcut(event))
         return true;
     const char16_t typed = text.front().unicode();
     const bool closesOrMoves = typed == u'\r' || typed == u'\n' || typed == u'\x1b' || typed == u'\t'
-        || typed == u'\x7f';
+        || typed == u'\x7f' || typed == u'\b';
     if (closesOrMoves)
         return true;
     return typed < 0x80 && tools::ComposerModel::acceptsDiscCountKey(static_cast<char>(typed));

@@ -10,3 +10,4 @@ std::unique_ptr<QObject> makeCalculateTest();
 std::unique_ptr<QObject> makeStartAndCloseTest();
 std::unique_ptr<QObject> makeHelpWindowTest();
 std::unique_ptr<QObject> makeScreenshotTest();
+std::unique_ptr<QObject> makeClipboardTest();

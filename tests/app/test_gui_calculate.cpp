@@ -68,10 +68,14 @@ class RecordingPages : public app::ResultPages
 {
 public:
     bool resultsInBlack() const override { return false; }
+    void setPageCount(int count) override { pageCount = count; }
     void storePage(int, const report::ReportPage &) override { ++stored; }
+    void showDesignCheckStatus(const std::string &text) override { status = text; }
     void showFirstPage() override { shown = true; }
 
+    int pageCount = 0;
     int stored = 0;
+    std::string status;
     bool shown = false;
 };
 
@@ -198,13 +202,13 @@ private Q_SLOTS:
 
     void aFailedCalculationIsReportedAndHandsOverNothing()
     {
-        // The conductor boxes come from the catalogue or a stored file; a
-        // damaged file can bring a cross-section of 0, which no check sees.
+        // A span far beyond any real one passes the checks, but its load
+        // factor is beyond what the engine can hold.
         app::MainWindowModel span;
-        span.setText(EditBox::Edit_dx_S, "0");
+        span.setText(EditBox::Edit_L, "1e30");
         RecordingMessenger messenger;
         RecordingPages pages;
-        QCOMPARE(app::calculateAndShow(span, app::OptionsTexts{}, pages, messenger), app::CalculationOutcome::Failed);
+        QCOMPARE(app::calculateAndShow(span, app::OptionsTexts{}, {}, pages, messenger), app::CalculationOutcome::Failed);
         QCOMPARE(pages.stored, 0);
         QVERIFY(!pages.shown);
         QCOMPARE(messenger.messages.size(), std::size_t{1});
@@ -213,35 +217,63 @@ private Q_SLOTS:
         QCOMPARE(failure.caption, "计算出错");
         QCOMPARE(failure.icon, app::MessageIcon::Error);
 
-        // Without stiffness the state equation has no root: its own message comes first.
+        // A conductor without stiffness is refused before the engine runs,
+        // naming the field rather than the cubic it would fail in.
         span = app::MainWindowModel();
         span.setText(EditBox::Edit_dx_E, "0");
         messenger.messages.clear();
-        QCOMPARE(app::calculateAndShow(span, app::OptionsTexts{}, pages, messenger), app::CalculationOutcome::Failed);
-        QCOMPARE(messenger.messages.size(), std::size_t{2});
-        QCOMPARE(messenger.messages[0].caption, "错误信息");
-        QVERIFY(messenger.messages[0].text.starts_with("程序求解三次方程出错"));
-        QCOMPARE(messenger.messages[1].caption, "计算出错");
+        QCOMPARE(app::calculateAndShow(span, app::OptionsTexts{}, {}, pages, messenger), app::CalculationOutcome::Refused);
+        QCOMPARE(messenger.messages.size(), std::size_t{1});
+        QCOMPARE(messenger.messages[0].caption, "数据合理性检查出错误信息");
+        QCOMPARE(messenger.messages[0].text, "弹性模量(N/mm2)应大于0,请修改.");
         QCOMPARE(pages.stored, 0);
 
         messenger.messages.clear();
-        QCOMPARE(app::calculateAndShow(app::MainWindowModel(), app::OptionsTexts{}, pages, messenger),
+        options::DesignCheckOptions withoutCheckPage;
+        withoutCheckPage.includeCheckPage = false;
+        QCOMPARE(app::calculateAndShow(app::MainWindowModel(), app::OptionsTexts{}, withoutCheckPage, pages, messenger),
                  app::CalculationOutcome::Shown);
+        QCOMPARE(pages.pageCount, 17);
         QCOMPARE(pages.stored, 17);
+        QCOMPARE(pages.status, std::string());
         QVERIFY(pages.shown);
         QVERIFY(messenger.messages.empty());
+    }
+
+    void theDesignCheckFollowsAsPage18AndFailsOnlyInTheStatusLine()
+    {
+        RecordingMessenger messenger;
+        RecordingPages pages;
+        // String A of 45 kN cannot hold the default span: the check fails.
+        options::DesignCheckOptions weak;
+        weak.stringARatedLoad = "45";
+        QCOMPARE(app::calculateAndShow(app::MainWindowModel(), app::OptionsTexts{}, weak, pages, messenger),
+                 app::CalculationOutcome::Shown);
+        QCOMPARE(pages.pageCount, 18);
+        QCOMPARE(pages.stored, 18);
+        QVERIFY(pages.status.starts_with("设计校核: 不满足 ("));
+        QVERIFY(messenger.messages.empty());
+
+        options::DesignCheckOptions bad;
+        bad.stringBRatedLoad = "abc";
+        pages = RecordingPages();
+        QCOMPARE(app::calculateAndShow(app::MainWindowModel(), app::OptionsTexts{}, bad, pages, messenger),
+                 app::CalculationOutcome::Refused);
+        QCOMPARE(pages.stored, 0);
+        QCOMPARE(messenger.messages.size(), std::size_t{1});
+        QCOMPARE(messenger.messages[0].caption, "选项设置");
     }
 
     void aFailureInTheWindowKeepsTheViewerHidden()
     {
         const std::vector<PageTexts> placeholder = storedTexts(viewer());
         mProgram.reset();
-        // A stored file whose cross-section was damaged to 0.
+        // A stored span far beyond what the engine can compute.
         app::MainWindowModel damaged;
-        damaged.setText(EditBox::Edit_dx_S, "0");
+        damaged.setText(EditBox::Edit_L, "1e30");
         QVERIFY(app::saveLastInputs(damaged, app::lastInputFileName));
         mProgram.emplace();
-        QCOMPARE(window().edit(EditBox::Edit_dx_S)->text(), QStringLiteral("0"));
+        QCOMPARE(window().edit(EditBox::Edit_L)->text(), QStringLiteral("1e30"));
         window().show();
         calculate();
         QVERIFY(!mProgram->messenger.messages.empty());

@@ -7,6 +7,7 @@
 #include "app/qttranslations.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 #include <QTest>
 
 #include <array>
@@ -18,13 +19,15 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    // The options dialog keeps the user's settings; a test run keeps its own.
+    QStandardPaths::setTestModeEnabled(true);
     app::installDropDownListStyle();
     app::installApplicationFonts();
     app::installQtChineseTranslation(application);
 
-    const std::array<std::unique_ptr<QObject>, 5> tests{makeMainWindowTest(), makeCalculateTest(),
+    const std::array<std::unique_ptr<QObject>, 6> tests{makeMainWindowTest(), makeCalculateTest(),
                                                         makeStartAndCloseTest(), makeHelpWindowTest(),
-                                                        makeScreenshotTest()};
+                                                        makeScreenshotTest(), makeClipboardTest()};
     int failed = 0;
     for (const std::unique_ptr<QObject> &test : tests)
         failed += QTest::qExec(test.get(), argc, argv);

@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -62,7 +63,9 @@ private Q_SLOTS:
     {
         TForm_zcx &w = window();
         QCOMPARE(w.windowTitle(), QStringLiteral("Tenrix--软导线实用力学计算"));
-        QCOMPARE(w.size(), QSize(864, 651));
+        // The form keeps its size below the menu bar; the window grows by the bar.
+        QCOMPARE(w.findChild<QWidget *>(QStringLiteral("Form_zcxClient"))->size(), QSize(864, 651));
+        QCOMPARE(w.size(), QSize(864, 651 + w.MainMenu->height()));
         QCOMPARE(w.minimumSize(), w.maximumSize());
 
         const std::array<const char *, app::editBoxCount> texts{

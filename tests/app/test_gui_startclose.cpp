@@ -59,6 +59,27 @@ private Q_SLOTS:
         QCOMPARE(cellText(w, 3, 6), QStringLiteral("2.5"));
     }
 
+    void aDamagedFileIsReportedOnceAndWhatCanBeReadIsKept()
+    {
+        {
+            QFile file(mFolder->filePath(QString::fromLatin1(app::lastInputFileName)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QByteArray bytes = "Span 9\r\n3\x01" "6\r\n4.5\r\n";
+            for (int line = 4; line <= app::lastInputLineCount; ++line)
+                bytes += "\r\n";
+            file.write(bytes);
+        }
+        GuiProgram program;
+        TForm_zcx &w = program.main();
+        QCOMPARE(program.messenger.messages.size(), std::size_t{1});
+        QCOMPARE(program.messenger.messages.front().text,
+                 std::string("文件 “temp_input.dat” 第 2 行(跨距L(m))有误: 含有控制字符. 能读出的数据已恢复,其余为默认值."));
+        QCOMPARE(program.messenger.messages.front().caption, std::string("错误信息"));
+        QCOMPARE(w.edit(EditBox::Edit_bt)->text(), QStringLiteral("Span 9"));
+        QCOMPARE(w.edit(EditBox::Edit_L)->text(), QStringLiteral("36"));
+        QCOMPARE(w.edit(EditBox::Edit_h)->text(), QStringLiteral("4.5"));
+    }
+
     void aFileThatCannotBeWrittenIsReported()
     {
         // A folder in the file's place cannot be replaced by the file.

@@ -9,6 +9,8 @@
 #include <fstream>
 #include <random>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace app;
 using namespace app::loadtable;
@@ -272,4 +274,101 @@ TEST_F(LastInputFile, FailedWriteKeepsTheOldFileWhole)
     EXPECT_FALSE(written);
     EXPECT_EQ(readBytes(), old);
     EXPECT_EQ(entriesInFolder(), 1u); // no temporary file left behind
+}
+
+// A file the user names is read whole or refused; the message names the
+// file, the line and the field.
+TEST_F(LastInputFile, NamedFileIsRefusedUnlessWhole)
+{
+    const auto refusalOf = [this](std::string_view bytes) -> std::string {
+        writeBytes(bytes);
+        MainWindowModel model;
+        try {
+            loadNamedLastInputs(model, mFile);
+        } catch (const options::DataFileError &error) {
+            EXPECT_EQ(snapshot(model), snapshot(MainWindowModel()));
+            return error.what();
+        }
+        return {};
+    };
+    std::string whole;
+    for (const std::string &line : defaultLines())
+        whole += encodeGbk(line) + "\r\n";
+    const std::string name = "文件 “" + mFile.string() + "”";
+
+    EXPECT_EQ(refusalOf(""), name + "有误: 应有130行,实有0行");
+    EXPECT_EQ(refusalOf(whole.substr(0, whole.find('\n') + 1)), name + "有误: 应有130行,实有1行");
+    EXPECT_EQ(refusalOf(whole + "x\r\n"), name + "有误: 应有130行,实有131行");
+    std::string withControl = whole;
+    withControl.replace(withControl.find("\r\n36\r\n"), 6, "\r\n3\x01" "6\r\n");
+    EXPECT_EQ(refusalOf(withControl), name + " 第 2 行(跨距L(m))有误: 含有控制字符");
+    std::string notGbk = whole;
+    notGbk.insert(0, "\xFF\xFE");
+    EXPECT_EQ(refusalOf(notGbk), name + " 第 1 行(跨线名称)有误: 不是有效的GBK文字");
+    std::string longLine = whole;
+    longLine.insert(longLine.find("\r\n36\r\n") + 2, std::string(5000, '7'));
+    EXPECT_EQ(refusalOf(longLine), name + " 第 2 行(跨距L(m))有误: 行太长");
+    std::string badCell = whole;
+    const std::size_t line62 = [&] {
+        std::size_t at = 0;
+        for (int line = 1; line < 62; ++line)
+            at = badCell.find('\n', at) + 1;
+        return at;
+    }();
+    badCell.insert(line62 + 3, "\x07");
+    EXPECT_EQ(refusalOf(badCell), name + " 第 62 行(引下线P1 导线型号)有误: 含有控制字符");
+
+    // Whole, also without the last line's break, and as UTF-8 from an editor.
+    EXPECT_EQ(refusalOf(whole), "");
+    EXPECT_EQ(refusalOf(whole.substr(0, whole.size() - 2)), "");
+    std::string utf8;
+    for (const std::string &line : defaultLines())
+        utf8 += line + "\n";
+    writeBytes(utf8);
+    MainWindowModel model;
+    loadNamedLastInputs(model, mFile);
+    EXPECT_EQ(model.text(EditBox::Edit_bt), "220kV#1主变进线间隔跨线");
+}
+
+TEST_F(LastInputFile, NamedFileThatIsNoRegularFileIsRefused)
+{
+    MainWindowModel model;
+    const auto refusalOf = [&model](const fs::path &file) -> std::string {
+        try {
+            loadNamedLastInputs(model, file);
+        } catch (const options::DataFileError &error) {
+            return error.what();
+        }
+        return {};
+    };
+    EXPECT_EQ(refusalOf(mFile), "无法读取文件 “" + mFile.string() + "”: 文件不存在");
+    EXPECT_EQ(refusalOf(mFolder), "无法读取文件 “" + mFolder.string() + "”: 这是一个文件夹");
+    EXPECT_EQ(refusalOf("/dev/null"), "无法读取文件 “/dev/null”: 不是普通文件");
+    const fs::path fifo = mFolder / "fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(refusalOf(fifo), "无法读取文件 “" + fifo.string() + "”: 不是普通文件"); // and no hang
+    fs::create_symlink(mFolder / "b", mFolder / "a");
+    fs::create_symlink(mFolder / "a", mFolder / "b");
+    EXPECT_EQ(refusalOf(mFolder / "a"), "无法读取文件 “" + (mFolder / "a").string() + "”: 符号链接循环");
+    if (::geteuid() != 0) {
+        writeBytes("x\n");
+        fs::permissions(mFile, fs::perms::none);
+        EXPECT_EQ(refusalOf(mFile), "无法读取文件 “" + mFile.string() + "”: 没有读取权限");
+    }
+}
+
+TEST_F(LastInputFile, StartReportsDamageButKeepsWhatItCouldRead)
+{
+    std::vector<std::string> lines = defaultLines();
+    lines[2] = "5";
+    lines.resize(100);
+    writeLines(lines);
+    MainWindowModel model;
+    const LastInputLoad load = loadLastInputs(model, mFile);
+    EXPECT_TRUE(load.read);
+    EXPECT_EQ(load.damage, "文件 “" + mFile.string() + "”有误: 应有130行,实有100行");
+    EXPECT_EQ(model.text(EditBox::Edit_h), "5");
+
+    writeLines(defaultLines());
+    EXPECT_EQ(loadLastInputs(model, mFile).damage, "");
 }

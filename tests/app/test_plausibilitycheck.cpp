@@ -126,10 +126,60 @@ TEST(PlausibilityCheck, ReportsTextsThatAreNoNumbers)
 {
     MainWindowModel model;
     model.setText(EditBox::Edit_L, "");
-    EXPECT_EQ(refusal(model, "错误信息"), "“”不是有效的数值");
+    EXPECT_EQ(refusal(model, "错误信息"), "跨距L(m): “” 不是有效的数值");
     model.setText(EditBox::Edit_L, "36");
     model.setText(EditBox::Edit_jyzb_l, "1e45");
-    EXPECT_EQ(refusal(model, "错误信息"), "“1e45”不是有效的数值");
+    EXPECT_EQ(refusal(model, "错误信息"), "绝缘子串B 长度(mm): “1e45” 不是有效的数值");
     model.setText(EditBox::Edit_f, "abc");
-    EXPECT_EQ(refusal(model, "错误信息"), "“abc”不是有效的数值");
+    EXPECT_EQ(refusal(model, "错误信息"), "控制弧垂f(m): “abc” 不是有效的数值");
+}
+
+// Values no real span can have: the engine would print "results" for them.
+TEST(PlausibilityCheck, PhysicallyImpossibleValuesAreRefusedNamingTheField)
+{
+    const auto refusalWith = [](EditBox box, const char *text) {
+        MainWindowModel model;
+        model.setText(box, text);
+        return refusal(model);
+    };
+    EXPECT_EQ(refusalWith(EditBox::Edit_dx_kg, "-2.5"), "单根自重(kg)不能为负值,请修改.");
+    EXPECT_EQ(refusalWith(EditBox::Edit_dx_d, "-1"), "计算外径(mm)不能为负值,请修改.");
+    EXPECT_EQ(refusalWith(EditBox::Edit_dx_flkg, "-0.1"), "间隔棒重(kg)不能为负值,请修改.");
+    EXPECT_EQ(refusalWith(EditBox::Edit_jyza_kg, "-10"), "绝缘子串A 无冰时重量(kg)不能为负值,请修改.");
+    EXPECT_EQ(refusalWith(EditBox::Edit_jyzb_f2, "-0.5"), "绝缘子串B 覆冰时受风面积(m2)不能为负值,请修改.");
+    EXPECT_EQ(refusalWith(EditBox::Edit_dx_E, "0"), "弹性模量(N/mm2)应大于0,请修改.");
+    EXPECT_EQ(refusalWith(EditBox::Edit_dx_E, "-65000"), "弹性模量(N/mm2)应大于0,请修改.");
+    EXPECT_EQ(refusalWith(EditBox::Edit_dx_S, "0"), "单根截面(mm2)应大于0,请修改.");
+    EXPECT_EQ(refusalWith(EditBox::Edit_dx_flgs, "9"), "分裂根数不能大于8,请修改.");
+    EXPECT_EQ(refusalWith(EditBox::Edit_dx_flgs, "8"), "");
+    // Zero weights and a zero wind area are unusual, not impossible.
+    EXPECT_EQ(refusalWith(EditBox::Edit_jyza_f1, "0"), "");
+    EXPECT_EQ(refusalWith(EditBox::Edit_dx_flkg, "0"), "");
+
+    MainWindowModel lead;
+    lead.setCell(2, fittingWeightRow, "-8");
+    EXPECT_EQ(refusal(lead), "引下线P1 金具重(kg)不能为负值,请修改.");
+}
+
+TEST(PlausibilityCheck, OptionsBelowAbsoluteZeroOrWithNegativeWindAreRefused)
+{
+    const MainWindowModel model;
+    const auto refusalWith = [&model](auto change) {
+        OptionsTexts options;
+        change(options);
+        RecordingMessenger messenger;
+        if (checkPlausibility(assembleCalculationInput(model, options), model, messenger))
+            return std::string();
+        EXPECT_EQ(messenger.messages.at(0).caption, plausibility);
+        return messenger.messages.at(0).text;
+    };
+    EXPECT_EQ(refusalWith([](OptionsTexts &o) { o.conditionWindSpeed[4] = "-30"; }),
+              "最大风速 计算风速(m/s)不能为负值,请修改.");
+    EXPECT_EQ(refusalWith([](OptionsTexts &o) { o.conditionTemperature[1] = "-273.2"; }),
+              "最低温度 导线温度(℃)不能低于绝对零度-273.15℃,请修改.");
+    EXPECT_EQ(refusalWith([](OptionsTexts &o) { o.conditionTemperature[1] = "-273.15"; }), "");
+    EXPECT_EQ(refusalWith([](OptionsTexts &o) { o.markingTemperature[8] = "-300"; }),
+              "安装划印计算温度9(℃)不能低于绝对零度-273.15℃,请修改.");
+    // A hot, windy design is unusual but computes.
+    EXPECT_EQ(refusalWith([](OptionsTexts &o) { o.conditionTemperature[0] = "150"; }), "");
 }

@@ -22,6 +22,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QStatusBar>
 #include <QTest>
 #include <QToolButton>
 #include <QTreeView>
@@ -151,6 +152,30 @@ void ResultViewerTest::startsWithThePlaceholderInEverySlot()
         QCOMPARE(window.storedPage(page).commands().size(), placeholderSize);
     QCOMPARE(window.shownPage().commands().size(), placeholderSize);
     QCOMPARE(window.shownPage().size(), QSize(1188, 840));
+}
+
+void ResultViewerTest::designCheckAddsPage18AndAStatusLine()
+{
+    Viewer viewer;
+    TForm_print &window = *viewer.window;
+    window.setPageCount(18);
+    QCOMPARE(window.pageCount(), 18);
+    QCOMPARE(window.ComboBox1->count(), 18);
+    QCOMPARE(window.ComboBox1->itemText(17), QStringLiteral("第18页"));
+    window.storePage(17, markedPage(QStringLiteral("设计校核样张")));
+    window.ComboBox1->setCurrentIndex(17);
+    QCOMPARE(firstText(window.shownPage()), QStringLiteral("设计校核样张"));
+    window.showDesignCheckStatus(QStringLiteral("设计校核: 不满足 (最高温度)"));
+    QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("设计校核: 不满足 (最高温度)"));
+
+    // A report without the check has exactly the 17 pages again.
+    window.setPageCount(17);
+    window.showDesignCheckStatus(QString());
+    QCOMPARE(window.pageCount(), 17);
+    QCOMPARE(window.ComboBox1->count(), 17);
+    QVERIFY(window.statusBar()->currentMessage().isEmpty());
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, window.storePage(17, markedPage(QStringLiteral("x"))));
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, window.setPageCount(19));
 }
 
 void ResultViewerTest::storesCopiesAndShowsTheChosenPage()

@@ -26,6 +26,7 @@ private slots:
     void startsWithThePlaceholderInEverySlot();
     void storesCopiesAndShowsTheChosenPage();
     void rejectsPageIndicesOutsideTheReport();
+    void designCheckAddsPage18AndAStatusLine();
     void zoomButtonsResizeThePicture();
     void fitWidthLeavesNoHorizontalScrolling();
     void dragMovesTheScrollBarsOnRelease();

@@ -1,6 +1,7 @@
 # Runs COMMAND with ARGS and checks its exit code against EXIT; with
 # VALID_JSON, also that standard output parses as JSON; with STDERR_MATCH,
-# that standard error matches the regular expression.
+# that standard error matches the regular expression; with STDOUT_EMPTY,
+# that nothing was printed on standard output.
 execute_process(COMMAND ${COMMAND} ${ARGS}
     RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
 if(NOT code EQUAL EXIT)
@@ -12,6 +13,9 @@ if(VALID_JSON)
         message(FATAL_ERROR "expected 13 states in the JSON, found ${states}")
     endif()
 endif()
+if(STDOUT_EMPTY AND NOT out STREQUAL "")
+    message(FATAL_ERROR "expected no output, got:\n${out}")
+endif()
 if(DEFINED STDERR_MATCH AND NOT err MATCHES "${STDERR_MATCH}")
     message(FATAL_ERROR "standard error does not match ${STDERR_MATCH}:\n${err}")
 endif()
@@ -20,5 +24,12 @@ if(DEFINED JSON_PATH)
     string(JSON value GET "${out}" ${JSON_PATH})
     if(NOT value STREQUAL JSON_VALUE)
         message(FATAL_ERROR "JSON ${JSON_PATH} is ${value}, expected ${JSON_VALUE}")
+    endif()
+endif()
+# JSON_TYPE_PATH and JSON_TYPE: the JSON type (NULL, NUMBER, BOOLEAN, ...) of one value.
+if(DEFINED JSON_TYPE_PATH)
+    string(JSON type TYPE "${out}" ${JSON_TYPE_PATH})
+    if(NOT type STREQUAL JSON_TYPE)
+        message(FATAL_ERROR "JSON ${JSON_TYPE_PATH} is of type ${type}, expected ${JSON_TYPE}")
     endif()
 endif()

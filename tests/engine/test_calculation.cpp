@@ -217,3 +217,45 @@ TEST(Calculation, SameInputGivesTheSameResult)
     for (int c = 0; c < stateEquationColumnCount; ++c)
         EXPECT_EQ(first.stateEquation[c], second.stateEquation[c]);
 }
+
+// The engine refuses with a message that says which input is at fault, not
+// with the cubic solver's or a lead's message.
+TEST(Calculation, RefusalsNameTheFieldAtFault)
+{
+    const auto messageOf = [](const CalculationInput &input) -> std::string {
+        try {
+            runCalculation(input);
+        } catch (const std::exception &e) {
+            return e.what();
+        }
+        return "<no failure>";
+    };
+    auto input = defaultSpan();
+    input[slot::spanLength] = "";
+    EXPECT_EQ(messageOf(input), "跨距L(m): “” 不是有效的数值");
+
+    input = defaultSpan();
+    testing_span::setLead(input, leadP2, "8", "8", "5");
+    input[leadSlot(leadP2, leadDiameter)] = "5,5";
+    EXPECT_EQ(messageOf(input), "引下线P2 导线外径(mm): “5,5” 不是有效的数值");
+
+    input = defaultSpan();
+    input[slot::conditionWindSpeed + 4] = "x";
+    EXPECT_EQ(messageOf(input), "最大风速 计算风速(m/s): “x” 不是有效的数值");
+
+    input = defaultSpan();
+    input[slot::elasticModulus] = "0";
+    EXPECT_EQ(messageOf(input), "弹性模量(N/mm2)应大于0,请检查输入数据.");
+    input = defaultSpan();
+    input[slot::conductorArea] = "0";
+    EXPECT_EQ(messageOf(input), "单根截面(mm2)应大于0,请检查输入数据.");
+
+    input = defaultSpan();
+    input[slot::spanLength] = "5";
+    input[slot::maintenancePoint] = "2.5";
+    EXPECT_EQ(messageOf(input), "两侧绝缘子串长度之和应小于跨距,请检查输入数据.");
+
+    input = defaultSpan();
+    input[slot::conductorUnitWeight] = "1e300";
+    EXPECT_EQ(messageOf(input), "单根自重(kg): “1e300”超出可计算的范围,请检查输入数据.");
+}

@@ -10,6 +10,7 @@
 using engine::formatGeneral;
 using engine::formatNumber;
 using engine::isDecimalNumber;
+using engine::shortestDouble;
 using engine::toNumber;
 
 TEST(FormatNumber, RoundsHalfUpOnTheSinglePrecisionValue)
@@ -230,4 +231,15 @@ TEST(IsDecimalNumber, SignedFormAlsoTakesALeadingMinus)
     for (const char *text : {"", "3-", "--3", "-3-", "1-2", "+3", " -3", "-1.2.3", "-1e5"})
         EXPECT_FALSE(isDecimalNumber(text, true)) << text;
     EXPECT_FALSE(isDecimalNumber(std::string_view("1\0", 2), false));
+}
+
+TEST(ShortestDouble, IsTheShortestTextOfTheFloat)
+{
+    // 2.965f is 2.9649999141693115 as a double; JSON files show 2.965.
+    EXPECT_EQ(shortestDouble(2.965f), 2.965);
+    EXPECT_EQ(shortestDouble(0.1f), 0.1);
+    EXPECT_EQ(shortestDouble(-40.0f), -40.0);
+    EXPECT_EQ(shortestDouble(1e30f), 1e30);
+    for (const float value : {2.965f, 0.1f, 1e-45f, 3.4028235e38f, -123456.789f})
+        EXPECT_EQ(static_cast<float>(shortestDouble(value)), value) << value;
 }

@@ -127,3 +127,30 @@ TEST(StateEquation, ConductorCoefficientFollowsTheConductorSpan)
     EXPECT_NEAR(r.conductorCoefficient, 71853 * cosGamma / (2 * 1555.8 * 1555.8 * Lc), 1e-9);
     EXPECT_NEAR(r.stateEquation[0][rowAlphaE], 23 * 71853e-6, 1e-5);
 }
+
+// A published worked example of the state equation: the course design
+// "某110KV线路,通过我国Ⅱ气象区,导线型号为LGJ-150/20,做出相关的应力弧垂曲线"
+// (http://biz.doczj.com/doc/385815235.html), section 4 "计算各气象条件的应力".
+// LGJ-150/20: E = 73000 N/mm², α = 19.6e-6 /℃, self-weight specific load
+// γ = 32.75e-3 N/(m·mm²). From the annual-average state (15 ℃, σ = 67.32
+// N/mm²) it solves the maximum-temperature state (40 ℃, same γ) and prints
+// σ = 36.03 N/mm² for a span of 50 m and 42.45 N/mm² for 100 m.
+//
+// For a uniformly loaded span the handbook's Cm = D·ξ (D = q²L³/12,
+// ξ = E/(2S²L)) is E·γ²·L²/24, so its cubic σ²(σ − A) = Cm with
+// A = σn − Cn/σn² − αE·Δθ is exactly the line-design state equation.
+TEST(StateCubic, AgreesWithAPublishedStateEquationExample)
+{
+    const double E = 73000;
+    const double alpha = 19.6e-6;
+    const double gamma = 32.75e-3;
+    const double sigmaN = 67.32;
+    const double deltaTheta = 40 - 15;
+    const auto sigmaAt = [&](double span) {
+        const double C = E * gamma * gamma * span * span / 24;
+        const double A = sigmaN - C / (sigmaN * sigmaN) - alpha * E * deltaTheta;
+        return solveStateCubic(A, C);
+    };
+    EXPECT_NEAR(sigmaAt(50), 36.03, 0.005);
+    EXPECT_NEAR(sigmaAt(100), 42.45, 0.005);
+}

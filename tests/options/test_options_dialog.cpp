@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -73,6 +75,9 @@ private slots:
     void markingTemperaturesHoldWholeNumbers();
     void restoreAsksFirst();
     void loadsTheSavedSettingsAtCreation();
+    void designCheckPageShowsTheRuleDefaults();
+    void designCheckSettingsLiveOutsideDefaultDat();
+    void designCheckFieldThatIsNoNumberKeepsTheDialogOpen();
 
 private:
     std::unique_ptr<QTemporaryDir> mFolder;
@@ -81,6 +86,9 @@ private:
 
 void OptionsDialogTest::init()
 {
+    // The user's settings of a test run go to Qt's test location, emptied for every test.
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Tenrix"), QStringLiteral("Tenrix")).clear();
     mStartFolder = QDir::currentPath();
     mFolder = std::make_unique<QTemporaryDir>();
     QVERIFY(mFolder->isValid());
@@ -299,7 +307,27 @@ void OptionsDialogTest::markingTemperaturesHoldWholeNumbers()
     QLineEdit *first = dialog.Edit_AZT[0];
     first->selectAll();
     QTest::keyClick(first, Qt::Key_Minus);
+    // A lone minus is the start of a number while the user types; left so,
+    // it becomes the box's default.
+    QCOMPARE(first->text(), QStringLiteral("-"));
+    QTest::keyClick(first, Qt::Key_Return);
     QCOMPARE(first->text(), QStringLiteral("40"));
+
+    // Typing over a selected or cleared number gives the number typed.
+    first->selectAll();
+    QTest::keyClicks(first, QStringLiteral("-12"));
+    QCOMPARE(first->text(), QStringLiteral("-12"));
+    QCOMPARE(dialog.optionsTexts().markingTemperature[0], std::string("-12"));
+    QLineEdit *second = dialog.Edit_AZT[1];
+    second->selectAll();
+    QTest::keyClick(second, Qt::Key_Delete);
+    QCOMPARE(second->text(), QStringLiteral(""));
+    QTest::keyClicks(second, QStringLiteral("35"));
+    QCOMPARE(second->text(), QStringLiteral("35"));
+    QCOMPARE(dialog.optionsTexts().markingTemperature[1], std::string("35"));
+    second->clear();
+    emit second->editingFinished();
+    QCOMPARE(second->text(), QStringLiteral("30"));
 
     first->selectAll();
     QTest::keyClicks(first, QStringLiteral("35"));
@@ -364,6 +392,59 @@ void OptionsDialogTest::loadsTheSavedSettingsAtCreation()
     QVERIFY(!dialog.CheckBox_huayin[0]->isChecked());
     QVERIFY(dialog.CheckBox_huayin[3]->isChecked());
     QVERIFY(!dialog.CheckBox_huayin[1]->isEnabled());
+}
+
+void OptionsDialogTest::designCheckPageShowsTheRuleDefaults()
+{
+    ScriptedMessenger messenger;
+    TForm_xuan_xiang dialog(messenger);
+    QCOMPARE(dialog.PageControl1->tabText(2), QStringLiteral("设计校核"));
+    QVERIFY(dialog.CheckBox_jiaohe->isChecked());
+    QCOMPARE(dialog.CheckBox_jiaohe->text(), QStringLiteral("输出设计校核页"));
+    const QStringList shown = {dialog.Edit_jiaohe[0]->text(), dialog.Edit_jiaohe[3]->text(),
+                               dialog.Edit_jiaohe[4]->text(), dialog.Edit_jiaohe[5]->text(),
+                               dialog.Edit_jiaohe[6]->text()};
+    QCOMPARE(shown, (QStringList{"", "4", "2.5", "5.3", "3.3"}));
+
+    dialog.showCatalogueStrengths({103900.0, 160.0, std::nullopt});
+    QCOMPARE(dialog.Edit_jiaohe[0]->placeholderText(), QStringLiteral("按型号: 103900"));
+    QCOMPARE(dialog.Edit_jiaohe[2]->placeholderText(), QStringLiteral("型号无数据,请填写"));
+}
+
+void OptionsDialogTest::designCheckSettingsLiveOutsideDefaultDat()
+{
+    ScriptedMessenger messenger;
+    {
+        TForm_xuan_xiang dialog(messenger);
+        QTest::keyClicks(dialog.Edit_jiaohe[1], QStringLiteral("320"));
+        dialog.CheckBox_jiaohe->click();
+        QCOMPARE(dialog.designCheckOptions().stringARatedLoad, std::string("320"));
+        QVERIFY(!dialog.designCheckOptions().includeCheckPage);
+        dialog.open();
+        dialog.BitBtn_YES->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
+    QCOMPARE(fileLines(QStringLiteral("default.dat")).size(), 40);
+    TForm_xuan_xiang reopened(messenger);
+    QCOMPARE(reopened.Edit_jiaohe[1]->text(), QStringLiteral("320"));
+    QVERIFY(!reopened.CheckBox_jiaohe->isChecked());
+    QVERIFY(messenger.shown.empty());
+}
+
+void OptionsDialogTest::designCheckFieldThatIsNoNumberKeepsTheDialogOpen()
+{
+    ScriptedMessenger messenger;
+    TForm_xuan_xiang dialog(messenger);
+    QTest::keyClicks(dialog.Edit_jiaohe[0], QStringLiteral("abc"));
+    dialog.open();
+    dialog.BitBtn_YES->click();
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(dialog.PageControl1->currentIndex(), 2);
+    QCOMPARE(messenger.shown.size(), std::size_t{1});
+    QCOMPARE(messenger.shown[0].caption, std::string("选项设置"));
+    QCOMPARE(messenger.shown[0].text, std::string("设计校核: “导线额定拉断力(N)”应为大于0的数值,留空则按型号取值."));
+    QVERIFY(!QFile::exists(QStringLiteral("default.dat")));
+    dialog.reject();
 }
 
 QTEST_MAIN(OptionsDialogTest)

@@ -249,3 +249,49 @@ TEST(OptionsFileIo, FailedWriteKeepsThePreviousFileWhole)
                                            countingSnapshot()),
                  std::system_error);
 }
+
+// A default.dat the user names is read whole or refused, naming the line
+// and the setting it holds.
+TEST(NamedOptionsFile, FaultsNameTheLineAndTheSetting)
+{
+    const auto faultOf = [](const std::string &text) -> std::string {
+        const auto fault = options::optionsTextFault(text);
+        return fault ? options::faultMessage("default.dat", *fault) : std::string();
+    };
+    EXPECT_EQ(faultOf(lines(40)), "");
+    EXPECT_EQ(faultOf(lines(40).substr(0, lines(40).size() - 4)), ""); // last line without its break
+    EXPECT_EQ(faultOf(lines(39)), "文件 “default.dat”有误: 应有40行,实有39行");
+    EXPECT_EQ(faultOf(lines(41)), "文件 “default.dat”有误: 应有40行,实有41行");
+    EXPECT_EQ(faultOf(""), "文件 “default.dat”有误: 应有40行,实有0行");
+    std::string text = lines(40);
+    text.replace(text.find("112.000000"), 10, "abc");
+    EXPECT_EQ(faultOf(text), "文件 “default.dat” 第 12 行(最低温度 计算风速(m/s))有误: 不是数值");
+    text = lines(40);
+    text.replace(text.find("101.000000"), 10, "1e39"); // no float holds it
+    EXPECT_EQ(faultOf(text), "文件 “default.dat” 第 1 行(最高温度 导线温度(℃))有误: 不是数值");
+    text = lines(40);
+    text.replace(text.find("122.000000"), 10, "1 2");
+    EXPECT_EQ(faultOf(text), "文件 “default.dat” 第 22 行(安装划印计算温度2(℃))有误: 不是数值");
+    text = lines(40);
+    text.replace(text.find("133.000000"), 10, "");
+    EXPECT_EQ(faultOf(text), "文件 “default.dat” 第 33 行(划印状态第3项)有误: 不是数值");
+}
+
+TEST(NamedOptionsFile, IsAppliedOnlyWhenWhole)
+{
+    TemporaryFolder folder;
+    const std::filesystem::path file = folder.path() / "default.dat";
+    OptionsSnapshot snapshot = countingSnapshot();
+    {
+        std::ofstream out(file, std::ios::binary);
+        out << lines(39);
+    }
+    EXPECT_THROW(options::readNamedOptionsFile(file, snapshot), options::DataFileError);
+    EXPECT_EQ(options::toFileOrder(snapshot), options::toFileOrder(countingSnapshot()));
+    {
+        std::ofstream out(file, std::ios::binary);
+        out << lines(40);
+    }
+    options::readNamedOptionsFile(file, snapshot);
+    EXPECT_EQ(options::toFileOrder(snapshot)[39], 140.0f);
+}

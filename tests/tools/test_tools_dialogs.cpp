@@ -159,8 +159,26 @@ void ToolsDialogsTest::discCountTakesOnlyDigits()
     QTest::keyClick(count, Qt::Key_End);
     QTest::keyClick(count, Qt::Key_A);
     QTest::keyClick(count, Qt::Key_Minus);
-    QTest::keyClick(count, Qt::Key_Backspace);
     QCOMPARE(count->text(), QStringLiteral("14"));
+
+    // Backspace, Home and the editing shortcuts work as in any field.
+    QTest::keyClick(count, Qt::Key_Backspace);
+    QCOMPARE(count->text(), QStringLiteral("1"));
+    QTest::keyClick(count, Qt::Key_Home);
+    QTest::keyClick(count, Qt::Key_3);
+    QCOMPARE(count->text(), QStringLiteral("31"));
+    QTest::keyClick(count, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(count, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(count, Qt::Key_Delete);
+    QCOMPARE(count->text(), QStringLiteral(""));
+    QTest::keyClick(count, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(count->text(), QStringLiteral("31"));
+    QTest::keyClick(count, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(count, Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(count->text(), QStringLiteral(""));
+    QTest::keyClick(count, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(count->text(), QStringLiteral("31"));
+    count->setValue(14);
 
     count->selectAll();
     QTest::keyClick(count, Qt::Key_9);

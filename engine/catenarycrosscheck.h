@@ -1,0 +1,30 @@
+#pragma once
+
+#include "engine/calculationresult.h"
+#include "engine/catenarychain.h"
+#include "engine/spandata.h"
+
+namespace engine {
+
+/**
+ * The exact chain of one load state, per sub-conductor in N and m: the
+ * strings with their loads, the jumpers at the string ends, the drop-down
+ * leads and maintenance load of the state's point list at their horizontal
+ * positions, the conductor with the state's resultant unit load per metre of
+ * conductor (weight, ice and wind, as the state equation takes it) and EA.
+ * Structure B is taken as the lower one: the method uses the height
+ * difference only through cos γ, so its sign carries no meaning there.
+ */
+ChainSpan chainOfState(const SpanData &span, const StateResult &state);
+
+/**
+ * Solves every design state as an exact chain and compares it with the
+ * handbook's H and f. The conductor's unstressed length is fixed once, in
+ * the state equation's reference state at the control sag; every other
+ * state hangs that length, expanded or shrunk by α·(θ − θn), under its own
+ * loads. A state that does not converge is marked and the others go on.
+ * Needs result.states, result.stateEquation and result.referenceColumn.
+ */
+void crossCheckByCatenary(const SpanData &span, CalculationResult &result);
+
+} // namespace engine

@@ -1,0 +1,116 @@
+// Keyboard and clipboard in the main window's number fields: pasted text goes
+// through the same rule as typing, the editing shortcuts and the cursor keys
+// work, and typing on a cell without editor leaves the selection alone.
+#include "guiprogram.h"
+#include "guitests.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QTest>
+
+#include <optional>
+
+using app::EditBox;
+
+class ClipboardTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::optional<TemporaryCurrentDirectory> mFolder;
+    std::optional<GuiProgram> mProgram;
+    TForm_zcx &window() { return mProgram->main(); }
+
+    static void setClipboard(const QString &text) { QGuiApplication::clipboard()->setText(text); }
+
+private Q_SLOTS:
+    void init()
+    {
+        mFolder.emplace();
+        mProgram.emplace();
+        window().show();
+        QVERIFY(QTest::qWaitForWindowActive(&window()));
+    }
+    void cleanup()
+    {
+        mProgram.reset();
+        mFolder.reset();
+    }
+
+    void pasteKeepsOnlyWhatTypingWouldLetIn()
+    {
+        QLineEdit *height = window().edit(EditBox::Edit_h);
+        height->setFocus();
+        height->selectAll();
+        setClipboard(QStringLiteral("X-1.5.2 m"));
+        QTest::keyClick(height, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(height->text(), QStringLiteral("1.52"));
+        QCOMPARE(window().model().text(EditBox::Edit_h), "1.52");
+
+        // Nothing acceptable: nothing changes.
+        setClipboard(QStringLiteral("X"));
+        QTest::keyClick(height, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(height->text(), QStringLiteral("1.52"));
+        QTest::keyClick(height, Qt::Key_Insert, Qt::ShiftModifier);
+        QCOMPARE(height->text(), QStringLiteral("1.52"));
+    }
+
+    void gridCellPasteKeepsDigitsAndPoints()
+    {
+        TForm_zcx &w = window();
+        w.SGrid_hz->setFocus();
+        w.SGrid_hz->setCurrentCell(5, 2);
+        auto *editor = w.SGrid_hz->findChild<QLineEdit *>(QStringLiteral("SGrid_hzEditor"));
+        QVERIFY(editor != nullptr);
+        editor->selectAll();
+        setClipboard(QStringLiteral("ab2.5\n"));
+        QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(editor->text(), QStringLiteral("2.5"));
+        QCOMPARE(w.model().cell(2, 5), "2.5");
+    }
+
+    void editingShortcutsAndCursorKeysWork()
+    {
+        QLineEdit *sag = window().edit(EditBox::Edit_f);
+        sag->setFocus();
+        replaceText(sag, QStringLiteral("12.5"));
+        QTest::keyClick(sag, Qt::Key_Home);
+        QTest::keyClick(sag, Qt::Key_Delete);
+        QTest::keyClick(sag, Qt::Key_End);
+        QTest::keyClick(sag, Qt::Key_Left);
+        QTest::keyClick(sag, Qt::Key_Backspace);
+        QCOMPARE(sag->text(), QStringLiteral("25"));
+
+        QTest::keyClick(sag, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(sag->selectedText(), QStringLiteral("25"));
+        QTest::keyClick(sag, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("25"));
+        QTest::keyClick(sag, Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(sag->text(), QStringLiteral(""));
+        QTest::keyClick(sag, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(sag->text(), QStringLiteral("25"));
+        QTest::keyClick(sag, Qt::Key_End);
+        QTest::keyClick(sag, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(sag->text(), QStringLiteral("2525"));
+        QCOMPARE(window().model().text(EditBox::Edit_f), "2525");
+    }
+
+    void typingOnACellWithoutEditorKeepsTheSelection()
+    {
+        TForm_zcx &w = window();
+        w.SGrid_hz->setFocus();
+        w.SGrid_hz->setCurrentCell(9, 1); // "此处不填"
+        QTest::keyClicks(w.SGrid_hz, QStringLiteral("N"));
+        QCOMPARE(w.SGrid_hz->currentRow(), 9);
+        QCOMPARE(w.SGrid_hz->currentColumn(), 1);
+        QTest::keyClick(w.SGrid_hz, Qt::Key_Up);
+        QCOMPARE(w.SGrid_hz->currentRow(), 8);
+    }
+};
+
+std::unique_ptr<QObject> makeClipboardTest()
+{
+    return std::make_unique<ClipboardTest>();
+}
+
+#include "test_gui_clipboard.moc"

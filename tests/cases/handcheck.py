@@ -1,0 +1,253 @@
+#!/usr/bin/env python3
+"""Re-derives the figures of a golden case from its two input files, by the
+strain-conductor method as the design handbook states it, step by step and
+in double precision, and compares them with the case's expected.json.
+
+It shares no code with the program: unit loads, reactions, segment moments,
+M, the load factor D, the conductor coefficient xi, Cm, the reference state
+and the cubic of every state are computed here again. The program stores
+single-precision floats after each step, so agreement is asked to 2e-4
+relative (absolute 1e-3 near zero); a wrong formula is off by far more.
+
+    handcheck.py tests/cases/<name>   -> prints each compared figure; exit 1 on a mismatch
+"""
+import json
+import math
+import sys
+from pathlib import Path
+
+VOLTAGES = [1000, 750, 500, 330, 220, 110, 60, 35, 20, 10]
+# Design condition (1-based, options order) feeding each of the 13 states.
+CONDITION_OF_STATE = [1, 6, 5, 2, 7, 8, 9, 3, 4, 3, 4, 3, 3]
+MAX_LOAD, INSTALLATION, MARKING = 1, 11, 12
+
+
+def read_inputs(case):
+    lines = (case / "temp_input.dat").read_bytes().decode("gb18030").split("\n")
+    line = lambda n: lines[n - 1].strip()
+    opts = [float(v) for v in (case / "default.dat").read_text().split()]
+    num = lambda n: float(line(n))
+    span = dict(L=num(2), h=num(3), f=num(4), jxd=num(5), d=num(6), ax=num(7), E=num(8), S=num(9),
+                w=num(10), N=int(num(11)), cdj=num(12), flkg=num(13),
+                kV=VOLTAGES[int(line(31))])
+    for side, first in (("A", 14), ("B", 19)):
+        span["string" + side] = dict(l=num(first) * 0.001, G=num(first + 1), Gi=num(first + 2),
+                                     A=num(first + 3), Ai=num(first + 4))
+    ticked = [line(41 + i) == "1" for i in range(6)]
+    leads = []
+    for k in range(6):
+        cell = lambda r: line(41 + 10 * (k + 1) + r)
+        if not ticked[k]:
+            leads.append(None)
+            continue
+        leads.append(dict(w=float(cell(2)), d=float(cell(3)), n=int(float(cell(4))), ls=float(cell(5)),
+                          sw=float(cell(6)), len=float(cell(7)), F=float(cell(8)),
+                          dist=float(cell(9)) if 1 <= k <= 4 else 0.0))
+    span["leads"] = leads
+    span["temp"] = opts[0:9]
+    span["ice"] = opts[9]
+    span["wind"] = opts[10:19]
+    span["marking_temps"] = opts[20:29]
+    span["switches"] = [v == 1 for v in opts[30:35]]
+    return span
+
+
+def unit_loads(s, state):
+    """Conductor, string and concentrated loads of one state, per sub-conductor."""
+    c = CONDITION_OF_STATE[state] - 1
+    v = s["wind"][c]
+    b = s["ice"] if state == MAX_LOAD else 0.0
+    N = s["N"]
+    cos = s["cos"]
+
+    def per_metre(w, d):
+        gi = 0.00283 * b * (b + d)
+        gw = 0.075 * v * v * (d + 2 * b) * 0.001
+        return math.hypot(w + gi, gw), gw
+
+    g, gw = per_metre(s["w"], s["d"])
+    Q = N * g + (s["flkg"] / s["cdj"] if N > 1 and s["cdj"] > 0 else 0.0)
+    out = dict(q=Q / cos / N, qwind=N * gw / cos)
+    for side in "AB":
+        st = s["string" + side]
+        G, A = (st["Gi"], st["Ai"]) if state == MAX_LOAD else (st["G"], st["A"])
+        out["Q" + side] = math.hypot(0.04125 * A * v * v, G) / N
+    P = []
+    for k, lead in enumerate(s["leads"]):
+        if lead is None:
+            P.append(0.0)
+            continue
+        gl, _ = per_metre(lead["w"], lead["d"])
+        sp = lead["sw"] / lead["ls"] if lead["ls"] > 0 and lead["n"] > 1 else 0.0
+        qm, F = (0.0, 0.0) if lead["n"] <= 0 else (lead["n"] * gl + sp, lead["F"])
+        p = qm * lead["len"] + F
+        if state == MARKING:
+            sw = s["switches"]
+            if sw[1] and 1 <= k <= 4: p -= qm * lead["len"]
+            if sw[2] and k in (0, 5): p -= qm * lead["len"]
+            if sw[3] and 1 <= k <= 4: p -= F
+            if sw[4] and k == 0: p -= F
+            if k == 5: p = 0.0
+        P.append(p / N)
+    out["P"] = P
+    return out
+
+
+def beam(s, state, loads):
+    """Reactions, segments, M and D of one state (simple beam from A to B)."""
+    L, lA, lB = s["L"], s["lA"], s["lB"]
+    Lc = L - lA - lB
+    q, QA, QB = loads["q"], loads["QA"], loads["QB"]
+    PA, PB = loads["P"][0], loads["P"][5]
+    points = []  # [position, load]
+    x = 0.0
+    for k in range(1, 5):
+        lead = s["leads"][k]
+        x += lead["dist"] if lead else 0.0
+        if loads["P"][k] > 0:
+            points.append([x, loads["P"][k]])
+
+    def add_point(x, W):
+        nonlocal PA, PB
+        if x <= lA: PA += W
+        elif x >= L - lB: PB += W
+        else:
+            for p in points:
+                if p[0] == x:
+                    p[1] += W
+                    return
+            points.append([x, W])
+            points.sort()
+
+    if 7 <= state <= 10:
+        W = (100, 100, 150, 150)[state - 7] if s["kV"] <= 330 else (200, 200, 350, 350)[state - 7]
+        add_point(s["maint"], W / s["N"])
+    RA = ((L - lA / 2) * QA + lB / 2 * QB + q * Lc * (Lc / 2 + lB) + (L - lA) * PA + lB * PB
+          + sum((L - p[0]) * p[1] for p in points)) / L
+    RB = (lA / 2 * QA + (L - lB / 2) * QB + q * Lc * (Lc / 2 + lA) + lA * PA + (L - lB) * PB
+          + sum(p[0] * p[1] for p in points)) / L
+    # Zero-shear point on the conductor.
+    h, g = lA, RA - QA - PA
+    inserted = False
+    for px, pw in list(points):
+        w = (px - h) * q
+        if g - w < 0 and g > 0 and w > g:
+            add_point(h + g / q, 0.0)
+            inserted = True
+            break
+        g, h = g - w - pw, px
+    if not inserted and (L - lB - h) * q > g and g > 0:
+        add_point(h + g / q, 0.0)
+    nodes = [0.0, lA] + [p[0] for p in points] + [L - lB, L]
+    e = len(nodes) - 1
+    dL = [nodes[k + 1] - nodes[k] for k in range(e)]
+    qdL = [QA] + [dL[k] * q for k in range(1, e - 1)] + [QB]
+    P = [PA if PA > 0 else 0.0] + [p[1] for p in points] + [PB if PB > 0 else 0.0, 0.0]
+    Qz = [RA]
+    for k in range(1, e):
+        Qz.append(Qz[-1] - qdL[k - 1] - P[k - 1])
+    Y = [0.0] * e
+    Y[e - 1] = RB
+    for k in range(e - 1, 0, -1):
+        Y[k - 1] = Y[k] - qdL[k] - P[k - 1]
+    dM = [(Qz[k] - Y[k]) * dL[k] * 0.5 for k in range(e)]
+    M = sum(m for m in dM if m > 0)
+    D = sum(dM[k] ** 2 / dL[k] + qdL[k] ** 2 * dL[k] / 12 for k in range(e))
+    return dict(RA=RA, RB=RB, M=M, D=D, stringAMoment=dM[0], stringBMoment=dM[-1])
+
+
+def cubic(A, Cm):
+    x = math.sqrt(Cm / -A) if A < 0 else A + Cm ** (1 / 3)
+    for _ in range(200):
+        nx = x - (x ** 3 - A * x * x - Cm) / (3 * x * x - 2 * A * x)
+        if abs(nx - x) <= 1e-9:
+            return nx
+        x = nx
+    raise RuntimeError("cubic does not settle")
+
+
+def derive(case):
+    s = read_inputs(case)
+    s["cos"] = s["L"] / math.hypot(s["L"], s["h"])
+    s["lA"] = s["stringA"]["l"] * s["cos"]
+    s["lB"] = s["stringB"]["l"] * s["cos"]
+    s["maint"] = s["jxd"]
+    if s["maint"] == s["stringA"]["l"]: s["maint"] = s["lA"]
+    if s["L"] - s["stringB"]["l"] == s["maint"]: s["maint"] = s["L"] - s["lB"]
+    states = []
+    for state in range(13):
+        loads = unit_loads(s, state)
+        states.append(dict(loads, **beam(s, state, loads)))
+    if s["switches"][0]:
+        states[MARKING]["QB"] = states[MARKING]["q"] * s["lB"]
+        states[MARKING].update(beam(s, MARKING, states[MARKING]))
+    Lc = s["L"] - s["lA"] - s["lB"]
+    xi = s["E"] * s["cos"] / (2 * s["S"] ** 2 * Lc)
+    aE = s["ax"] * s["E"] * 1e-6
+    cos, S = s["cos"], s["S"]
+    # Columns 0..10 the design states, 11..19 installation, 20..28 marking.
+    col_state = list(range(11)) + [INSTALLATION] * 9 + [MARKING] * 9
+    theta = [s["temp"][CONDITION_OF_STATE[c] - 1] for c in range(11)] + s["marking_temps"] * 2
+    Mn = [states[st]["M"] * 9.8 for st in col_state]
+    Cm = [cos * (states[st]["D"] * 9.8 * 9.8 * xi * cos) for st in col_state]
+
+    def solve(c, ref):
+        A = ref[1] - ref[0] / ref[1] ** 2 - aE * (theta[c] - ref[2]) * cos
+        sigma = cubic(A, Cm[c])
+        return dict(A=A, sigma=sigma, H=sigma * S, f=Mn[c] / (sigma * S))
+
+    sigma0 = Mn[0] / s["f"] / S
+    cols = {0: dict(A=0.0, sigma=sigma0, H=sigma0 * S, f=s["f"])}
+    cols[1] = solve(1, (Cm[0], sigma0, theta[0]))
+    ref_col = 0
+    if cols[1]["f"] > s["f"]:
+        sigma1 = Mn[1] / s["f"] / S
+        cols[1] = dict(A=0.0, sigma=sigma1, H=sigma1 * S, f=s["f"])
+        cols[0] = solve(0, (Cm[1], sigma1, theta[1]))
+        ref_col = 1
+    ref = (Cm[ref_col], cols[ref_col]["sigma"], theta[ref_col])
+    for c in range(2, 29):
+        cols[c] = solve(c, ref)
+    return s, states, dict(xi=xi, Cm=Cm, cols=cols, ref=ref_col)
+
+
+def main():
+    case = Path(sys.argv[1])
+    expected = json.loads((case / "expected.json").read_text())
+    s, states, eq = derive(case)
+    failures = 0
+
+    def compare(what, mine, theirs):
+        nonlocal failures
+        ok = abs(mine - theirs) <= max(2e-4 * max(abs(mine), abs(theirs)), 1e-3)
+        failures += not ok
+        print(f"{'ok ' if ok else 'BAD'} {what:40s} hand {mine:16.6f}  program {theirs:16.6f}")
+
+    compare("cos gamma", s["cos"], expected["span"]["cosGamma"])
+    for st, (mine, theirs) in enumerate(zip(states, expected["states"])):
+        n = theirs["name"]
+        compare(f"{n} q (kgf/m)", mine["q"], theirs["conductorLoad_kgf_m"])
+        compare(f"{n} QA (kgf)", mine["QA"], theirs["stringALoad_kgf"])
+        compare(f"{n} QB (kgf)", mine["QB"], theirs["stringBLoad_kgf"])
+        for k, key in enumerate(["PA", "P1", "P2", "P3", "P4", "PB"]):
+            compare(f"{n} {key} (kgf)", mine["P"][k], theirs["leadLoad_kgf"][key])
+        compare(f"{n} RA (kgf)", mine["RA"], theirs["reactionA_kgf"])
+        compare(f"{n} RB (kgf)", mine["RB"], theirs["reactionB_kgf"])
+        compare(f"{n} M (kgf m)", mine["M"], theirs["maxMoment_kgf_m"])
+        compare(f"{n} D", mine["D"], theirs["loadFactor"])
+    compare("xi", eq["xi"], expected["stateEquation"]["conductorCoefficient"])
+    compare("reference column", eq["ref"], expected["stateEquation"]["referenceColumn"])
+    for c, theirs in enumerate(expected["stateEquation"]["columns"]):
+        mine = eq["cols"][c]
+        compare(f"column {c} Cm", eq["Cm"][c], theirs["Cm"])
+        if c != eq["ref"]:
+            compare(f"column {c} A (N/mm2)", mine["A"], theirs["A_N_mm2"])
+        compare(f"column {c} sigma (N/mm2)", mine["sigma"], theirs["sigmaM_N_mm2"])
+        compare(f"column {c} H (N)", mine["H"], theirs["H_N"])
+        compare(f"column {c} f (m)", mine["f"], theirs["f_m"])
+    print(f"{failures} mismatches")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

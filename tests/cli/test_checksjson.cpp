@@ -1,0 +1,45 @@
+#include "cli/checksjson.h"
+
+#include <gtest/gtest.h>
+
+using engine::DesignChecks;
+using engine::DesignCheckSettings;
+
+TEST(ChecksJson, NullWhereNotCheckedNumbersWhereChecked)
+{
+    DesignChecks checks;
+    engine::StateCheck &first = checks.states[engine::maxTemperature];
+    first.horizontalTension = 20000;
+    first.conductorTensionA = 20591.5f;
+    first.stringPullA = 41478.58f;
+    first.stringFactorA = 3.8574f;
+    first.requiredConductorFactor = 4;
+    first.requiredStringFactor = 5.3f;
+    first.pass = false;
+    checks.string = engine::GoverningFactor{3.8574f, engine::maxTemperature};
+    checks.pass = false;
+    DesignCheckSettings settings;
+    settings.stringARatedLoad_kN = 160;
+
+    const nlohmann::ordered_json json = cli::designChecksToJson(checks, settings);
+    const nlohmann::ordered_json &state = json.at("states").at(0);
+    EXPECT_EQ(json.at("states").size(), 13u);
+    EXPECT_EQ(state.at("state"), "maxTemperature");
+    EXPECT_EQ(state.at("conductorTensionA_N"), 20591.5);
+    EXPECT_EQ(state.at("stringPullA_N"), 41478.58);
+    EXPECT_TRUE(state.at("conductorFactor").is_null());
+    EXPECT_EQ(state.at("stringFactorA"), 3.8574);
+    EXPECT_TRUE(state.at("stringFactorB").is_null());
+    EXPECT_EQ(state.at("required").at("conductor"), 4.0);
+    EXPECT_EQ(state.at("required").at("string"), 5.3);
+    EXPECT_EQ(state.at("pass"), false);
+    EXPECT_TRUE(json.at("states").at(1).at("pass").is_null());
+
+    EXPECT_TRUE(json.at("governingConductorFactor").at("factor").is_null());
+    EXPECT_EQ(json.at("governingStringFactor").at("factor"), 3.8574);
+    EXPECT_EQ(json.at("governingStringFactor").at("state"), "maxTemperature");
+    EXPECT_EQ(json.at("pass"), false);
+    EXPECT_TRUE(json.at("settings").at("conductorRatedStrength_N").is_null());
+    EXPECT_EQ(json.at("settings").at("stringARatedLoad_kN"), 160.0);
+    EXPECT_EQ(json.at("settings").at("stringShortTermFactor"), 3.3);
+}
