@@ -83,7 +83,9 @@ void TForm_zcx::Button_jsClick()
     const options::DesignCheckOptions checks =
         mWindows.options != nullptr ? mWindows.options->designCheckOptions() : options::DesignCheckOptions{};
     ViewerPages viewer(*mWindows.viewer);
-    app::calculateAndShow(mModel, options, checks, viewer, mMessenger);
+    // The save dialogs suggest file names after the span the shown pages report on.
+    if (app::calculateAndShow(mModel, options, checks, viewer, mMessenger) == app::CalculationOutcome::Shown)
+        mWindows.viewer->setSpanName(toQString(mModel.text(EditBox::Edit_bt)));
 }
 
 void TForm_zcx::Button_helpClick()

@@ -117,6 +117,7 @@ public:
      * suggest a file name built from it (report::fileNameForSpan()).
      */
     void setSpanName(const QString &spanName);
+    QString spanName() const { return mSpanName; }
 
     // Handlers of the toolbar, the page choice and the picture.
     void ToolButton1Click();   ///< zoom in

@@ -129,6 +129,20 @@ private Q_SLOTS:
         }
     }
 
+    // The save dialogs name their files after the span of the shown report;
+    // a refused calculation keeps the name of the pages still shown.
+    void theViewerKnowsTheSpanOfItsPages()
+    {
+        QCOMPARE(viewer().spanName(), QString());
+        replaceText(window().edit(EditBox::Edit_bt), QStringLiteral("110kV span 7"));
+        calculate();
+        QCOMPARE(viewer().spanName(), QStringLiteral("110kV span 7"));
+        replaceText(window().edit(EditBox::Edit_bt), QStringLiteral("span 8"));
+        replaceText(window().edit(EditBox::Edit_f), QStringLiteral("0"));
+        calculate();
+        QCOMPARE(viewer().spanName(), QStringLiteral("110kV span 7"));
+    }
+
     void pressingTwiceGivesTheSamePages()
     {
         calculate();
