@@ -16,7 +16,7 @@ namespace app {
 
 namespace {
 
-void reportCalculationFailure(Messenger &messenger)
+void reportCalculationFailure(common::Messenger &messenger)
 {
     showError(messenger, calculationFailedText, calculationFailedCaption);
 }
@@ -28,7 +28,7 @@ void reportCalculationFailure(Messenger &messenger)
  * of memory for the pages.
  */
 std::optional<std::vector<report::ReportPage>> calculateReport(const engine::CalculationInput &input,
-                                                               bool resultsInBlack, Messenger &messenger)
+                                                               bool resultsInBlack, common::Messenger &messenger)
 {
     try {
         const engine::CalculationResult result = engine::runCalculation(input);
@@ -49,8 +49,8 @@ std::optional<std::vector<report::ReportPage>> calculateReport(const engine::Cal
 
 } // namespace
 
-CalculationOutcome calculateAndShow(const MainWindowModel &window, const OptionsTexts &options,
-                                    ResultPages &viewer, Messenger &messenger)
+CalculationOutcome calculateAndShow(const MainWindowModel &window, const options::OptionsTexts &options,
+                                    ResultPages &viewer, common::Messenger &messenger)
 {
     if (!checkLoadTable(window, messenger))
         return CalculationOutcome::Refused;

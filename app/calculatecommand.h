@@ -2,7 +2,7 @@
 
 #include "app/calculationinputassembly.h"
 #include "app/mainwindowmodel.h"
-#include "app/messenger.h"
+#include "common/messenger.h"
 
 namespace report {
 class ReportPage;
@@ -53,7 +53,7 @@ inline constexpr const char *calculationFailedCaption = "计算出错";
  * before the first one is handed over, so a failure leaves every page of the
  * viewer as it was.
  */
-CalculationOutcome calculateAndShow(const MainWindowModel &window, const OptionsTexts &options,
-                                    ResultPages &viewer, Messenger &messenger);
+CalculationOutcome calculateAndShow(const MainWindowModel &window, const options::OptionsTexts &options,
+                                    ResultPages &viewer, common::Messenger &messenger);
 
 } // namespace app

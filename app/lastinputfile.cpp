@@ -1,11 +1,11 @@
 #include "app/lastinputfile.h"
 
 #include "app/conductorcatalogue.h"
-#include "app/gbkcodec.h"
+#include "common/gbkcodec.h"
 #include "app/trimblanks.h"
 #include "engine/calculationerror.h"
 #include "engine/numbers.h"
-#include "options/replacefile.h"
+#include "common/replacefile.h"
 
 #include <cerrno>
 #include <cmath>
@@ -174,7 +174,7 @@ ReadLastInputLines splitLastInputFile(std::string_view bytes)
         for (const char c : raw)
             hasControl = hasControl || isControlByte(static_cast<unsigned char>(c));
         if (!hasControl)
-            lines[index] = decodeGbk(raw);
+            lines[index] = common::decodeGbk(raw);
     }
     return lines;
 }
@@ -183,11 +183,11 @@ bool saveLastInputs(const MainWindowModel &window, const std::filesystem::path &
 {
     std::string bytes;
     for (const std::string &line : lastInputLines(window)) {
-        bytes += encodeGbk(withoutControls(line));
+        bytes += common::encodeGbk(withoutControls(line));
         bytes += "\r\n";
     }
     try {
-        options::replaceFileContents(file, bytes);
+        common::replaceFileContents(file, bytes);
         return true;
     } catch (const std::system_error &) {
         // Closing the window must not fail; the previous file stays whole.

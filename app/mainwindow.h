@@ -23,10 +23,13 @@ class TForm_print;
 class TForm_tjjj;
 class TForm_xuan_xiang;
 
+namespace common {
+class Messenger;
+}
+
 namespace app {
 
 class DialogRunner;
-class Messenger;
 
 /**
  * The windows the main window opens. They are created after it, so it is
@@ -69,7 +72,7 @@ public:
      * @param messenger  shows the checks' and the calculation's messages; must outlive the window
      * @param dialogs    runs the modal dialogs; must outlive the window
      */
-    TForm_zcx(app::Messenger &messenger, app::DialogRunner &dialogs, QWidget *parent = nullptr);
+    TForm_zcx(common::Messenger &messenger, app::DialogRunner &dialogs, QWidget *parent = nullptr);
     ~TForm_zcx() override;
 
     /// Hands over the other windows once they exist; the commands that open them need them.
@@ -172,7 +175,7 @@ private:
     void runWeightLookup(const app::LookupRequest &request, bool forConductor);
     void saveInputs();
 
-    app::Messenger &mMessenger;
+    common::Messenger &mMessenger;
     app::DialogRunner &mDialogs;
     app::CompanionWindows mWindows;
     app::MainWindowModel mModel;

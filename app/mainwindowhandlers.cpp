@@ -73,7 +73,7 @@ void TForm_zcx::Button_jsClick()
 {
     if (!settlePendingExitCheck() || mWindows.viewer == nullptr)
         return;
-    const app::OptionsTexts options = mWindows.options != nullptr ? mWindows.options->optionsTexts() : app::OptionsTexts{};
+    const options::OptionsTexts options = mWindows.options != nullptr ? mWindows.options->optionsTexts() : options::OptionsTexts{};
     ViewerPages viewer(*mWindows.viewer);
     app::calculateAndShow(mModel, options, viewer, mMessenger);
 }
@@ -116,7 +116,7 @@ void TForm_zcx::ComboBox_zdxChange(int index)
 
 void TForm_zcx::ComboBox_jyzChange(StringSide side, int index)
 {
-    const int iceIndex = mWindows.options != nullptr ? mWindows.options->iceIndex() : app::OptionsTexts{}.iceIndex;
+    const int iceIndex = mWindows.options != nullptr ? mWindows.options->iceIndex() : options::OptionsTexts{}.iceIndex;
     mModel.pickStringType(side, index, iceIndex);
     showModel();
 }

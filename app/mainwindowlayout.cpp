@@ -107,7 +107,7 @@ void fitLabelFont(QTableWidgetItem *item, const QFont &windowFont, std::string_v
 
 } // namespace
 
-TForm_zcx::TForm_zcx(app::Messenger &messenger, app::DialogRunner &dialogs, QWidget *parent)
+TForm_zcx::TForm_zcx(common::Messenger &messenger, app::DialogRunner &dialogs, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , mMessenger(messenger)

@@ -1,6 +1,6 @@
 #include "app/resultviewer.h"
 
-#include "app/messenger.h"
+#include "common/messenger.h"
 #include "app/pageview.h"
 #include "app/paperratio.h"
 #include "app/printlayout.h"
@@ -52,7 +52,7 @@ std::string utf8(const QString &text)
 
 } // namespace
 
-TForm_print::TForm_print(app::Messenger &messenger, std::unique_ptr<app::ViewerDialogs> dialogs, QWidget *parent)
+TForm_print::TForm_print(common::Messenger &messenger, std::unique_ptr<app::ViewerDialogs> dialogs, QWidget *parent)
     : QMainWindow(parent)
     , mMessenger(messenger)
     , mDialogs(dialogs ? std::move(dialogs) : std::make_unique<app::QtViewerDialogs>())
@@ -270,7 +270,7 @@ void TForm_print::Image1MouseUp(QPoint position)
 
 void TForm_print::reportFailure(const QString &text)
 {
-    mMessenger.show({utf8(text), "错误信息", app::MessageIcon::Error, app::MessageButtons::Ok});
+    mMessenger.show({utf8(text), "错误信息", common::MessageIcon::Error, common::MessageButtons::Ok});
 }
 
 bool TForm_print::saveShownPage(const QString &fileName)
@@ -341,13 +341,13 @@ bool TForm_print::setUpPrinter(QPrinter &target)
     const bool landscape = target.pageLayout().orientation() == QPageLayout::Landscape;
     if (!app::paperOrientationLooksWrong(printable.width(), printable.height(), landscape))
         return true;
-    const app::MessageAnswer answer =
-        mMessenger.show({"检测发现纸张长宽方向不合适，是否调整", "打印设置", app::MessageIcon::Question,
-                         app::MessageButtons::YesNoCancel});
-    if (answer == app::MessageAnswer::Cancel)
+    const common::MessageAnswer answer =
+        mMessenger.show({"检测发现纸张长宽方向不合适，是否调整", "打印设置", common::MessageIcon::Question,
+                         common::MessageButtons::YesNoCancel});
+    if (answer == common::MessageAnswer::Cancel)
         return false;
     // Yes: a second look at the set-up; cancelling it keeps the first choice.
-    if (answer == app::MessageAnswer::Yes)
+    if (answer == common::MessageAnswer::Yes)
         mDialogs->setUpPrinter(this, target);
     return true;
 }
@@ -387,7 +387,7 @@ bool TForm_print::printJob(QPrinter &target, std::span<const report::ReportPage>
         report::paintPage(painter, pages[i], targetRect);
     }
     if (waitWhilePrinting)
-        mMessenger.show({"正在打印...", "打印", app::MessageIcon::Information, app::MessageButtons::Ok});
+        mMessenger.show({"正在打印...", "打印", common::MessageIcon::Information, common::MessageButtons::Ok});
     if (!painter.end()) {
         reportFailure(QStringLiteral("打印未能完成,请检查打印机或输出文件夹是否可用."));
         return false;
@@ -404,10 +404,10 @@ void TForm_print::ToolButton11Click()
 
 void TForm_print::ToolButton12Click()
 {
-    const app::MessageAnswer answer =
+    const common::MessageAnswer answer =
         mMessenger.show({"程序将连续打印17页计算书,请确认纸张已正确放置", "连续打印确认",
-                         app::MessageIcon::Warning, app::MessageButtons::OkCancel});
-    if (answer != app::MessageAnswer::Ok)
+                         common::MessageIcon::Warning, common::MessageButtons::OkCancel});
+    if (answer != common::MessageAnswer::Ok)
         return;
     QPrinter &target = printer();
     if (setUpPrinter(target))

@@ -19,8 +19,11 @@ class QScrollArea;
 class QToolBar;
 class QToolButton;
 
-namespace app {
+namespace common {
 class Messenger;
+}
+
+namespace app {
 class PageView;
 enum class ViewerIcon;
 } // namespace app
@@ -48,7 +51,7 @@ public:
      * @param messenger  shows the viewer's questions and messages; must outlive the viewer
      * @param dialogs    the save-file and printer dialogs; null for the platform's own
      */
-    explicit TForm_print(app::Messenger &messenger, std::unique_ptr<app::ViewerDialogs> dialogs = nullptr,
+    explicit TForm_print(common::Messenger &messenger, std::unique_ptr<app::ViewerDialogs> dialogs = nullptr,
                          QWidget *parent = nullptr);
     ~TForm_print() override;
 
@@ -154,7 +157,7 @@ private:
     QPrinter &printer();
     void reportFailure(const QString &text);
 
-    app::Messenger &mMessenger;
+    common::Messenger &mMessenger;
     std::unique_ptr<app::ViewerDialogs> mDialogs;
     std::unique_ptr<QPrinter> mPrinter;
     std::array<report::ReportPage, kPageCount> mPages;

@@ -12,10 +12,10 @@
 
 namespace cli {
 
-app::MessageAnswer StreamMessenger::show(const app::Message &message)
+common::MessageAnswer StreamMessenger::show(const common::Message &message)
 {
     mOut << message.caption << ": " << message.text << '\n';
-    return app::MessageAnswer::Ok;
+    return common::MessageAnswer::Ok;
 }
 
 namespace {
@@ -31,7 +31,7 @@ bool fileExists(const std::string &path, std::ostream &notes)
 
 } // namespace
 
-std::optional<engine::CalculationInput> loadCheckedInput(const CommandLine &command, app::Messenger &messenger,
+std::optional<engine::CalculationInput> loadCheckedInput(const CommandLine &command, common::Messenger &messenger,
                                                          std::ostream &notes)
 {
     app::MainWindowModel window;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/messenger.h"
+#include "common/messenger.h"
 #include "cli/commandline.h"
 #include "engine/calculationinput.h"
 
@@ -10,11 +10,11 @@
 namespace cli {
 
 /// Shows the checks' messages as "caption: text" lines and answers OK.
-class StreamMessenger : public app::Messenger
+class StreamMessenger : public common::Messenger
 {
 public:
     explicit StreamMessenger(std::ostream &out) : mOut(out) {}
-    app::MessageAnswer show(const app::Message &message) override;
+    common::MessageAnswer show(const common::Message &message) override;
 
 private:
     std::ostream &mOut;
@@ -28,7 +28,7 @@ private:
  *
  * @return the input, or nothing when a check refused it (its message shown)
  */
-std::optional<engine::CalculationInput> loadCheckedInput(const CommandLine &command, app::Messenger &messenger,
+std::optional<engine::CalculationInput> loadCheckedInput(const CommandLine &command, common::Messenger &messenger,
                                                          std::ostream &notes);
 
 } // namespace cli

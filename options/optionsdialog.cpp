@@ -1,6 +1,6 @@
 #include "options/optionsdialog.h"
 
-#include "app/messenger.h"
+#include "common/messenger.h"
 #include "options/optionstexts.h"
 #include "options/typicalzonetable.h"
 
@@ -51,7 +51,7 @@ bool isInside(const QWidget *widget, const QWidget *container)
 
 } // namespace
 
-TForm_xuan_xiang::TForm_xuan_xiang(app::Messenger &messenger, QWidget *parent, std::filesystem::path optionsFile)
+TForm_xuan_xiang::TForm_xuan_xiang(common::Messenger &messenger, QWidget *parent, std::filesystem::path optionsFile)
     : QDialog(parent)
     , mMessenger(messenger)
     , mModel(std::move(optionsFile))
@@ -269,7 +269,7 @@ void TForm_xuan_xiang::selectGridCell(options::GridCell cell)
     SGrid_qx->setFocus(Qt::OtherFocusReason);
 }
 
-app::OptionsTexts TForm_xuan_xiang::optionsTexts() const
+options::OptionsTexts TForm_xuan_xiang::optionsTexts() const
 {
     return options::calculationTexts(mModel);
 }

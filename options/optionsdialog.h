@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/calculationinputassembly.h"
 #include "options/optionsmodel.h"
+#include "options/optionstexts.h"
 
 #include <QDialog>
 
@@ -18,7 +18,7 @@ class QTableWidget;
 class QTabWidget;
 class QWidget;
 
-namespace app {
+namespace common {
 class Messenger;
 }
 
@@ -44,11 +44,11 @@ public:
      * current folder unless \a optionsFile says otherwise).
      * @param messenger  shows the grid check, the restore question and save failures; must outlive the dialog
      */
-    explicit TForm_xuan_xiang(app::Messenger &messenger, QWidget *parent = nullptr,
+    explicit TForm_xuan_xiang(common::Messenger &messenger, QWidget *parent = nullptr,
                               std::filesystem::path optionsFile = options::kOptionsFileName);
 
     /// What a calculation reads from the dialog, as the controls show it now.
-    app::OptionsTexts optionsTexts() const;
+    options::OptionsTexts optionsTexts() const;
 
     /// The ice thickness choice, 0..4 for 0, 5, 10, 15, 20 mm.
     int iceIndex() const { return mModel.iceIndex(); }
@@ -94,7 +94,7 @@ private:
     void markingStateClicked(int box, bool ticked);
     void focusMoved(QWidget *from, QWidget *to);
 
-    app::Messenger &mMessenger;
+    common::Messenger &mMessenger;
     options::OptionsModel mModel;
     bool mShowingModel = false;
 };

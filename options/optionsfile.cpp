@@ -1,6 +1,6 @@
 #include "options/optionsfile.h"
 
-#include "options/replacefile.h"
+#include "common/replacefile.h"
 
 #include <array>
 #include <charconv>
@@ -210,7 +210,7 @@ bool readOptionsFile(const std::filesystem::path &path, OptionsSnapshot &snapsho
 
 void writeOptionsFile(const std::filesystem::path &path, const OptionsSnapshot &snapshot)
 {
-    replaceFileContents(path, formatOptionsText(snapshot));
+    common::replaceFileContents(path, formatOptionsText(snapshot));
 }
 
 } // namespace options

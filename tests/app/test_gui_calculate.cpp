@@ -175,7 +175,7 @@ private Q_SLOTS:
         replaceText(window().edit(EditBox::Edit_f), QStringLiteral("0"));
         calculate();
         QCOMPARE(mProgram->messageTexts(), std::vector<std::string>{"允许弧垂必须大于0,一般取跨度的1/15 ~ 1/30,请修改."});
-        QCOMPARE(mProgram->messenger.messages.front().icon, app::MessageIcon::None);
+        QCOMPARE(mProgram->messenger.messages.front().icon, common::MessageIcon::None);
         QVERIFY(!viewer().isVisible());
         QVERIFY(sameReport(storedTexts(viewer()), placeholder));
     }
@@ -186,8 +186,8 @@ private Q_SLOTS:
         const int thirdZone = options.ComboBox1->findText(QStringLiteral("三类"));
         QVERIFY(thirdZone >= 0);
         options.ComboBox1Change(thirdZone);
-        const app::OptionsTexts zone = options.optionsTexts();
-        QVERIFY(zone.conditionTemperature != app::OptionsTexts{}.conditionTemperature);
+        const options::OptionsTexts zone = options.optionsTexts();
+        QVERIFY(zone.conditionTemperature != options::OptionsTexts{}.conditionTemperature);
 
         calculate();
         const PageTexts firstPage = viewer().storedPage(0).markupAnnotations();
@@ -204,20 +204,20 @@ private Q_SLOTS:
         span.setText(EditBox::Edit_dx_S, "0");
         RecordingMessenger messenger;
         RecordingPages pages;
-        QCOMPARE(app::calculateAndShow(span, app::OptionsTexts{}, pages, messenger), app::CalculationOutcome::Failed);
+        QCOMPARE(app::calculateAndShow(span, options::OptionsTexts{}, pages, messenger), app::CalculationOutcome::Failed);
         QCOMPARE(pages.stored, 0);
         QVERIFY(!pages.shown);
         QCOMPARE(messenger.messages.size(), std::size_t{1});
-        const app::Message &failure = messenger.messages.front();
+        const common::Message &failure = messenger.messages.front();
         QCOMPARE(failure.text, "计算过程中遇到错误,请尝试调整输入数据再算.");
         QCOMPARE(failure.caption, "计算出错");
-        QCOMPARE(failure.icon, app::MessageIcon::Error);
+        QCOMPARE(failure.icon, common::MessageIcon::Error);
 
         // Without stiffness the state equation has no root: its own message comes first.
         span = app::MainWindowModel();
         span.setText(EditBox::Edit_dx_E, "0");
         messenger.messages.clear();
-        QCOMPARE(app::calculateAndShow(span, app::OptionsTexts{}, pages, messenger), app::CalculationOutcome::Failed);
+        QCOMPARE(app::calculateAndShow(span, options::OptionsTexts{}, pages, messenger), app::CalculationOutcome::Failed);
         QCOMPARE(messenger.messages.size(), std::size_t{2});
         QCOMPARE(messenger.messages[0].caption, "错误信息");
         QVERIFY(messenger.messages[0].text.starts_with("程序求解三次方程出错"));
@@ -225,7 +225,7 @@ private Q_SLOTS:
         QCOMPARE(pages.stored, 0);
 
         messenger.messages.clear();
-        QCOMPARE(app::calculateAndShow(app::MainWindowModel(), app::OptionsTexts{}, pages, messenger),
+        QCOMPARE(app::calculateAndShow(app::MainWindowModel(), options::OptionsTexts{}, pages, messenger),
                  app::CalculationOutcome::Shown);
         QCOMPARE(pages.stored, 17);
         QVERIFY(pages.shown);

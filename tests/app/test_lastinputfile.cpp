@@ -1,4 +1,4 @@
-#include "app/gbkcodec.h"
+#include "common/gbkcodec.h"
 #include "app/lastinputfile.h"
 
 #include <gtest/gtest.h>
@@ -46,7 +46,7 @@ protected:
     {
         std::string bytes;
         for (const std::string &line : lines)
-            bytes += encodeGbk(line) + "\r\n";
+            bytes += common::encodeGbk(line) + "\r\n";
         writeBytes(bytes);
     }
 
@@ -210,7 +210,7 @@ TEST_F(LastInputFile, UnreadableLinesAreSkippedAndTheRestApplied)
         else if (i == 3)
             bytes += std::string("1\0" "2", 3); // a control character inside
         else
-            bytes += encodeGbk(lines[i]);
+            bytes += common::encodeGbk(lines[i]);
         bytes += "\r\n";
     }
     writeBytes(bytes);

@@ -29,7 +29,7 @@ MainWindowModel spanWithLeads(std::array<const char *, 4> distances)
 std::string refusal(const MainWindowModel &model, const std::string &caption = plausibility)
 {
     RecordingMessenger messenger;
-    const bool passed = checkPlausibility(assembleCalculationInput(model, OptionsTexts()), model, messenger);
+    const bool passed = checkPlausibility(assembleCalculationInput(model, options::OptionsTexts()), model, messenger);
     if (passed) {
         EXPECT_TRUE(messenger.messages.empty());
         return {};
@@ -54,11 +54,11 @@ TEST(PlausibilityCheck, SagMessageIsPlainWithTheApplicationTitle)
     model.setText(EditBox::Edit_f, "0");
     model.setText(EditBox::Edit_jyza_l, "0"); // the sag is looked at first
     RecordingMessenger messenger;
-    EXPECT_FALSE(checkPlausibility(assembleCalculationInput(model, OptionsTexts()), model, messenger));
+    EXPECT_FALSE(checkPlausibility(assembleCalculationInput(model, options::OptionsTexts()), model, messenger));
     ASSERT_EQ(messenger.messages.size(), 1u);
     EXPECT_EQ(messenger.messages[0].text, "允许弧垂必须大于0,一般取跨度的1/15 ~ 1/30,请修改.");
     EXPECT_EQ(messenger.messages[0].caption, "Tenrix");
-    EXPECT_EQ(messenger.messages[0].icon, MessageIcon::None);
+    EXPECT_EQ(messenger.messages[0].icon, common::MessageIcon::None);
 }
 
 TEST(PlausibilityCheck, StringsMustHaveLengthAndLeaveRoomForTheConductor)
