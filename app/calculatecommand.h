@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/calculationinputassembly.h"
 #include "app/mainwindowmodel.h"
 #include "common/messenger.h"
+#include "options/optionstexts.h"
 
 namespace report {
 class ReportPage;
@@ -41,10 +41,9 @@ inline constexpr const char *calculationFailedText = "计算过程中遇到错�
 inline constexpr const char *calculationFailedCaption = "计算出错";
 
 /**
- * The calculate command: checks the load table of \a window, takes the
- * snapshot of \a window and \a options, checks its plausibility, runs the
- * calculation and builds the 17 report pages (results in the colour the
- * viewer asks for), then hands the pages to \a viewer and shows it on page 1.
+ * The calculate command: runs the calculation pipeline on \a window and
+ * \a options (results in the colour the viewer asks for), then hands the 17
+ * pages to \a viewer and shows it on page 1.
  *
  * A refused check has shown its own message through \a messenger. A failed
  * calculation shows "计算过程中遇到错误,请尝试调整输入数据再算." (caption

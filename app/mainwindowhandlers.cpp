@@ -15,7 +15,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QSignalBlocker>
 #include <QTableWidget>
 
 #include <optional>
@@ -29,30 +28,6 @@ using app::toUtf8;
 namespace loadtable = app::loadtable;
 
 namespace {
-
-/// The parts of the result viewer the calculate command uses.
-class ViewerPages final : public app::ResultPages
-{
-public:
-    explicit ViewerPages(TForm_print &viewer) : mViewer(viewer) {}
-
-    bool resultsInBlack() const override { return mViewer.CheckBox_print_color->isChecked(); }
-
-    void storePage(int pageIndex, const report::ReportPage &page) override { mViewer.storePage(pageIndex, page); }
-
-    void showFirstPage() override
-    {
-        mViewer.show();
-        mViewer.raise();
-        mViewer.activateWindow();
-        mViewer.showPage(0);
-        const QSignalBlocker quiet(mViewer.ComboBox1);
-        mViewer.ComboBox1->setCurrentIndex(0);
-    }
-
-private:
-    TForm_print &mViewer;
-};
 
 /**
  * Shows \a lookup prepared for \a request and returns the weight the user
@@ -74,7 +49,7 @@ void TForm_zcx::Button_jsClick()
     if (!settlePendingExitCheck() || mWindows.viewer == nullptr)
         return;
     const options::OptionsTexts options = mWindows.options != nullptr ? mWindows.options->optionsTexts() : options::OptionsTexts{};
-    ViewerPages viewer(*mWindows.viewer);
+    app::ViewerPages viewer(*mWindows.viewer);
     app::calculateAndShow(mModel, options, viewer, mMessenger);
 }
 

@@ -1,11 +1,11 @@
 #include "app/resultviewer.h"
 
-#include "common/messenger.h"
 #include "app/pageview.h"
 #include "app/paperratio.h"
 #include "app/printlayout.h"
 #include "app/viewerdialogs.h"
 #include "app/viewericons.h"
+#include "common/messenger.h"
 #include "report/exporters.h"
 #include "report/pagepainter.h"
 #include "report/pages.h"
@@ -20,6 +20,7 @@
 #include <QPrinter>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
@@ -418,3 +419,27 @@ void TForm_print::ToolButton14Click()
 {
     close();
 }
+
+namespace app {
+
+bool ViewerPages::resultsInBlack() const
+{
+    return mViewer.CheckBox_print_color->isChecked();
+}
+
+void ViewerPages::storePage(int pageIndex, const report::ReportPage &page)
+{
+    mViewer.storePage(pageIndex, page);
+}
+
+void ViewerPages::showFirstPage()
+{
+    mViewer.show();
+    mViewer.raise();
+    mViewer.activateWindow();
+    mViewer.showPage(0);
+    const QSignalBlocker quiet(mViewer.ComboBox1);
+    mViewer.ComboBox1->setCurrentIndex(0);
+}
+
+} // namespace app

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/calculatecommand.h"
 #include "app/viewerdialogs.h"
 #include "app/viewerzoom.h"
 #include "report/reportpage.h"
@@ -163,3 +164,21 @@ private:
     std::array<report::ReportPage, kPageCount> mPages;
     app::ViewerZoom mZoom;
 };
+
+namespace app {
+
+/// The result viewer as the calculate command sees it: where the pages go and the colour they are wanted in.
+class ViewerPages final : public ResultPages
+{
+public:
+    explicit ViewerPages(TForm_print &viewer) : mViewer(viewer) {}
+
+    bool resultsInBlack() const override;
+    void storePage(int pageIndex, const report::ReportPage &page) override;
+    void showFirstPage() override;
+
+private:
+    TForm_print &mViewer;
+};
+
+} // namespace app

@@ -1,18 +1,19 @@
 // tenrix-calc: the calculation without a window, for batch runs and checks.
-#include "cli/checkedinput.h"
 #include "cli/commandline.h"
 #include "cli/reportoutput.h"
 #include "cli/resultjson.h"
+#include "cli/startinputs.h"
+#include "cli/streammessenger.h"
 #include "cli/summarytable.h"
 
-#include "engine/calculation.h"
-#include "engine/calculationerror.h"
+#include "app/calculationpipeline.h"
 #include "report/fonts.h"
 
 #include <QGuiApplication>
 
 #include <fstream>
 #include <iostream>
+#include <optional>
 
 namespace {
 
@@ -61,26 +62,32 @@ int main(int argc, char *argv[])
         return success;
     }
 
-    cli::StreamMessenger messenger(std::cerr);
-    const auto checkedInput = cli::loadCheckedInput(command, messenger, std::cerr);
-    if (!checkedInput)
-        return inputRefused;
-    const engine::CalculationInput &input = *checkedInput;
+    const cli::StartInputs inputs = cli::loadStartInputs(command, std::cerr);
 
-    engine::CalculationResult result;
-    try {
-        result = engine::runCalculation(input);
-    } catch (const std::exception &e) {
-        std::cerr << "计算出错: " << e.what() << '\n';
-        return calculationFailed;
-    }
-
+    // The report pages are drawn with the program's fonts, which need the application.
+    std::optional<QGuiApplication> application;
+    app::ReportPages pages = app::ReportPages::None;
     if (command.wantsReport()) {
         qtDefaultHandler = qInstallMessageHandler(dropRuntimeDirNote);
-        QGuiApplication application(argc, argv);
+        application.emplace(argc, argv);
         report::installReportFonts();
+        pages = command.black ? app::ReportPages::Black : app::ReportPages::Teal;
+    }
+
+    cli::StreamMessenger messenger(std::cerr);
+    const app::CalculationRun run = app::runCalculationPipeline(inputs.window, inputs.options, pages, messenger);
+    if (run.outcome == app::RunOutcome::Refused)
+        return inputRefused;
+    if (run.outcome == app::RunOutcome::Failed) {
+        std::cerr << "计算出错: " << run.failure << '\n';
+        return calculationFailed;
+    }
+    const engine::CalculationInput &input = run.input;
+    const engine::CalculationResult &result = run.result;
+
+    if (command.wantsReport()) {
         try {
-            if (!cli::writeReportOutputs(command, input, result, std::cerr))
+            if (!cli::writeReportOutputs(command, run.pages, std::cerr))
                 return calculationFailed;
         } catch (const std::exception &e) {
             std::cerr << "计算出错: " << e.what() << '\n';
