@@ -2,35 +2,24 @@
 #include "cli/checksettings.h"
 #include "cli/checksjson.h"
 #include "cli/commandline.h"
+#include "cli/exitcodes.h"
+#include "cli/reportapplication.h"
 #include "cli/reportoutput.h"
 #include "cli/resultjson.h"
+#include "cli/savespan.h"
 #include "cli/startinputs.h"
 #include "cli/streammessenger.h"
 #include "cli/summarytable.h"
 
 #include "app/calculationpipeline.h"
-#include "report/fonts.h"
-
-#include <QGuiApplication>
 
 #include <fstream>
 #include <iostream>
 #include <optional>
 
+using namespace cli;
+
 namespace {
-
-enum ExitCode { success = 0, badArguments = 2, calculationFailed = 3, inputRefused = 4 };
-
-QtMessageHandler qtDefaultHandler = nullptr;
-
-// On a headless machine Qt notes that XDG_RUNTIME_DIR is unset. The report
-// never uses that folder, and in a batch log the note reads like a failure.
-void dropRuntimeDirNote(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR")))
-        return;
-    qtDefaultHandler(type, context, message);
-}
 
 bool writeJson(const std::string &fileName, const app::CalculationRun &run)
 {
@@ -50,10 +39,6 @@ bool writeJson(const std::string &fileName, const app::CalculationRun &run)
 
 int main(int argc, char *argv[])
 {
-    // The report pages need fonts and painting, never a screen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-
     cli::CommandLine command;
     try {
         command = cli::parseCommandLine({argv + 1, argv + argc});
@@ -65,29 +50,40 @@ int main(int argc, char *argv[])
         std::cout << cli::usageText();
         return success;
     }
+    if (command.spanSources.size() > 1 || !command.summaryFiles.empty()) {
+        std::cerr << "tenrix-calc: 批量计算尚不可用\n";
+        return badArguments;
+    }
 
     const std::optional<cli::StartInputs> inputs = cli::loadStartInputs(command, std::cerr);
     if (!inputs)
         return inputRefused;
     // The JSON always carries the check; its page only comes when asked for.
-    const std::optional<options::DesignCheckOptions> checkOptions = cli::loadDesignCheckOptions(command, std::cerr);
+    const std::optional<options::DesignCheckOptions> checkOptions =
+        cli::loadDesignCheckOptions(command, inputs->span.designCheck, std::cerr);
     if (!checkOptions)
         return inputRefused;
+    if (command.saveSpanFile) {
+        app::SpanFile span = inputs->span;
+        span.designCheck = *checkOptions;
+        if (!cli::saveSpanFile(*command.saveSpanFile, span, std::cerr))
+            return outputFailed;
+        if (!command.wantsResultFile())
+            return success;
+    }
 
     // The report pages are drawn with the program's fonts, which need the application.
-    std::optional<QGuiApplication> application;
+    std::unique_ptr<QGuiApplication> application;
     app::ReportPages pages = app::ReportPages::None;
     if (command.wantsReport()) {
-        qtDefaultHandler = qInstallMessageHandler(dropRuntimeDirNote);
-        application.emplace(argc, argv);
-        report::installReportFonts();
+        application = cli::startReportApplication(argc, argv);
         pages = command.black ? app::ReportPages::Black : app::ReportPages::Teal;
     }
 
     cli::StreamMessenger messenger(std::cerr);
-    const app::CalculationRun run = app::runCalculationPipeline(
-        inputs->window, inputs->options, app::DesignCheckRequest{*checkOptions, command.designCheckPage}, pages,
-        messenger);
+    const app::CalculationRun run =
+        app::runCalculationPipeline(inputs->span.window, inputs->span.options,
+                                    app::DesignCheckRequest{*checkOptions, command.designCheckPage}, pages, messenger);
     if (run.outcome == app::RunOutcome::Refused)
         return inputRefused;
     if (run.outcome == app::RunOutcome::Failed) {
