@@ -1,4 +1,5 @@
 // tenrix-calc: the calculation without a window, for batch runs and checks.
+#include "cli/batchcommand.h"
 #include "cli/checksettings.h"
 #include "cli/checksjson.h"
 #include "cli/commandline.h"
@@ -50,10 +51,8 @@ int main(int argc, char *argv[])
         std::cout << cli::usageText();
         return success;
     }
-    if (command.spanSources.size() > 1 || !command.summaryFiles.empty()) {
-        std::cerr << "tenrix-calc: 批量计算尚不可用\n";
-        return badArguments;
-    }
+    if (cli::isBatch(command))
+        return cli::runBatchCommand(command, argc, argv);
 
     const std::optional<cli::StartInputs> inputs = cli::loadStartInputs(command, std::cerr);
     if (!inputs)
