@@ -1,8 +1,11 @@
 #include "app/batchpdf.h"
 
 #include "common/replacefile.h"
-#include "report/exporters.h"
 #include "report/pages.h"
+#include "report/pdfpagewriter.h"
+#include "report/reportpage.h"
+
+#include <QBuffer>
 
 #include <qpdf/Buffer.hh>
 #include <qpdf/QPDF.hh>
@@ -91,36 +94,85 @@ void addOutline(QPDF &pdf, const std::vector<SpanPages> &spans)
 
 } // namespace
 
-void keepSpanPdf(SpanOutcome &span)
+/// One worker's document: the pages of its spans, one after the other.
+class BatchPdf::Share final : public SpanFinisher
 {
-    const QByteArray pdf = report::pdfDocument(span.run.pages);
-    if (pdf.isEmpty())
-        throw std::runtime_error("无法生成PDF文件");
-    span.document.assign(pdf.constData(), static_cast<std::size_t>(pdf.size()));
-    span.run.pages = {};
+public:
+    explicit Share(BatchPdf &pdf) : mPdf(pdf) { mBuffer.open(QIODevice::WriteOnly); }
+
+    void finish(SpanOutcome &span, std::size_t index) override
+    {
+        if (!mWriter)
+            mWriter = std::make_unique<report::PdfPageWriter>(mBuffer);
+        const int firstSheet = mWriter->sheetCount();
+        for (const report::ReportPage &page : span.run.pages) {
+            if (!mWriter->addPage(page))
+                throw std::runtime_error("无法生成PDF文件");
+        }
+        mPlacements.push_back({index, {0, firstSheet, mWriter->sheetCount() - firstSheet}});
+        span.run.pages = {};
+    }
+
+    void close() override
+    {
+        if (!mWriter)
+            return;
+        const bool complete = mWriter->finish();
+        mWriter.reset();
+        mPdf.addShare(complete ? mBuffer.data() : QByteArray(), mPlacements);
+    }
+
+private:
+    BatchPdf &mPdf;
+    QBuffer mBuffer;
+    std::unique_ptr<report::PdfPageWriter> mWriter;
+    std::vector<std::pair<std::size_t, Placement>> mPlacements;
+};
+
+std::function<std::unique_ptr<SpanFinisher>()> BatchPdf::finishers()
+{
+    return [this] { return std::make_unique<Share>(*this); };
 }
 
-void writeBatchPdf(const std::filesystem::path &path, const std::vector<SpanOutcome> &spans)
+void BatchPdf::addShare(const QByteArray &document, const std::vector<std::pair<std::size_t, Placement>> &placements)
 {
+    const std::lock_guard lock(mMutex);
+    for (auto [index, placement] : placements) {
+        placement.share = mShares.size();
+        mPlacements[index] = placement;
+    }
+    mShares.push_back(document);
+}
+
+void BatchPdf::write(const std::filesystem::path &path, const std::vector<SpanOutcome> &spans) const
+{
+    const std::lock_guard lock(mMutex);
     QPDF pdf;
     pdf.emptyPDF();
     QPDFPageDocumentHelper pages(pdf);
-    // The documents' objects are copied when the joined file is written, so they live until then.
-    std::vector<std::unique_ptr<QPDF>> documents;
+    // The shares' objects are copied when the joined file is written, so they live until then.
+    std::vector<std::unique_ptr<QPDF>> shares(mShares.size());
     std::vector<SpanPages> outline;
     std::size_t pageCount = 0;
     try {
-        for (const SpanOutcome &span : spans) {
-            if (span.status != SpanStatus::Computed)
+        for (std::size_t i = 0; i < spans.size(); ++i) {
+            if (spans[i].status != SpanStatus::Computed)
                 continue;
-            auto document = std::make_unique<QPDF>();
-            document->processMemoryFile(span.file.string().c_str(), span.document.data(), span.document.size());
-            const std::vector<QPDFPageObjectHelper> spanPages = QPDFPageDocumentHelper(*document).getAllPages();
-            for (const QPDFPageObjectHelper &page : spanPages)
-                pages.addPage(page, false);
-            outline.push_back({&span, pageCount, spanPages.size()});
-            pageCount += spanPages.size();
-            documents.push_back(std::move(document));
+            const auto placed = mPlacements.find(i);
+            if (placed == mPlacements.end() || mShares[placed->second.share].isEmpty())
+                throw std::runtime_error("无法生成PDF文件");
+            const Placement &placement = placed->second;
+            std::unique_ptr<QPDF> &share = shares[placement.share];
+            if (!share) {
+                const QByteArray &bytes = mShares[placement.share];
+                share = std::make_unique<QPDF>();
+                share->processMemoryFile("share", bytes.constData(), static_cast<std::size_t>(bytes.size()));
+            }
+            const std::vector<QPDFPageObjectHelper> sharePages = QPDFPageDocumentHelper(*share).getAllPages();
+            for (int sheet = 0; sheet < placement.sheetCount; ++sheet)
+                pages.addPage(sharePages.at(static_cast<std::size_t>(placement.firstSheet + sheet)), false);
+            outline.push_back({&spans[i], pageCount, static_cast<std::size_t>(placement.sheetCount)});
+            pageCount += static_cast<std::size_t>(placement.sheetCount);
         }
         if (outline.empty())
             throw std::runtime_error("没有计算完成的跨线");
@@ -128,6 +180,8 @@ void writeBatchPdf(const std::filesystem::path &path, const std::vector<SpanOutc
 
         QPDFWriter writer(pdf);
         writer.setOutputMemory();
+        // The pages' streams are compressed already: copied as they are, not recompressed.
+        writer.setDecodeLevel(qpdf_dl_none);
         writer.write();
         const std::shared_ptr<Buffer> bytes = writer.getBufferSharedPointer();
         common::replaceFileContents(

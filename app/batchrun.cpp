@@ -112,14 +112,15 @@ BatchRun runBatch(const std::vector<std::filesystem::path> &files, const BatchSe
     std::size_t finished = 0;
     std::mutex progressMutex;
     const auto work = [&] {
+        const std::unique_ptr<SpanFinisher> finisher = settings.makeFinisher ? settings.makeFinisher() : nullptr;
         for (std::size_t i = next++; i < files.size() && !cancel; i = next++) {
             SpanOutcome &outcome = batch.spans[i];
             try {
                 computeSpan(outcome, settings);
                 if (outcome.status == SpanStatus::Computed) {
                     outcome.figures = spanFigures(outcome.run);
-                    if (settings.finishSpan)
-                        settings.finishSpan(outcome);
+                    if (finisher)
+                        finisher->finish(outcome, i);
                 }
             } catch (const std::exception &error) {
                 outcome.run = CalculationRun{};
@@ -131,6 +132,8 @@ BatchRun runBatch(const std::vector<std::filesystem::path> &files, const BatchSe
             if (progress)
                 progress(finished, files.size());
         }
+        if (finisher)
+            finisher->close();
     };
 
     const std::size_t cores = std::max(1u, std::thread::hardware_concurrency());

@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -38,8 +39,23 @@ struct SpanOutcome
     CalculationRun run;
     /// Computed: its figures in the batch tables.
     SpanFigures figures;
-    /// What BatchSettings::finishSpan made of the pages (the bytes of a document).
-    std::string document;
+};
+
+/**
+ * What a worker makes of the spans it computed, such as one document of
+ * their pages: made on the worker thread before its first span, given each
+ * of its computed spans in turn, closed and destroyed on that thread after
+ * its last, so that one worker's spans can share what they need (the fonts
+ * of a document).
+ */
+class SpanFinisher
+{
+public:
+    virtual ~SpanFinisher() = default;
+    /// Span \a index of the batch was computed; may take the pages out of its run.
+    virtual void finish(SpanOutcome &span, std::size_t index) = 0;
+    /// The worker's last span is done.
+    virtual void close() = 0;
 };
 
 /// How a batch computes its spans.
@@ -51,12 +67,11 @@ struct BatchSettings
     /// Strengths and factors for every span instead of each span's own.
     std::optional<options::DesignCheckOptions> designCheck;
     /**
-     * Runs on the worker thread right after a span was computed, so that
-     * what is made of its pages (a document) is made in parallel too; it may
-     * take the pages out of the run. What it throws makes the span Failed,
-     * with what() as its message.
+     * Makes each worker's finisher, so that what is made of the pages is
+     * made in parallel too. What a finisher's finish() throws makes that
+     * span Failed, with what() as its message.
      */
-    std::function<void(SpanOutcome &)> finishSpan;
+    std::function<std::unique_ptr<SpanFinisher>()> makeFinisher;
 };
 
 /// Called after each span with the number of spans finished; serialised, from any thread.

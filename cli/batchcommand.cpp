@@ -81,7 +81,7 @@ bool writeOutput(const std::string &fileName, Write write)
     return false;
 }
 
-bool writeOutputs(const CommandLine &command, const std::vector<app::SpanOutcome> &spans)
+bool writeOutputs(const CommandLine &command, const std::vector<app::SpanOutcome> &spans, const app::BatchPdf &pdf)
 {
     bool written = true;
     for (const std::string &file : command.summaryFiles) {
@@ -91,7 +91,7 @@ bool writeOutputs(const CommandLine &command, const std::vector<app::SpanOutcome
             written = writeOutput(file, [&](const auto &path) { app::writeSummaryWorkbook(path, spans); }) && written;
     }
     if (command.pdfFile)
-        written = writeOutput(*command.pdfFile, [&](const auto &path) { app::writeBatchPdf(path, spans); }) && written;
+        written = writeOutput(*command.pdfFile, [&](const auto &path) { pdf.write(path, spans); }) && written;
     return written;
 }
 
@@ -125,16 +125,17 @@ int runBatchCommand(const CommandLine &command, int &argc, char *argv[])
     }
 
     std::unique_ptr<QGuiApplication> application;
+    app::BatchPdf pdf;
     if (command.pdfFile) {
         application = startReportApplication(argc, argv);
         settings.pages = command.black ? app::ReportPages::Black : app::ReportPages::Teal;
         settings.designCheckPage = command.designCheckPage;
-        settings.finishSpan = app::keepSpanPdf;
+        settings.makeFinisher = pdf.finishers();
     }
     const std::atomic<bool> neverCancelled = false;
     const app::BatchRun batch = app::runBatch(files, settings, terminalProgress(), neverCancelled);
     const int spansCode = reportSpans(batch.spans);
-    return writeOutputs(command, batch.spans) ? spansCode : outputFailed;
+    return writeOutputs(command, batch.spans, pdf) ? spansCode : outputFailed;
 }
 
 } // namespace cli

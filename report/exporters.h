@@ -2,8 +2,6 @@
 
 #include "report/reportexporter.h"
 
-#include <QByteArray>
-
 namespace report {
 
 /// One page as a placeable Windows metafile (see wmfBytes()).
@@ -43,9 +41,6 @@ public:
 protected:
     bool writePages(std::span<const ReportPage> pages, QIODevice &device) override;
 };
-
-/// The PDF PdfExporter writes of \a pages, in memory; empty when there are no pages or it could not be made.
-QByteArray pdfDocument(std::span<const ReportPage> pages);
 
 /// One page as SVG, one user unit per page unit.
 class SvgExporter final : public ReportExporter

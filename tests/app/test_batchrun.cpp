@@ -87,7 +87,8 @@ protected:
 
         app::BatchSettings settings;
         settings.pages = app::ReportPages::Teal;
-        settings.finishSpan = app::keepSpanPdf;
+        pdf = new app::BatchPdf;
+        settings.makeFinisher = pdf->finishers();
         const std::atomic<bool> notCancelled = false;
         run = new app::BatchRun(app::runBatch(
             app::batchFiles({folder->path()}), settings,
@@ -96,6 +97,7 @@ protected:
     static void TearDownTestSuite()
     {
         delete run;
+        delete pdf;
         delete folder;
     }
 
@@ -103,6 +105,7 @@ protected:
 
     static inline TemporaryFolder *folder = nullptr;
     static inline app::BatchRun *run = nullptr;
+    static inline app::BatchPdf *pdf = nullptr;
     static inline std::vector<std::pair<std::size_t, std::size_t>> progress;
 };
 
@@ -213,13 +216,13 @@ TEST_F(Batch, WorkbookHasTheSummaryAndThePageOneTables)
 TEST_F(Batch, PdfHasEverySpansPagesAndAnOutlineEntryPerSpanAndPage)
 {
     const fs::path pdfFile = folder->file("all.pdf");
-    app::writeBatchPdf(pdfFile, spans());
-    QPDF pdf;
-    pdf.processFile(pdfFile.string().c_str());
-    const std::vector<QPDFPageObjectHelper> pages = QPDFPageDocumentHelper(pdf).getAllPages();
+    pdf->write(pdfFile, spans());
+    QPDF written;
+    written.processFile(pdfFile.string().c_str());
+    const std::vector<QPDFPageObjectHelper> pages = QPDFPageDocumentHelper(written).getAllPages();
     ASSERT_EQ(pages.size(), computedCases.size() * pagesPerSpan);
 
-    QPDFOutlineDocumentHelper outline(pdf);
+    QPDFOutlineDocumentHelper outline(written);
     std::vector<QPDFOutlineObjectHelper> entries = outline.getTopLevelOutlines();
     ASSERT_EQ(entries.size(), computedCases.size());
     for (std::size_t i = 0; i < entries.size(); ++i) {
@@ -241,7 +244,7 @@ TEST_F(Batch, OutputsThatCannotBeWrittenLeaveNothing)
     const fs::path missingFolder = folder->file("no-such-folder");
     EXPECT_THROW(app::writeSummaryCsv(missingFolder / "s.csv", spans()), std::system_error);
     EXPECT_THROW(app::writeSummaryWorkbook(missingFolder / "s.xlsx", spans()), std::system_error);
-    EXPECT_THROW(app::writeBatchPdf(missingFolder / "all.pdf", spans()), std::system_error);
+    EXPECT_THROW(pdf->write(missingFolder / "all.pdf", spans()), std::system_error);
     EXPECT_FALSE(fs::exists(missingFolder));
 }
 
