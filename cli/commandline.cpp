@@ -1,5 +1,7 @@
 #include "cli/commandline.h"
 
+#include "cli/outputfile.h"
+
 #include <charconv>
 
 namespace cli {
@@ -9,6 +11,11 @@ bool CommandLine::wantsReport() const
     return pdfFile || wmfBase || emfBase || svgDir || pngDir || textsFile;
 }
 
+bool CommandLine::writesToStandardOutput() const
+{
+    return jsonFile == standardOutputName || textsFile == standardOutputName;
+}
+
 const char *usageText()
 {
     return "用法: tenrix-calc [选项]\n"
@@ -16,7 +23,7 @@ const char *usageText()
            "\n"
            "  --input FILE     读取上次输入文件(temp_input.dat格式),缺省为程序默认输入\n"
            "  --options FILE   读取选项文件(default.dat格式),缺省为程序默认选项\n"
-           "  --json FILE      将全部计算结果写成JSON文件, FILE 为 - 时写到标准输出\n"
+           "  --json FILE      将全部计算结果写成JSON文件\n"
            "  --pdf FILE       将17页计算书写成一个PDF文件\n"
            "  --wmf BASE       写出 BASE_NO_01.wmf ... BASE_NO_17.wmf\n"
            "  --emf BASE       写出 BASE_NO_01.emf ... BASE_NO_17.emf\n"
@@ -29,7 +36,10 @@ const char *usageText()
            "  --checks FILE    读取设计校核设置(JSON), 缺省按型号取额定强度, 安全系数按DL/T 5222\n"
            "  --help           显示本说明\n"
            "\n"
-           "退出码: 0 成功, 2 参数错误, 3 计算出错, 4 输入检查未通过或输入文件无法读取.\n";
+           "--json 和 --texts 的 FILE 为 - 时写到标准输出(二者只能有一个), 此时不再打印汇总表.\n"
+           "每个输出先写入同一文件夹中的临时文件, 全部写好后才替换原有文件; 写入失败时原有文件保持不变.\n"
+           "\n"
+           "退出码: 0 成功, 2 参数错误, 3 计算出错, 4 输入检查未通过或输入文件无法读取, 5 有输出未能写入.\n";
 }
 
 CommandLine parseCommandLine(const std::vector<std::string> &arguments)
@@ -78,6 +88,8 @@ CommandLine parseCommandLine(const std::vector<std::string> &arguments)
         } else
             throw UsageError{"无法识别的参数: " + arg};
     }
+    if (command.jsonFile == standardOutputName && command.textsFile == standardOutputName)
+        throw UsageError{"--json 和 --texts 不能同时写到标准输出"};
     return command;
 }
 

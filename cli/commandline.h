@@ -17,7 +17,7 @@ struct CommandLine
     std::optional<std::string> emfBase;
     std::optional<std::string> svgDir;
     std::optional<std::string> pngDir;
-    std::optional<std::string> textsFile;
+    std::optional<std::string> textsFile;    ///< "-" for standard output
     std::optional<std::string> designCheckFile;  ///< the design-check settings as JSON; the defaults without
     bool designCheckPage = false;  ///< the report gets page 18 "设计校核"
     int dpi = 96;
@@ -26,6 +26,8 @@ struct CommandLine
 
     /// True when any report output is asked for (they need the page drawing).
     bool wantsReport() const;
+    /// True when the JSON or the texts go to standard output, which then carries nothing else.
+    bool writesToStandardOutput() const;
 };
 
 /// Thrown for arguments the command does not understand; what() says why.

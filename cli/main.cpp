@@ -2,6 +2,7 @@
 #include "cli/checksettings.h"
 #include "cli/checksjson.h"
 #include "cli/commandline.h"
+#include "cli/outputfile.h"
 #include "cli/reportoutput.h"
 #include "cli/resultjson.h"
 #include "cli/startinputs.h"
@@ -13,13 +14,13 @@
 
 #include <QGuiApplication>
 
-#include <fstream>
 #include <iostream>
 #include <optional>
+#include <sstream>
 
 namespace {
 
-enum ExitCode { success = 0, badArguments = 2, calculationFailed = 3, inputRefused = 4 };
+enum ExitCode { success = 0, badArguments = 2, calculationFailed = 3, inputRefused = 4, outputNotWritten = 5 };
 
 QtMessageHandler qtDefaultHandler = nullptr;
 
@@ -32,18 +33,11 @@ void dropRuntimeDirNote(QtMsgType type, const QMessageLogContext &context, const
     qtDefaultHandler(type, context, message);
 }
 
-bool writeJson(const std::string &fileName, const app::CalculationRun &run)
+std::string jsonText(const app::CalculationRun &run)
 {
     nlohmann::ordered_json json = cli::resultToJson(run.result);
     json["checks"] = cli::designChecksToJson(*run.checks, run.checkSettings);
-    const std::string text = json.dump(2) + "\n";
-    if (fileName == "-") {
-        std::cout << text;
-        return bool(std::cout);
-    }
-    std::ofstream file(fileName, std::ios::binary | std::ios::trunc);
-    file << text;
-    return bool(file.flush());
+    return json.dump(2) + "\n";
 }
 
 } // namespace
@@ -98,19 +92,19 @@ int main(int argc, char *argv[])
     if (command.wantsReport()) {
         try {
             if (!cli::writeReportOutputs(command, run.pages, std::cerr))
-                return calculationFailed;
+                return outputNotWritten;
         } catch (const std::exception &e) {
             std::cerr << "计算出错: " << e.what() << '\n';
             return calculationFailed;
         }
     }
-    if (command.jsonFile) {
-        if (!writeJson(*command.jsonFile, run)) {
-            std::cerr << "tenrix-calc: 无法写入文件 " << *command.jsonFile << '\n';
-            return calculationFailed;
-        }
+    if (command.jsonFile && !cli::writeOutputFile(*command.jsonFile, jsonText(run), std::cerr))
+        return outputNotWritten;
+    if (!command.writesToStandardOutput()) {
+        std::ostringstream summary;
+        cli::printSummary(summary, run.input, run.result);
+        if (!cli::writeOutputFile(std::string(cli::standardOutputName), summary.str(), std::cerr))
+            return outputNotWritten;
     }
-    if (!command.jsonFile || *command.jsonFile != "-")
-        cli::printSummary(std::cout, run.input, run.result);
     return success;
 }
