@@ -55,10 +55,33 @@ OptionsModel::OptionsModel(std::filesystem::path optionsFile)
     restoreBuiltInSettings();
 }
 
-void OptionsModel::startUp()
+std::string OptionsModel::startUp()
 {
-    if (loadOptionsFile())
+    std::string text;
+    try {
+        text = readDataFile(mOptionsFile, kMaxOptionsFileSize);
+    } catch (const DataFileTooLarge &error) {
+        return error.what();
+    } catch (const DataFileError &) {
+        // As at every first start: no file, no message.
+        return {};
+    }
+    OptionsSnapshot read = mSnapshot;
+    const bool complete = scanOptionsText(text, read);
+    if (complete) {
+        mSnapshot = read;
         showOptions();
+    }
+    const std::optional<DataFileFault> fault = optionsTextFault(text);
+    if (!fault)
+        return {};
+    if (!complete) {
+        // Cut short: the numbers it holds go over what the dialog shows.
+        storeOptions();
+        scanOptionsText(text, mSnapshot);
+        showOptions();
+    }
+    return faultMessage(mOptionsFile, *fault);
 }
 
 void OptionsModel::loadNamedOptionsFile()
