@@ -16,6 +16,8 @@ std::string writeFailureReason(int errorNumber)
         return "路径中有一项不是文件夹";
     case EISDIR:
         return "目标是一个文件夹";
+    case EEXIST:
+        return "已有同名的文件";
     case EROFS:
         return "文件系统为只读";
     case ENOSPC:

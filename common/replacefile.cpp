@@ -1,6 +1,8 @@
 #include "common/replacefile.h"
 
 #include <cerrno>
+#include <cstdlib>
+#include <memory>
 #include <set>
 #include <system_error>
 
@@ -19,6 +21,11 @@ constexpr mode_t kPermissionBits = S_IRWXU | S_IRWXG | S_IRWXO;
 // The kernel gives up after 40 links in one name; so do we.
 constexpr int kMaxSymlinkHops = 40;
 
+fs::path folderOf(const fs::path &file)
+{
+    return file.parent_path().empty() ? fs::path(".") : file.parent_path();
+}
+
 /// What a name stands for once its symbolic links are followed.
 struct Target
 {
@@ -29,34 +36,60 @@ struct Target
     bool isRegular() const { return exists && S_ISREG(status.st_mode); }
 };
 
-Target resolveTarget(const fs::path &file)
+/// The name a dangling symbolic link (or a chain of them) would create.
+fs::path danglingLinkTarget(const fs::path &file)
 {
-    Target target{file};
+    fs::path path = file;
     for (int hop = 0; hop < kMaxSymlinkHops; ++hop) {
-        if (::lstat(target.path.c_str(), &target.status) != 0) {
-            if (errno != ENOENT)
-                throw FileWriteError(file, errno);
-            // A new file; a missing folder shows when the temporary file is created.
-            return target;
-        }
-        if (!S_ISLNK(target.status.st_mode)) {
-            target.exists = true;
-            if (S_ISDIR(target.status.st_mode))
-                throw FileWriteError(file, EISDIR);
-            return target;
-        }
+        struct stat status {};
+        if (::lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode))
+            return path;
         std::error_code error;
-        const fs::path link = fs::read_symlink(target.path, error);
+        const fs::path link = fs::read_symlink(path, error);
         if (error)
             throw FileWriteError(file, error.value());
-        target.path = link.is_absolute() ? link : target.path.parent_path() / link;
+        path = link.is_absolute() ? link : path.parent_path() / link;
     }
     throw FileWriteError(file, ELOOP);
 }
 
-fs::path folderOf(const fs::path &file)
+Target resolveTarget(const fs::path &file)
 {
-    return file.parent_path().empty() ? fs::path(".") : file.parent_path();
+    Target target{file};
+    if (::stat(file.c_str(), &target.status) != 0) {
+        if (errno != ENOENT)
+            throw FileWriteError(file, errno);
+        // A new file; a missing folder shows when the temporary file is created.
+        target.path = danglingLinkTarget(file);
+        return target;
+    }
+    target.exists = true;
+    if (S_ISDIR(target.status.st_mode))
+        throw FileWriteError(file, EISDIR);
+    // A device or pipe is opened by the name given, which also serves
+    // /dev/stdout and the other links of /proc that name no file.
+    if (!S_ISREG(target.status.st_mode))
+        return target;
+    const std::unique_ptr<char, decltype(&std::free)> real(::realpath(file.c_str(), nullptr), &std::free);
+    if (!real)
+        throw FileWriteError(file, errno);
+    target.path = real.get();
+    return target;
+}
+
+/// ".NAME.XXXXXX" beside \a target, the name cut so that the whole fits a file system's 255 bytes.
+std::string temporaryNameFor(const fs::path &target)
+{
+    constexpr std::size_t kMaxKeptBytes = 255 - std::string_view("..XXXXXX").size();
+    std::string name = target.filename().string();
+    if (name.size() > kMaxKeptBytes) {
+        std::size_t cut = kMaxKeptBytes;
+        // Whole UTF-8 characters only: no continuation byte may start the cut-off part.
+        while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80)
+            --cut;
+        name.resize(cut);
+    }
+    return (folderOf(target) / ("." + name + ".XXXXXX")).string();
 }
 
 class Descriptor
@@ -144,7 +177,7 @@ void FileSetReplacement::add(const fs::path &file, std::string_view contents)
         return;
     }
 
-    std::string temporary = (folderOf(target.path) / ("." + target.path.filename().string() + ".XXXXXX")).string();
+    std::string temporary = temporaryNameFor(target.path);
     Descriptor descriptor(::mkostemp(temporary.data(), O_CLOEXEC));
     if (descriptor.get() < 0)
         throw FileWriteError(file, errno);

@@ -179,6 +179,19 @@ TEST(ReplaceFile, SymbolicLinkStaysAndTheFileItPointsToIsWritten)
     EXPECT_EQ(filesIn(folder.file("real")), 2u);
 }
 
+TEST(ReplaceFile, LongestNameTheFileSystemTakesCanBeReplaced)
+{
+    TemporaryFolder folder;
+    // 84 characters of three bytes: 252 bytes, too long for the temporary name uncut.
+    std::string name;
+    for (int i = 0; i < 84; ++i)
+        name += "跨";
+    writeBytes(folder.file(name), "old");
+    replaceFileContents(folder.file(name), "new");
+    EXPECT_EQ(readBytes(folder.file(name)), "new");
+    EXPECT_EQ(filesIn(folder.path()), 1u);
+}
+
 TEST(FileSetReplacement, OneFailingFileLeavesTheWholeOldSetAndNoTemporary)
 {
     TemporaryFolder folder;
