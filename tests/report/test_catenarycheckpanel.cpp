@@ -101,16 +101,11 @@ TEST(CatenaryCheckPanel, BothMethodsAndTheirDifferences)
     EXPECT_EQ(annotationAt(page, stateX(engine::maxLoad), dHY).text, QStringLiteral("-6.2"));
     EXPECT_EQ(annotationAt(page, stateX(engine::singlePhaseCold), exactHY).text, QStringLiteral("5.183"));
     EXPECT_EQ(annotationAt(page, x, temperatureY).text, QStringLiteral("25"));
-}
-
-TEST(CatenaryCheckPanel, StringingStateShowsTheColumnItWasComparedIn)
-{
-    report::ReportPage page;
-    report::drawCatenaryCheckResults(page, comparedResult());
-    const int x = stateX(engine::installation);
-    EXPECT_EQ(annotationAt(page, x, temperatureY).text, QStringLiteral("-10"));
-    EXPECT_EQ(annotationAt(page, x, handbookHY).text, QStringLiteral("5.658"));
-    EXPECT_EQ(annotationAt(page, x, handbookFY).text, QStringLiteral("1.842"));
+    // A stringing state shows the column it was compared in.
+    const int installed = stateX(engine::installation);
+    EXPECT_EQ(annotationAt(page, installed, temperatureY).text, QStringLiteral("-10"));
+    EXPECT_EQ(annotationAt(page, installed, handbookHY).text, QStringLiteral("5.658"));
+    EXPECT_EQ(annotationAt(page, installed, handbookFY).text, QStringLiteral("1.842"));
     EXPECT_EQ(annotationAt(page, stateX(engine::marking), handbookHY).text, QStringLiteral("5.198"));
 }
 
