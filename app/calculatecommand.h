@@ -1,10 +1,9 @@
 #pragma once
 
-#include "app/calculationinputassembly.h"
-#include "app/designchecksettings.h"
 #include "app/mainwindowmodel.h"
-#include "app/messenger.h"
+#include "common/messenger.h"
 #include "options/designcheckoptions.h"
+#include "options/optionstexts.h"
 
 #include <string>
 
@@ -50,25 +49,27 @@ enum class CalculationOutcome {
 inline constexpr const char *calculationFailedText = "计算过程中遇到错误,请尝试调整输入数据再算.";
 inline constexpr const char *calculationFailedCaption = "计算出错";
 
+/// "计算过程中遇到错误,请尝试调整输入数据再算." with \a cause, the calculation's own message, below it.
+std::string failedCalculationText(const std::string &cause);
+
 /**
- * The calculate command: checks the load table of \a window, takes the
- * snapshot of \a window and \a options, checks its plausibility, runs the
- * calculation and builds the 17 report pages (results in the colour the
- * viewer asks for), then hands the pages to \a viewer and shows it on page 1.
- * When \a checks asks for the design-check page it follows as page 18 and
- * the verdict goes to the viewer's status line; a failing check shows
- * nothing more. A field of \a checks that is not a number is refused with
- * its message (caption "选项设置") before the calculation.
+ * The calculate command: runs the calculation pipeline on \a window and
+ * \a options (results in the colour the viewer asks for), then hands the
+ * pages to \a viewer and shows it on page 1. When \a checks asks for the
+ * design-check page it follows as page 18 and the verdict goes to the
+ * viewer's status line; a failing check shows nothing more. A field of
+ * \a checks that is not a number is refused with its message (caption
+ * "选项设置") before the calculation.
  *
  * A refused check has shown its own message through \a messenger. A failed
  * calculation shows "计算过程中遇到错误,请尝试调整输入数据再算." (caption
- * "计算出错", error icon); when the state equation has no usable root, its
- * own message (caption "错误信息") comes first. The pages are complete
+ * "计算出错", error icon) with the calculation's own message below it, which
+ * tells the user which input to change. The pages are complete
  * before the first one is handed over, so a failure leaves every page of the
  * viewer as it was.
  */
-CalculationOutcome calculateAndShow(const MainWindowModel &window, const OptionsTexts &options,
+CalculationOutcome calculateAndShow(const MainWindowModel &window, const options::OptionsTexts &options,
                                     const options::DesignCheckOptions &checks, ResultPages &viewer,
-                                    Messenger &messenger);
+                                    common::Messenger &messenger);
 
 } // namespace app

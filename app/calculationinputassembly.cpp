@@ -37,7 +37,7 @@ void assembleString(engine::CalculationInput &input, int firstSlot, const MainWi
 } // namespace
 
 engine::CalculationInput assembleCalculationInput(const MainWindowModel &window,
-                                                  const OptionsTexts &options)
+                                                  const options::OptionsTexts &options)
 {
     using namespace engine;
     CalculationInput input;
@@ -92,7 +92,7 @@ engine::CalculationInput assembleCalculationInput(const MainWindowModel &window,
 
 engine::CalculationInput defaultCalculationInput()
 {
-    return assembleCalculationInput(MainWindowModel(), OptionsTexts());
+    return assembleCalculationInput(MainWindowModel(), options::OptionsTexts());
 }
 
 } // namespace app

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/messenger.h"
+#include "common/messenger.h"
 
 #include <string>
 
@@ -18,9 +18,9 @@ inline constexpr const char *optionsCaption = "选项设置";
 inline constexpr const char *applicationTitle = "Tenrix";
 
 /// Shows \a text with \a caption, an error icon and an OK button.
-inline void showError(Messenger &messenger, std::string text, std::string caption)
+inline void showError(common::Messenger &messenger, std::string text, std::string caption)
 {
-    messenger.show({std::move(text), std::move(caption), MessageIcon::Error, MessageButtons::Ok});
+    messenger.show({std::move(text), std::move(caption), common::MessageIcon::Error, common::MessageButtons::Ok});
 }
 
 } // namespace app

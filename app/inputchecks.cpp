@@ -52,7 +52,7 @@ bool hasExitCheck(EditBox box)
     return positiveInputMessage(box) != nullptr;
 }
 
-bool checkPositiveInput(const MainWindowModel &window, EditBox box, Messenger &messenger)
+bool checkPositiveInput(const MainWindowModel &window, EditBox box, common::Messenger &messenger)
 {
     const char *message = positiveInputMessage(box);
     if (message == nullptr)
@@ -69,7 +69,7 @@ bool checkPositiveInput(const MainWindowModel &window, EditBox box, Messenger &m
     return false;
 }
 
-bool checkLoadTable(const MainWindowModel &window, Messenger &messenger)
+bool checkLoadTable(const MainWindowModel &window, common::Messenger &messenger)
 {
     using namespace loadtable;
     for (int box = 0; box < presenceBoxCount; ++box) {

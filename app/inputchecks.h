@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/mainwindowmodel.h"
-#include "app/messenger.h"
+#include "common/messenger.h"
 
 namespace app {
 
@@ -14,7 +14,7 @@ namespace app {
  * is false and the window puts the focus back on the box; the text stays.
  * Every other box passes without a look.
  */
-bool checkPositiveInput(const MainWindowModel &window, EditBox box, Messenger &messenger);
+bool checkPositiveInput(const MainWindowModel &window, EditBox box, common::Messenger &messenger);
 
 /// True for the boxes checkPositiveInput() examines: Edit_f, Edit_dx_S, Edit_jyza_l and Edit_jyzb_l.
 bool hasExitCheck(EditBox box);
@@ -27,6 +27,6 @@ bool hasExitCheck(EditBox box);
  * 数据有误,请检查", caption "语法检查", error icon) and the result is false.
  * Row 1 and the columns of cleared boxes are never examined.
  */
-bool checkLoadTable(const MainWindowModel &window, Messenger &messenger);
+bool checkLoadTable(const MainWindowModel &window, common::Messenger &messenger);
 
 } // namespace app

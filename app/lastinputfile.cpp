@@ -1,14 +1,14 @@
 #include "app/lastinputfile.h"
 
 #include "app/conductorcatalogue.h"
-#include "app/gbkcodec.h"
 #include "app/trimblanks.h"
+#include "common/gbkcodec.h"
 #include "engine/calculationerror.h"
 #include "engine/calculationinput.h"
 #include "engine/inputfields.h"
 #include "engine/numbers.h"
+#include "common/replacefile.h"
 #include "options/readfile.h"
-#include "options/replacefile.h"
 
 #include <cerrno>
 #include <cmath>
@@ -119,7 +119,7 @@ std::string lineProblem(const std::string &trimmed, bool utf8)
         if (isControlByte(static_cast<unsigned char>(c)))
             return "含有控制字符";
     }
-    if (!utf8 && !decodeGbk(trimmed))
+    if (!utf8 && !common::decodeGbk(trimmed))
         return "不是有效的GBK文字";
     return {};
 }
@@ -182,7 +182,7 @@ void applyLastInputLines(MainWindowModel &window, const ReadLastInputLines &line
 LastInputText readLastInputText(std::string_view bytes)
 {
     LastInputText text;
-    const bool utf8 = isUtf8BeyondAscii(bytes);
+    const bool utf8 = common::isUtf8BeyondAscii(bytes);
     const auto noteFault = [&text](int line, std::string problem) {
         if (!text.fault)
             text.fault = options::DataFileFault{line, lineField(line), std::move(problem)};
@@ -200,7 +200,7 @@ LastInputText readLastInputText(std::string_view bytes)
             const std::string raw = trimBlanks(bytes.substr(start, feed - start));
             const std::string problem = lineProblem(raw, utf8);
             if (problem.empty())
-                text.lines[count] = utf8 ? raw : *decodeGbk(raw);
+                text.lines[count] = utf8 ? raw : *common::decodeGbk(raw);
             else
                 noteFault(count + 1, problem);
         }
@@ -225,11 +225,11 @@ bool saveLastInputs(const MainWindowModel &window, const std::filesystem::path &
 {
     std::string bytes;
     for (const std::string &line : lastInputLines(window)) {
-        bytes += encodeGbk(withoutControls(line));
+        bytes += common::encodeGbk(withoutControls(line));
         bytes += "\r\n";
     }
     try {
-        options::replaceFileContents(file, bytes);
+        common::replaceFileContents(file, bytes);
         return true;
     } catch (const std::system_error &) {
         // Closing the window must not fail; the previous file stays whole.

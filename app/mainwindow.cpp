@@ -4,7 +4,7 @@
 
 #include "app/checkmessages.h"
 #include "app/lastinputfile.h"
-#include "app/messenger.h"
+#include "common/messenger.h"
 #include "app/qtutf8.h"
 
 #include <QCheckBox>
@@ -117,8 +117,8 @@ void TForm_zcx::saveInputs()
 {
     if (app::saveLastInputs(mModel, app::lastInputFileName))
         return;
-    app::Message message{"本次输入的数据无法保存到文件temp_input.dat,下次启动时将不能恢复,请检查当前文件夹是否可写.",
-                         app::errorCaption, app::MessageIcon::Warning, app::MessageButtons::Ok};
+    common::Message message{"本次输入的数据无法保存到文件temp_input.dat,下次启动时将不能恢复,请检查当前文件夹是否可写.",
+                         app::errorCaption, common::MessageIcon::Warning, common::MessageButtons::Ok};
     mMessenger.show(message);
 }
 

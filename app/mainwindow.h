@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/mainwindowmodel.h"
-#include "app/messenger.h"
+#include "common/messenger.h"
 #include "app/spandocument.h"
 
 #include <QClipboard>
@@ -30,10 +30,13 @@ class TForm_print;
 class TForm_tjjj;
 class TForm_xuan_xiang;
 
+namespace common {
+class Messenger;
+}
+
 namespace app {
 
 class DialogRunner;
-class Messenger;
 
 /**
  * The windows the main window opens. They are created after it, so it is
@@ -79,7 +82,7 @@ public:
      * @param messenger  shows the checks' and the calculation's messages; must outlive the window
      * @param dialogs    runs the modal dialogs; must outlive the window
      */
-    TForm_zcx(app::Messenger &messenger, app::DialogRunner &dialogs, QWidget *parent = nullptr);
+    TForm_zcx(common::Messenger &messenger, app::DialogRunner &dialogs, QWidget *parent = nullptr);
     ~TForm_zcx() override;
 
     /// Hands over the other windows once they exist; the commands that open them need them.
@@ -232,9 +235,9 @@ private:
     void storeRecentFiles() const;
     /// Shows \a span in the window and the options dialog.
     void showSpan(const app::SpanFile &span);
-    void spanFileMessage(const std::string &text, app::MessageIcon icon);
+    void spanFileMessage(const std::string &text, common::MessageIcon icon);
 
-    app::Messenger &mMessenger;
+    common::Messenger &mMessenger;
     app::DialogRunner &mDialogs;
     app::CompanionWindows mWindows;
     app::MainWindowModel mModel;

@@ -5,7 +5,7 @@
 #include "app/checkmessages.h"
 #include "app/dialogrunner.h"
 #include "app/lastinputfile.h"
-#include "app/messenger.h"
+#include "common/messenger.h"
 #include "app/qtutf8.h"
 #include "options/optionsdialog.h"
 #include "options/optionsfile.h"
@@ -107,20 +107,20 @@ void TForm_zcx::refreshCaption()
         setWindowTitle(toQString(mDocument->caption(currentSpan())));
 }
 
-void TForm_zcx::spanFileMessage(const std::string &text, app::MessageIcon icon)
+void TForm_zcx::spanFileMessage(const std::string &text, common::MessageIcon icon)
 {
-    mMessenger.show({text, spanFileCaption, icon, app::MessageButtons::Ok});
+    mMessenger.show({text, spanFileCaption, icon, common::MessageButtons::Ok});
 }
 
 bool TForm_zcx::settleUnsavedChanges()
 {
     if (!mDocument || !mDocument->isChanged(currentSpan()))
         return true;
-    switch (mMessenger.show({mDocument->saveQuestion(), app::programCaption, app::MessageIcon::Question,
-                             app::MessageButtons::SaveDiscardCancel})) {
-    case app::MessageAnswer::Save:
+    switch (mMessenger.show({mDocument->saveQuestion(), app::programCaption, common::MessageIcon::Question,
+                             common::MessageButtons::SaveDiscardCancel})) {
+    case common::MessageAnswer::Save:
         return FileSaveClick();
-    case app::MessageAnswer::Discard:
+    case common::MessageAnswer::Discard:
         return true;
     default:
         return false;
@@ -171,7 +171,7 @@ bool TForm_zcx::openSpanFile(const QString &file)
     try {
         read = app::readSpanFile(toPath(file));
     } catch (const app::SpanFileError &error) {
-        spanFileMessage(error.what(), app::MessageIcon::Error);
+        spanFileMessage(error.what(), common::MessageIcon::Error);
         return false;
     }
     showSpan(read.span);
@@ -181,7 +181,7 @@ bool TForm_zcx::openSpanFile(const QString &file)
     rememberRecentFile(file);
     refreshCaption();
     if (!read.missingKeys.empty())
-        spanFileMessage(app::missingKeysNote(toUtf8(file), read.missingKeys), app::MessageIcon::Information);
+        spanFileMessage(app::missingKeysNote(toUtf8(file), read.missingKeys), common::MessageIcon::Information);
     return true;
 }
 
@@ -193,10 +193,10 @@ bool TForm_zcx::saveSpanFile(const QString &file)
     } catch (const std::system_error &error) {
         spanFileMessage("跨线文件 " + toUtf8(file) + " 未能保存(系统错误 " + std::to_string(error.code().value())
                             + "),原有文件保持不变.",
-                        app::MessageIcon::Error);
+                        common::MessageIcon::Error);
         return false;
     } catch (const nlohmann::json::exception &) {
-        spanFileMessage("跨线文件 " + toUtf8(file) + " 未能保存: 输入中有无法保存的字符.", app::MessageIcon::Error);
+        spanFileMessage("跨线文件 " + toUtf8(file) + " 未能保存: 输入中有无法保存的字符.", common::MessageIcon::Error);
         return false;
     }
     mDocument->setSaved(toPath(absolute(file)), span);
@@ -280,7 +280,7 @@ void TForm_zcx::FileImportClick()
     const QString optionsFile = folder.filePath(QString::fromLatin1(options::kOptionsFileName));
     if (!QFileInfo::exists(inputFile) && !QFileInfo::exists(optionsFile)) {
         spanFileMessage("文件夹 " + toUtf8(folders.front()) + " 中没有 temp_input.dat 或 default.dat.",
-                        app::MessageIcon::Error);
+                        common::MessageIcon::Error);
         return;
     }
 
@@ -290,7 +290,7 @@ void TForm_zcx::FileImportClick()
         options::OptionsModel imported(toPath(optionsFile));
         if (!imported.loadOptionsFile()) {
             spanFileMessage("文件 " + toUtf8(optionsFile) + " 不完整或无法读取(应有40个数),未导入.",
-                            app::MessageIcon::Error);
+                            common::MessageIcon::Error);
             return;
         }
         imported.showOptions();
@@ -300,7 +300,7 @@ void TForm_zcx::FileImportClick()
     if (QFileInfo::exists(inputFile)) {
         span.window = app::MainWindowModel();
         if (!app::loadLastInputs(span.window, toPath(inputFile))) {
-            spanFileMessage("文件 " + toUtf8(inputFile) + " 无法读取,未导入.", app::MessageIcon::Error);
+            spanFileMessage("文件 " + toUtf8(inputFile) + " 无法读取,未导入.", common::MessageIcon::Error);
             return;
         }
     }
@@ -325,22 +325,22 @@ void TForm_zcx::FileExportClick()
     if (const auto badCell = exported.storeOptions()) {
         spanFileMessage("选项中气象表第 " + std::to_string(badCell->column) + " 列 , 第 "
                             + std::to_string(badCell->row) + " 行数据有误,未导出.",
-                        app::MessageIcon::Error);
+                        common::MessageIcon::Error);
         return;
     }
     if (QFileInfo::exists(inputFile) || QFileInfo::exists(optionsFile)) {
-        const app::Message question{"文件夹 " + toUtf8(folders.front()) + " 中已有 temp_input.dat 或 default.dat,是否替换?",
-                                    spanFileCaption, app::MessageIcon::Question, app::MessageButtons::OkCancel};
-        if (mMessenger.show(question) != app::MessageAnswer::Ok)
+        const common::Message question{"文件夹 " + toUtf8(folders.front()) + " 中已有 temp_input.dat 或 default.dat,是否替换?",
+                                    spanFileCaption, common::MessageIcon::Question, common::MessageButtons::OkCancel};
+        if (mMessenger.show(question) != common::MessageAnswer::Ok)
             return;
     }
     try {
         options::writeOptionsFile(toPath(optionsFile), exported.snapshot());
     } catch (const std::system_error &error) {
         spanFileMessage("文件 " + toUtf8(optionsFile) + " 未能写入(系统错误 " + std::to_string(error.code().value()) + ").",
-                        app::MessageIcon::Error);
+                        common::MessageIcon::Error);
         return;
     }
     if (!app::saveLastInputs(mModel, toPath(inputFile)))
-        spanFileMessage("文件 " + toUtf8(inputFile) + " 未能写入.", app::MessageIcon::Error);
+        spanFileMessage("文件 " + toUtf8(inputFile) + " 未能写入.", common::MessageIcon::Error);
 }

@@ -17,7 +17,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QSignalBlocker>
 #include <QTableWidget>
 
 #include <optional>
@@ -31,34 +30,6 @@ using app::toUtf8;
 namespace loadtable = app::loadtable;
 
 namespace {
-
-/// The parts of the result viewer the calculate command uses.
-class ViewerPages final : public app::ResultPages
-{
-public:
-    explicit ViewerPages(TForm_print &viewer) : mViewer(viewer) {}
-
-    bool resultsInBlack() const override { return mViewer.CheckBox_print_color->isChecked(); }
-
-    void setPageCount(int count) override { mViewer.setPageCount(count); }
-
-    void storePage(int pageIndex, const report::ReportPage &page) override { mViewer.storePage(pageIndex, page); }
-
-    void showDesignCheckStatus(const std::string &text) override { mViewer.showDesignCheckStatus(toQString(text)); }
-
-    void showFirstPage() override
-    {
-        mViewer.show();
-        mViewer.raise();
-        mViewer.activateWindow();
-        mViewer.showPage(0);
-        const QSignalBlocker quiet(mViewer.ComboBox1);
-        mViewer.ComboBox1->setCurrentIndex(0);
-    }
-
-private:
-    TForm_print &mViewer;
-};
 
 /**
  * Shows \a lookup prepared for \a request and returns the weight the user
@@ -79,10 +50,11 @@ void TForm_zcx::Button_jsClick()
 {
     if (!settlePendingExitCheck() || mWindows.viewer == nullptr)
         return;
-    const app::OptionsTexts options = mWindows.options != nullptr ? mWindows.options->optionsTexts() : app::OptionsTexts{};
+    const options::OptionsTexts options =
+        mWindows.options != nullptr ? mWindows.options->optionsTexts() : options::OptionsTexts{};
     const options::DesignCheckOptions checks =
         mWindows.options != nullptr ? mWindows.options->designCheckOptions() : options::DesignCheckOptions{};
-    ViewerPages viewer(*mWindows.viewer);
+    app::ViewerPages viewer(*mWindows.viewer);
     // The save dialogs suggest file names after the span the shown pages report on.
     if (app::calculateAndShow(mModel, options, checks, viewer, mMessenger) == app::CalculationOutcome::Shown)
         mWindows.viewer->setSpanName(toQString(mModel.text(EditBox::Edit_bt)));
@@ -133,7 +105,7 @@ void TForm_zcx::ComboBox_zdxChange(int index)
 
 void TForm_zcx::ComboBox_jyzChange(StringSide side, int index)
 {
-    const int iceIndex = mWindows.options != nullptr ? mWindows.options->iceIndex() : app::OptionsTexts{}.iceIndex;
+    const int iceIndex = mWindows.options != nullptr ? mWindows.options->iceIndex() : options::OptionsTexts{}.iceIndex;
     mModel.pickStringType(side, index, iceIndex);
     showModel();
 }

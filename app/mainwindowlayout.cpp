@@ -113,7 +113,7 @@ int labelColumnWidth(const QFont &gridFont)
 
 } // namespace
 
-TForm_zcx::TForm_zcx(app::Messenger &messenger, app::DialogRunner &dialogs, QWidget *parent)
+TForm_zcx::TForm_zcx(common::Messenger &messenger, app::DialogRunner &dialogs, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , mMessenger(messenger)

@@ -148,13 +148,13 @@ std::string physicalFault(const engine::CalculationInput &input)
 } // namespace
 
 bool checkPlausibility(const engine::CalculationInput &input, const MainWindowModel &window,
-                       Messenger &messenger)
+                       common::Messenger &messenger)
 {
     using namespace engine;
     try {
         if (!(slotNumber(input, slot::controlSag) > 0)) {
             messenger.show({"允许弧垂必须大于0,一般取跨度的1/15 ~ 1/30,请修改.", applicationTitle,
-                            MessageIcon::None, MessageButtons::Ok});
+                            common::MessageIcon::None, common::MessageButtons::Ok});
             return false;
         }
         std::array<bool, leadCount> ticked{};

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/mainwindowmodel.h"
-#include "app/messenger.h"
+#include "common/messenger.h"
 #include "engine/calculationinput.h"
 
 namespace app {
@@ -31,6 +31,6 @@ namespace app {
  * @return true when the calculation may go on
  */
 bool checkPlausibility(const engine::CalculationInput &input, const MainWindowModel &window,
-                       Messenger &messenger);
+                       common::Messenger &messenger);
 
 } // namespace app

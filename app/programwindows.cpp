@@ -2,7 +2,7 @@
 
 namespace app {
 
-ProgramWindows::ProgramWindows(Messenger &messenger, DialogRunner &dialogs,
+ProgramWindows::ProgramWindows(common::Messenger &messenger, DialogRunner &dialogs,
                                std::unique_ptr<ViewerDialogs> viewerDialogs)
     : Form_zcx(messenger, dialogs)
     , Form_xuan_xiang(messenger, &Form_zcx)

@@ -11,10 +11,13 @@
 
 #include <memory>
 
+namespace common {
+class Messenger;
+}
+
 namespace app {
 
 class DialogRunner;
-class Messenger;
 
 /**
  * The seven windows of the program, created once in this order and living
@@ -36,7 +39,7 @@ public:
      * @param dialogs        runs the main window's modal dialogs; must outlive the windows
      * @param viewerDialogs  the viewer's save and printer dialogs; null for the platform's own
      */
-    ProgramWindows(Messenger &messenger, DialogRunner &dialogs, std::unique_ptr<ViewerDialogs> viewerDialogs = nullptr);
+    ProgramWindows(common::Messenger &messenger, DialogRunner &dialogs, std::unique_ptr<ViewerDialogs> viewerDialogs = nullptr);
 
     TForm_zcx Form_zcx;
     TForm_xuan_xiang Form_xuan_xiang;

@@ -9,14 +9,14 @@ namespace app {
 
 namespace {
 
-QMessageBox::Icon boxIcon(MessageIcon icon)
+QMessageBox::Icon boxIcon(common::MessageIcon icon)
 {
     switch (icon) {
-    case MessageIcon::Information: return QMessageBox::Information;
-    case MessageIcon::Question: return QMessageBox::Question;
-    case MessageIcon::Warning: return QMessageBox::Warning;
-    case MessageIcon::Error: return QMessageBox::Critical;
-    case MessageIcon::None: break;
+    case common::MessageIcon::Information: return QMessageBox::Information;
+    case common::MessageIcon::Question: return QMessageBox::Question;
+    case common::MessageIcon::Warning: return QMessageBox::Warning;
+    case common::MessageIcon::Error: return QMessageBox::Critical;
+    case common::MessageIcon::None: break;
     }
     return QMessageBox::NoIcon;
 }
@@ -25,7 +25,7 @@ QMessageBox::Icon boxIcon(MessageIcon icon)
 
 QtMessenger::QtMessenger(QWidget *parent) : mParent(parent) {}
 
-MessageAnswer QtMessenger::show(const Message &message)
+common::MessageAnswer QtMessenger::show(const common::Message &message)
 {
     QWidget *parent = mParent ? mParent.data() : QApplication::activeWindow();
     QMessageBox box(boxIcon(message.icon), QString::fromStdString(message.caption),
@@ -40,27 +40,27 @@ MessageAnswer QtMessenger::show(const Message &message)
     QPushButton *save = nullptr;
     QPushButton *discard = nullptr;
     switch (message.buttons) {
-    case MessageButtons::Ok:
+    case common::MessageButtons::Ok:
         ok = box.addButton(QStringLiteral("确定"), QMessageBox::AcceptRole);
         box.setEscapeButton(ok);
         break;
-    case MessageButtons::OkCancel:
+    case common::MessageButtons::OkCancel:
         ok = box.addButton(QStringLiteral("确定"), QMessageBox::AcceptRole);
         cancel = box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
         box.setEscapeButton(cancel);
         break;
-    case MessageButtons::YesNo:
+    case common::MessageButtons::YesNo:
         yes = box.addButton(QStringLiteral("是(&Y)"), QMessageBox::YesRole);
         no = box.addButton(QStringLiteral("否(&N)"), QMessageBox::NoRole);
         box.setEscapeButton(no);
         break;
-    case MessageButtons::YesNoCancel:
+    case common::MessageButtons::YesNoCancel:
         yes = box.addButton(QStringLiteral("是(&Y)"), QMessageBox::YesRole);
         no = box.addButton(QStringLiteral("否(&N)"), QMessageBox::NoRole);
         cancel = box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
         box.setEscapeButton(cancel);
         break;
-    case MessageButtons::SaveDiscardCancel:
+    case common::MessageButtons::SaveDiscardCancel:
         save = box.addButton(QStringLiteral("保存"), QMessageBox::AcceptRole);
         discard = box.addButton(QStringLiteral("不保存"), QMessageBox::DestructiveRole);
         cancel = box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
@@ -72,19 +72,19 @@ MessageAnswer QtMessenger::show(const Message &message)
 
     const QAbstractButton *pressed = box.clickedButton();
     if (pressed != nullptr && pressed == ok)
-        return MessageAnswer::Ok;
+        return common::MessageAnswer::Ok;
     if (pressed != nullptr && pressed == yes)
-        return MessageAnswer::Yes;
+        return common::MessageAnswer::Yes;
     if (pressed != nullptr && pressed == no)
-        return MessageAnswer::No;
+        return common::MessageAnswer::No;
     if (pressed != nullptr && pressed == save)
-        return MessageAnswer::Save;
+        return common::MessageAnswer::Save;
     if (pressed != nullptr && pressed == discard)
-        return MessageAnswer::Discard;
+        return common::MessageAnswer::Discard;
     // Cancel, Escape or the title bar's close button.
     if (cancel != nullptr)
-        return MessageAnswer::Cancel;
-    return no != nullptr ? MessageAnswer::No : MessageAnswer::Ok;
+        return common::MessageAnswer::Cancel;
+    return no != nullptr ? common::MessageAnswer::No : common::MessageAnswer::Ok;
 }
 
 } // namespace app

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/messenger.h"
+#include "common/messenger.h"
 
 #include <QPointer>
 
@@ -18,12 +18,12 @@ namespace app {
  * bar counts as the box's cancelling answer: Cancel where the box offers it,
  * else No, else Ok.
  */
-class QtMessenger final : public Messenger
+class QtMessenger final : public common::Messenger
 {
 public:
     explicit QtMessenger(QWidget *parent = nullptr);
 
-    MessageAnswer show(const Message &message) override;
+    common::MessageAnswer show(const common::Message &message) override;
 
 private:
     QPointer<QWidget> mParent;

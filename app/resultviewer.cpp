@@ -1,11 +1,11 @@
 #include "app/resultviewer.h"
 
-#include "app/messenger.h"
 #include "app/pageview.h"
 #include "app/paperratio.h"
 #include "app/printlayout.h"
 #include "app/viewerdialogs.h"
 #include "app/viewericons.h"
+#include "common/messenger.h"
 #include "report/exporters.h"
 #include "report/pagepainter.h"
 #include "report/pages.h"
@@ -20,10 +20,10 @@
 #include <QPrinter>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QStyle>
-#include <QToolBar>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
 #include <QToolButton>
 
 #include <stdexcept>
@@ -49,7 +49,7 @@ std::string utf8(const QString &text)
 
 } // namespace
 
-TForm_print::TForm_print(app::Messenger &messenger, std::unique_ptr<app::ViewerDialogs> dialogs, QWidget *parent)
+TForm_print::TForm_print(common::Messenger &messenger, std::unique_ptr<app::ViewerDialogs> dialogs, QWidget *parent)
     : QMainWindow(parent)
     , mMessenger(messenger)
     , mDialogs(dialogs ? std::move(dialogs) : std::make_unique<app::QtViewerDialogs>())
@@ -293,7 +293,7 @@ void TForm_print::Image1MouseUp(QPoint position)
 
 void TForm_print::reportFailure(const QString &text)
 {
-    mMessenger.show({utf8(text), "错误信息", app::MessageIcon::Error, app::MessageButtons::Ok});
+    mMessenger.show({utf8(text), "错误信息", common::MessageIcon::Error, common::MessageButtons::Ok});
 }
 
 bool TForm_print::saveShownPage(const QString &fileName)
@@ -386,13 +386,13 @@ bool TForm_print::setUpPrinter(QPrinter &target)
     const bool landscape = target.pageLayout().orientation() == QPageLayout::Landscape;
     if (!app::paperOrientationLooksWrong(printable.width(), printable.height(), landscape))
         return true;
-    const app::MessageAnswer answer =
-        mMessenger.show({"检测发现纸张长宽方向不合适，是否调整", "打印设置", app::MessageIcon::Question,
-                         app::MessageButtons::YesNoCancel});
-    if (answer == app::MessageAnswer::Cancel)
+    const common::MessageAnswer answer =
+        mMessenger.show({"检测发现纸张长宽方向不合适，是否调整", "打印设置", common::MessageIcon::Question,
+                         common::MessageButtons::YesNoCancel});
+    if (answer == common::MessageAnswer::Cancel)
         return false;
     // Yes: a second look at the set-up; cancelling it keeps the first choice.
-    if (answer == app::MessageAnswer::Yes)
+    if (answer == common::MessageAnswer::Yes)
         mDialogs->setUpPrinter(this, target);
     return true;
 }
@@ -432,7 +432,7 @@ bool TForm_print::printJob(QPrinter &target, std::span<const report::ReportPage>
         report::paintPage(painter, pages[i], targetRect);
     }
     if (waitWhilePrinting)
-        mMessenger.show({"正在打印...", "打印", app::MessageIcon::Information, app::MessageButtons::Ok});
+        mMessenger.show({"正在打印...", "打印", common::MessageIcon::Information, common::MessageButtons::Ok});
     if (!painter.end()) {
         reportFailure(QStringLiteral("打印未能完成,请检查打印机或输出文件夹是否可用."));
         return false;
@@ -449,10 +449,10 @@ void TForm_print::ToolButton11Click()
 
 void TForm_print::ToolButton12Click()
 {
-    const app::MessageAnswer answer =
+    const common::MessageAnswer answer =
         mMessenger.show({"程序将连续打印" + std::to_string(pageCount()) + "页计算书,请确认纸张已正确放置", "连续打印确认",
-                         app::MessageIcon::Warning, app::MessageButtons::OkCancel});
-    if (answer != app::MessageAnswer::Ok)
+                         common::MessageIcon::Warning, common::MessageButtons::OkCancel});
+    if (answer != common::MessageAnswer::Ok)
         return;
     QPrinter &target = printer();
     if (setUpPrinter(target))
@@ -463,3 +463,37 @@ void TForm_print::ToolButton14Click()
 {
     close();
 }
+
+namespace app {
+
+bool ViewerPages::resultsInBlack() const
+{
+    return mViewer.CheckBox_print_color->isChecked();
+}
+
+void ViewerPages::setPageCount(int count)
+{
+    mViewer.setPageCount(count);
+}
+
+void ViewerPages::storePage(int pageIndex, const report::ReportPage &page)
+{
+    mViewer.storePage(pageIndex, page);
+}
+
+void ViewerPages::showDesignCheckStatus(const std::string &text)
+{
+    mViewer.showDesignCheckStatus(QString::fromStdString(text));
+}
+
+void ViewerPages::showFirstPage()
+{
+    mViewer.show();
+    mViewer.raise();
+    mViewer.activateWindow();
+    mViewer.showPage(0);
+    const QSignalBlocker quiet(mViewer.ComboBox1);
+    mViewer.ComboBox1->setCurrentIndex(0);
+}
+
+} // namespace app

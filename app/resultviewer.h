@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/calculatecommand.h"
 #include "app/viewerdialogs.h"
 #include "app/viewerzoom.h"
 #include "report/reportpage.h"
@@ -24,8 +25,11 @@ namespace report {
 class ReportExporter;
 }
 
-namespace app {
+namespace common {
 class Messenger;
+}
+
+namespace app {
 class PageView;
 enum class ViewerIcon;
 } // namespace app
@@ -54,7 +58,7 @@ public:
      * @param messenger  shows the viewer's questions and messages; must outlive the viewer
      * @param dialogs    the save-file and printer dialogs; null for the platform's own
      */
-    explicit TForm_print(app::Messenger &messenger, std::unique_ptr<app::ViewerDialogs> dialogs = nullptr,
+    explicit TForm_print(common::Messenger &messenger, std::unique_ptr<app::ViewerDialogs> dialogs = nullptr,
                          QWidget *parent = nullptr);
     ~TForm_print() override;
 
@@ -179,7 +183,7 @@ private:
     /// The span's file name with the extension of \a format.
     QString suggestedFileName(const report::ReportExporter &format) const;
 
-    app::Messenger &mMessenger;
+    common::Messenger &mMessenger;
     std::unique_ptr<app::ViewerDialogs> mDialogs;
     std::unique_ptr<QPrinter> mPrinter;
     void checkPageIndex(int pageIndex) const;
@@ -188,3 +192,23 @@ private:
     app::ViewerZoom mZoom;
     QString mSpanName;
 };
+
+namespace app {
+
+/// The result viewer as the calculate command sees it: where the pages go and the colour they are wanted in.
+class ViewerPages final : public ResultPages
+{
+public:
+    explicit ViewerPages(TForm_print &viewer) : mViewer(viewer) {}
+
+    bool resultsInBlack() const override;
+    void setPageCount(int count) override;
+    void storePage(int pageIndex, const report::ReportPage &page) override;
+    void showDesignCheckStatus(const std::string &text) override;
+    void showFirstPage() override;
+
+private:
+    TForm_print &mViewer;
+};
+
+} // namespace app

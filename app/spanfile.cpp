@@ -4,7 +4,7 @@
 #include "engine/numbers.h"
 #include "options/markingstates.h"
 #include "options/markingtemperatures.h"
-#include "options/replacefile.h"
+#include "common/replacefile.h"
 
 #include <algorithm>
 #include <array>
@@ -130,7 +130,7 @@ void putWindow(Json &document, const MainWindowModel &window)
     forEachStoredCell([&](int column, int row) { slot(document, cellPath(column, row)) = window.cell(column, row); });
 }
 
-void putOptions(Json &document, const OptionsTexts &options, const options::ReservedNumbers &reserved)
+void putOptions(Json &document, const options::OptionsTexts &options, const options::ReservedNumbers &reserved)
 {
     for (int row = 1; row <= 9; ++row) {
         const auto i = static_cast<std::size_t>(row - 1);
@@ -198,7 +198,7 @@ void readWindow(JsonFieldReader &reader, MainWindowModel &window)
     });
 }
 
-void readOptions(JsonFieldReader &reader, OptionsTexts &options, options::ReservedNumbers &reserved)
+void readOptions(JsonFieldReader &reader, options::OptionsTexts &options, options::ReservedNumbers &reserved)
 {
     for (int row = 1; row <= 9; ++row) {
         const auto i = static_cast<std::size_t>(row - 1);
@@ -325,7 +325,7 @@ ReadSpan readSpanFile(const std::filesystem::path &path)
 
 void writeSpanFile(const std::filesystem::path &path, const SpanFile &span)
 {
-    options::replaceFileContents(path, spanFileText(span));
+    common::replaceFileContents(path, spanFileText(span));
 }
 
 std::string missingKeysNote(const std::string &fileName, const std::vector<std::string> &missingKeys)

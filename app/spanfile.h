@@ -37,7 +37,7 @@ inline constexpr std::size_t maxSpanFileBytes = 1 << 20;
 struct SpanFile
 {
     MainWindowModel window;
-    OptionsTexts options;
+    options::OptionsTexts options;
     options::ReservedNumbers reserved;
     nlohmann::ordered_json document = nlohmann::ordered_json::object();
     /// The design check's strengths, factors and switch, under the key "designCheck".

@@ -4,7 +4,7 @@
 // user file is read or written.
 #include "app/applicationfont.h"
 #include "app/dialogrunner.h"
-#include "app/messenger.h"
+#include "common/messenger.h"
 #include "app/programwindows.h"
 
 #include <QApplication>
@@ -18,10 +18,10 @@
 namespace {
 
 /// Answers every message at once; a benchmark run shows none.
-class SilentMessenger final : public app::Messenger
+class SilentMessenger final : public common::Messenger
 {
 public:
-    app::MessageAnswer show(const app::Message &) override { return app::MessageAnswer::Ok; }
+    common::MessageAnswer show(const common::Message &) override { return common::MessageAnswer::Ok; }
 };
 
 /// Cancels every dialog without a modal loop.

@@ -1,7 +1,5 @@
 #include "cli/checksettings.h"
 
-#include "app/designchecksettings.h"
-
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -19,7 +17,12 @@ std::optional<options::DesignCheckOptions> readOptionsFile(const std::string &fi
         return std::nullopt;
     }
     try {
-        return options::designCheckOptionsFromJson(nlohmann::json::parse(text.str()));
+        options::DesignCheckOptions read = options::designCheckOptionsFromJson(nlohmann::json::parse(text.str()));
+        if (const auto bad = options::firstBadDesignCheckField(read)) {
+            errors << "设计校核设置文件 " << fileName << ": " << options::badDesignCheckFieldMessage(*bad) << '\n';
+            return std::nullopt;
+        }
+        return read;
     } catch (const nlohmann::json::parse_error &e) {
         errors << "设计校核设置文件 " << fileName << " 不是有效的JSON: " << e.what() << '\n';
     } catch (const std::invalid_argument &e) {
@@ -30,24 +33,11 @@ std::optional<options::DesignCheckOptions> readOptionsFile(const std::string &fi
 
 } // namespace
 
-std::optional<engine::DesignCheckSettings> loadDesignCheckSettings(const CommandLine &command,
-                                                                   const engine::CalculationInput &input,
-                                                                   std::ostream &errors)
+std::optional<options::DesignCheckOptions> loadDesignCheckOptions(const CommandLine &command, std::ostream &errors)
 {
-    options::DesignCheckOptions options;
-    if (command.designCheckFile) {
-        const std::optional<options::DesignCheckOptions> read = readOptionsFile(*command.designCheckFile, errors);
-        if (!read)
-            return std::nullopt;
-        options = *read;
-    }
-    try {
-        return app::designCheckSettings(options, input);
-    } catch (const std::invalid_argument &e) {
-        errors << (command.designCheckFile ? "设计校核设置文件 " + *command.designCheckFile + ": " : std::string())
-               << e.what() << '\n';
-        return std::nullopt;
-    }
+    if (!command.designCheckFile)
+        return options::DesignCheckOptions{};
+    return readOptionsFile(*command.designCheckFile, errors);
 }
 
 } // namespace cli

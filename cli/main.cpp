@@ -1,21 +1,21 @@
 // tenrix-calc: the calculation without a window, for batch runs and checks.
-#include "cli/checkedinput.h"
 #include "cli/checksettings.h"
 #include "cli/checksjson.h"
 #include "cli/commandline.h"
 #include "cli/reportoutput.h"
 #include "cli/resultjson.h"
+#include "cli/startinputs.h"
+#include "cli/streammessenger.h"
 #include "cli/summarytable.h"
 
-#include "engine/calculation.h"
-#include "engine/calculationerror.h"
-#include "engine/designchecks.h"
+#include "app/calculationpipeline.h"
 #include "report/fonts.h"
 
 #include <QGuiApplication>
 
 #include <fstream>
 #include <iostream>
+#include <optional>
 
 namespace {
 
@@ -32,11 +32,10 @@ void dropRuntimeDirNote(QtMsgType type, const QMessageLogContext &context, const
     qtDefaultHandler(type, context, message);
 }
 
-bool writeJson(const std::string &fileName, const engine::CalculationResult &result,
-               const report::DesignCheckPage &designCheck)
+bool writeJson(const std::string &fileName, const app::CalculationRun &run)
 {
-    nlohmann::ordered_json json = cli::resultToJson(result);
-    json["checks"] = cli::designChecksToJson(designCheck.checks, designCheck.settings);
+    nlohmann::ordered_json json = cli::resultToJson(run.result);
+    json["checks"] = cli::designChecksToJson(*run.checks, run.checkSettings);
     const std::string text = json.dump(2) + "\n";
     if (fileName == "-") {
         std::cout << text;
@@ -67,35 +66,38 @@ int main(int argc, char *argv[])
         return success;
     }
 
+    const std::optional<cli::StartInputs> inputs = cli::loadStartInputs(command, std::cerr);
+    if (!inputs)
+        return inputRefused;
+    // The JSON always carries the check; its page only comes when asked for.
+    const std::optional<options::DesignCheckOptions> checkOptions = cli::loadDesignCheckOptions(command, std::cerr);
+    if (!checkOptions)
+        return inputRefused;
+
+    // The report pages are drawn with the program's fonts, which need the application.
+    std::optional<QGuiApplication> application;
+    app::ReportPages pages = app::ReportPages::None;
+    if (command.wantsReport()) {
+        qtDefaultHandler = qInstallMessageHandler(dropRuntimeDirNote);
+        application.emplace(argc, argv);
+        report::installReportFonts();
+        pages = command.black ? app::ReportPages::Black : app::ReportPages::Teal;
+    }
+
     cli::StreamMessenger messenger(std::cerr);
-    const auto checkedInput = cli::loadCheckedInput(command, messenger, std::cerr);
-    if (!checkedInput)
+    const app::CalculationRun run = app::runCalculationPipeline(
+        inputs->window, inputs->options, app::DesignCheckRequest{*checkOptions, command.designCheckPage}, pages,
+        messenger);
+    if (run.outcome == app::RunOutcome::Refused)
         return inputRefused;
-    const engine::CalculationInput &input = *checkedInput;
-
-    const std::optional<engine::DesignCheckSettings> checkSettings =
-        cli::loadDesignCheckSettings(command, input, std::cerr);
-    if (!checkSettings)
-        return inputRefused;
-
-    engine::CalculationResult result;
-    report::DesignCheckPage designCheck;
-    try {
-        result = engine::runCalculation(input);
-        designCheck = {engine::checkDesign(result, *checkSettings), *checkSettings};
-    } catch (const std::exception &e) {
-        std::cerr << "计算出错: " << e.what() << '\n';
+    if (run.outcome == app::RunOutcome::Failed) {
+        std::cerr << "计算出错: " << run.failure << '\n';
         return calculationFailed;
     }
 
     if (command.wantsReport()) {
-        qtDefaultHandler = qInstallMessageHandler(dropRuntimeDirNote);
-        QGuiApplication application(argc, argv);
-        report::installReportFonts();
         try {
-            const std::optional<report::DesignCheckPage> page =
-                command.designCheckPage ? std::optional(designCheck) : std::nullopt;
-            if (!cli::writeReportOutputs(command, input, result, page, std::cerr))
+            if (!cli::writeReportOutputs(command, run.pages, std::cerr))
                 return calculationFailed;
         } catch (const std::exception &e) {
             std::cerr << "计算出错: " << e.what() << '\n';
@@ -103,12 +105,12 @@ int main(int argc, char *argv[])
         }
     }
     if (command.jsonFile) {
-        if (!writeJson(*command.jsonFile, result, designCheck)) {
+        if (!writeJson(*command.jsonFile, run)) {
             std::cerr << "tenrix-calc: 无法写入文件 " << *command.jsonFile << '\n';
             return calculationFailed;
         }
     }
     if (!command.jsonFile || *command.jsonFile != "-")
-        cli::printSummary(std::cout, input, result);
+        cli::printSummary(std::cout, run.input, run.result);
     return success;
 }

@@ -1,7 +1,6 @@
 #include "cli/reportoutput.h"
 
 #include "report/exporters.h"
-#include "report/reportbuilder.h"
 #include "report/reportpage.h"
 #include "report/savenames.h"
 #include "report/textsdump.h"
@@ -73,11 +72,8 @@ bool writeTexts(const Pages &pages, const std::string &fileName, std::ostream &e
 
 } // namespace
 
-bool writeReportOutputs(const CommandLine &command, const engine::CalculationInput &input,
-                        const engine::CalculationResult &result,
-                        const std::optional<report::DesignCheckPage> &designCheck, std::ostream &errors)
+bool writeReportOutputs(const CommandLine &command, const Pages &pages, std::ostream &errors)
 {
-    const Pages pages = report::buildReport(input, result, command.black, designCheck);
     bool ok = true;
     if (command.pdfFile) {
         report::PdfExporter pdf;

@@ -12,6 +12,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     app::MainWindowModel window;
     app::applyLastInputLines(window, app::splitLastInputFile(bytes));
     app::lastInputLines(window);
-    app::assembleCalculationInput(window, app::OptionsTexts());
+    app::assembleCalculationInput(window, options::OptionsTexts());
     return 0;
 }

@@ -1,7 +1,7 @@
 #include "options/optionsdialog.h"
 
 #include "app/checkmessages.h"
-#include "app/messenger.h"
+#include "common/messenger.h"
 #include "engine/numbers.h"
 #include "options/optionstexts.h"
 #include "options/typicalzonetable.h"
@@ -63,7 +63,7 @@ bool isInside(const QWidget *widget, const QWidget *container)
 
 } // namespace
 
-TForm_xuan_xiang::TForm_xuan_xiang(app::Messenger &messenger, QWidget *parent, std::filesystem::path optionsFile)
+TForm_xuan_xiang::TForm_xuan_xiang(common::Messenger &messenger, QWidget *parent, std::filesystem::path optionsFile)
     : QDialog(parent)
     , mMessenger(messenger)
     , mModel(std::move(optionsFile))
@@ -376,7 +376,7 @@ void TForm_xuan_xiang::selectGridCell(options::GridCell cell)
     SGrid_qx->setFocus(Qt::OtherFocusReason);
 }
 
-app::OptionsTexts TForm_xuan_xiang::optionsTexts() const
+options::OptionsTexts TForm_xuan_xiang::optionsTexts() const
 {
     return options::calculationTexts(mModel);
 }
@@ -452,7 +452,7 @@ void TForm_xuan_xiang::Button_resumeClick()
         showModel();
 }
 
-void TForm_xuan_xiang::showSettings(const app::OptionsTexts &texts, const options::ReservedNumbers &reserved)
+void TForm_xuan_xiang::showSettings(const options::OptionsTexts &texts, const options::ReservedNumbers &reserved)
 {
     options::showCalculationTexts(mModel, texts);
     mModel.setReservedNumbers(reserved);

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/calculationinputassembly.h"
 #include "app/designchecksettings.h"
 #include "options/designcheckoptions.h"
 #include "options/optionsmodel.h"
+#include "options/optionstexts.h"
 
 #include <QDialog>
 
@@ -20,7 +20,7 @@ class QTableWidget;
 class QTabWidget;
 class QWidget;
 
-namespace app {
+namespace common {
 class Messenger;
 }
 
@@ -50,11 +50,11 @@ public:
      * current folder unless \a optionsFile says otherwise).
      * @param messenger  shows the grid check, the restore question and save failures; must outlive the dialog
      */
-    explicit TForm_xuan_xiang(app::Messenger &messenger, QWidget *parent = nullptr,
+    explicit TForm_xuan_xiang(common::Messenger &messenger, QWidget *parent = nullptr,
                               std::filesystem::path optionsFile = options::kOptionsFileName);
 
     /// What a calculation reads from the dialog, as the controls show it now.
-    app::OptionsTexts optionsTexts() const;
+    options::OptionsTexts optionsTexts() const;
 
     /// The design-check page as its controls show it now.
     const options::DesignCheckOptions &designCheckOptions() const { return mDesignChecks; }
@@ -68,7 +68,7 @@ public:
     const options::OptionsModel &model() const { return mModel; }
 
     /// A span file was opened or imported: its settings become the dialog's; nothing is saved.
-    void showSettings(const app::OptionsTexts &texts, const options::ReservedNumbers &reserved);
+    void showSettings(const options::OptionsTexts &texts, const options::ReservedNumbers &reserved);
 
     // Handlers.
     void ComboBox1Change(int index);       ///< a typical zone was chosen
@@ -122,7 +122,7 @@ private:
     void markingStateClicked(int box, bool ticked);
     void focusMoved(QWidget *from, QWidget *to);
 
-    app::Messenger &mMessenger;
+    common::Messenger &mMessenger;
     options::OptionsModel mModel;
     options::DesignCheckOptions mDesignChecks;
     bool mShowingModel = false;

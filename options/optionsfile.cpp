@@ -1,7 +1,7 @@
 #include "options/optionsfile.h"
 
+#include "common/replacefile.h"
 #include "options/readfile.h"
-#include "options/replacefile.h"
 
 #include "engine/calculationinput.h"
 #include "engine/inputfields.h"
@@ -275,7 +275,7 @@ void readNamedOptionsFile(const std::filesystem::path &path, OptionsSnapshot &sn
 
 void writeOptionsFile(const std::filesystem::path &path, const OptionsSnapshot &snapshot)
 {
-    replaceFileContents(path, formatOptionsText(snapshot));
+    common::replaceFileContents(path, formatOptionsText(snapshot));
 }
 
 } // namespace options

@@ -3,7 +3,7 @@
 #include "options/optionsfile.h"
 #include "options/typicalzonetable.h"
 
-#include "app/messenger.h"
+#include "common/messenger.h"
 #include "engine/calculationerror.h"
 #include "engine/numbers.h"
 
@@ -97,7 +97,7 @@ void OptionsModel::selectCell(GridCell cell)
     mSelectedCell = cell;
 }
 
-bool OptionsModel::checkConditionGrid(app::Messenger &messenger)
+bool OptionsModel::checkConditionGrid(common::Messenger &messenger)
 {
     bool allNumbers = true;
     for (int row = 1; row <= kConditionCount; ++row) {
@@ -107,7 +107,7 @@ bool OptionsModel::checkConditionGrid(app::Messenger &messenger)
                 continue;
             allNumbers = false;
             messenger.show({badCellText(cell, "请检查"), kSyntaxCheckCaption,
-                            app::MessageIcon::Error, app::MessageButtons::Ok});
+                            common::MessageIcon::Error, common::MessageButtons::Ok});
             mSelectedCell = cell;
         }
     }
@@ -140,23 +140,23 @@ void OptionsModel::setMarkingTemperatureText(int index, std::string_view text)
     mMarkingTemperatures[i] = normalisedMarkingTemperature(text, kMarkingTemperatureDefaults[i]);
 }
 
-bool OptionsModel::restoreDefaults(app::Messenger &messenger)
+bool OptionsModel::restoreDefaults(common::Messenger &messenger)
 {
-    const app::MessageAnswer answer = messenger.show(
+    const common::MessageAnswer answer = messenger.show(
         {"恢复到程序初始设置状态,是否确定?", kOptionsCaption,
-         app::MessageIcon::Question, app::MessageButtons::OkCancel});
-    if (answer != app::MessageAnswer::Ok)
+         common::MessageIcon::Question, common::MessageButtons::OkCancel});
+    if (answer != common::MessageAnswer::Ok)
         return false;
     restoreBuiltInSettings();
     return true;
 }
 
-SaveOutcome OptionsModel::saveOptionsFile(app::Messenger &messenger)
+SaveOutcome OptionsModel::saveOptionsFile(common::Messenger &messenger)
 {
     if (const auto badCell = storeOptions()) {
         mSelectedCell = *badCell;
         messenger.show({badCellText(*badCell, "选项未保存,请检查"), kOptionsCaption,
-                        app::MessageIcon::Error, app::MessageButtons::Ok});
+                        common::MessageIcon::Error, common::MessageButtons::Ok});
         return SaveOutcome::BadCell;
     }
     try {
@@ -164,7 +164,7 @@ SaveOutcome OptionsModel::saveOptionsFile(app::Messenger &messenger)
     } catch (const std::system_error &error) {
         messenger.show({"选项设置未能保存到文件 " + mOptionsFile.filename().string() + ":"
                             + writeFailureReason(error) + ",本次运行仍按当前设置计算.",
-                        kOptionsCaption, app::MessageIcon::Warning, app::MessageButtons::Ok});
+                        kOptionsCaption, common::MessageIcon::Warning, common::MessageButtons::Ok});
         return SaveOutcome::WriteFailed;
     }
     return SaveOutcome::Saved;

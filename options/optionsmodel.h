@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-namespace app {
+namespace common {
 class Messenger;
 }
 
@@ -80,7 +80,7 @@ public:
      * becomes the selected cell, so the selection ends on the last one.
      * @return true when no cell failed
      */
-    bool checkConditionGrid(app::Messenger &messenger);
+    bool checkConditionGrid(common::Messenger &messenger);
 
     // --- Typical zone list `ComboBox1`
 
@@ -129,7 +129,7 @@ public:
      * list keeps its selection and nothing is saved.
      * @return true when the defaults were restored
      */
-    bool restoreDefaults(app::Messenger &messenger);
+    bool restoreDefaults(common::Messenger &messenger);
 
     /**
      * "确定" (`BitBtn_YES`): storeOptions(), then default.dat is written.
@@ -137,7 +137,7 @@ public:
      * selected, and nothing is stored or written. A file that cannot be
      * written is reported; the settings stay in effect for this run.
      */
-    SaveOutcome saveOptionsFile(app::Messenger &messenger);
+    SaveOutcome saveOptionsFile(common::Messenger &messenger);
 
     // --- Snapshot
 

@@ -1,10 +1,12 @@
 #include "options/optionstexts.h"
 
+#include "options/optionsmodel.h"
+
 namespace options {
 
-app::OptionsTexts calculationTexts(const OptionsModel &model)
+OptionsTexts calculationTexts(const OptionsModel &model)
 {
-    app::OptionsTexts texts;
+    OptionsTexts texts;
     for (int row = 1; row <= kConditionCount; ++row) {
         const auto i = static_cast<std::size_t>(row - 1);
         texts.conditionTemperature[i] = model.conditionText({kTemperatureColumn, row});
@@ -18,7 +20,7 @@ app::OptionsTexts calculationTexts(const OptionsModel &model)
     return texts;
 }
 
-void showCalculationTexts(OptionsModel &model, const app::OptionsTexts &texts)
+void showCalculationTexts(OptionsModel &model, const options::OptionsTexts &texts)
 {
     for (int row = 1; row <= kConditionCount; ++row) {
         const auto i = static_cast<std::size_t>(row - 1);

@@ -2,9 +2,10 @@
 
 #include "report/bezierflattening.h"
 #include "report/bytewriter.h"
-#include "report/gbktext.h"
 #include "report/gdicalls.h"
 #include "report/reportpage.h"
+
+#include "common/gbkcodec.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -46,6 +47,12 @@ enum WmfFunction : std::uint16_t {
 
 constexpr std::uint16_t MM_ANISOTROPIC = 8;
 constexpr qsizetype faceNameBytes = 32;
+
+/// \a text as metafiles store texts and face names.
+QByteArray toGbk(const QString &text)
+{
+    return QByteArray::fromStdString(common::encodeStrictGbk(text.toStdString()));
+}
 
 /// At most 31 bytes of GBK, never cutting a two-byte character, so a NUL fits.
 QByteArray faceName(const QString &name)

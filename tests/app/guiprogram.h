@@ -83,7 +83,7 @@ struct GuiProgram
     std::vector<std::string> messageTexts() const
     {
         std::vector<std::string> texts;
-        for (const app::Message &message : messenger.messages)
+        for (const common::Message &message : messenger.messages)
             texts.push_back(message.text);
         return texts;
     }

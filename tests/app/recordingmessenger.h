@@ -1,18 +1,18 @@
 #pragma once
 
-#include "app/messenger.h"
+#include "common/messenger.h"
 
 #include <vector>
 
 /// Records every message a check shows and answers OK.
-class RecordingMessenger : public app::Messenger
+class RecordingMessenger : public common::Messenger
 {
 public:
-    app::MessageAnswer show(const app::Message &message) override
+    common::MessageAnswer show(const common::Message &message) override
     {
         messages.push_back(message);
-        return app::MessageAnswer::Ok;
+        return common::MessageAnswer::Ok;
     }
 
-    std::vector<app::Message> messages;
+    std::vector<common::Message> messages;
 };

@@ -45,7 +45,7 @@ TEST(CalculationInputAssembly, TakesTextsAsShownAndAbsentLoadsAsHeaders)
     window.setTicked(PresenceBox::CheckBox_tx2, false);
     window.setTicked(PresenceBox::CheckBox_yx4, true);
 
-    OptionsTexts options;
+    options::OptionsTexts options;
     options.iceIndex = 3;
     options.markingState = {false, false, false, true, true};
     options.conditionTemperature[0] = "80";

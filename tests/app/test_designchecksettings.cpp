@@ -76,7 +76,7 @@ TEST(DesignCheckSettings, ComposedStringKeepsItsFittingsRatingWhileItsDesignatio
     app::MainWindowModel window;
     window.applyComposedString(app::StringSide::A, tools::composeString(0, 6, 16, 2));
     window.noteComposedRatedLoad(app::StringSide::A, tools::ratedLoadOfComposition(0, 6));
-    const engine::CalculationInput input = app::assembleCalculationInput(window, app::OptionsTexts{});
+    const engine::CalculationInput input = app::assembleCalculationInput(window, options::OptionsTexts{});
     EXPECT_EQ(designCheckSettings({}, input, app::composedRatings(window)).stringARatedLoad_kN, 100.0);
     EXPECT_EQ(designCheckSettings({}, input).stringARatedLoad_kN, 160.0);
 

@@ -193,7 +193,7 @@ private Q_SLOTS:
         replaceText(window().edit(EditBox::Edit_f), QStringLiteral("0"));
         calculate();
         QCOMPARE(mProgram->messageTexts(), std::vector<std::string>{"允许弧垂必须大于0,一般取跨度的1/15 ~ 1/30,请修改."});
-        QCOMPARE(mProgram->messenger.messages.front().icon, app::MessageIcon::None);
+        QCOMPARE(mProgram->messenger.messages.front().icon, common::MessageIcon::None);
         QVERIFY(!viewer().isVisible());
         QVERIFY(sameReport(storedTexts(viewer()), placeholder));
     }
@@ -204,8 +204,8 @@ private Q_SLOTS:
         const int thirdZone = options.ComboBox1->findText(QStringLiteral("三类"));
         QVERIFY(thirdZone >= 0);
         options.ComboBox1Change(thirdZone);
-        const app::OptionsTexts zone = options.optionsTexts();
-        QVERIFY(zone.conditionTemperature != app::OptionsTexts{}.conditionTemperature);
+        const options::OptionsTexts zone = options.optionsTexts();
+        QVERIFY(zone.conditionTemperature != options::OptionsTexts{}.conditionTemperature);
 
         calculate();
         const PageTexts firstPage = viewer().storedPage(0).markupAnnotations();
@@ -222,21 +222,22 @@ private Q_SLOTS:
         span.setText(EditBox::Edit_L, "1e30");
         RecordingMessenger messenger;
         RecordingPages pages;
-        QCOMPARE(app::calculateAndShow(span, app::OptionsTexts{}, {}, pages, messenger), app::CalculationOutcome::Failed);
+        QCOMPARE(app::calculateAndShow(span, options::OptionsTexts{}, {}, pages, messenger), app::CalculationOutcome::Failed);
         QCOMPARE(pages.stored, 0);
         QVERIFY(!pages.shown);
         QCOMPARE(messenger.messages.size(), std::size_t{1});
-        const app::Message &failure = messenger.messages.front();
-        QCOMPARE(failure.text, "计算过程中遇到错误,请尝试调整输入数据再算.");
+        const common::Message &failure = messenger.messages.front();
+        // The generic line first, then the engine's own words on what failed.
+        QCOMPARE(failure.text, "计算过程中遇到错误,请尝试调整输入数据再算.\n\n荷载因数超出可计算的范围,请检查输入数据.");
         QCOMPARE(failure.caption, "计算出错");
-        QCOMPARE(failure.icon, app::MessageIcon::Error);
+        QCOMPARE(failure.icon, common::MessageIcon::Error);
 
         // A conductor without stiffness is refused before the engine runs,
         // naming the field rather than the cubic it would fail in.
         span = app::MainWindowModel();
         span.setText(EditBox::Edit_dx_E, "0");
         messenger.messages.clear();
-        QCOMPARE(app::calculateAndShow(span, app::OptionsTexts{}, {}, pages, messenger), app::CalculationOutcome::Refused);
+        QCOMPARE(app::calculateAndShow(span, options::OptionsTexts{}, {}, pages, messenger), app::CalculationOutcome::Refused);
         QCOMPARE(messenger.messages.size(), std::size_t{1});
         QCOMPARE(messenger.messages[0].caption, "数据合理性检查出错误信息");
         QCOMPARE(messenger.messages[0].text, "弹性模量(N/mm2)应大于0,请修改.");
@@ -245,7 +246,7 @@ private Q_SLOTS:
         messenger.messages.clear();
         options::DesignCheckOptions withoutCheckPage;
         withoutCheckPage.includeCheckPage = false;
-        QCOMPARE(app::calculateAndShow(app::MainWindowModel(), app::OptionsTexts{}, withoutCheckPage, pages, messenger),
+        QCOMPARE(app::calculateAndShow(app::MainWindowModel(), options::OptionsTexts{}, withoutCheckPage, pages, messenger),
                  app::CalculationOutcome::Shown);
         QCOMPARE(pages.pageCount, 17);
         QCOMPARE(pages.stored, 17);
@@ -261,7 +262,7 @@ private Q_SLOTS:
         // String A of 45 kN cannot hold the default span: the check fails.
         options::DesignCheckOptions weak;
         weak.stringARatedLoad = "45";
-        QCOMPARE(app::calculateAndShow(app::MainWindowModel(), app::OptionsTexts{}, weak, pages, messenger),
+        QCOMPARE(app::calculateAndShow(app::MainWindowModel(), options::OptionsTexts{}, weak, pages, messenger),
                  app::CalculationOutcome::Shown);
         QCOMPARE(pages.pageCount, 18);
         QCOMPARE(pages.stored, 18);
@@ -271,7 +272,7 @@ private Q_SLOTS:
         options::DesignCheckOptions bad;
         bad.stringBRatedLoad = "abc";
         pages = RecordingPages();
-        QCOMPARE(app::calculateAndShow(app::MainWindowModel(), app::OptionsTexts{}, bad, pages, messenger),
+        QCOMPARE(app::calculateAndShow(app::MainWindowModel(), options::OptionsTexts{}, bad, pages, messenger),
                  app::CalculationOutcome::Refused);
         QCOMPARE(pages.stored, 0);
         QCOMPARE(messenger.messages.size(), std::size_t{1});

@@ -89,7 +89,7 @@ private Q_SLOTS:
         program.main().close();
         QCOMPARE(program.messenger.messages.size(), std::size_t{1});
         QVERIFY(program.messenger.messages.front().text.find("temp_input.dat") != std::string::npos);
-        QCOMPARE(program.messenger.messages.front().icon, app::MessageIcon::Warning);
+        QCOMPARE(program.messenger.messages.front().icon, common::MessageIcon::Warning);
     }
 };
 

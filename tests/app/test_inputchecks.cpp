@@ -27,8 +27,8 @@ void expectError(const RecordingMessenger &messenger, const std::string &text, c
     ASSERT_EQ(messenger.messages.size(), 1u);
     EXPECT_EQ(messenger.messages[0].text, text);
     EXPECT_EQ(messenger.messages[0].caption, caption);
-    EXPECT_EQ(messenger.messages[0].icon, MessageIcon::Error);
-    EXPECT_EQ(messenger.messages[0].buttons, MessageButtons::Ok);
+    EXPECT_EQ(messenger.messages[0].icon, common::MessageIcon::Error);
+    EXPECT_EQ(messenger.messages[0].buttons, common::MessageButtons::Ok);
 }
 
 } // namespace

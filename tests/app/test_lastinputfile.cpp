@@ -1,4 +1,4 @@
-#include "app/gbkcodec.h"
+#include "common/gbkcodec.h"
 #include "app/lastinputfile.h"
 
 #include <gtest/gtest.h>
@@ -48,7 +48,7 @@ protected:
     {
         std::string bytes;
         for (const std::string &line : lines)
-            bytes += encodeGbk(line) + "\r\n";
+            bytes += common::encodeGbk(line) + "\r\n";
         writeBytes(bytes);
     }
 
@@ -212,7 +212,7 @@ TEST_F(LastInputFile, UnreadableLinesAreSkippedAndTheRestApplied)
         else if (i == 3)
             bytes += std::string("1\0" "2", 3); // a control character inside
         else
-            bytes += encodeGbk(lines[i]);
+            bytes += common::encodeGbk(lines[i]);
         bytes += "\r\n";
     }
     writeBytes(bytes);
@@ -293,7 +293,7 @@ TEST_F(LastInputFile, NamedFileIsRefusedUnlessWhole)
     };
     std::string whole;
     for (const std::string &line : defaultLines())
-        whole += encodeGbk(line) + "\r\n";
+        whole += common::encodeGbk(line) + "\r\n";
     const std::string name = "文件 “" + mFile.string() + "”";
 
     EXPECT_EQ(refusalOf(""), name + "有误: 应有130行,实有0行");

@@ -29,7 +29,7 @@ MainWindowModel spanWithLeads(std::array<const char *, 4> distances)
 std::string refusal(const MainWindowModel &model, const std::string &caption = plausibility)
 {
     RecordingMessenger messenger;
-    const bool passed = checkPlausibility(assembleCalculationInput(model, OptionsTexts()), model, messenger);
+    const bool passed = checkPlausibility(assembleCalculationInput(model, options::OptionsTexts()), model, messenger);
     if (passed) {
         EXPECT_TRUE(messenger.messages.empty());
         return {};
@@ -54,11 +54,11 @@ TEST(PlausibilityCheck, SagMessageIsPlainWithTheApplicationTitle)
     model.setText(EditBox::Edit_f, "0");
     model.setText(EditBox::Edit_jyza_l, "0"); // the sag is looked at first
     RecordingMessenger messenger;
-    EXPECT_FALSE(checkPlausibility(assembleCalculationInput(model, OptionsTexts()), model, messenger));
+    EXPECT_FALSE(checkPlausibility(assembleCalculationInput(model, options::OptionsTexts()), model, messenger));
     ASSERT_EQ(messenger.messages.size(), 1u);
     EXPECT_EQ(messenger.messages[0].text, "允许弧垂必须大于0,一般取跨度的1/15 ~ 1/30,请修改.");
     EXPECT_EQ(messenger.messages[0].caption, "Tenrix");
-    EXPECT_EQ(messenger.messages[0].icon, MessageIcon::None);
+    EXPECT_EQ(messenger.messages[0].icon, common::MessageIcon::None);
 }
 
 TEST(PlausibilityCheck, StringsMustHaveLengthAndLeaveRoomForTheConductor)
@@ -165,7 +165,7 @@ TEST(PlausibilityCheck, OptionsBelowAbsoluteZeroOrWithNegativeWindAreRefused)
 {
     const MainWindowModel model;
     const auto refusalWith = [&model](auto change) {
-        OptionsTexts options;
+        options::OptionsTexts options;
         change(options);
         RecordingMessenger messenger;
         if (checkPlausibility(assembleCalculationInput(model, options), model, messenger))
@@ -173,13 +173,13 @@ TEST(PlausibilityCheck, OptionsBelowAbsoluteZeroOrWithNegativeWindAreRefused)
         EXPECT_EQ(messenger.messages.at(0).caption, plausibility);
         return messenger.messages.at(0).text;
     };
-    EXPECT_EQ(refusalWith([](OptionsTexts &o) { o.conditionWindSpeed[4] = "-30"; }),
+    EXPECT_EQ(refusalWith([](options::OptionsTexts &o) { o.conditionWindSpeed[4] = "-30"; }),
               "最大风速 计算风速(m/s)不能为负值,请修改.");
-    EXPECT_EQ(refusalWith([](OptionsTexts &o) { o.conditionTemperature[1] = "-273.2"; }),
+    EXPECT_EQ(refusalWith([](options::OptionsTexts &o) { o.conditionTemperature[1] = "-273.2"; }),
               "最低温度 导线温度(℃)不能低于绝对零度-273.15℃,请修改.");
-    EXPECT_EQ(refusalWith([](OptionsTexts &o) { o.conditionTemperature[1] = "-273.15"; }), "");
-    EXPECT_EQ(refusalWith([](OptionsTexts &o) { o.markingTemperature[8] = "-300"; }),
+    EXPECT_EQ(refusalWith([](options::OptionsTexts &o) { o.conditionTemperature[1] = "-273.15"; }), "");
+    EXPECT_EQ(refusalWith([](options::OptionsTexts &o) { o.markingTemperature[8] = "-300"; }),
               "安装划印计算温度9(℃)不能低于绝对零度-273.15℃,请修改.");
     // A hot, windy design is unusual but computes.
-    EXPECT_EQ(refusalWith([](OptionsTexts &o) { o.conditionTemperature[0] = "150"; }), "");
+    EXPECT_EQ(refusalWith([](options::OptionsTexts &o) { o.conditionTemperature[0] = "150"; }), "");
 }

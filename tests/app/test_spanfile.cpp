@@ -138,7 +138,7 @@ TEST(SpanFile, MissingKeysTakeTheDefaultsAndAreListedInOneNote)
     expected.setText(EditBox::Edit_bt, "只有名称");
     expected.setTicked(PresenceBox::CheckBox_yx2, true);
     EXPECT_EQ(assembleCalculationInput(read.span.window, read.span.options),
-              assembleCalculationInput(expected, OptionsTexts{}));
+              assembleCalculationInput(expected, options::OptionsTexts{}));
 
     ASSERT_GE(read.missingKeys.size(), 6u);
     EXPECT_EQ(read.missingKeys[0], "span.spanLength_m");

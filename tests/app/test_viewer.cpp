@@ -67,7 +67,7 @@ public:
 /// A viewer with a scripted messenger and scripted dialogs.
 struct Viewer
 {
-    explicit Viewer(std::deque<app::MessageAnswer> answers = {})
+    explicit Viewer(std::deque<common::MessageAnswer> answers = {})
         : messenger(std::move(answers))
     {
         auto scripted = std::make_unique<ScriptedViewerDialogs>();
@@ -405,9 +405,9 @@ void ResultViewerTest::reportsAFileThatCannotBeWritten()
     viewer.window->ToolButton8->click();
     viewer.window->ToolButton9->click();
     QCOMPARE(viewer.messenger.shown.size(), std::size_t{2});
-    for (const app::Message &message : viewer.messenger.shown) {
+    for (const common::Message &message : viewer.messenger.shown) {
         QCOMPARE(message.caption, std::string("错误信息"));
-        QCOMPARE(message.icon, app::MessageIcon::Error);
+        QCOMPARE(message.icon, common::MessageIcon::Error);
         QVERIFY(!message.text.empty());
     }
 }
@@ -434,7 +434,7 @@ void ResultViewerTest::printsTheShownPageIntoAPdfFile()
     QCOMPARE(viewer.messenger.shown.size(), std::size_t{1});
     QCOMPARE(viewer.messenger.shown[0].text, std::string("正在打印..."));
     QCOMPARE(viewer.messenger.shown[0].caption, std::string("打印"));
-    QCOMPARE(viewer.messenger.shown[0].icon, app::MessageIcon::Information);
+    QCOMPARE(viewer.messenger.shown[0].icon, common::MessageIcon::Information);
 
     // A cancelled set-up prints nothing.
     viewer.dialogs->printInto.clear();
@@ -444,7 +444,7 @@ void ResultViewerTest::printsTheShownPageIntoAPdfFile()
 
 void ResultViewerTest::printsAllPagesAfterTheConfirmation()
 {
-    Viewer viewer({app::MessageAnswer::Cancel, app::MessageAnswer::Ok});
+    Viewer viewer({common::MessageAnswer::Cancel, common::MessageAnswer::Ok});
     viewer.dialogs->printInto = inCurrentFolder(QStringLiteral("printed-all.pdf"));
 
     viewer.window->ToolButton12->click();
@@ -457,11 +457,11 @@ void ResultViewerTest::printsAllPagesAfterTheConfirmation()
     QCOMPARE(pdfPageCount(QStringLiteral("printed-all.pdf")), 17);
 
     QCOMPARE(viewer.messenger.shown.size(), std::size_t{2});
-    const app::Message &question = viewer.messenger.shown[0];
+    const common::Message &question = viewer.messenger.shown[0];
     QCOMPARE(question.text, std::string("程序将连续打印17页计算书,请确认纸张已正确放置"));
     QCOMPARE(question.caption, std::string("连续打印确认"));
-    QCOMPARE(question.icon, app::MessageIcon::Warning);
-    QCOMPARE(question.buttons, app::MessageButtons::OkCancel);
+    QCOMPARE(question.icon, common::MessageIcon::Warning);
+    QCOMPARE(question.buttons, common::MessageButtons::OkCancel);
 }
 
 void ResultViewerTest::backHidesTheViewer()

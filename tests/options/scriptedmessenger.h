@@ -1,29 +1,29 @@
 #pragma once
 
-#include "app/messenger.h"
+#include "common/messenger.h"
 
 #include <deque>
 #include <vector>
 
 /// Records every message and answers from a script; an unscripted message is answered Ok.
-class ScriptedMessenger : public app::Messenger
+class ScriptedMessenger : public common::Messenger
 {
 public:
-    explicit ScriptedMessenger(std::deque<app::MessageAnswer> answers = {})
+    explicit ScriptedMessenger(std::deque<common::MessageAnswer> answers = {})
         : mAnswers(std::move(answers)) {}
 
-    app::MessageAnswer show(const app::Message &message) override
+    common::MessageAnswer show(const common::Message &message) override
     {
         shown.push_back(message);
         if (mAnswers.empty())
-            return app::MessageAnswer::Ok;
-        const app::MessageAnswer answer = mAnswers.front();
+            return common::MessageAnswer::Ok;
+        const common::MessageAnswer answer = mAnswers.front();
         mAnswers.pop_front();
         return answer;
     }
 
-    std::vector<app::Message> shown;
+    std::vector<common::Message> shown;
 
 private:
-    std::deque<app::MessageAnswer> mAnswers;
+    std::deque<common::MessageAnswer> mAnswers;
 };

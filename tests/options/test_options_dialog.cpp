@@ -165,7 +165,7 @@ void OptionsDialogTest::zoneThreeFillsTheGridAndTheIce()
     QCOMPARE(cellText(dialog, 7, 1), QStringLiteral("15"));
     QCOMPARE(cellText(dialog, 9, 1), QStringLiteral("25"));
 
-    const app::OptionsTexts texts = dialog.optionsTexts();
+    const options::OptionsTexts texts = dialog.optionsTexts();
     QCOMPARE(texts.conditionWindSpeed[7], std::string("12.5"));
     QCOMPARE(texts.conditionTemperature[1], std::string("-10"));
     QCOMPARE(texts.iceIndex, 1);
@@ -210,7 +210,7 @@ void OptionsDialogTest::editsReachTheCalculationUnconfirmed()
     dialog.findChildren<QRadioButton *>()[4]->click();
     dialog.CheckBox_huayin[0]->click();
 
-    const app::OptionsTexts texts = dialog.optionsTexts();
+    const options::OptionsTexts texts = dialog.optionsTexts();
     QCOMPARE(texts.conditionTemperature[0], std::string("80"));
     QCOMPARE(texts.conditionWindSpeed[8], std::string("12.5"));
     QCOMPARE(texts.iceIndex, 4);
@@ -242,9 +242,9 @@ void OptionsDialogTest::leavingTheGridChecksEveryCell()
     QTRY_COMPARE(messenger.shown.size(), std::size_t{2});
     QCOMPARE(messenger.shown[0].text, std::string("气象表第 1 列 , 第 2 行数据有误,请检查"));
     QCOMPARE(messenger.shown[1].text, std::string("气象表第 2 列 , 第 5 行数据有误,请检查"));
-    for (const app::Message &message : messenger.shown) {
+    for (const common::Message &message : messenger.shown) {
         QCOMPARE(message.caption, std::string("语法检查"));
-        QCOMPARE(message.icon, app::MessageIcon::Error);
+        QCOMPARE(message.icon, common::MessageIcon::Error);
     }
     QCOMPARE(dialog.SGrid_qx->currentRow(), 5);
     QCOMPARE(dialog.SGrid_qx->currentColumn(), 2);
@@ -344,7 +344,7 @@ void OptionsDialogTest::markingTemperaturesHoldWholeNumbers()
 
 void OptionsDialogTest::restoreAsksFirst()
 {
-    ScriptedMessenger messenger({app::MessageAnswer::Cancel, app::MessageAnswer::Ok});
+    ScriptedMessenger messenger({common::MessageAnswer::Cancel, common::MessageAnswer::Ok});
     TForm_xuan_xiang dialog(messenger);
     chooseZone(dialog, 8);
     dialog.CheckBox_huayin[3]->click();
@@ -355,7 +355,7 @@ void OptionsDialogTest::restoreAsksFirst()
     QCOMPARE(messenger.shown.size(), std::size_t{1});
     QCOMPARE(messenger.shown[0].text, std::string("恢复到程序初始设置状态,是否确定?"));
     QCOMPARE(messenger.shown[0].caption, std::string("选项设置"));
-    QCOMPARE(messenger.shown[0].buttons, app::MessageButtons::OkCancel);
+    QCOMPARE(messenger.shown[0].buttons, common::MessageButtons::OkCancel);
     QCOMPARE(checkedIce(dialog), 4);
 
     dialog.Button_resume->click();

@@ -1,6 +1,6 @@
 #include "options/optionsfile.h"
 
-#include "temporaryfolder.h"
+#include "support/temporaryfolder.h"
 
 #include <gtest/gtest.h>
 

@@ -2,11 +2,11 @@
 #include "options/optionsmodel.h"
 
 #include "scriptedmessenger.h"
-#include "temporaryfolder.h"
+#include "support/temporaryfolder.h"
 
 #include <gtest/gtest.h>
 
-using app::MessageAnswer;
+using common::MessageAnswer;
 using options::GridCell;
 using options::OptionsModel;
 using options::SaveOutcome;
@@ -190,8 +190,8 @@ TEST_F(OptionsModelTest, GridCheckReportsEveryBadCellInOrder)
     EXPECT_EQ(messenger.shown[0].text, "气象表第 1 列 , 第 2 行数据有误,请检查");
     EXPECT_EQ(messenger.shown[1].text, "气象表第 2 列 , 第 5 行数据有误,请检查");
     EXPECT_EQ(messenger.shown[1].caption, "语法检查");
-    EXPECT_EQ(messenger.shown[1].icon, app::MessageIcon::Error);
-    EXPECT_EQ(messenger.shown[1].buttons, app::MessageButtons::Ok);
+    EXPECT_EQ(messenger.shown[1].icon, common::MessageIcon::Error);
+    EXPECT_EQ(messenger.shown[1].buttons, common::MessageButtons::Ok);
     EXPECT_EQ(model.selectedCell(), (GridCell{2, 5}));
 
     model.setConditionText({1, 2}, "-12.5");
@@ -214,7 +214,7 @@ TEST_F(OptionsModelTest, ConfirmWithABadCellWritesNothing)
     ASSERT_EQ(messenger.shown.size(), 1u);
     EXPECT_EQ(messenger.shown[0].text, "气象表第 2 列 , 第 6 行数据有误,选项未保存,请检查");
     EXPECT_EQ(messenger.shown[0].caption, "选项设置");
-    EXPECT_EQ(messenger.shown[0].icon, app::MessageIcon::Error);
+    EXPECT_EQ(messenger.shown[0].icon, common::MessageIcon::Error);
     EXPECT_EQ(model.selectedCell(), (GridCell{2, 6}));
     EXPECT_EQ(model.snapshot(), before);
     EXPECT_EQ(readBytes(optionsFile()), "previous");
@@ -236,7 +236,7 @@ TEST_F(OptionsModelTest, UnwritableFileIsReportedAndSettingsStay)
     EXPECT_EQ(model.saveOptionsFile(messenger), SaveOutcome::WriteFailed);
     ASSERT_EQ(messenger.shown.size(), 1u);
     EXPECT_EQ(messenger.shown[0].caption, "选项设置");
-    EXPECT_EQ(messenger.shown[0].icon, app::MessageIcon::Warning);
+    EXPECT_EQ(messenger.shown[0].icon, common::MessageIcon::Warning);
     EXPECT_NE(messenger.shown[0].text.find("default.dat"), std::string::npos);
     EXPECT_EQ(model.conditionText({1, 1}), "85");
     EXPECT_EQ(model.snapshot().conditionTemperature[0], 85.0f);
@@ -251,16 +251,16 @@ TEST_F(OptionsModelTest, RestoreDefaultsAsksFirst)
     model.setMarkingState(3, true);
     model.setMarkingState(0, false);
 
-    ScriptedMessenger cancel({MessageAnswer::Cancel});
+    ScriptedMessenger cancel({common::MessageAnswer::Cancel});
     EXPECT_FALSE(model.restoreDefaults(cancel));
     ASSERT_EQ(cancel.shown.size(), 1u);
     EXPECT_EQ(cancel.shown[0].text, "恢复到程序初始设置状态,是否确定?");
     EXPECT_EQ(cancel.shown[0].caption, "选项设置");
-    EXPECT_EQ(cancel.shown[0].icon, app::MessageIcon::Question);
-    EXPECT_EQ(cancel.shown[0].buttons, app::MessageButtons::OkCancel);
+    EXPECT_EQ(cancel.shown[0].icon, common::MessageIcon::Question);
+    EXPECT_EQ(cancel.shown[0].buttons, common::MessageButtons::OkCancel);
     EXPECT_EQ(model.conditionText({1, 1}), "90");
 
-    ScriptedMessenger ok({MessageAnswer::Ok});
+    ScriptedMessenger ok({common::MessageAnswer::Ok});
     EXPECT_TRUE(model.restoreDefaults(ok));
     expectBuiltInControls(model);
     EXPECT_EQ(model.conditionText({1, 1}), "70");

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace app {
+namespace common {
 
 /**
  * The text files of the program are in the Chinese code page. They are
@@ -32,4 +32,11 @@ std::optional<std::string> decodeGbk(std::string_view bytes);
  */
 bool isUtf8BeyondAscii(std::string_view bytes);
 
-} // namespace app
+/**
+ * \a utf8 in strict GBK, the code page of Chinese Windows in which metafiles
+ * store their texts and face names. A character GBK cannot hold becomes one
+ * "?", so the rest of the text is kept; so does a byte that is not valid UTF-8.
+ */
+std::string encodeStrictGbk(std::string_view utf8);
+
+} // namespace common

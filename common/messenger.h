@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace app {
+namespace common {
 
 /// The icon of a message box.
 enum class MessageIcon { None, Information, Question, Warning, Error };
@@ -34,4 +34,4 @@ public:
     virtual MessageAnswer show(const Message &message) = 0;
 };
 
-} // namespace app
+} // namespace common

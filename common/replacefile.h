@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <string_view>
 
-namespace options {
+namespace common {
 
 /**
  * Replaces the file \a path by one holding exactly \a contents.
@@ -18,4 +18,4 @@ namespace options {
  */
 void replaceFileContents(const std::filesystem::path &path, std::string_view contents);
 
-} // namespace options
+} // namespace common

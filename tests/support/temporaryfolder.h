@@ -13,7 +13,7 @@ class TemporaryFolder
 public:
     TemporaryFolder()
         : mPath(std::filesystem::temp_directory_path()
-                / ("tenrix-options-" + std::to_string(std::random_device{}())))
+                / ("tenrix-test-" + std::to_string(std::random_device{}())))
     {
         std::filesystem::create_directories(mPath);
     }

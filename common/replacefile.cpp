@@ -1,4 +1,4 @@
-#include "options/replacefile.h"
+#include "common/replacefile.h"
 
 #include <cerrno>
 #include <string>
@@ -8,7 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace options {
+namespace common {
 
 namespace {
 
@@ -100,4 +100,4 @@ void replaceFileContents(const std::filesystem::path &path, std::string_view con
     temporary.commitAs(path);
 }
 
-} // namespace options
+} // namespace common
