@@ -2,7 +2,7 @@
 
 #include "cli/statenames.h"
 #include "engine/catenarycrosscheck.h"
-#include "engine/numbers.h"
+#include "engine/numberformatting.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #include "engine/stateequation.h"
 
 #include "engine/calculationerror.h"
-#include "engine/numbers.h"
+#include "engine/numberformatting.h"
 
 #include <cmath>
 

@@ -5,7 +5,8 @@
 
 #include "common/messenger.h"
 #include "engine/calculationerror.h"
-#include "engine/numbers.h"
+#include "engine/numberconversion.h"
+#include "engine/numberformatting.h"
 
 #include <cerrno>
 #include <cmath>
