@@ -237,7 +237,7 @@ TEST_F(OptionsModelTest, UnwritableFileIsReportedAndSettingsStay)
     ASSERT_EQ(messenger.shown.size(), 1u);
     EXPECT_EQ(messenger.shown[0].caption, "选项设置");
     EXPECT_EQ(messenger.shown[0].icon, common::MessageIcon::Warning);
-    EXPECT_NE(messenger.shown[0].text.find("default.dat"), std::string::npos);
+    EXPECT_EQ(messenger.shown[0].text, "选项设置未能保存到文件 default.dat:目标是一个文件夹,本次运行仍按当前设置计算.");
     EXPECT_EQ(model.conditionText({1, 1}), "85");
     EXPECT_EQ(model.snapshot().conditionTemperature[0], 85.0f);
 }
