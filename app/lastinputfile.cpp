@@ -6,7 +6,7 @@
 #include "engine/calculationerror.h"
 #include "engine/calculationinput.h"
 #include "engine/inputfields.h"
-#include "engine/numbers.h"
+#include "engine/numberconversion.h"
 #include "common/replacefile.h"
 #include "options/readfile.h"
 

@@ -2,7 +2,7 @@
 
 #include "app/checkmessages.h"
 #include "common/messenger.h"
-#include "engine/numbers.h"
+#include "engine/numberformatting.h"
 #include "options/optionstexts.h"
 #include "options/typicalzonetable.h"
 

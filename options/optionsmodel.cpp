@@ -6,7 +6,8 @@
 #include "common/filewriteerror.h"
 #include "common/messenger.h"
 #include "engine/calculationerror.h"
-#include "engine/numbers.h"
+#include "engine/numberconversion.h"
+#include "engine/numberformatting.h"
 
 #include <cmath>
 #include <limits>
