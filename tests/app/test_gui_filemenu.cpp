@@ -139,6 +139,15 @@ private Q_SLOTS:
         QCOMPARE(window().edit(EditBox::Edit_L)->text(), QStringLiteral("40"));
     }
 
+    void aSpanFileThatCannotBeSavedSaysWhy()
+    {
+        saveAs(QStringLiteral("missing/a.tenrix"), QStringLiteral("40"));
+        QCOMPARE(mProgram->messenger.messages.size(), std::size_t{1});
+        QCOMPARE(mProgram->messenger.messages[0].text,
+                 "跨线文件 " + path(QStringLiteral("missing/a.tenrix")).toStdString() + " 未能保存: 文件夹不存在,原有文件保持不变.");
+        QCOMPARE(window().windowTitle(), caption());
+    }
+
     void recentFilesListTheOpenedOnesAndDropTheMissing()
     {
         saveAs(QStringLiteral("a.tenrix"), QStringLiteral("40"));

@@ -113,7 +113,8 @@ private Q_SLOTS:
         program.main().show();
         program.main().close();
         QCOMPARE(program.messenger.messages.size(), std::size_t{1});
-        QVERIFY(program.messenger.messages.front().text.find("temp_input.dat") != std::string::npos);
+        QCOMPARE(program.messenger.messages.front().text,
+                 std::string("本次输入的数据无法保存到文件temp_input.dat(目标是一个文件夹),下次启动时将不能恢复."));
         QCOMPARE(program.messenger.messages.front().icon, common::MessageIcon::Warning);
     }
 };
