@@ -1,7 +1,7 @@
 #include "app/batchfigures.h"
 
 #include "engine/loadstate.h"
-#include "engine/numbers.h"
+#include "engine/numberformatting.h"
 
 #include <cmath>
 #include <optional>

@@ -37,7 +37,7 @@ public:
      * An old file is replaced only once the new one is complete.
      *
      * @throws std::runtime_error when no span was computed or a document
-     *         could not be made or joined, std::system_error when the file
+     *         could not be made or joined, common::FileWriteError when the file
      *         cannot be written; \a path is then unchanged
      */
     void write(const std::filesystem::path &path, const std::vector<SpanOutcome> &spans) const;

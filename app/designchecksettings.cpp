@@ -2,7 +2,7 @@
 
 #include "app/conductorcatalogue.h"
 #include "app/trimblanks.h"
-#include "engine/numbers.h"
+#include "engine/numberconversion.h"
 #include "tools/stringratedload.h"
 
 #include <stdexcept>

@@ -3,7 +3,7 @@
 #include "app/checkmessages.h"
 #include "app/singlenumber.h"
 #include "engine/calculationerror.h"
-#include "engine/numbers.h"
+#include "engine/numberconversion.h"
 
 #include <string>
 

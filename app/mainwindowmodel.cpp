@@ -5,7 +5,8 @@
 #include "app/singlenumber.h"
 #include "app/trimblanks.h"
 #include "engine/calculationerror.h"
-#include "engine/numbers.h"
+#include "engine/numberconversion.h"
+#include "engine/numberformatting.h"
 
 #include <charconv>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "app/singlenumber.h"
 
 #include "engine/calculationerror.h"
-#include "engine/numbers.h"
+#include "engine/numberconversion.h"
 
 #include <cmath>
 #include <limits>

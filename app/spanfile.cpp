@@ -1,7 +1,7 @@
 #include "app/spanfile.h"
 
 #include "app/conductorcatalogue.h"
-#include "engine/numbers.h"
+#include "engine/numberformatting.h"
 #include "options/markingstates.h"
 #include "options/markingtemperatures.h"
 #include "common/replacefile.h"

@@ -19,7 +19,7 @@ std::string summaryCsv(const std::vector<SpanOutcome> &spans);
 /**
  * Writes summaryCsv() to \a path, replacing an old file only once the new
  * one is complete.
- * @throws std::system_error when it cannot be written; \a path is then unchanged
+ * @throws common::FileWriteError when it cannot be written; \a path is then unchanged
  */
 void writeSummaryCsv(const std::filesystem::path &path, const std::vector<SpanOutcome> &spans);
 

@@ -1,12 +1,14 @@
 #include "app/summaryxlsx.h"
 
 #include "app/batchsummary.h"
+#include "common/filewriteerror.h"
 #include "common/replacefile.h"
 
 #include <xlsxwriter.h>
 
 #include <unistd.h>
 
+#include <cerrno>
 #include <charconv>
 #include <fstream>
 #include <iterator>
@@ -30,7 +32,7 @@ public:
         std::string pattern = (std::filesystem::temp_directory_path() / "tenrix-workbook-XXXXXX").string();
         const int descriptor = ::mkstemp(pattern.data());
         if (descriptor < 0)
-            throw std::system_error(errno, std::generic_category());
+            throw common::FileWriteError(pattern, errno);
         ::close(descriptor);
         mPath = pattern;
     }

@@ -16,7 +16,7 @@ namespace app {
  * complete.
  *
  * @throws std::runtime_error when the workbook cannot be made,
- *         std::system_error when the file cannot be written; \a path is then unchanged
+ *         common::FileWriteError when the file cannot be written; \a path is then unchanged
  */
 void writeSummaryWorkbook(const std::filesystem::path &path, const std::vector<SpanOutcome> &spans);
 

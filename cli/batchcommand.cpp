@@ -8,6 +8,7 @@
 #include "cli/checksettings.h"
 #include "cli/exitcodes.h"
 #include "cli/reportapplication.h"
+#include "common/filewriteerror.h"
 
 #include <unistd.h>
 
@@ -73,8 +74,8 @@ bool writeOutput(const std::string &fileName, Write write)
     try {
         write(std::filesystem::path(fileName));
         return true;
-    } catch (const std::system_error &error) {
-        std::cerr << "无法写入文件 " << fileName << "(系统错误 " << error.code().value() << ").\n";
+    } catch (const common::FileWriteError &error) {
+        std::cerr << error.what() << '\n';
     } catch (const std::exception &error) {
         std::cerr << "无法写入文件 " << fileName << ": " << error.what() << ".\n";
     }
@@ -135,7 +136,7 @@ int runBatchCommand(const CommandLine &command, int &argc, char *argv[])
     const std::atomic<bool> neverCancelled = false;
     const app::BatchRun batch = app::runBatch(files, settings, terminalProgress(), neverCancelled);
     const int spansCode = reportSpans(batch.spans);
-    return writeOutputs(command, batch.spans, pdf) ? spansCode : outputFailed;
+    return writeOutputs(command, batch.spans, pdf) ? spansCode : outputNotWritten;
 }
 
 } // namespace cli

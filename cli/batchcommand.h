@@ -13,7 +13,7 @@ bool isBatch(const CommandLine &command);
  * fails is named on standard error with its reason; the others are written.
  * Progress goes to standard error when that is a terminal.
  *
- * @return the worst exit code of the spans, or outputFailed when an output
+ * @return the worst exit code of the spans, or outputNotWritten when an output
  *         could not be written; badArguments for outputs a batch cannot give
  */
 int runBatchCommand(const CommandLine &command, int &argc, char *argv[]);

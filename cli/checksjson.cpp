@@ -1,7 +1,7 @@
 #include "cli/checksjson.h"
 
 #include "cli/statenames.h"
-#include "engine/numbers.h"
+#include "engine/numberformatting.h"
 
 namespace cli {
 

@@ -1,5 +1,7 @@
 #include "cli/commandline.h"
 
+#include "cli/outputfile.h"
+
 #include <algorithm>
 #include <cctype>
 #include <charconv>
@@ -46,19 +48,21 @@ bool isXlsxSummary(const std::string &fileName)
     return endsWithIgnoringCase(fileName, ".xlsx");
 }
 
+bool CommandLine::writesToStandardOutput() const
+{
+    return jsonFile == standardOutputName || textsFile == standardOutputName;
+}
+
 const char *usageText()
 {
     return "用法: tenrix-calc [选项] [跨线文件或文件夹...]\n"
            "计算软导线跨线并输出结果. 不带选项时计算程序的默认跨线并打印第1页汇总表.\n"
            "\n"
-           "  FILE.tenrix      计算跨线文件, 可用下列全部输出选项\n"
-           "  多个跨线文件或文件夹(取其中的 *.tenrix, 按文件名顺序)为批量计算, 输出:\n"
-           "  --summary FILE   汇总表, 每个跨线一行; FILE 以 .csv 或 .xlsx 结尾, 可给两次\n"
-           "  --pdf FILE       全部跨线的计算书依次写入一个PDF文件, 每个跨线和每页一个书签\n"
+           "  FILE.tenrix      计算跨线文件(代替 --input 和 --options), 可用下列全部输出选项\n"
            "  --save-span FILE 将输入写成跨线文件(.tenrix); 未要求其他输出时不计算\n"
            "  --input FILE     读取上次输入文件(temp_input.dat格式),缺省为程序默认输入\n"
            "  --options FILE   读取选项文件(default.dat格式),缺省为程序默认选项\n"
-           "  --json FILE      将全部计算结果写成JSON文件, FILE 为 - 时写到标准输出\n"
+           "  --json FILE      将全部计算结果写成JSON文件\n"
            "  --pdf FILE       将17页计算书写成一个PDF文件\n"
            "  --wmf BASE       写出 BASE_NO_01.wmf ... BASE_NO_17.wmf\n"
            "  --emf BASE       写出 BASE_NO_01.emf ... BASE_NO_17.emf\n"
@@ -71,7 +75,14 @@ const char *usageText()
            "  --checks FILE    读取设计校核设置(JSON), 缺省按型号取额定强度, 安全系数按DL/T 5222\n"
            "  --help           显示本说明\n"
            "\n"
-           "退出码: 0 成功, 2 参数错误, 3 计算出错, 4 输入检查未通过或输入文件无法读取, 5 输出文件无法写入.\n"
+           "多个跨线文件或文件夹(取其中的 *.tenrix, 按文件名顺序)为批量计算, 只能输出:\n"
+           "  --summary FILE   汇总表, 每个跨线一行; FILE 以 .csv 或 .xlsx 结尾, 可给两次\n"
+           "  --pdf FILE       全部跨线的计算书依次写入一个PDF文件, 每个跨线和每页一个书签\n"
+           "\n"
+           "--json 和 --texts 的 FILE 为 - 时写到标准输出(二者只能有一个), 此时不再打印汇总表.\n"
+           "每个输出先写入同一文件夹中的临时文件, 全部写好后才替换原有文件; 写入失败时原有文件保持不变.\n"
+           "\n"
+           "退出码: 0 成功, 2 参数错误, 3 计算出错, 4 输入检查未通过或输入文件无法读取, 5 有输出未能写入.\n"
            "批量计算时某个跨线未通过检查或计算出错不影响其他跨线, 退出码取各跨线中最严重的.\n";
 }
 
@@ -127,6 +138,8 @@ CommandLine parseCommandLine(const std::vector<std::string> &arguments)
         else
             throw UsageError{"无法识别的参数: " + arg};
     }
+    if (command.jsonFile == standardOutputName && command.textsFile == standardOutputName)
+        throw UsageError{"--json 和 --texts 不能同时写到标准输出"};
     checkCombination(command);
     return command;
 }

@@ -21,7 +21,7 @@ struct CommandLine
     std::optional<std::string> emfBase;
     std::optional<std::string> svgDir;
     std::optional<std::string> pngDir;
-    std::optional<std::string> textsFile;
+    std::optional<std::string> textsFile;    ///< "-" for standard output
     std::optional<std::string> designCheckFile;  ///< the design-check settings as JSON; the defaults without
     bool designCheckPage = false;  ///< the report gets page 18 "设计校核"
     int dpi = 96;
@@ -32,6 +32,8 @@ struct CommandLine
     bool wantsReport() const;
     /// True when a result is asked for: a report output or the JSON.
     bool wantsResultFile() const { return wantsReport() || jsonFile; }
+    /// True when the JSON or the texts go to standard output, which then carries nothing else.
+    bool writesToStandardOutput() const;
 };
 
 /// Thrown for arguments the command does not understand; what() says why.

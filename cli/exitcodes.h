@@ -8,7 +8,7 @@ enum ExitCode {
     badArguments = 2,
     calculationFailed = 3,
     inputRefused = 4,
-    outputFailed = 5,  ///< an output file could not be written
+    outputNotWritten = 5,  ///< an output file could not be written
 };
 
 } // namespace cli

@@ -4,6 +4,7 @@
 #include "cli/checksjson.h"
 #include "cli/commandline.h"
 #include "cli/exitcodes.h"
+#include "cli/outputfile.h"
 #include "cli/reportapplication.h"
 #include "cli/reportoutput.h"
 #include "cli/resultjson.h"
@@ -14,26 +15,19 @@
 
 #include "app/calculationpipeline.h"
 
-#include <fstream>
 #include <iostream>
 #include <optional>
+#include <sstream>
 
 using namespace cli;
 
 namespace {
 
-bool writeJson(const std::string &fileName, const app::CalculationRun &run)
+std::string jsonText(const app::CalculationRun &run)
 {
     nlohmann::ordered_json json = cli::resultToJson(run.result);
     json["checks"] = cli::designChecksToJson(*run.checks, run.checkSettings);
-    const std::string text = json.dump(2) + "\n";
-    if (fileName == "-") {
-        std::cout << text;
-        return bool(std::cout);
-    }
-    std::ofstream file(fileName, std::ios::binary | std::ios::trunc);
-    file << text;
-    return bool(file.flush());
+    return json.dump(2) + "\n";
 }
 
 } // namespace
@@ -66,7 +60,7 @@ int main(int argc, char *argv[])
         app::SpanFile span = inputs->span;
         span.designCheck = *checkOptions;
         if (!cli::saveSpanFile(*command.saveSpanFile, span, std::cerr))
-            return outputFailed;
+            return outputNotWritten;
         if (!command.wantsResultFile())
             return success;
     }
@@ -93,19 +87,19 @@ int main(int argc, char *argv[])
     if (command.wantsReport()) {
         try {
             if (!cli::writeReportOutputs(command, run.pages, std::cerr))
-                return calculationFailed;
+                return outputNotWritten;
         } catch (const std::exception &e) {
             std::cerr << "计算出错: " << e.what() << '\n';
             return calculationFailed;
         }
     }
-    if (command.jsonFile) {
-        if (!writeJson(*command.jsonFile, run)) {
-            std::cerr << "tenrix-calc: 无法写入文件 " << *command.jsonFile << '\n';
-            return calculationFailed;
-        }
+    if (command.jsonFile && !cli::writeOutputFile(*command.jsonFile, jsonText(run), std::cerr))
+        return outputNotWritten;
+    if (!command.writesToStandardOutput()) {
+        std::ostringstream summary;
+        cli::printSummary(summary, run.input, run.result);
+        if (!cli::writeOutputFile(std::string(cli::standardOutputName), summary.str(), std::cerr))
+            return outputNotWritten;
     }
-    if (!command.jsonFile || *command.jsonFile != "-")
-        cli::printSummary(std::cout, run.input, run.result);
     return success;
 }

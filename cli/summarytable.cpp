@@ -1,6 +1,6 @@
 #include "cli/summarytable.h"
 
-#include "engine/numbers.h"
+#include "engine/numberformatting.h"
 
 #include <string>
 #include <vector>

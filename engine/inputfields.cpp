@@ -1,7 +1,7 @@
 #include "engine/inputfields.h"
 
 #include "engine/calculationerror.h"
-#include "engine/numbers.h"
+#include "engine/numberconversion.h"
 
 #include <array>
 #include <cmath>

@@ -1,7 +1,7 @@
 #include "engine/stateequation.h"
 
 #include "engine/calculationerror.h"
-#include "engine/numbers.h"
+#include "engine/numberformatting.h"
 
 #include <cmath>
 
@@ -142,6 +142,18 @@ void solveStateEquations(const SpanData &span, CalculationResult &result)
     }
     for (int c = maxWind; c < stateEquationColumnCount; ++c)
         solveAgainst(span, reference, table[c]);
+}
+
+int governingColumn(const CalculationResult &result, int state)
+{
+    if (state != installation && state != marking)
+        return state;
+    const int first = state == installation ? installationColumn : markingColumn;
+    int governing = first;
+    for (int c = first + 1; c < first + markingTemperatureCount; ++c)
+        if (result.stateEquation[c][rowH] > result.stateEquation[governing][rowH])
+            governing = c;
+    return governing;
 }
 
 } // namespace engine

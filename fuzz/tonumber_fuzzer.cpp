@@ -1,7 +1,8 @@
 // Every input text becomes a number through toNumber(): it either refuses
 // the text or gives a finite value whose report texts convert back.
 #include "engine/calculationerror.h"
-#include "engine/numbers.h"
+#include "engine/numberconversion.h"
+#include "engine/numberformatting.h"
 
 #include <cmath>
 #include <cstdint>

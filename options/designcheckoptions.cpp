@@ -1,6 +1,6 @@
 #include "options/designcheckoptions.h"
 
-#include "engine/numbers.h"
+#include "engine/numberconversion.h"
 
 #include <stdexcept>
 

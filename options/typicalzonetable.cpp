@@ -1,6 +1,6 @@
 #include "options/typicalzonetable.h"
 
-#include "engine/numbers.h"
+#include "engine/numberformatting.h"
 
 #include <string>
 

@@ -3,7 +3,7 @@
 #include "engine/calculationinput.h"
 #include "engine/calculationresult.h"
 #include "engine/designchecks.h"
-#include "engine/numbers.h"
+#include "engine/numberformatting.h"
 #include "report/markuptext.h"
 #include "report/pagecanvas.h"
 #include "report/pagestyle.h"

@@ -2,7 +2,7 @@
 
 #include "engine/calculationresult.h"
 #include "engine/loadstate.h"
-#include "engine/numbers.h"
+#include "engine/numberformatting.h"
 #include "report/markuptext.h"
 #include "report/pagecanvas.h"
 #include "report/pagestyle.h"

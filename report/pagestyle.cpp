@@ -1,6 +1,6 @@
 #include "report/pagestyle.h"
 
-#include "engine/numbers.h"
+#include "engine/numberformatting.h"
 #include "report/markuptext.h"
 #include "report/pagecanvas.h"
 

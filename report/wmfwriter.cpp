@@ -54,19 +54,24 @@ QByteArray toGbk(const QString &text)
     return QByteArray::fromStdString(common::encodeStrictGbk(text.toStdString()));
 }
 
-/// At most 31 bytes of GBK, never cutting a two-byte character, so a NUL fits.
-QByteArray faceName(const QString &name)
+/// The longest start of \a gbk within \a limit bytes that does not cut a two-byte character.
+QByteArray gbkPrefix(const QByteArray &gbk, qsizetype limit)
 {
-    const QByteArray gbk = toGbk(name);
     qsizetype length = 0;
     while (length < gbk.size()) {
         const qsizetype step = static_cast<unsigned char>(gbk[length]) >= 0x81 ? 2 : 1;
-        if (length + step > faceNameBytes - 1) {
+        if (length + step > limit) {
             break;
         }
         length += step;
     }
     return gbk.left(length);
+}
+
+/// At most 31 bytes of GBK, so a NUL fits.
+QByteArray faceName(const QString &name)
+{
+    return gbkPrefix(toGbk(name), faceNameBytes - 1);
 }
 
 class WmfRecorder final : public GdiCallSink
@@ -206,7 +211,8 @@ public:
 
     void textOut(const TextCommand &text, bool opaque) override
     {
-        const QByteArray gbk = toGbk(text.text).left(0x7FFF);
+        // The record counts its bytes in 16 bits; a longer text is cut whole-character.
+        const QByteArray gbk = gbkPrefix(toGbk(text.text), 0x7FFF);
         begin(META_EXTTEXTOUT);
         mOut.i16(clamp16(text.topLeft.y()));
         mOut.i16(clamp16(text.topLeft.x()));

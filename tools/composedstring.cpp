@@ -3,7 +3,7 @@
 #include "tools/fittingsettable.h"
 #include "tools/insulatordisctable.h"
 
-#include "engine/numbers.h"
+#include "engine/numberformatting.h"
 
 #include <stdexcept>
 

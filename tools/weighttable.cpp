@@ -1,7 +1,7 @@
 #include "tools/weighttable.h"
 
 #include "engine/calculationerror.h"
-#include "engine/numbers.h"
+#include "engine/numberconversion.h"
 
 #include <algorithm>
 #include <cmath>

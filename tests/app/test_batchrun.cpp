@@ -7,6 +7,7 @@
 #include "app/lastinputfile.h"
 #include "app/summarycsv.h"
 #include "app/summaryxlsx.h"
+#include "common/filewriteerror.h"
 #include "engine/loadstate.h"
 #include "options/optionsmodel.h"
 #include "support/temporaryfolder.h"
@@ -242,9 +243,9 @@ TEST_F(Batch, PdfHasEverySpansPagesAndAnOutlineEntryPerSpanAndPage)
 TEST_F(Batch, OutputsThatCannotBeWrittenLeaveNothing)
 {
     const fs::path missingFolder = folder->file("no-such-folder");
-    EXPECT_THROW(app::writeSummaryCsv(missingFolder / "s.csv", spans()), std::system_error);
-    EXPECT_THROW(app::writeSummaryWorkbook(missingFolder / "s.xlsx", spans()), std::system_error);
-    EXPECT_THROW(pdf->write(missingFolder / "all.pdf", spans()), std::system_error);
+    EXPECT_THROW(app::writeSummaryCsv(missingFolder / "s.csv", spans()), common::FileWriteError);
+    EXPECT_THROW(app::writeSummaryWorkbook(missingFolder / "s.xlsx", spans()), common::FileWriteError);
+    EXPECT_THROW(pdf->write(missingFolder / "all.pdf", spans()), common::FileWriteError);
     EXPECT_FALSE(fs::exists(missingFolder));
 }
 

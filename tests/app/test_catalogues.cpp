@@ -1,6 +1,6 @@
 #include "app/conductorcatalogue.h"
 #include "app/insulatorstringcatalogue.h"
-#include "engine/numbers.h"
+#include "engine/numberconversion.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 #include "engine/calculation.h"
 #include "engine/calculationerror.h"
-#include "engine/numbers.h"
+#include "engine/numberformatting.h"
 #include "report/pagestyle.h"
 #include "report/reportbuilder.h"
 

@@ -2,7 +2,7 @@
 #include "tools/fittingsettable.h"
 #include "tools/insulatordisctable.h"
 
-#include "engine/numbers.h"
+#include "engine/numberformatting.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "app/conductorcatalogue.h"
-#include "engine/numbers.h"
+#include "engine/numberconversion.h"
 #include "tools/fittingweighttable.h"
 
 #include <gtest/gtest.h>

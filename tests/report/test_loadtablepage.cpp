@@ -1,5 +1,5 @@
 #include "engine/calculationresult.h"
-#include "engine/numbers.h"
+#include "engine/numberformatting.h"
 #include "report/pages.h"
 #include "report/pagestyle.h"
 

@@ -1,7 +1,7 @@
 #include "report/pages.h"
 
 #include "engine/calculationresult.h"
-#include "engine/numbers.h"
+#include "engine/numberformatting.h"
 #include "report/markuptext.h"
 #include "report/pagecanvas.h"
 #include "report/pagestyle.h"

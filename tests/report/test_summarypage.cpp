@@ -1,6 +1,6 @@
 #include "engine/calculationinput.h"
 #include "engine/calculationresult.h"
-#include "engine/numbers.h"
+#include "engine/numberformatting.h"
 #include "report/pages.h"
 #include "report/pagestyle.h"
 
