@@ -1,9 +1,9 @@
 #include "app/batchfigures.h"
 
+#include "engine/catenarycrosscheck.h"
 #include "engine/loadstate.h"
 #include "engine/numberformatting.h"
 
-#include <cmath>
 #include <optional>
 
 namespace app {
@@ -56,26 +56,19 @@ const char *verdictText(const std::optional<bool> &pass)
     return *pass ? "满足" : "不满足";
 }
 
-/// The difference of the largest magnitude over the states whose chain was
-/// solved, with its sign and state (the first of equal magnitudes); nothing
+/// The largest ΔH and Δf against the exact chain with their states; blank
 /// when no chain was solved, so that an unsolved span never reads as 0 %.
-void addLargestCatenaryDifference(TableRow &row, const CatenaryCrossCheck &check,
-                                  float CatenaryStateCheck::*difference)
+void addLargestCatenaryDifferences(TableRow &row, const CatenaryCrossCheck &check)
 {
-    std::optional<int> largest;
-    for (int s = 0; s < static_cast<int>(check.states.size()); ++s) {
-        const CatenaryStateCheck &state = check.states[static_cast<std::size_t>(s)];
-        if (state.converged
-            && (!largest || std::fabs(state.*difference) > std::fabs(check.states[*largest].*difference)))
-            largest = s;
-    }
+    const std::optional<LargestCatenaryDifferences> largest = largestCatenaryDifferences(check);
     if (!largest) {
-        row.push_back({});
-        row.push_back({});
+        row.insert(row.end(), 4, TableCell{});
         return;
     }
-    row.push_back(number(check.states[static_cast<std::size_t>(*largest)].*difference, 2));
-    row.push_back(stateCell(*largest));
+    for (const CatenaryDifference &difference : {largest->tension, largest->sag}) {
+        row.push_back(number(difference.percent, 2));
+        row.push_back(stateCell(difference.state));
+    }
 }
 
 TableRow summaryFigures(const CalculationRun &run)
@@ -98,8 +91,7 @@ TableRow summaryFigures(const CalculationRun &run)
     } else {
         row.insert(row.end(), 5, TableCell{});
     }
-    addLargestCatenaryDifference(row, result.catenary, &CatenaryStateCheck::tensionDifference);
-    addLargestCatenaryDifference(row, result.catenary, &CatenaryStateCheck::sagDifference);
+    addLargestCatenaryDifferences(row, result.catenary);
     return row;
 }
 
