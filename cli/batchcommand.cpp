@@ -91,8 +91,16 @@ bool writeOutputs(const CommandLine &command, const std::vector<app::SpanOutcome
         else
             written = writeOutput(file, [&](const auto &path) { app::writeSummaryWorkbook(path, spans); }) && written;
     }
-    if (command.pdfFile)
-        written = writeOutput(*command.pdfFile, [&](const auto &path) { pdf.write(path, spans); }) && written;
+    if (command.pdfFile) {
+        const bool anyComputed = std::any_of(spans.begin(), spans.end(), [](const app::SpanOutcome &span) {
+            return span.status == app::SpanStatus::Computed;
+        });
+        // Without a computed span there are no pages; the spans' own exit code says why.
+        if (anyComputed)
+            written = writeOutput(*command.pdfFile, [&](const auto &path) { pdf.write(path, spans); }) && written;
+        else
+            std::cerr << "没有计算完成的跨线, 未写出 " << *command.pdfFile << ".\n";
+    }
     return written;
 }
 

@@ -28,3 +28,8 @@ if(NOT good MATCHES "good.tenrix,[^,]*,220,40,.*,计算完成$")
 endif()
 run_calc(5 ${OUT}/good.tenrix --summary ${OUT}/no-such-folder/summary.xlsx)
 run_calc(2 ${OUT}/good.tenrix ${OUT}/good.tenrix --json -)
+# Without a computed span no PDF is written, and the spans' code stands.
+run_calc(4 ${DATA}/wrong-type.tenrix ${DATA}/wrong-type.tenrix --pdf ${OUT}/none.pdf)
+if(EXISTS ${OUT}/none.pdf OR NOT err MATCHES "没有计算完成的跨线")
+    message(FATAL_ERROR "a PDF without pages:\n${err}")
+endif()
