@@ -42,7 +42,7 @@ private Q_SLOTS:
             QTest::mouseClick(w.Button_close, Qt::LeftButton);
             QCOMPARE(closed.count(), 1);
             QVERIFY(!w.isVisible());
-            QVERIFY(program.messenger.messages.empty());
+            QVERIFY(program.messenger.shown.empty());
         }
         QFile file(mFolder->filePath(QString::fromLatin1(app::lastInputFileName)));
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -69,12 +69,12 @@ private Q_SLOTS:
                 bytes += "\r\n";
             file.write(bytes);
         }
-        GuiProgram program;
+        GuiProgram program({common::MessageAnswer::Ok});
         TForm_zcx &w = program.main();
-        QCOMPARE(program.messenger.messages.size(), std::size_t{1});
-        QCOMPARE(program.messenger.messages.front().text,
+        QCOMPARE(program.messenger.shown.size(), std::size_t{1});
+        QCOMPARE(program.messenger.shown.front().text,
                  std::string("文件 “temp_input.dat” 第 2 行(跨距L(m))有误: 含有控制字符. 能读出的数据已恢复,其余为默认值."));
-        QCOMPARE(program.messenger.messages.front().caption, std::string("错误信息"));
+        QCOMPARE(program.messenger.shown.front().caption, std::string("错误信息"));
         QCOMPARE(w.edit(EditBox::Edit_bt)->text(), QStringLiteral("Span 9"));
         QCOMPARE(w.edit(EditBox::Edit_L)->text(), QStringLiteral("36"));
         QCOMPARE(w.edit(EditBox::Edit_h)->text(), QStringLiteral("4.5"));
@@ -86,10 +86,11 @@ private Q_SLOTS:
         QVERIFY(QDir(mFolder->filePath({})).mkdir(QString::fromLatin1(app::lastInputFileName)));
         GuiProgram program;
         program.main().show();
+        program.messenger.expect();
         program.main().close();
-        QCOMPARE(program.messenger.messages.size(), std::size_t{1});
-        QVERIFY(program.messenger.messages.front().text.find("temp_input.dat") != std::string::npos);
-        QCOMPARE(program.messenger.messages.front().icon, common::MessageIcon::Warning);
+        QCOMPARE(program.messenger.shown.size(), std::size_t{1});
+        QVERIFY(program.messenger.shown.front().text.find("temp_input.dat") != std::string::npos);
+        QCOMPARE(program.messenger.shown.front().icon, common::MessageIcon::Warning);
     }
 };
 
