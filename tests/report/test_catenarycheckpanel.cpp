@@ -1,4 +1,6 @@
 // Page 18, lower part: the handbook's H and f beside the exact chain's.
+#include "annotationat.h"
+
 #include "engine/calculationresult.h"
 #include "report/pages.h"
 #include "report/reportpage.h"
@@ -13,15 +15,6 @@ using report::MarkupAnnotation;
 constexpr int stateX(int state) { return 252 + 85 * state; }
 constexpr int handbookHY = 684, exactHY = 700, dHY = 716, handbookFY = 732, exactFY = 748, dFY = 764;
 constexpr int noteY = 783;
-
-MarkupAnnotation annotationAt(const report::ReportPage &page, int x, int y)
-{
-    for (const MarkupAnnotation &a : page.markupAnnotations())
-        if (a.x == x && a.y == y)
-            return a;
-    ADD_FAILURE() << "no text at (" << x << ", " << y << ")";
-    return {};
-}
 
 bool anyTextAt(const report::ReportPage &page, int x, int y)
 {
