@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMenu>
 #include <QSettings>
 #include <QTest>
@@ -27,6 +28,17 @@ ScriptedDialogRunner::Answer choose(const QString &path)
         auto &files = static_cast<QFileDialog &>(dialog);
         files.selectFile(path);
         dialog.accept(); // QFileDialog::accept(), which checks the name like the button
+    };
+}
+
+/// Answers a file dialog of several files with \a names, all in \a folder.
+ScriptedDialogRunner::Answer chooseSeveral(const QString &folder, const QStringList &names)
+{
+    return [folder, names](QDialog &dialog) {
+        auto &files = static_cast<QFileDialog &>(dialog);
+        files.setDirectory(folder);
+        files.selectFile(QStringLiteral("\"") + names.join(QStringLiteral("\" \"")) + QStringLiteral("\""));
+        dialog.accept();
     };
 }
 
@@ -185,6 +197,34 @@ private Q_SLOTS:
         window().Action_import->trigger();
         QCOMPARE(window().edit(EditBox::Edit_L)->text(), QStringLiteral("40"));
         QVERIFY(mProgram->messenger.shown.empty());
+    }
+
+    void aBatchWritesItsSummaryAndPdfAndNamesTheSpanItCouldNotRead()
+    {
+        saveAs(QStringLiteral("a.tenrix"), QStringLiteral("40"));
+        saveAs(QStringLiteral("b.tenrix"), QStringLiteral("45"));
+        QFile damaged(path(QStringLiteral("c.tenrix")));
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write("not a span");
+        damaged.close();
+
+        mProgram->dialogs.expect(chooseSeveral(path({}), {QStringLiteral("a.tenrix"), QStringLiteral("c.tenrix"),
+                                                          QStringLiteral("b.tenrix")}));
+        mProgram->dialogs.expect(choose(path(QStringLiteral("汇总"))));
+        mProgram->messenger.expect();
+        window().Action_batch->trigger();
+
+        QCOMPARE(mProgram->messenger.shown.size(), std::size_t{1});
+        const common::Message &done = mProgram->messenger.shown[0];
+        QCOMPARE(done.caption, std::string("批量计算"));
+        QCOMPARE(done.icon, common::MessageIcon::Information);
+        const QString text = QString::fromStdString(done.text);
+        QVERIFY2(text.startsWith(QStringLiteral("批量计算完成: 共 3 个跨线, 计算完成 2 个, 未完成 1 个.\nc.tenrix: ")),
+                 qPrintable(text));
+        QVERIFY(QFileInfo(path(QStringLiteral("汇总.xlsx"))).size() > 0);
+        QVERIFY(QFileInfo(path(QStringLiteral("汇总.pdf"))).size() > 0);
+        // The batch leaves the span in the window alone.
+        QCOMPARE(window().windowTitle(), caption(QStringLiteral("b.tenrix")));
     }
 };
 
