@@ -150,6 +150,8 @@ public:
     void FileRecentShow();
     void FileImportClick();
     void FileExportClick();
+    /// 批量计算...: span files chosen, computed on all cores, summarised in one table and one PDF.
+    void FileBatchClick();
     ///@}
 
     QMenuBar *MainMenu;
@@ -161,6 +163,7 @@ public:
     QAction *Action_saveAs;
     QAction *Action_import;
     QAction *Action_export;
+    QAction *Action_batch;
     QAction *Action_exit;
 
     QScrollArea *ScrollBox1;

@@ -80,6 +80,8 @@ void TForm_zcx::buildMenu()
     Action_export = addAction("Action_export", QStringLiteral("导出为 temp_input.dat/default.dat..."), {},
                               [this] { FileExportClick(); });
     Menu_file->addSeparator();
+    Action_batch = addAction("Action_batch", QStringLiteral("批量计算..."), {}, [this] { FileBatchClick(); });
+    Menu_file->addSeparator();
     Action_exit = addAction("Action_exit", QStringLiteral("退出"), {}, [this] { Button_closeClick(); });
 
     std::vector<std::string> stored;

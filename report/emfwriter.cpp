@@ -2,6 +2,7 @@
 
 #include "report/bytewriter.h"
 #include "report/gdicalls.h"
+#include "report/metafilefields.h"
 #include "report/reportpage.h"
 #include "report/textmetrics.h"
 
@@ -41,7 +42,6 @@ enum EmfRecordType : std::uint32_t {
 constexpr std::uint32_t emfSignature = 0x464D4520; // " EMF"
 constexpr std::uint32_t headerBytes = 108;
 constexpr std::uint32_t GM_COMPATIBLE = 1;
-constexpr qsizetype faceNameChars = 32;
 
 // The reference screen: exactly 96 pixels per inch in both directions.
 constexpr std::int32_t devicePixelsX = 1920;
@@ -92,18 +92,10 @@ public:
         end();
     }
 
-    void colorRef(const QColor &color)
-    {
-        mOut.u8(static_cast<std::uint8_t>(color.red()));
-        mOut.u8(static_cast<std::uint8_t>(color.green()));
-        mOut.u8(static_cast<std::uint8_t>(color.blue()));
-        mOut.u8(0);
-    }
-
     void colorRecord(std::uint32_t type, const QColor &color)
     {
         begin(type);
-        colorRef(color);
+        writeColorRef(mOut, color);
         end();
     }
 
@@ -134,7 +126,7 @@ public:
         mOut.u32(penStyleCode(pen.style));
         mOut.i32(pen.width);
         mOut.i32(0);
-        colorRef(pen.color);
+        writeColorRef(mOut, pen.color);
         end();
     }
 
@@ -143,7 +135,7 @@ public:
         begin(EMR_CREATEBRUSHINDIRECT);
         mOut.u32(static_cast<std::uint32_t>(slot));
         mOut.u32(brush.style == BrushStyle::Solid ? 0 : 1); // BS_SOLID, BS_NULL
-        colorRef(brush.color);
+        writeColorRef(mOut, brush.color);
         mOut.u32(0);
         end();
     }
@@ -152,25 +144,7 @@ public:
     {
         begin(EMR_EXTCREATEFONTINDIRECTW);
         mOut.u32(static_cast<std::uint32_t>(slot));
-        // A negative height asks for the character height, as a point size does.
-        mOut.i32(-font.pixelHeight());
-        mOut.i32(0); // width
-        mOut.i32(0); // escapement
-        mOut.i32(0); // orientation
-        mOut.i32(FW_NORMAL);
-        mOut.u8(0); // italic
-        mOut.u8(0); // underline
-        mOut.u8(0); // strike-out
-        mOut.u8(GB2312_CHARSET);
-        mOut.u8(0); // OUT_DEFAULT_PRECIS
-        mOut.u8(0); // CLIP_DEFAULT_PRECIS
-        mOut.u8(0); // DEFAULT_QUALITY
-        mOut.u8(0); // DEFAULT_PITCH | FF_DONTCARE
-        const QString name = font.name.left(faceNameChars - 1);
-        for (const QChar ch : name) {
-            mOut.u16(ch.unicode());
-        }
-        mOut.zeros(2 * (faceNameChars - name.size()));
+        writeLogFont(mOut, font, LogFontLayout::Emf);
         end();
     }
 

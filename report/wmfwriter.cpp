@@ -3,9 +3,8 @@
 #include "report/bezierflattening.h"
 #include "report/bytewriter.h"
 #include "report/gdicalls.h"
+#include "report/metafilefields.h"
 #include "report/reportpage.h"
-
-#include "common/gbkcodec.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -46,33 +45,6 @@ enum WmfFunction : std::uint16_t {
 };
 
 constexpr std::uint16_t MM_ANISOTROPIC = 8;
-constexpr qsizetype faceNameBytes = 32;
-
-/// \a text as metafiles store texts and face names.
-QByteArray toGbk(const QString &text)
-{
-    return QByteArray::fromStdString(common::encodeStrictGbk(text.toStdString()));
-}
-
-/// The longest start of \a gbk within \a limit bytes that does not cut a two-byte character.
-QByteArray gbkPrefix(const QByteArray &gbk, qsizetype limit)
-{
-    qsizetype length = 0;
-    while (length < gbk.size()) {
-        const qsizetype step = static_cast<unsigned char>(gbk[length]) >= 0x81 ? 2 : 1;
-        if (length + step > limit) {
-            break;
-        }
-        length += step;
-    }
-    return gbk.left(length);
-}
-
-/// At most 31 bytes of GBK, so a NUL fits.
-QByteArray faceName(const QString &name)
-{
-    return gbkPrefix(toGbk(name), faceNameBytes - 1);
-}
 
 class WmfRecorder final : public GdiCallSink
 {
@@ -107,16 +79,8 @@ public:
     void colorRecord(std::uint16_t function, const QColor &color)
     {
         begin(function);
-        colorRef(color);
+        writeColorRef(mOut, color);
         end();
-    }
-
-    void colorRef(const QColor &color)
-    {
-        mOut.u8(static_cast<std::uint8_t>(color.red()));
-        mOut.u8(static_cast<std::uint8_t>(color.green()));
-        mOut.u8(static_cast<std::uint8_t>(color.blue()));
-        mOut.u8(0);
     }
 
     void points(const QVector<QPoint> &points)
@@ -143,7 +107,7 @@ public:
         mOut.u16(penStyleCode(pen.style));
         mOut.i16(clamp16(pen.width));
         mOut.i16(0);
-        colorRef(pen.color);
+        writeColorRef(mOut, pen.color);
         end();
     }
 
@@ -151,7 +115,7 @@ public:
     {
         begin(META_CREATEBRUSHINDIRECT);
         mOut.u16(brush.style == BrushStyle::Solid ? 0 : 1); // BS_SOLID, BS_NULL
-        colorRef(brush.color);
+        writeColorRef(mOut, brush.color);
         mOut.u16(0);
         end();
     }
@@ -159,23 +123,7 @@ public:
     void createFont(int, const PageFont &font) override
     {
         begin(META_CREATEFONTINDIRECT);
-        // A negative height asks for the character height, as a point size does.
-        mOut.i16(clamp16(-font.pixelHeight()));
-        mOut.i16(0); // width
-        mOut.i16(0); // escapement
-        mOut.i16(0); // orientation
-        mOut.i16(FW_NORMAL);
-        mOut.u8(0); // italic
-        mOut.u8(0); // underline
-        mOut.u8(0); // strike-out
-        mOut.u8(GB2312_CHARSET);
-        mOut.u8(0); // OUT_DEFAULT_PRECIS
-        mOut.u8(0); // CLIP_DEFAULT_PRECIS
-        mOut.u8(0); // DEFAULT_QUALITY
-        mOut.u8(0); // DEFAULT_PITCH | FF_DONTCARE
-        const QByteArray name = faceName(font.name);
-        mOut.raw(name);
-        mOut.zeros(faceNameBytes - name.size());
+        writeLogFont(mOut, font, LogFontLayout::Wmf);
         end();
     }
 

@@ -2,7 +2,7 @@
 
 #include "app/dialogrunner.h"
 #include "app/programwindows.h"
-#include "recordingmessenger.h"
+#include "support/scriptedmessenger.h"
 
 #include <QDialog>
 #include <QDir>
@@ -71,10 +71,14 @@ inline void acceptDialog(QDialog &dialog)
     dialog.accept();
 }
 
-/// The seven windows as the program creates them, with recorded messages and scripted dialogs.
+/// The seven windows as the program creates them, with scripted messages and dialogs.
 struct GuiProgram
 {
-    GuiProgram() : windows(std::make_unique<app::ProgramWindows>(messenger, dialogs)) {}
+    /// \a answers: the messages expected while the windows are created, and later.
+    explicit GuiProgram(std::deque<common::MessageAnswer> answers = {})
+        : messenger(std::move(answers)), windows(std::make_unique<app::ProgramWindows>(messenger, dialogs))
+    {
+    }
 
     TForm_zcx &main() { return windows->Form_zcx; }
     TForm_print &viewer() { return windows->Form_print; }
@@ -83,12 +87,12 @@ struct GuiProgram
     std::vector<std::string> messageTexts() const
     {
         std::vector<std::string> texts;
-        for (const common::Message &message : messenger.messages)
+        for (const common::Message &message : messenger.shown)
             texts.push_back(message.text);
         return texts;
     }
 
-    RecordingMessenger messenger;
+    ScriptedMessenger messenger;
     ScriptedDialogRunner dialogs;
     std::unique_ptr<app::ProgramWindows> windows;
 };

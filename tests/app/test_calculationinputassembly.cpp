@@ -1,4 +1,5 @@
 #include "app/calculationinputassembly.h"
+#include "support/spanfixture.h"
 
 #include <gtest/gtest.h>
 
@@ -31,6 +32,12 @@ TEST(CalculationInputAssembly, DefaultSpanFillsTheListedSlots)
     // Slots nobody fills keep "0".
     for (const int index : {6, 9, 29, 39, 40, 49, 56, 59, 66, 69, 79, 129, 140, 146, 149, 159})
         EXPECT_EQ(input[index], "0") << "slot " << index;
+}
+
+// The tests of the engine and the report compute the span the program starts with.
+TEST(CalculationInputAssembly, TheTestsDefaultSpanIsTheWindowsDefault)
+{
+    EXPECT_EQ(defaultCalculationInput(), testing_span::defaultSpan());
 }
 
 TEST(CalculationInputAssembly, TakesTextsAsShownAndAbsentLoadsAsHeaders)

@@ -2,7 +2,7 @@
 // steps stop where they must and say why, and only the checks talk.
 #include "app/calculationinputassembly.h"
 #include "app/calculationpipeline.h"
-#include "recordingmessenger.h"
+#include "support/scriptedmessenger.h"
 
 #include <gtest/gtest.h>
 
@@ -10,14 +10,14 @@ using namespace app;
 
 TEST(CalculationPipeline, DefaultsGoThroughWithTheirSnapshotAndNoPages)
 {
-    RecordingMessenger messenger;
+    ScriptedMessenger messenger;
     const CalculationRun run =
         runCalculationPipeline(MainWindowModel(), options::OptionsTexts(), std::nullopt, ReportPages::None, messenger);
     EXPECT_EQ(run.outcome, RunOutcome::Done);
     EXPECT_EQ(run.input, defaultCalculationInput());
     EXPECT_TRUE(run.pages.empty());
     EXPECT_TRUE(run.failure.empty());
-    EXPECT_TRUE(messenger.messages.empty());
+    EXPECT_TRUE(messenger.shown.empty());
 }
 
 TEST(CalculationPipeline, ARefusedCheckStopsBeforeTheCalculation)
@@ -25,11 +25,11 @@ TEST(CalculationPipeline, ARefusedCheckStopsBeforeTheCalculation)
     MainWindowModel window;
     window.setCell(2, loadtable::relativeDistanceRow, "1.2.3");
     window.setTicked(PresenceBox::CheckBox_yx1, true);
-    RecordingMessenger messenger;
+    ScriptedMessenger messenger({common::MessageAnswer::Ok});
     const CalculationRun run = runCalculationPipeline(window, options::OptionsTexts(), std::nullopt, ReportPages::None, messenger);
     EXPECT_EQ(run.outcome, RunOutcome::Refused);
-    ASSERT_EQ(messenger.messages.size(), 1u);
-    EXPECT_EQ(messenger.messages[0].caption, "语法检查");
+    ASSERT_EQ(messenger.shown.size(), 1u);
+    EXPECT_EQ(messenger.shown[0].caption, "语法检查");
 }
 
 TEST(CalculationPipeline, AFailureIsDescribedNotShown)
@@ -38,16 +38,16 @@ TEST(CalculationPipeline, AFailureIsDescribedNotShown)
     // is beyond what the engine can hold.
     MainWindowModel window;
     window.setText(EditBox::Edit_L, "1e30");
-    RecordingMessenger messenger;
+    ScriptedMessenger messenger;
     const CalculationRun run = runCalculationPipeline(window, options::OptionsTexts(), std::nullopt, ReportPages::None, messenger);
     EXPECT_EQ(run.outcome, RunOutcome::Failed);
     EXPECT_FALSE(run.failure.empty());
-    EXPECT_TRUE(messenger.messages.empty());
+    EXPECT_TRUE(messenger.shown.empty());
 }
 
 TEST(CalculationPipeline, TheDesignCheckRunsWhenAskedAndABadFactorIsRefused)
 {
-    RecordingMessenger messenger;
+    ScriptedMessenger messenger;
     DesignCheckRequest request;
     request.withPage = false;
     CalculationRun run = runCalculationPipeline(MainWindowModel(), options::OptionsTexts(), request, ReportPages::None, messenger);
@@ -55,8 +55,9 @@ TEST(CalculationPipeline, TheDesignCheckRunsWhenAskedAndABadFactorIsRefused)
     EXPECT_TRUE(run.checks.has_value());
 
     request.options.conductorLongTermFactor = "四";
+    messenger.expect();
     run = runCalculationPipeline(MainWindowModel(), options::OptionsTexts(), request, ReportPages::None, messenger);
     EXPECT_EQ(run.outcome, RunOutcome::Refused);
-    ASSERT_EQ(messenger.messages.size(), 1u);
-    EXPECT_EQ(messenger.messages[0].caption, "选项设置");
+    ASSERT_EQ(messenger.shown.size(), 1u);
+    EXPECT_EQ(messenger.shown[0].caption, "选项设置");
 }

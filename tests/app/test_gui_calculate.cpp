@@ -113,7 +113,7 @@ private Q_SLOTS:
         viewer().showPage(5);
         calculate();
 
-        QVERIFY(mProgram->messenger.messages.empty());
+        QVERIFY(mProgram->messenger.shown.empty());
         QVERIFY(viewer().isVisible());
         QCOMPARE(viewer().ComboBox1->currentIndex(), 0);
         QCOMPARE(viewer().ComboBox1->currentText(), QStringLiteral("第1页"));
@@ -139,6 +139,7 @@ private Q_SLOTS:
         QCOMPARE(viewer().spanName(), QStringLiteral("110kV span 7"));
         replaceText(window().edit(EditBox::Edit_bt), QStringLiteral("span 8"));
         replaceText(window().edit(EditBox::Edit_f), QStringLiteral("0"));
+        mProgram->messenger.expect();
         calculate();
         QCOMPARE(viewer().spanName(), QStringLiteral("110kV span 7"));
     }
@@ -178,10 +179,11 @@ private Q_SLOTS:
         viewer().ComboBox1->setCurrentIndex(3);
 
         window().SGrid_hzCellEdited(2, 5, QString());
+        mProgram->messenger.expect();
         calculate();
 
         QCOMPARE(mProgram->messageTexts(), std::vector<std::string>{"跳线及引下线荷载表第 2 列 , 第 5 行数据有误,请检查"});
-        QCOMPARE(mProgram->messenger.messages.front().caption, "语法检查");
+        QCOMPARE(mProgram->messenger.shown.front().caption, "语法检查");
         QVERIFY(!viewer().isVisible());
         QCOMPARE(viewer().ComboBox1->currentIndex(), 3);
         QVERIFY(sameReport(storedTexts(viewer()), before));
@@ -191,9 +193,10 @@ private Q_SLOTS:
     {
         const std::vector<PageTexts> placeholder = storedTexts(viewer());
         replaceText(window().edit(EditBox::Edit_f), QStringLiteral("0"));
+        mProgram->messenger.expect();
         calculate();
         QCOMPARE(mProgram->messageTexts(), std::vector<std::string>{"允许弧垂必须大于0,一般取跨度的1/15 ~ 1/30,请修改."});
-        QCOMPARE(mProgram->messenger.messages.front().icon, common::MessageIcon::None);
+        QCOMPARE(mProgram->messenger.shown.front().icon, common::MessageIcon::None);
         QVERIFY(!viewer().isVisible());
         QVERIFY(sameReport(storedTexts(viewer()), placeholder));
     }
@@ -220,13 +223,13 @@ private Q_SLOTS:
         // factor is beyond what the engine can hold.
         app::MainWindowModel span;
         span.setText(EditBox::Edit_L, "1e30");
-        RecordingMessenger messenger;
+        ScriptedMessenger messenger({common::MessageAnswer::Ok});
         RecordingPages pages;
         QCOMPARE(app::calculateAndShow(span, options::OptionsTexts{}, {}, pages, messenger), app::CalculationOutcome::Failed);
         QCOMPARE(pages.stored, 0);
         QVERIFY(!pages.shown);
-        QCOMPARE(messenger.messages.size(), std::size_t{1});
-        const common::Message &failure = messenger.messages.front();
+        QCOMPARE(messenger.shown.size(), std::size_t{1});
+        const common::Message &failure = messenger.shown.front();
         // The generic line first, then the engine's own words on what failed.
         QCOMPARE(failure.text, "计算过程中遇到错误,请尝试调整输入数据再算.\n\n荷载因数超出可计算的范围,请检查输入数据.");
         QCOMPARE(failure.caption, "计算出错");
@@ -236,14 +239,15 @@ private Q_SLOTS:
         // naming the field rather than the cubic it would fail in.
         span = app::MainWindowModel();
         span.setText(EditBox::Edit_dx_E, "0");
-        messenger.messages.clear();
+        messenger.shown.clear();
+        messenger.expect();
         QCOMPARE(app::calculateAndShow(span, options::OptionsTexts{}, {}, pages, messenger), app::CalculationOutcome::Refused);
-        QCOMPARE(messenger.messages.size(), std::size_t{1});
-        QCOMPARE(messenger.messages[0].caption, "数据合理性检查出错误信息");
-        QCOMPARE(messenger.messages[0].text, "弹性模量(N/mm2)应大于0,请修改.");
+        QCOMPARE(messenger.shown.size(), std::size_t{1});
+        QCOMPARE(messenger.shown[0].caption, "数据合理性检查出错误信息");
+        QCOMPARE(messenger.shown[0].text, "弹性模量(N/mm2)应大于0,请修改.");
         QCOMPARE(pages.stored, 0);
 
-        messenger.messages.clear();
+        messenger.shown.clear();
         options::DesignCheckOptions withoutCheckPage;
         withoutCheckPage.includeCheckPage = false;
         QCOMPARE(app::calculateAndShow(app::MainWindowModel(), options::OptionsTexts{}, withoutCheckPage, pages, messenger),
@@ -252,12 +256,12 @@ private Q_SLOTS:
         QCOMPARE(pages.stored, 17);
         QCOMPARE(pages.status, std::string());
         QVERIFY(pages.shown);
-        QVERIFY(messenger.messages.empty());
+        QVERIFY(messenger.shown.empty());
     }
 
     void theDesignCheckFollowsAsPage18AndFailsOnlyInTheStatusLine()
     {
-        RecordingMessenger messenger;
+        ScriptedMessenger messenger;
         RecordingPages pages;
         // String A of 45 kN cannot hold the default span: the check fails.
         options::DesignCheckOptions weak;
@@ -267,16 +271,17 @@ private Q_SLOTS:
         QCOMPARE(pages.pageCount, 18);
         QCOMPARE(pages.stored, 18);
         QVERIFY(pages.status.starts_with("设计校核: 不满足 ("));
-        QVERIFY(messenger.messages.empty());
+        QVERIFY(messenger.shown.empty());
 
         options::DesignCheckOptions bad;
         bad.stringBRatedLoad = "abc";
         pages = RecordingPages();
+        messenger.expect();
         QCOMPARE(app::calculateAndShow(app::MainWindowModel(), options::OptionsTexts{}, bad, pages, messenger),
                  app::CalculationOutcome::Refused);
         QCOMPARE(pages.stored, 0);
-        QCOMPARE(messenger.messages.size(), std::size_t{1});
-        QCOMPARE(messenger.messages[0].caption, "选项设置");
+        QCOMPARE(messenger.shown.size(), std::size_t{1});
+        QCOMPARE(messenger.shown[0].caption, "选项设置");
     }
 
     void aFailureInTheWindowKeepsTheViewerHidden()
@@ -290,9 +295,10 @@ private Q_SLOTS:
         mProgram.emplace();
         QCOMPARE(window().edit(EditBox::Edit_L)->text(), QStringLiteral("1e30"));
         window().show();
+        mProgram->messenger.expect();
         calculate();
-        QVERIFY(!mProgram->messenger.messages.empty());
-        QCOMPARE(mProgram->messenger.messages.back().caption, "计算出错");
+        QVERIFY(!mProgram->messenger.shown.empty());
+        QCOMPARE(mProgram->messenger.shown.back().caption, "计算出错");
         QVERIFY(!viewer().isVisible());
         QVERIFY(sameReport(storedTexts(viewer()), placeholder));
     }

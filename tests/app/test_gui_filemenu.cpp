@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMenu>
 #include <QSettings>
 #include <QTest>
@@ -27,6 +28,17 @@ ScriptedDialogRunner::Answer choose(const QString &path)
         auto &files = static_cast<QFileDialog &>(dialog);
         files.selectFile(path);
         dialog.accept(); // QFileDialog::accept(), which checks the name like the button
+    };
+}
+
+/// Answers a file dialog of several files with \a names, all in \a folder.
+ScriptedDialogRunner::Answer chooseSeveral(const QString &folder, const QStringList &names)
+{
+    return [folder, names](QDialog &dialog) {
+        auto &files = static_cast<QFileDialog &>(dialog);
+        files.setDirectory(folder);
+        files.selectFile(QStringLiteral("\"") + names.join(QStringLiteral("\" \"")) + QStringLiteral("\""));
+        dialog.accept();
     };
 }
 
@@ -88,7 +100,7 @@ private Q_SLOTS:
         QCOMPARE(window().windowTitle(), caption(QStringLiteral("a.tenrix")));
         const app::ReadSpan read = app::readSpanFile(path(QStringLiteral("a.tenrix")).toStdString());
         QCOMPARE(read.span.window.text(EditBox::Edit_L), std::string("41"));
-        QVERIFY(mProgram->messenger.messages.empty());
+        QVERIFY(mProgram->messenger.shown.empty());
     }
 
     void leavingUnsavedChangesAsksFirst()
@@ -97,15 +109,15 @@ private Q_SLOTS:
         replaceText(window().edit(EditBox::Edit_L), QStringLiteral("41"));
 
         // 取消 keeps the span as it is.
-        mProgram->messenger.answers = {common::MessageAnswer::Cancel};
+        mProgram->messenger.expect(common::MessageAnswer::Cancel);
         window().Action_new->trigger();
-        QCOMPARE(mProgram->messenger.messages.size(), std::size_t{1});
-        QCOMPARE(mProgram->messenger.messages[0].text, std::string("保存对 a.tenrix 的修改吗?"));
-        QCOMPARE(mProgram->messenger.messages[0].buttons, common::MessageButtons::SaveDiscardCancel);
+        QCOMPARE(mProgram->messenger.shown.size(), std::size_t{1});
+        QCOMPARE(mProgram->messenger.shown[0].text, std::string("保存对 a.tenrix 的修改吗?"));
+        QCOMPARE(mProgram->messenger.shown[0].buttons, common::MessageButtons::SaveDiscardCancel);
         QCOMPARE(window().edit(EditBox::Edit_L)->text(), QStringLiteral("41"));
 
         // 保存 writes the change, then the new span starts from the defaults.
-        mProgram->messenger.answers = {common::MessageAnswer::Save};
+        mProgram->messenger.expect(common::MessageAnswer::Save);
         window().Action_new->trigger();
         QCOMPARE(window().windowTitle(), caption());
         QVERIFY(window().edit(EditBox::Edit_L)->text() != QStringLiteral("41"));
@@ -115,7 +127,7 @@ private Q_SLOTS:
         // 不保存 leaves the file as it was.
         QVERIFY(window().openSpanFile(path(QStringLiteral("a.tenrix"))));
         replaceText(window().edit(EditBox::Edit_L), QStringLiteral("42"));
-        mProgram->messenger.answers = {common::MessageAnswer::Discard};
+        mProgram->messenger.expect(common::MessageAnswer::Discard);
         window().Action_new->trigger();
         QCOMPARE(app::readSpanFile(path(QStringLiteral("a.tenrix")).toStdString()).span.window.text(EditBox::Edit_L),
                  std::string("41"));
@@ -130,9 +142,10 @@ private Q_SLOTS:
         damaged.close();
 
         mProgram->dialogs.expect(choose(path(QStringLiteral("b.tenrix"))));
+        mProgram->messenger.expect();
         window().Action_open->trigger();
-        QCOMPARE(mProgram->messenger.messages.size(), std::size_t{1});
-        const common::Message &refusal = mProgram->messenger.messages[0];
+        QCOMPARE(mProgram->messenger.shown.size(), std::size_t{1});
+        const common::Message &refusal = mProgram->messenger.shown[0];
         QCOMPARE(refusal.icon, common::MessageIcon::Error);
         QVERIFY(refusal.text.find("b.tenrix") != std::string::npos);
         QCOMPARE(window().windowTitle(), caption(QStringLiteral("a.tenrix")));
@@ -141,9 +154,10 @@ private Q_SLOTS:
 
     void aSpanFileThatCannotBeSavedSaysWhy()
     {
+        mProgram->messenger.expect();
         saveAs(QStringLiteral("missing/a.tenrix"), QStringLiteral("40"));
-        QCOMPARE(mProgram->messenger.messages.size(), std::size_t{1});
-        QCOMPARE(mProgram->messenger.messages[0].text,
+        QCOMPARE(mProgram->messenger.shown.size(), std::size_t{1});
+        QCOMPARE(mProgram->messenger.shown[0].text,
                  "跨线文件 " + path(QStringLiteral("missing/a.tenrix")).toStdString() + " 未能保存: 文件夹不存在,原有文件保持不变.");
         QCOMPARE(window().windowTitle(), caption());
     }
@@ -182,7 +196,35 @@ private Q_SLOTS:
         mProgram->dialogs.expect(choose(folder));
         window().Action_import->trigger();
         QCOMPARE(window().edit(EditBox::Edit_L)->text(), QStringLiteral("40"));
-        QVERIFY(mProgram->messenger.messages.empty());
+        QVERIFY(mProgram->messenger.shown.empty());
+    }
+
+    void aBatchWritesItsSummaryAndPdfAndNamesTheSpanItCouldNotRead()
+    {
+        saveAs(QStringLiteral("a.tenrix"), QStringLiteral("40"));
+        saveAs(QStringLiteral("b.tenrix"), QStringLiteral("45"));
+        QFile damaged(path(QStringLiteral("c.tenrix")));
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write("not a span");
+        damaged.close();
+
+        mProgram->dialogs.expect(chooseSeveral(path({}), {QStringLiteral("a.tenrix"), QStringLiteral("c.tenrix"),
+                                                          QStringLiteral("b.tenrix")}));
+        mProgram->dialogs.expect(choose(path(QStringLiteral("汇总"))));
+        mProgram->messenger.expect();
+        window().Action_batch->trigger();
+
+        QCOMPARE(mProgram->messenger.shown.size(), std::size_t{1});
+        const common::Message &done = mProgram->messenger.shown[0];
+        QCOMPARE(done.caption, std::string("批量计算"));
+        QCOMPARE(done.icon, common::MessageIcon::Information);
+        const QString text = QString::fromStdString(done.text);
+        QVERIFY2(text.startsWith(QStringLiteral("批量计算完成: 共 3 个跨线, 计算完成 2 个, 未完成 1 个.\nc.tenrix: ")),
+                 qPrintable(text));
+        QVERIFY(QFileInfo(path(QStringLiteral("汇总.xlsx"))).size() > 0);
+        QVERIFY(QFileInfo(path(QStringLiteral("汇总.pdf"))).size() > 0);
+        // The batch leaves the span in the window alone.
+        QCOMPARE(window().windowTitle(), caption(QStringLiteral("b.tenrix")));
     }
 };
 

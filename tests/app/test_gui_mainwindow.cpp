@@ -333,27 +333,30 @@ private Q_SLOTS:
         QLineEdit *sag = w.edit(EditBox::Edit_f);
         replaceText(sag, QStringLiteral("0"));
         sag->setFocus(Qt::TabFocusReason);
+        mProgram->messenger.expect();
         w.edit(EditBox::Edit_jxd)->setFocus(Qt::TabFocusReason);
         QCoreApplication::processEvents();
         QCOMPARE(mProgram->messageTexts(),
                  std::vector<std::string>{"允许弧垂必须大于零,一般取跨距的1/15-1/20,请重新输入"});
-        QCOMPARE(mProgram->messenger.messages.front().caption, "语法检查");
+        QCOMPARE(mProgram->messenger.shown.front().caption, "语法检查");
         QCOMPARE(w.focusWidget(), sag);
 
         // A click on "计算" that takes the focus away ends with that one message, not a calculation.
-        mProgram->messenger.messages.clear();
+        mProgram->messenger.shown.clear();
+        mProgram->messenger.expect();
         QTest::mouseClick(w.Button_js, Qt::LeftButton);
         QCoreApplication::processEvents();
-        QCOMPARE(mProgram->messenger.messages.size(), std::size_t{1});
+        QCOMPARE(mProgram->messenger.shown.size(), std::size_t{1});
         QVERIFY(!mProgram->viewer().isVisible());
 
-        mProgram->messenger.messages.clear();
+        mProgram->messenger.shown.clear();
         replaceText(w.edit(EditBox::Edit_jyzb_l), QStringLiteral("0.0"));
+        mProgram->messenger.expect();
         QVERIFY(!w.EditExit(EditBox::Edit_jyzb_l));
         QCOMPARE(mProgram->messageTexts(), std::vector<std::string>{"绝缘子串B长度必须大于零,请重新输入"});
         replaceText(sag, QStringLiteral("2"));
         QVERIFY(w.EditExit(EditBox::Edit_f));
-        QCOMPARE(mProgram->messenger.messages.size(), std::size_t{1});
+        QCOMPARE(mProgram->messenger.shown.size(), std::size_t{1});
     }
 
     // The lists open below their box with their own number of rows, not

@@ -44,7 +44,7 @@ private Q_SLOTS:
             QTest::mouseClick(w.Button_close, Qt::LeftButton);
             QCOMPARE(closed.count(), 1);
             QVERIFY(!w.isVisible());
-            QVERIFY(program.messenger.messages.empty());
+            QVERIFY(program.messenger.shown.empty());
         }
         QFile file(mFolder->filePath(QString::fromLatin1(app::lastInputFileName)));
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -71,12 +71,12 @@ private Q_SLOTS:
                 bytes += "\r\n";
             file.write(bytes);
         }
-        GuiProgram program;
+        GuiProgram program({common::MessageAnswer::Ok});
         TForm_zcx &w = program.main();
-        QCOMPARE(program.messenger.messages.size(), std::size_t{1});
-        QCOMPARE(program.messenger.messages.front().text,
+        QCOMPARE(program.messenger.shown.size(), std::size_t{1});
+        QCOMPARE(program.messenger.shown.front().text,
                  std::string("文件 “temp_input.dat” 第 2 行(跨距L(m))有误: 含有控制字符. 能读出的数据已恢复,其余为默认值."));
-        QCOMPARE(program.messenger.messages.front().caption, std::string("错误信息"));
+        QCOMPARE(program.messenger.shown.front().caption, std::string("错误信息"));
         QCOMPARE(w.edit(EditBox::Edit_bt)->text(), QStringLiteral("Span 9"));
         QCOMPARE(w.edit(EditBox::Edit_L)->text(), QStringLiteral("36"));
         QCOMPARE(w.edit(EditBox::Edit_h)->text(), QStringLiteral("4.5"));
@@ -90,9 +90,9 @@ private Q_SLOTS:
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write("71.000000  \r\n-41.000000  \r\n41.000000  \r\n");
         }
-        GuiProgram program;
-        QCOMPARE(program.messenger.messages.size(), std::size_t{1});
-        const common::Message &message = program.messenger.messages.front();
+        GuiProgram program({common::MessageAnswer::Ok});
+        QCOMPARE(program.messenger.shown.size(), std::size_t{1});
+        const common::Message &message = program.messenger.shown.front();
         QCOMPARE(message.text,
                  std::string("文件 “default.dat”有误: 应有40行,实有3行. 能读出的设置已恢复,其余为程序初始设置."));
         QCOMPARE(message.caption, std::string("选项设置"));
@@ -111,11 +111,12 @@ private Q_SLOTS:
         QVERIFY(QDir(mFolder->filePath({})).mkdir(QString::fromLatin1(app::lastInputFileName)));
         GuiProgram program;
         program.main().show();
+        program.messenger.expect();
         program.main().close();
-        QCOMPARE(program.messenger.messages.size(), std::size_t{1});
-        QCOMPARE(program.messenger.messages.front().text,
+        QCOMPARE(program.messenger.shown.size(), std::size_t{1});
+        QCOMPARE(program.messenger.shown.front().text,
                  std::string("本次输入的数据无法保存到文件temp_input.dat(目标是一个文件夹),下次启动时将不能恢复."));
-        QCOMPARE(program.messenger.messages.front().icon, common::MessageIcon::Warning);
+        QCOMPARE(program.messenger.shown.front().icon, common::MessageIcon::Warning);
     }
 };
 

@@ -1,6 +1,6 @@
 #include "app/inputchecks.h"
 #include "app/keyfilters.h"
-#include "recordingmessenger.h"
+#include "support/scriptedmessenger.h"
 
 #include <gtest/gtest.h>
 
@@ -22,13 +22,13 @@ std::string typeNumeric(std::string text, std::u32string_view keys)
     return text;
 }
 
-void expectError(const RecordingMessenger &messenger, const std::string &text, const std::string &caption)
+void expectError(const ScriptedMessenger &messenger, const std::string &text, const std::string &caption)
 {
-    ASSERT_EQ(messenger.messages.size(), 1u);
-    EXPECT_EQ(messenger.messages[0].text, text);
-    EXPECT_EQ(messenger.messages[0].caption, caption);
-    EXPECT_EQ(messenger.messages[0].icon, common::MessageIcon::Error);
-    EXPECT_EQ(messenger.messages[0].buttons, common::MessageButtons::Ok);
+    ASSERT_EQ(messenger.shown.size(), 1u);
+    EXPECT_EQ(messenger.shown[0].text, text);
+    EXPECT_EQ(messenger.shown[0].caption, caption);
+    EXPECT_EQ(messenger.shown[0].icon, common::MessageIcon::Error);
+    EXPECT_EQ(messenger.shown[0].buttons, common::MessageButtons::Ok);
 }
 
 } // namespace
@@ -65,7 +65,7 @@ TEST(PositiveInputCheck, RefusesZeroWithTheBoxOwnMessage)
         for (const char *zero : {"0", "0.0", "-1", "1e-50"}) {
             MainWindowModel model;
             model.setText(box, zero);
-            RecordingMessenger messenger;
+            ScriptedMessenger messenger({common::MessageAnswer::Ok});
             EXPECT_FALSE(checkPositiveInput(model, box, messenger)) << zero;
             expectError(messenger, message, "语法检查");
             EXPECT_EQ(model.text(box), zero);
@@ -76,11 +76,11 @@ TEST(PositiveInputCheck, RefusesZeroWithTheBoxOwnMessage)
 TEST(PositiveInputCheck, PassesPositiveNumbersAndOtherBoxes)
 {
     MainWindowModel model;
-    RecordingMessenger messenger;
+    ScriptedMessenger messenger;
     EXPECT_TRUE(checkPositiveInput(model, EditBox::Edit_f, messenger));
     model.setText(EditBox::Edit_h, "abc");
     EXPECT_TRUE(checkPositiveInput(model, EditBox::Edit_h, messenger));
-    EXPECT_TRUE(messenger.messages.empty());
+    EXPECT_TRUE(messenger.shown.empty());
 }
 
 TEST(PositiveInputCheck, ReportsATextThatIsNoNumber)
@@ -88,7 +88,7 @@ TEST(PositiveInputCheck, ReportsATextThatIsNoNumber)
     for (const char *text : {"", "abc", ".", "1e39"}) {
         MainWindowModel model;
         model.setText(EditBox::Edit_dx_S, text);
-        RecordingMessenger messenger;
+        ScriptedMessenger messenger({common::MessageAnswer::Ok});
         EXPECT_FALSE(checkPositiveInput(model, EditBox::Edit_dx_S, messenger));
         expectError(messenger, std::string("“") + text + "”不是有效的数值", "错误信息");
     }
@@ -97,9 +97,9 @@ TEST(PositiveInputCheck, ReportsATextThatIsNoNumber)
 TEST(LoadTableCheck, DefaultsPass)
 {
     MainWindowModel model;
-    RecordingMessenger messenger;
+    ScriptedMessenger messenger;
     EXPECT_TRUE(checkLoadTable(model, messenger));
-    EXPECT_TRUE(messenger.messages.empty());
+    EXPECT_TRUE(messenger.shown.empty());
 }
 
 TEST(LoadTableCheck, NamesTheFirstBadCellColumnByColumn)
@@ -111,7 +111,7 @@ TEST(LoadTableCheck, NamesTheFirstBadCellColumnByColumn)
     model.setCell(3, relativeDistanceRow, "5");
     model.setCell(3, subSpanRow, "");
     model.setCell(6, unitWeightRow, "x"); // a later column waits its turn
-    RecordingMessenger messenger;
+    ScriptedMessenger messenger({common::MessageAnswer::Ok});
     EXPECT_FALSE(checkLoadTable(model, messenger));
     expectError(messenger, "跳线及引下线荷载表第 3 列 , 第 5 行数据有误,请检查", "语法检查");
 }
@@ -121,11 +121,12 @@ TEST(LoadTableCheck, SkipsTypeRowJumperNotesAndClearedColumns)
     MainWindowModel model;
     model.setCell(1, conductorTypeRow, "任意型号");
     model.setCell(4, lengthRow, "abc"); // P3 is cleared
-    RecordingMessenger messenger;
+    ScriptedMessenger messenger;
     EXPECT_TRUE(checkLoadTable(model, messenger));
 
     // The same note in a lead's row 9 is bad data.
     model.setCell(2, relativeDistanceRow, "此处不填");
+    messenger.expect();
     EXPECT_FALSE(checkLoadTable(model, messenger));
     expectError(messenger, "跳线及引下线荷载表第 2 列 , 第 9 行数据有误,请检查", "语法检查");
 }
@@ -135,7 +136,7 @@ TEST(LoadTableCheck, RefusesCellsThatAreNoNumbers)
     for (const std::string &text : {std::string("."), std::string(""), std::string("-1"), std::string(50, '9')}) {
         MainWindowModel model;
         model.setCell(1, fittingWeightRow, text);
-        RecordingMessenger messenger;
+        ScriptedMessenger messenger({common::MessageAnswer::Ok});
         EXPECT_FALSE(checkLoadTable(model, messenger)) << text;
         expectError(messenger, "跳线及引下线荷载表第 1 列 , 第 8 行数据有误,请检查", "语法检查");
     }

@@ -1,6 +1,6 @@
 #include "app/calculationinputassembly.h"
 #include "app/plausibilitycheck.h"
-#include "recordingmessenger.h"
+#include "support/scriptedmessenger.h"
 
 #include <gtest/gtest.h>
 
@@ -28,17 +28,18 @@ MainWindowModel spanWithLeads(std::array<const char *, 4> distances)
 /// Runs the check on the snapshot of \a model; returns the one message text or "" when it passed.
 std::string refusal(const MainWindowModel &model, const std::string &caption = plausibility)
 {
-    RecordingMessenger messenger;
+    ScriptedMessenger messenger({common::MessageAnswer::Ok});
     const bool passed = checkPlausibility(assembleCalculationInput(model, options::OptionsTexts()), model, messenger);
     if (passed) {
-        EXPECT_TRUE(messenger.messages.empty());
+        EXPECT_TRUE(messenger.shown.empty());
+        messenger.dropUnusedAnswers();
         return {};
     }
-    EXPECT_EQ(messenger.messages.size(), 1u);
-    if (messenger.messages.empty())
+    EXPECT_EQ(messenger.shown.size(), 1u);
+    if (messenger.shown.empty())
         return "<no message>";
-    EXPECT_EQ(messenger.messages[0].caption, caption);
-    return messenger.messages[0].text;
+    EXPECT_EQ(messenger.shown[0].caption, caption);
+    return messenger.shown[0].text;
 }
 
 } // namespace
@@ -53,12 +54,12 @@ TEST(PlausibilityCheck, SagMessageIsPlainWithTheApplicationTitle)
     MainWindowModel model;
     model.setText(EditBox::Edit_f, "0");
     model.setText(EditBox::Edit_jyza_l, "0"); // the sag is looked at first
-    RecordingMessenger messenger;
+    ScriptedMessenger messenger({common::MessageAnswer::Ok});
     EXPECT_FALSE(checkPlausibility(assembleCalculationInput(model, options::OptionsTexts()), model, messenger));
-    ASSERT_EQ(messenger.messages.size(), 1u);
-    EXPECT_EQ(messenger.messages[0].text, "允许弧垂必须大于0,一般取跨度的1/15 ~ 1/30,请修改.");
-    EXPECT_EQ(messenger.messages[0].caption, "Tenrix");
-    EXPECT_EQ(messenger.messages[0].icon, common::MessageIcon::None);
+    ASSERT_EQ(messenger.shown.size(), 1u);
+    EXPECT_EQ(messenger.shown[0].text, "允许弧垂必须大于0,一般取跨度的1/15 ~ 1/30,请修改.");
+    EXPECT_EQ(messenger.shown[0].caption, "Tenrix");
+    EXPECT_EQ(messenger.shown[0].icon, common::MessageIcon::None);
 }
 
 TEST(PlausibilityCheck, StringsMustHaveLengthAndLeaveRoomForTheConductor)
@@ -167,11 +168,14 @@ TEST(PlausibilityCheck, OptionsBelowAbsoluteZeroOrWithNegativeWindAreRefused)
     const auto refusalWith = [&model](auto change) {
         options::OptionsTexts options;
         change(options);
-        RecordingMessenger messenger;
-        if (checkPlausibility(assembleCalculationInput(model, options), model, messenger))
+        ScriptedMessenger messenger({common::MessageAnswer::Ok});
+        if (checkPlausibility(assembleCalculationInput(model, options), model, messenger)) {
+            EXPECT_TRUE(messenger.shown.empty());
+            messenger.dropUnusedAnswers();
             return std::string();
-        EXPECT_EQ(messenger.messages.at(0).caption, plausibility);
-        return messenger.messages.at(0).text;
+        }
+        EXPECT_EQ(messenger.shown.at(0).caption, plausibility);
+        return messenger.shown.at(0).text;
     };
     EXPECT_EQ(refusalWith([](options::OptionsTexts &o) { o.conditionWindSpeed[4] = "-30"; }),
               "最大风速 计算风速(m/s)不能为负值,请修改.");

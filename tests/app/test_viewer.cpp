@@ -5,8 +5,8 @@
 #include "app/pageview.h"
 #include "app/resultviewer.h"
 #include "app/viewerdialogs.h"
-#include "options/scriptedmessenger.h"
 #include "report/reportpage.h"
+#include "support/scriptedmessenger.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -399,7 +399,7 @@ void ResultViewerTest::saveDialogFollowsTheChosenFormat()
 
 void ResultViewerTest::reportsAFileThatCannotBeWritten()
 {
-    Viewer viewer;
+    Viewer viewer({common::MessageAnswer::Ok, common::MessageAnswer::Ok});
     viewer.dialogs->fileNames = {inCurrentFolder(QStringLiteral("no-such-folder/page.wmf")),
                                  inCurrentFolder(QStringLiteral("no-such-folder/b.wmf"))};
     viewer.window->ToolButton8->click();
@@ -428,7 +428,7 @@ void ResultViewerTest::exportsTheWholeReportAsOnePdf()
 
 void ResultViewerTest::printsTheShownPageIntoAPdfFile()
 {
-    Viewer viewer;
+    Viewer viewer({common::MessageAnswer::Ok});
     viewer.dialogs->printInto = inCurrentFolder(QStringLiteral("printed-page.pdf"));
     viewer.window->ToolButton11->click();
     QCOMPARE(viewer.dialogs->printerSetUps, 1);

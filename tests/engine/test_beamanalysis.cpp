@@ -1,11 +1,12 @@
 // Point lists, maintenance loads, the zero-shear point and the segment table.
-#include "spanfixture.h"
+#include "support/spanfixture.h"
 
 #include "engine/calculation.h"
 
 #include <gtest/gtest.h>
 
 using namespace engine;
+using testing_span::defaultResult;
 using testing_span::defaultSpan;
 
 namespace {
@@ -52,7 +53,7 @@ TEST(BeamAnalysis, NoZeroShearPointWhereTheShearChangesSignAtALoad)
 TEST(BeamAnalysis, MaintenanceLoadIsSharedByTheSubConductorsWhereverItStands)
 {
     // At mid-span: a new entry of W / 2 for the twin bundle.
-    CalculationResult r = runCalculation(defaultSpan());
+    CalculationResult r = defaultResult();
     EXPECT_NEAR(positionOfLoad(r.states[threePhaseHot], 50.0f), 18.0, 1e-5);
     EXPECT_NEAR(positionOfLoad(r.states[singlePhaseCold], 75.0f), 18.0, 1e-5);
     EXPECT_EQ(r.threePhaseMaintenanceLoad, 100.0f);
@@ -104,7 +105,7 @@ TEST(BeamAnalysis, MaintenanceLoadsAboveThreeHundredThirtyKilovolts)
 
 TEST(BeamAnalysis, ShearColumnsFromBothSupportsMeetInEverySegment)
 {
-    const CalculationResult r = runCalculation(defaultSpan());
+    const CalculationResult &r = defaultResult();
     for (const StateResult &state : r.states) {
         const auto &segs = state.segments;
         // The shear at a segment's right end, walked from A, equals the one

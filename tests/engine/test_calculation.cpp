@@ -1,6 +1,6 @@
 // Whole-span checks: the physics every load state must satisfy, whatever
 // the inputs, and the failures that must end in a message instead of NaN.
-#include "spanfixture.h"
+#include "support/spanfixture.h"
 
 #include "engine/calculation.h"
 #include "engine/calculationerror.h"
@@ -10,6 +10,7 @@
 #include <cmath>
 
 using namespace engine;
+using testing_span::defaultResult;
 using testing_span::defaultSpan;
 
 namespace {
@@ -119,7 +120,7 @@ TEST(Calculation, TightControlSagIsSolvedWhereTheCubicHasNoNegativeA)
 
 TEST(Calculation, PrintedRowsAreTheWholePhaseInKiloNewton)
 {
-    const CalculationResult r = runCalculation(defaultSpan());
+    const CalculationResult &r = defaultResult();
     const int N = r.span.bundleCount;
     for (int s = 0; s < designStateCount; ++s) {
         const SummaryRow &row = r.summary[s];

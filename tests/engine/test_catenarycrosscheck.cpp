@@ -1,7 +1,7 @@
 // The exact chain of a span state: equilibrium of every node, symmetry and
 // mirror image, and the cross-check of the design states beside the
 // handbook's figures.
-#include "spanfixture.h"
+#include "support/spanfixture.h"
 
 #include "engine/calculation.h"
 #include "engine/calculationerror.h"

@@ -1,5 +1,5 @@
 // The cubic solver and the state equation with its switch of reference state.
-#include "spanfixture.h"
+#include "support/spanfixture.h"
 
 #include "engine/calculation.h"
 #include "engine/calculationerror.h"
@@ -11,6 +11,7 @@
 #include <limits>
 
 using namespace engine;
+using testing_span::defaultResult;
 using testing_span::defaultSpan;
 
 namespace {
@@ -75,7 +76,7 @@ TEST(StateCubic, RefusesWhatHasNoPhysicalRoot)
 
 TEST(StateEquation, MaximumTemperatureIsTheReferenceWhileTheIcedSagStaysWithinTheControlSag)
 {
-    const CalculationResult r = runCalculation(defaultSpan());
+    const CalculationResult &r = defaultResult();
     ASSERT_EQ(r.referenceColumn, maxTemperature);
     const auto &table = r.stateEquation;
     expectFixedByControlSag(table[maxTemperature], 2.0f);
@@ -121,7 +122,7 @@ TEST(StateEquation, StringingTemperaturesShapeTheirColumns)
 
 TEST(StateEquation, ConductorCoefficientFollowsTheConductorSpan)
 {
-    const CalculationResult r = runCalculation(defaultSpan());
+    const CalculationResult &r = defaultResult();
     const double cosGamma = r.span.cosGamma;
     const double Lc = 36 - 2 * 2.965 * cosGamma;
     EXPECT_NEAR(r.conductorCoefficient, 71853 * cosGamma / (2 * 1555.8 * 1555.8 * Lc), 1e-9);

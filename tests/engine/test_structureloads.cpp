@@ -1,5 +1,5 @@
 // Lateral wind forces and the added beam loads handed to the structures.
-#include "spanfixture.h"
+#include "support/spanfixture.h"
 
 #include "engine/calculation.h"
 #include "engine/structureloads.h"
@@ -9,6 +9,7 @@
 #include <cmath>
 
 using namespace engine;
+using testing_span::defaultResult;
 using testing_span::defaultSpan;
 
 TEST(StructureLoads, MaintenanceBeamLoadsAtMidSpan)
@@ -30,7 +31,7 @@ TEST(StructureLoads, MaintenanceBeamLoadsAtMidSpan)
 
 TEST(StructureLoads, LateralForcesShareEveryWindForceBetweenTheStructures)
 {
-    const CalculationResult r = runCalculation(defaultSpan());
+    const CalculationResult &r = defaultResult();
     // Still air in the maximum-temperature state: nothing pushes sideways.
     EXPECT_EQ(r.summary[maxTemperature].lateralA, 0.0f);
     EXPECT_EQ(r.summary[maxTemperature].lateralB, 0.0f);
@@ -49,7 +50,7 @@ TEST(StructureLoads, LateralForcesShareEveryWindForceBetweenTheStructures)
 
 TEST(StructureLoads, LeadAtPositionZeroAddsNoLateralWind)
 {
-    const CalculationResult r = runCalculation(defaultSpan());
+    const CalculationResult &r = defaultResult();
     StateResult windyLead = r.states[maxWind];
     ASSERT_GT(windyLead.leadWind[leadP1], 0.0f);
     const LateralForces withLead = lateralWindForces(r.span, windyLead, {6, 6, 6, 6});
@@ -63,7 +64,7 @@ TEST(StructureLoads, LeadAtPositionZeroAddsNoLateralWind)
 
 TEST(StructureLoads, StringingLoadTakesTheWholeStringAndTheLargestStringingTension)
 {
-    const CalculationResult r = runCalculation(defaultSpan());
+    const CalculationResult &r = defaultResult();
     float Hmax = 0;
     for (int c = installationColumn; c < stateEquationColumnCount; ++c)
         Hmax = std::max(Hmax, r.stateEquation[c][rowH]);

@@ -1,6 +1,6 @@
 // Unit loads of the conductor, the strings and the concentrated loads, and
 // the marking state's rules of what is not yet hung on the conductor.
-#include "spanfixture.h"
+#include "support/spanfixture.h"
 
 #include "engine/calculation.h"
 
@@ -10,6 +10,7 @@
 #include <cmath>
 
 using namespace engine;
+using testing_span::defaultResult;
 using testing_span::defaultSpan;
 
 namespace {
@@ -35,7 +36,7 @@ bool listsLeadAt(const StateResult &state, float position)
 
 TEST(UnitLoads, ConductorLoadIsOneSubConductorPerMetreOfHorizontalSpan)
 {
-    const CalculationResult r = runCalculation(defaultSpan());
+    const CalculationResult &r = defaultResult();
     // Still air, no ice: the bare weight of two conductors plus the spacers.
     EXPECT_NEAR(r.states[maxTemperature].conductorLoad, (2 * 4.942 + 2.5 / 6) / cosGammaOfDefault / 2, 1e-5);
     EXPECT_EQ(r.states[maxTemperature].conductorWind, 0.0f);
@@ -54,7 +55,7 @@ TEST(UnitLoads, ConductorLoadIsOneSubConductorPerMetreOfHorizontalSpan)
 
 TEST(UnitLoads, OnlyTheMaximumLoadStateCarriesIceAndTheIcedStringValues)
 {
-    const CalculationResult r = runCalculation(defaultSpan());
+    const CalculationResult &r = defaultResult();
     EXPECT_EQ(r.span.iceOfState[maxLoad], 10.0f);
     for (int s = 0; s < loadStateCount; ++s) {
         if (s != maxLoad) {
@@ -78,7 +79,7 @@ TEST(UnitLoads, LeadBundleCountDecidesSpacersAndWhetherTheLeadWeighsAnything)
     EXPECT_EQ(r.states[maxWind].leadWind[leadP1], 0.0f);
 
     // One sub-conductor: the spacer interval adds nothing.
-    r = runCalculation(defaultSpan());
+    r = defaultResult();
     EXPECT_NEAR(r.states[maxTemperature].leadLoad[leadP1], (4.942 * 8 + 8) / 2, 1e-4);
 
     input[leadSlot(leadP1, leadBundleCount)] = "2";
@@ -106,7 +107,7 @@ TEST(UnitLoads, MarkingStateHangsOnlyWhatIsConnected)
     EXPECT_LT(r.stateEquation[markingColumn][rowH], r.stateEquation[installationColumn][rowH]);
 
     // Defaults: no string B, leads and jumpers not connected, fittings connected.
-    r = runCalculation(defaultSpan());
+    r = defaultResult();
     EXPECT_FLOAT_EQ(r.states[marking].leadLoad[leadP1], 8.0f / 2);
     EXPECT_FLOAT_EQ(r.states[marking].leadLoad[leadPA], 10.0f / 2);
     EXPECT_FLOAT_EQ(r.states[marking].stringBLoad,

@@ -1,7 +1,7 @@
 // The options dialog on the offscreen platform, each test in a fresh current
 // folder so that default.dat is the test's own.
 #include "options/optionsdialog.h"
-#include "scriptedmessenger.h"
+#include "support/scriptedmessenger.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -237,6 +237,8 @@ void OptionsDialogTest::leavingTheGridChecksEveryCell()
     QTest::qWait(20);
     QVERIFY(messenger.shown.empty());
 
+    messenger.expect();
+    messenger.expect();
     dialog.SGrid_qx->setFocus();
     dialog.ComboBox1->setFocus();
     QTRY_COMPARE(messenger.shown.size(), std::size_t{2});
@@ -255,7 +257,7 @@ void OptionsDialogTest::leavingTheGridChecksEveryCell()
 
 void OptionsDialogTest::confirmWithABadCellWritesNothing()
 {
-    ScriptedMessenger messenger;
+    ScriptedMessenger messenger({common::MessageAnswer::Ok});
     TForm_xuan_xiang dialog(messenger);
     dialog.SGrid_qx->item(6, 2)->setText(QStringLiteral("1.2.3"));
     dialog.PageControl1->setCurrentIndex(1);
@@ -433,7 +435,7 @@ void OptionsDialogTest::designCheckSettingsLiveOutsideDefaultDat()
 
 void OptionsDialogTest::designCheckFieldThatIsNoNumberKeepsTheDialogOpen()
 {
-    ScriptedMessenger messenger;
+    ScriptedMessenger messenger({common::MessageAnswer::Ok});
     TForm_xuan_xiang dialog(messenger);
     QTest::keyClicks(dialog.Edit_jiaohe[0], QStringLiteral("abc"));
     dialog.open();

@@ -1,7 +1,7 @@
 #include "options/optionsfile.h"
 #include "options/optionsmodel.h"
 
-#include "scriptedmessenger.h"
+#include "support/scriptedmessenger.h"
 #include "support/temporaryfolder.h"
 
 #include <gtest/gtest.h>
@@ -189,7 +189,7 @@ TEST_F(OptionsModelTest, GridCheckReportsEveryBadCellInOrder)
     model.setConditionText({1, 2}, "1e5");
     model.setConditionText({2, 5}, "");
     model.setConditionText({2, 6}, "-");   // a lone minus passes the signed check
-    ScriptedMessenger messenger;
+    ScriptedMessenger messenger({common::MessageAnswer::Ok, common::MessageAnswer::Ok});
     EXPECT_FALSE(model.checkConditionGrid(messenger));
     ASSERT_EQ(messenger.shown.size(), 2u);
     EXPECT_EQ(messenger.shown[0].text, "气象表第 1 列 , 第 2 行数据有误,请检查");
@@ -214,7 +214,7 @@ TEST_F(OptionsModelTest, ConfirmWithABadCellWritesNothing)
     model.setConditionText({2, 6}, "-");
     model.setConditionText({1, 9}, "abc");
     const auto before = model.snapshot();
-    ScriptedMessenger messenger;
+    ScriptedMessenger messenger({common::MessageAnswer::Ok});
     EXPECT_EQ(model.saveOptionsFile(messenger), SaveOutcome::BadCell);
     ASSERT_EQ(messenger.shown.size(), 1u);
     EXPECT_EQ(messenger.shown[0].text, "气象表第 2 列 , 第 6 行数据有误,选项未保存,请检查");
@@ -227,6 +227,7 @@ TEST_F(OptionsModelTest, ConfirmWithABadCellWritesNothing)
     // A number too large for a float would be written as "inf".
     model.setConditionText({2, 6}, "10");
     model.setConditionText({1, 9}, "1e39");
+    messenger.expect();
     EXPECT_EQ(model.saveOptionsFile(messenger), SaveOutcome::BadCell);
     EXPECT_EQ(model.selectedCell(), (GridCell{1, 9}));
     EXPECT_EQ(readBytes(optionsFile()), "previous");
@@ -237,7 +238,7 @@ TEST_F(OptionsModelTest, UnwritableFileIsReportedAndSettingsStay)
     std::filesystem::create_directory(optionsFile());
     OptionsModel model(optionsFile());
     model.setConditionText({1, 1}, "85");
-    ScriptedMessenger messenger;
+    ScriptedMessenger messenger({common::MessageAnswer::Ok});
     EXPECT_EQ(model.saveOptionsFile(messenger), SaveOutcome::WriteFailed);
     ASSERT_EQ(messenger.shown.size(), 1u);
     EXPECT_EQ(messenger.shown[0].caption, "选项设置");

@@ -1,4 +1,6 @@
 // Page 18, lower part: the handbook's H and f beside the exact chain's.
+#include "annotationat.h"
+
 #include "engine/calculationresult.h"
 #include "report/pages.h"
 #include "report/reportpage.h"
@@ -14,15 +16,6 @@ constexpr int stateX(int state) { return 198 + 76 * state; }
 constexpr int stateY = 663, temperatureY = 678, handbookHY = 693, exactHY = 708, dHY = 723, handbookFY = 738,
               exactFY = 753, dFY = 768;
 constexpr int noteY = 785;
-
-MarkupAnnotation annotationAt(const report::ReportPage &page, int x, int y)
-{
-    for (const MarkupAnnotation &a : page.markupAnnotations())
-        if (a.x == x && a.y == y)
-            return a;
-    ADD_FAILURE() << "no text at (" << x << ", " << y << ")";
-    return {};
-}
 
 bool anyTextAt(const report::ReportPage &page, int x, int y)
 {

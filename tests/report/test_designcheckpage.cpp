@@ -1,6 +1,6 @@
-#include "../engine/spanfixture.h"
+#include "annotationat.h"
+#include "support/spanfixture.h"
 
-#include "engine/calculation.h"
 #include "engine/designchecks.h"
 #include "report/pages.h"
 #include "report/reportbuilder.h"
@@ -14,15 +14,6 @@ using report::MarkupAnnotation;
 
 /// Row centres of the table: state s at y 210 + 20s.
 constexpr int rowY(int state) { return 210 + 20 * state; }
-
-MarkupAnnotation annotationAt(const report::ReportPage &page, int x, int y)
-{
-    for (const MarkupAnnotation &a : page.markupAnnotations())
-        if (a.x == x && a.y == y)
-            return a;
-    ADD_FAILURE() << "no text at (" << x << ", " << y << ")";
-    return {};
-}
 
 /// Every state the same: a failing conductor factor, string A checked and passing, string B not checked.
 report::DesignCheckPage failingConductor()
@@ -49,39 +40,22 @@ report::DesignCheckPage failingConductor()
     return page;
 }
 
-class DesignCheckPage : public ::testing::Test
-{
-protected:
-    static void SetUpTestSuite()
-    {
-        sInput = new engine::CalculationInput(testing_span::defaultSpan());
-        sResult = new engine::CalculationResult(engine::runCalculation(*sInput));
-    }
-    static void TearDownTestSuite()
-    {
-        delete sResult;
-        delete sInput;
-    }
-    static engine::CalculationInput *sInput;
-    static engine::CalculationResult *sResult;
-};
-
-engine::CalculationInput *DesignCheckPage::sInput = nullptr;
-engine::CalculationResult *DesignCheckPage::sResult = nullptr;
+using testing_span::defaultResult;
+using testing_span::defaultSpan;
 
 } // namespace
 
-TEST_F(DesignCheckPage, EighteenthPageOnlyWhenAskedFor)
+TEST(DesignCheckPage, EighteenthPageOnlyWhenAskedFor)
 {
-    EXPECT_EQ(report::buildReport(*sInput, *sResult, false).size(), 17u);
-    const auto pages = report::buildReport(*sInput, *sResult, false, failingConductor());
+    EXPECT_EQ(report::buildReport(defaultSpan(), defaultResult(), false).size(), 17u);
+    const auto pages = report::buildReport(defaultSpan(), defaultResult(), false, failingConductor());
     ASSERT_EQ(pages.size(), 18u);
     EXPECT_EQ(annotationAt(pages[0], 1100, 800).text, QStringLiteral("第1页 共18页"));
     EXPECT_EQ(annotationAt(pages[17], 1100, 800).text, QStringLiteral("第18页 共18页"));
     EXPECT_EQ(annotationAt(pages[17], 594, 130).text, QStringLiteral("设计校核"));
 }
 
-TEST_F(DesignCheckPage, TableHeadingsAndStates)
+TEST(DesignCheckPage, TableHeadingsAndStates)
 {
     report::ReportPage page;
     report::drawDesignCheckPageFixed(page);
@@ -96,11 +70,11 @@ TEST_F(DesignCheckPage, TableHeadingsAndStates)
     EXPECT_LT(page.drawnBounds().bottom, 640);
 }
 
-TEST_F(DesignCheckPage, ValuesAtTheirCells)
+TEST(DesignCheckPage, ValuesAtTheirCells)
 {
     report::ReportPage page;
     page.setFontColor(QColor(0, 0, 0));
-    report::drawDesignCheckPageResults(page, *sInput, *sResult, failingConductor().checks,
+    report::drawDesignCheckPageResults(page, defaultSpan(), defaultResult(), failingConductor().checks,
                                        failingConductor().settings);
     const int y = rowY(engine::maxWind);
     EXPECT_EQ(annotationAt(page, 185, y).text, QStringLiteral("20"));        // H, kN
@@ -117,17 +91,17 @@ TEST_F(DesignCheckPage, ValuesAtTheirCells)
     EXPECT_EQ(annotationAt(page, 680, 512).text, QStringLiteral("320"));
     EXPECT_EQ(annotationAt(page, 680, 534).text, QStringLiteral("未给定额定破坏荷载, 未校核"));
     EXPECT_EQ(annotationAt(page, 470, 490).text, QStringLiteral("2"));      // the default span's twin bundle
-    EXPECT_EQ(annotationAt(page, 120, 490).text, QString::fromStdString((*sInput)[engine::slot::conductorType]));
+    EXPECT_EQ(annotationAt(page, 120, 490).text, QString::fromStdString(defaultSpan()[engine::slot::conductorType]));
     EXPECT_EQ(annotationAt(page, 190, 622).text, QStringLiteral("3.885 (最大荷载)"));
     EXPECT_EQ(annotationAt(page, 360, 622).text, QStringLiteral("未校核"));
 }
 
-TEST_F(DesignCheckPage, FailureIsRedEvenInBlackText)
+TEST(DesignCheckPage, FailureIsRedEvenInBlackText)
 {
     report::ReportPage page;
     const QColor black(0, 0, 0);
     page.setFontColor(black);
-    report::drawDesignCheckPageResults(page, *sInput, *sResult, failingConductor().checks,
+    report::drawDesignCheckPageResults(page, defaultSpan(), defaultResult(), failingConductor().checks,
                                        failingConductor().settings);
     const MarkupAnnotation failed = annotationAt(page, 1094, rowY(engine::maxTemperature));
     EXPECT_EQ(failed.text, QStringLiteral("不满足"));
@@ -140,12 +114,12 @@ TEST_F(DesignCheckPage, FailureIsRedEvenInBlackText)
     EXPECT_EQ(page.fontColor(), black);
 }
 
-TEST_F(DesignCheckPage, BlankConductorStrengthSaysNotChecked)
+TEST(DesignCheckPage, BlankConductorStrengthSaysNotChecked)
 {
     report::DesignCheckPage checks = failingConductor();
     checks.settings.conductorRatedStrength_N.reset();
     report::ReportPage page;
-    report::drawDesignCheckPageResults(page, *sInput, *sResult, checks.checks, checks.settings);
+    report::drawDesignCheckPageResults(page, defaultSpan(), defaultResult(), checks.checks, checks.settings);
     EXPECT_EQ(annotationAt(page, 680, 490).text, QStringLiteral("未给定额定拉断力, 未校核"));
 }
 

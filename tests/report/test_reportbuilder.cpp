@@ -1,6 +1,7 @@
-#include "../engine/spanfixture.h"
+#include "annotationat.h"
+#include "support/defaultreport.h"
+#include "support/spanfixture.h"
 
-#include "engine/calculation.h"
 #include "engine/calculationerror.h"
 #include "engine/numberformatting.h"
 #include "report/pagestyle.h"
@@ -14,40 +15,12 @@ namespace {
 
 using report::MarkupAnnotation;
 
-class ReportBuilder : public ::testing::Test
+using testing_span::defaultReport;
+using testing_span::defaultResult;
+
+TEST(ReportBuilder, SeventeenNumberedLandscapePages)
 {
-protected:
-    static void SetUpTestSuite()
-    {
-        sInput = new engine::CalculationInput(testing_span::defaultSpan());
-        sResult = new engine::CalculationResult(engine::runCalculation(*sInput));
-    }
-    static void TearDownTestSuite()
-    {
-        delete sResult;
-        delete sInput;
-    }
-
-    /// The text drawn at (x, y); an empty annotation when there is none.
-    static MarkupAnnotation annotationAt(const report::ReportPage &page, int x, int y)
-    {
-        for (const MarkupAnnotation &a : page.markupAnnotations())
-            if (a.x == x && a.y == y)
-                return a;
-        ADD_FAILURE() << "no text at (" << x << ", " << y << ")";
-        return {};
-    }
-
-    static engine::CalculationInput *sInput;
-    static engine::CalculationResult *sResult;
-};
-
-engine::CalculationInput *ReportBuilder::sInput = nullptr;
-engine::CalculationResult *ReportBuilder::sResult = nullptr;
-
-TEST_F(ReportBuilder, SeventeenNumberedLandscapePages)
-{
-    const auto pages = report::buildReport(*sInput, *sResult, false);
+    const auto &pages = defaultReport();
 
     ASSERT_EQ(pages.size(), 17u);
     for (int p = 0; p < 17; ++p) {
@@ -62,9 +35,9 @@ TEST_F(ReportBuilder, SeventeenNumberedLandscapePages)
 
 // The fixed content is black whatever the choice; every result follows it,
 // in teal, so no black text comes after the first teal one.
-TEST_F(ReportBuilder, FixedContentBlackThenResultsTeal)
+TEST(ReportBuilder, FixedContentBlackThenResultsTeal)
 {
-    const auto pages = report::buildReport(*sInput, *sResult, false);
+    const auto &pages = defaultReport();
 
     for (int p = 0; p < 17; ++p) {
         bool resultsStarted = false;
@@ -85,39 +58,39 @@ TEST_F(ReportBuilder, FixedContentBlackThenResultsTeal)
     EXPECT_EQ(annotationAt(pages[0], 594, 125).color, report::tealResultColor);
 }
 
-TEST_F(ReportBuilder, ResultsInBlackOnRequest)
+TEST(ReportBuilder, ResultsInBlackOnRequest)
 {
-    const auto pages = report::buildReport(*sInput, *sResult, true);
+    const auto &pages = defaultReport(true);
 
     for (int p = 0; p < 17; ++p)
         for (const MarkupAnnotation &a : pages[p].markupAnnotations())
             EXPECT_EQ(a.color, report::fixedTextColor) << "page " << p + 1 << ": " << a.text.toStdString();
 }
 
-TEST_F(ReportBuilder, PagesOneAndTwoShowTheCalculatedNumbers)
+TEST(ReportBuilder, PagesOneAndTwoShowTheCalculatedNumbers)
 {
-    const auto pages = report::buildReport(*sInput, *sResult, false);
+    const auto &pages = defaultReport();
     const auto text = [](float value, int decimals) { return QString::fromStdString(engine::formatNumber(value, decimals)); };
 
     EXPECT_EQ(annotationAt(pages[0], 594, 125).text, QStringLiteral("220kV#1主变进线间隔跨线-软导线实用力学计算书"));
     EXPECT_EQ(annotationAt(pages[0], 450, 182).text, QStringLiteral("36"));
     EXPECT_EQ(annotationAt(pages[0], 723, 257).text, QStringLiteral("70"));
-    EXPECT_EQ(annotationAt(pages[0], 773, 282).text, text(sResult->summary[1].tension, 3));
-    EXPECT_EQ(annotationAt(pages[0], 873, 507).text, text(sResult->summary[10].reactionA, 3));
-    EXPECT_EQ(annotationAt(pages[0], 723, 582).text, text(sResult->beamLoads.stringingA, 3));
-    EXPECT_EQ(annotationAt(pages[0], 1123, 757).text, text(sResult->stringingTable[8].markingSag, 3));
+    EXPECT_EQ(annotationAt(pages[0], 773, 282).text, text(defaultResult().summary[1].tension, 3));
+    EXPECT_EQ(annotationAt(pages[0], 873, 507).text, text(defaultResult().summary[10].reactionA, 3));
+    EXPECT_EQ(annotationAt(pages[0], 723, 582).text, text(defaultResult().beamLoads.stringingA, 3));
+    EXPECT_EQ(annotationAt(pages[0], 1123, 757).text, text(defaultResult().stringingTable[8].markingSag, 3));
 
-    EXPECT_EQ(annotationAt(pages[1], 850, 160).text, text(sResult->conductorCoefficient, 7));
+    EXPECT_EQ(annotationAt(pages[1], 850, 160).text, text(defaultResult().conductorCoefficient, 7));
     EXPECT_EQ(annotationAt(pages[1], 1050, 162).text, QStringLiteral("100/150"));
-    EXPECT_EQ(annotationAt(pages[1], 225, 760).text, text(sResult->loadTable[12].conductorLoad, 3));
+    EXPECT_EQ(annotationAt(pages[1], 225, 760).text, text(defaultResult().loadTable[12].conductorLoad, 3));
 }
 
-TEST_F(ReportBuilder, ANumberThatIsNotFiniteGivesNoReport)
+TEST(ReportBuilder, ANumberThatIsNotFiniteGivesNoReport)
 {
-    engine::CalculationResult broken = *sResult;
+    engine::CalculationResult broken = defaultResult();
     broken.summary[3].lateralB = std::numeric_limits<float>::infinity();
 
-    EXPECT_THROW(report::buildReport(*sInput, broken, false), engine::CalculationError);
+    EXPECT_THROW(report::buildReport(testing_span::defaultSpan(), broken, false), engine::CalculationError);
 }
 
 } // namespace

@@ -1,9 +1,7 @@
-#include "../engine/spanfixture.h"
+#include "support/defaultreport.h"
 
-#include "engine/calculation.h"
 #include "report/exporters.h"
 #include "report/pagepainter.h"
-#include "report/reportbuilder.h"
 
 #include <QImage>
 #include <QProcess>
@@ -12,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
 
 namespace {
 
@@ -51,18 +48,7 @@ double unmatchedInkShare(const QImage &drawn, const QImage &reference, int radiu
 
 class SvgReading : public ::testing::TestWithParam<int>
 {
-protected:
-    static void SetUpTestSuite()
-    {
-        const engine::CalculationInput input = testing_span::defaultSpan();
-        sPages = new std::vector<report::ReportPage>(report::buildReport(input, engine::runCalculation(input), true));
-    }
-    static void TearDownTestSuite() { delete sPages; }
-
-    static std::vector<report::ReportPage> *sPages;
 };
-
-std::vector<report::ReportPage> *SvgReading::sPages = nullptr;
 
 // Another SVG reader than Qt, with only the fonts the machine has, draws the
 // exported page as the program does: the texts in the Song face, at their
@@ -73,7 +59,7 @@ TEST_P(SvgReading, AnotherReaderDrawsTheSvgAsTheProgramDoesThePng)
     if (reader.isEmpty())
         GTEST_SKIP() << "rsvg-convert (librsvg2-bin) is not installed";
 
-    const report::ReportPage &page = sPages->at(static_cast<std::size_t>(GetParam()));
+    const report::ReportPage &page = testing_span::defaultReport(true).at(static_cast<std::size_t>(GetParam()));
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString svgName = dir.filePath(QStringLiteral("page.svg"));

@@ -1,4 +1,6 @@
-#include "spanfixture.h"
+#include "support/spanfixture.h"
+
+#include "engine/calculation.h"
 
 #include <string>
 
@@ -40,6 +42,12 @@ CalculationInput defaultSpan()
         removeLead(in, lead);
     setSlots(in, slot::markingState, {"无绝缘子串B", "引线未连接", "跳线未连接", "引线金具已连接", "左跳线金具已连接"});
     return in;
+}
+
+const engine::CalculationResult &defaultResult()
+{
+    static const engine::CalculationResult result = engine::runCalculation(defaultSpan());
+    return result;
 }
 
 void removeLead(CalculationInput &input, int lead)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/calculationinput.h"
+#include "engine/calculationresult.h"
 
 namespace testing_span {
 
@@ -8,6 +9,9 @@ namespace testing_span {
 /// 36 m span at 220 kV with a twin NAHLGJQ-1440 bundle, strings of 2965 mm,
 /// jumpers PA and PB and one drop-down lead P1 at 6 m.
 engine::CalculationInput defaultSpan();
+
+/// The calculation of defaultSpan(), run once for all the tests of an executable.
+const engine::CalculationResult &defaultResult();
 
 /// Clears concentrated load \a lead as an unticked column does: its header
 /// text and "0" in every other slot.

@@ -1,0 +1,84 @@
+#include "app/batchoutputs.h"
+
+#include "app/batchsummary.h"
+#include "app/summarycsv.h"
+#include "app/summaryxlsx.h"
+
+#include <algorithm>
+#include <exception>
+
+namespace app {
+
+namespace {
+
+bool isWorkbook(const std::filesystem::path &file)
+{
+    return file.extension() == ".xlsx";
+}
+
+std::size_t computedCount(const std::vector<SpanOutcome> &spans)
+{
+    return static_cast<std::size_t>(std::count_if(spans.begin(), spans.end(), [](const SpanOutcome &span) {
+        return span.status == SpanStatus::Computed;
+    }));
+}
+
+} // namespace
+
+BatchOutputs batchOutputsFor(std::filesystem::path chosen, const std::string &suffix)
+{
+    if (chosen.extension() != ".xlsx" && chosen.extension() != ".csv")
+        chosen += suffix;
+    std::filesystem::path pdf = chosen;
+    pdf.replace_extension(".pdf");
+    return {chosen, pdf};
+}
+
+BatchWriting writeBatchOutputs(const BatchOutputs &outputs, const std::vector<SpanOutcome> &spans,
+                               const BatchPdf &pdf)
+{
+    BatchWriting writing;
+    try {
+        if (isWorkbook(outputs.summary))
+            writeSummaryWorkbook(outputs.summary, spans);
+        else
+            writeSummaryCsv(outputs.summary, spans);
+    } catch (const std::exception &error) {
+        writing.summaryFailure = error.what();
+    }
+    // A PDF of no page would be no document: without a computed span there is none.
+    if (computedCount(spans) == 0)
+        return writing;
+    try {
+        pdf.write(outputs.pdf, spans);
+        writing.pdfWritten = true;
+    } catch (const std::exception &error) {
+        writing.pdfFailure = error.what();
+    }
+    return writing;
+}
+
+std::string batchDoneText(const BatchRun &run, const BatchOutputs &outputs, const BatchWriting &writing)
+{
+    if (run.cancelled)
+        return "批量计算已取消, 未写入任何文件.";
+    const std::size_t computed = computedCount(run.spans);
+    std::string text = "批量计算完成: 共 " + std::to_string(run.spans.size()) + " 个跨线, 计算完成 "
+                       + std::to_string(computed) + " 个";
+    if (computed < run.spans.size())
+        text += ", 未完成 " + std::to_string(run.spans.size() - computed) + " 个";
+    text += ".";
+    for (const SpanOutcome &span : run.spans) {
+        if (span.status != SpanStatus::Computed)
+            text += "\n" + span.file.filename().string() + ": " + spanStatusText(span);
+    }
+    text += writing.summaryFailure.empty() ? "\n汇总表: " + outputs.summary.string()
+                                           : "\n汇总表未能写入: " + writing.summaryFailure;
+    if (writing.pdfWritten)
+        text += "\n计算书: " + outputs.pdf.string();
+    else if (!writing.pdfFailure.empty())
+        text += "\n计算书未能写入: " + writing.pdfFailure;
+    return text;
+}
+
+} // namespace app
