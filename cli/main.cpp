@@ -87,19 +87,19 @@ int main(int argc, char *argv[])
     if (command.wantsReport()) {
         try {
             if (!cli::writeReportOutputs(command, run.pages, std::cerr))
-                return outputFailed;
+                return outputNotWritten;
         } catch (const std::exception &e) {
             std::cerr << "计算出错: " << e.what() << '\n';
             return calculationFailed;
         }
     }
     if (command.jsonFile && !cli::writeOutputFile(*command.jsonFile, jsonText(run), std::cerr))
-        return outputFailed;
+        return outputNotWritten;
     if (!command.writesToStandardOutput()) {
         std::ostringstream summary;
         cli::printSummary(summary, run.input, run.result);
         if (!cli::writeOutputFile(std::string(cli::standardOutputName), summary.str(), std::cerr))
-            return outputFailed;
+            return outputNotWritten;
     }
     return success;
 }
