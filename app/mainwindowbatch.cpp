@@ -44,9 +44,28 @@ void TForm_zcx::FileBatchClick()
 {
     if (!settlePendingExitCheck())
         return;
-    const QStringList files = chooseFiles(QStringLiteral("批量计算: 选择跨线文件"), QFileDialog::ExistingFiles, false);
-    if (files.isEmpty())
+    // A folder stands for its span files in name order, as in tenrix-calc.
+    QStringList sources;
+    switch (mMessenger.show({"批量计算: 选择若干跨线文件, 还是一个文件夹中的全部跨线文件(*.tenrix)?", batchCaption,
+                             common::MessageIcon::Question, common::MessageButtons::FilesFolderCancel})) {
+    case common::MessageAnswer::Files:
+        sources = chooseFiles(QStringLiteral("批量计算: 选择跨线文件"), QFileDialog::ExistingFiles, false);
+        break;
+    case common::MessageAnswer::Folder:
+        sources = chooseFiles(QStringLiteral("批量计算: 选择文件夹"), QFileDialog::Directory, false);
+        break;
+    default:
+        break;
+    }
+    if (sources.isEmpty())
         return;
+    std::vector<std::filesystem::path> spans;
+    try {
+        spans = app::batchFiles(toPaths(sources));
+    } catch (const app::SpanFileError &error) {
+        mMessenger.show({error.what(), batchCaption, common::MessageIcon::Error, common::MessageButtons::Ok});
+        return;
+    }
 
     QFileDialog summaryDialog(this, QStringLiteral("批量计算: 汇总表保存为"));
     summaryDialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -66,7 +85,6 @@ void TForm_zcx::FileBatchClick()
     app::BatchPdf pdf;
     settings.makeFinisher = pdf.finishers();
 
-    const std::vector<std::filesystem::path> spans = toPaths(files);
     QProgressDialog progress(QStringLiteral("正在计算 %1 个跨线...").arg(spans.size()), QStringLiteral("取消"), 0,
                              static_cast<int>(spans.size()), this);
     progress.setWindowTitle(toQString(batchCaption));

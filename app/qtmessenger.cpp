@@ -39,6 +39,8 @@ common::MessageAnswer QtMessenger::show(const common::Message &message)
     QPushButton *no = nullptr;
     QPushButton *save = nullptr;
     QPushButton *discard = nullptr;
+    QPushButton *files = nullptr;
+    QPushButton *folder = nullptr;
     switch (message.buttons) {
     case common::MessageButtons::Ok:
         ok = box.addButton(QStringLiteral("确定"), QMessageBox::AcceptRole);
@@ -66,8 +68,14 @@ common::MessageAnswer QtMessenger::show(const common::Message &message)
         cancel = box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
         box.setEscapeButton(cancel);
         break;
+    case common::MessageButtons::FilesFolderCancel:
+        files = box.addButton(QStringLiteral("选择文件..."), QMessageBox::AcceptRole);
+        folder = box.addButton(QStringLiteral("选择文件夹..."), QMessageBox::AcceptRole);
+        cancel = box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
+        box.setEscapeButton(cancel);
+        break;
     }
-    box.setDefaultButton(ok ? ok : yes ? yes : save);
+    box.setDefaultButton(ok ? ok : yes ? yes : save ? save : files);
     box.exec();
 
     const QAbstractButton *pressed = box.clickedButton();
@@ -81,6 +89,10 @@ common::MessageAnswer QtMessenger::show(const common::Message &message)
         return common::MessageAnswer::Save;
     if (pressed != nullptr && pressed == discard)
         return common::MessageAnswer::Discard;
+    if (pressed != nullptr && pressed == files)
+        return common::MessageAnswer::Files;
+    if (pressed != nullptr && pressed == folder)
+        return common::MessageAnswer::Folder;
     // Cancel, Escape or the title bar's close button.
     if (cancel != nullptr)
         return common::MessageAnswer::Cancel;

@@ -8,8 +8,8 @@ namespace common {
 enum class MessageIcon { None, Information, Question, Warning, Error };
 
 /// The buttons a message box offers; also the answer it returns.
-enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, SaveDiscardCancel };
-enum class MessageAnswer { Ok, Cancel, Yes, No, Save, Discard };
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, SaveDiscardCancel, FilesFolderCancel };
+enum class MessageAnswer { Ok, Cancel, Yes, No, Save, Discard, Files, Folder };
 
 /// One message as the user sees it. Texts are UTF-8.
 struct Message

@@ -208,14 +208,15 @@ private Q_SLOTS:
         damaged.write("not a span");
         damaged.close();
 
+        mProgram->messenger.expect(common::MessageAnswer::Files);
         mProgram->dialogs.expect(chooseSeveral(path({}), {QStringLiteral("a.tenrix"), QStringLiteral("c.tenrix"),
                                                           QStringLiteral("b.tenrix")}));
         mProgram->dialogs.expect(choose(path(QStringLiteral("汇总"))));
         mProgram->messenger.expect();
         window().Action_batch->trigger();
 
-        QCOMPARE(mProgram->messenger.shown.size(), std::size_t{1});
-        const common::Message &done = mProgram->messenger.shown[0];
+        QCOMPARE(mProgram->messenger.shown.size(), std::size_t{2});
+        const common::Message &done = mProgram->messenger.shown[1];
         QCOMPARE(done.caption, std::string("批量计算"));
         QCOMPARE(done.icon, common::MessageIcon::Information);
         const QString text = QString::fromStdString(done.text);
@@ -225,6 +226,36 @@ private Q_SLOTS:
         QVERIFY(QFileInfo(path(QStringLiteral("汇总.pdf"))).size() > 0);
         // The batch leaves the span in the window alone.
         QCOMPARE(window().windowTitle(), caption(QStringLiteral("b.tenrix")));
+    }
+
+    void aBatchOfAFolderTakesItsSpanFilesAndSaysWhenThereAreNone()
+    {
+        const QString folder = path(QStringLiteral("spans"));
+        QVERIFY(QDir().mkpath(folder));
+        mProgram->messenger.expect(common::MessageAnswer::Folder);
+        mProgram->dialogs.expect(choose(folder));
+        mProgram->messenger.expect();
+        window().Action_batch->trigger();
+        QCOMPARE(mProgram->messenger.shown.size(), std::size_t{2});
+        QCOMPARE(mProgram->messenger.shown[1].icon, common::MessageIcon::Error);
+        QVERIFY(QDir(folder).isEmpty());
+
+        saveAs(QStringLiteral("spans/b.tenrix"), QStringLiteral("45"));
+        saveAs(QStringLiteral("spans/a.tenrix"), QStringLiteral("40"));
+        mProgram->messenger.expect(common::MessageAnswer::Folder);
+        mProgram->dialogs.expect(choose(folder));
+        mProgram->dialogs.expect(choose(path(QStringLiteral("汇总.csv"))));
+        mProgram->messenger.expect();
+        window().Action_batch->trigger();
+        QCOMPARE(QString::fromStdString(mProgram->messenger.shown.back().text).section(u'\n', 0, 0),
+                 QStringLiteral("批量计算完成: 共 2 个跨线, 计算完成 2 个."));
+        QFile summary(path(QStringLiteral("汇总.csv")));
+        QVERIFY(summary.open(QIODevice::ReadOnly));
+        const QList<QByteArray> rows = summary.readAll().split('\n');
+        // Header, a.tenrix, b.tenrix (name order, not the order saved), and the empty end.
+        QCOMPARE(rows.size(), 4);
+        QVERIFY(rows[1].startsWith(QFile::encodeName(path(QStringLiteral("spans/a.tenrix")))));
+        QVERIFY(QFile::exists(path(QStringLiteral("汇总.pdf"))));
     }
 };
 
