@@ -5,6 +5,7 @@
 #include "support/scriptedmessenger.h"
 
 #include <QDialog>
+#include <QObject>
 #include <QDir>
 #include <QLineEdit>
 #include <QTableWidget>
@@ -14,6 +15,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 /// A fresh current directory for one test, so that the program's files never touch the user's.
@@ -95,6 +97,37 @@ struct GuiProgram
     ScriptedMessenger messenger;
     ScriptedDialogRunner dialogs;
     std::unique_ptr<app::ProgramWindows> windows;
+};
+
+/**
+ * The base of the main window's test classes: before each test the program
+ * starts afresh in a current directory of its own and shows its main window,
+ * active; after the test the program ends, then its directory goes.
+ */
+class MainWindowTestCase : public QObject
+{
+    Q_OBJECT
+
+protected:
+    std::optional<TemporaryCurrentDirectory> mFolder;
+    std::optional<GuiProgram> mProgram;
+    TForm_zcx &window() { return mProgram->main(); }
+    TForm_print &viewer() { return mProgram->viewer(); }
+
+private Q_SLOTS:
+    void init()
+    {
+        mFolder.emplace();
+        mProgram.emplace();
+        window().show();
+        QVERIFY(QTest::qWaitForWindowActive(&window()));
+    }
+
+    void cleanup()
+    {
+        mProgram.reset();
+        mFolder.reset();
+    }
 };
 
 /// Replaces the text of \a edit as the user would: select all, Backspace, then type \a keys.
