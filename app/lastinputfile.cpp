@@ -221,7 +221,7 @@ ReadLastInputLines splitLastInputFile(std::string_view bytes)
     return readLastInputText(bytes).lines;
 }
 
-bool saveLastInputs(const MainWindowModel &window, const std::filesystem::path &file)
+LastInputSave saveLastInputs(const MainWindowModel &window, const std::filesystem::path &file)
 {
     std::string bytes;
     for (const std::string &line : lastInputLines(window)) {
@@ -230,10 +230,10 @@ bool saveLastInputs(const MainWindowModel &window, const std::filesystem::path &
     }
     try {
         common::replaceFileContents(file, bytes);
-        return true;
-    } catch (const std::system_error &) {
+        return {};
+    } catch (const common::FileWriteError &error) {
         // Closing the window must not fail; the previous file stays whole.
-        return false;
+        return {error.reason()};
     }
 }
 

@@ -77,9 +77,15 @@ ReadLastInputLines splitLastInputFile(std::string_view bytes);
  * a failed write keeps it whole. A line break or other control character
  * inside a text is written as a blank, which keeps every text on its line.
  *
- * @return true when the file was written
+ * @return true when the file was written; else the cause, in the user's words
  */
-bool saveLastInputs(const MainWindowModel &window, const std::filesystem::path &file);
+struct LastInputSave
+{
+    std::string failure;  ///< common::writeFailureReason(): "没有权限"; empty when written
+
+    explicit operator bool() const { return failure.empty(); }
+};
+LastInputSave saveLastInputs(const MainWindowModel &window, const std::filesystem::path &file);
 
 /// How the lenient start read the last-input file.
 struct LastInputLoad

@@ -1,4 +1,6 @@
-// tenrix: the desktop program. No arguments; it runs until the main window is closed.
+// tenrix: the desktop program. It runs until the main window is closed.
+// `tenrix FILE.tenrix` opens that span file, as the desktop entry and file
+// managers start it; without an argument it starts from the last inputs.
 #include "app/applicationfont.h"
 #include "app/dropdownstyle.h"
 #include "app/dialogrunner.h"
@@ -28,6 +30,10 @@ int main(int argc, char *argv[])
         QApplication::setQuitOnLastWindowClosed(false);
         QObject::connect(&windows.Form_zcx, &TForm_zcx::closed, &application, &QApplication::quit);
         windows.Form_zcx.show();
+        // A file that cannot be read has said why; the window then keeps the last inputs.
+        const QStringList arguments = QApplication::arguments();
+        if (arguments.size() > 1)
+            windows.Form_zcx.openSpanFile(arguments.at(1));
         return application.exec();
     } catch (const std::exception &error) {
         QMessageBox::critical(nullptr, QStringLiteral("Tenrix"), QString::fromUtf8(error.what()));

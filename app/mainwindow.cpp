@@ -115,9 +115,10 @@ void TForm_zcx::showLeadTypeList()
 }
 void TForm_zcx::saveInputs()
 {
-    if (app::saveLastInputs(mModel, app::lastInputFileName))
+    const app::LastInputSave saved = app::saveLastInputs(mModel, app::lastInputFileName);
+    if (saved)
         return;
-    common::Message message{"本次输入的数据无法保存到文件temp_input.dat,下次启动时将不能恢复,请检查当前文件夹是否可写.",
+    common::Message message{"本次输入的数据无法保存到文件temp_input.dat(" + saved.failure + "),下次启动时将不能恢复.",
                          common::errorCaption, common::MessageIcon::Warning, common::MessageButtons::Ok};
     mMessenger.show(message);
 }

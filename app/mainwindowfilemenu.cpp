@@ -5,6 +5,7 @@
 #include "app/dialogrunner.h"
 #include "app/lastinputfile.h"
 #include "app/qtutf8.h"
+#include "common/filewriteerror.h"
 #include "common/messenger.h"
 #include "options/optionsdialog.h"
 #include "options/optionsfile.h"
@@ -19,7 +20,6 @@
 #include <QMenuBar>
 #include <QSettings>
 
-#include <system_error>
 
 using app::toQString;
 using app::toUtf8;
@@ -189,9 +189,8 @@ bool TForm_zcx::saveSpanFile(const QString &file)
     const app::SpanFile span = currentSpan();
     try {
         app::writeSpanFile(toPath(file), span);
-    } catch (const std::system_error &error) {
-        spanFileMessage("跨线文件 " + toUtf8(file) + " 未能保存(系统错误 " + std::to_string(error.code().value())
-                            + "),原有文件保持不变.",
+    } catch (const common::FileWriteError &error) {
+        spanFileMessage("跨线文件 " + toUtf8(file) + " 未能保存: " + error.reason() + ",原有文件保持不变.",
                         common::MessageIcon::Error);
         return false;
     } catch (const nlohmann::json::exception &) {
@@ -335,11 +334,11 @@ void TForm_zcx::FileExportClick()
     }
     try {
         options::writeOptionsFile(toPath(optionsFile), exported.snapshot());
-    } catch (const std::system_error &error) {
-        spanFileMessage("文件 " + toUtf8(optionsFile) + " 未能写入(系统错误 " + std::to_string(error.code().value()) + ").",
+    } catch (const common::FileWriteError &error) {
+        spanFileMessage("文件 " + toUtf8(optionsFile) + " 未能写入: " + error.reason() + ".",
                         common::MessageIcon::Error);
         return;
     }
-    if (!app::saveLastInputs(mModel, toPath(inputFile)))
-        spanFileMessage("文件 " + toUtf8(inputFile) + " 未能写入.", common::MessageIcon::Error);
+    if (const app::LastInputSave saved = app::saveLastInputs(mModel, toPath(inputFile)); !saved)
+        spanFileMessage("文件 " + toUtf8(inputFile) + " 未能写入: " + saved.failure + ".", common::MessageIcon::Error);
 }

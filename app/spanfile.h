@@ -84,7 +84,7 @@ ReadSpan readSpanFile(const std::filesystem::path &path);
  * Writes \a span to \a path: a temporary file beside it, flushed to disk,
  * then renamed over it, so a failed write keeps the old file whole.
  *
- * @throws std::system_error when the file cannot be written
+ * @throws common::FileWriteError when the file cannot be written
  */
 void writeSpanFile(const std::filesystem::path &path, const SpanFile &span);
 

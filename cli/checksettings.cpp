@@ -33,10 +33,12 @@ std::optional<options::DesignCheckOptions> readOptionsFile(const std::string &fi
 
 } // namespace
 
-std::optional<options::DesignCheckOptions> loadDesignCheckOptions(const CommandLine &command, std::ostream &errors)
+std::optional<options::DesignCheckOptions> loadDesignCheckOptions(const CommandLine &command,
+                                                                const options::DesignCheckOptions &stored,
+                                                                std::ostream &errors)
 {
     if (!command.designCheckFile)
-        return options::DesignCheckOptions{};
+        return stored;
     return readOptionsFile(*command.designCheckFile, errors);
 }
 

@@ -9,6 +9,10 @@ namespace cli {
 /// What tenrix-calc was asked to do.
 struct CommandLine
 {
+    /// Span files (.tenrix) and folders of them, in the order given.
+    std::vector<std::string> spanSources;
+    std::optional<std::string> saveSpanFile;  ///< the span file of the inputs, written before any calculation
+    std::vector<std::string> summaryFiles;    ///< batch summaries, each .csv or .xlsx
     std::optional<std::string> inputFile;    ///< temp_input.dat to load instead of the defaults
     std::optional<std::string> optionsFile;  ///< default.dat to load instead of the defaults
     std::optional<std::string> jsonFile;     ///< "-" for standard output
@@ -17,7 +21,7 @@ struct CommandLine
     std::optional<std::string> emfBase;
     std::optional<std::string> svgDir;
     std::optional<std::string> pngDir;
-    std::optional<std::string> textsFile;
+    std::optional<std::string> textsFile;    ///< "-" for standard output
     std::optional<std::string> designCheckFile;  ///< the design-check settings as JSON; the defaults without
     bool designCheckPage = false;  ///< the report gets page 18 "设计校核"
     int dpi = 96;
@@ -26,6 +30,10 @@ struct CommandLine
 
     /// True when any report output is asked for (they need the page drawing).
     bool wantsReport() const;
+    /// True when the JSON or the texts go to standard output, which then carries nothing else.
+    bool writesToStandardOutput() const;
+    /// True when a result is asked for: a report output or the JSON.
+    bool wantsResultFile() const { return wantsReport() || jsonFile; }
 };
 
 /// Thrown for arguments the command does not understand; what() says why.
@@ -34,8 +42,12 @@ struct UsageError
     std::string message;
 };
 
-/// @throws UsageError
+/// @throws UsageError, also for options that do not go together
 CommandLine parseCommandLine(const std::vector<std::string> &arguments);
+
+/// Whether a summary file name asks for CSV or for an Excel workbook (by its ending, in any case).
+bool isCsvSummary(const std::string &fileName);
+bool isXlsxSummary(const std::string &fileName);
 
 /// The help text.
 const char *usageText();

@@ -1,59 +1,39 @@
 // tenrix-calc: the calculation without a window, for batch runs and checks.
+#include "cli/batchcommand.h"
 #include "cli/checksettings.h"
 #include "cli/checksjson.h"
 #include "cli/commandline.h"
+#include "cli/exitcodes.h"
+#include "cli/outputfile.h"
+#include "cli/reportapplication.h"
 #include "cli/reportoutput.h"
 #include "cli/resultjson.h"
+#include "cli/savespan.h"
 #include "cli/startinputs.h"
 #include "cli/streammessenger.h"
 #include "cli/summarytable.h"
 
 #include "app/calculationpipeline.h"
-#include "report/fonts.h"
 
-#include <QGuiApplication>
-
-#include <fstream>
 #include <iostream>
 #include <optional>
+#include <sstream>
+
+using namespace cli;
 
 namespace {
 
-enum ExitCode { success = 0, badArguments = 2, calculationFailed = 3, inputRefused = 4 };
-
-QtMessageHandler qtDefaultHandler = nullptr;
-
-// On a headless machine Qt notes that XDG_RUNTIME_DIR is unset. The report
-// never uses that folder, and in a batch log the note reads like a failure.
-void dropRuntimeDirNote(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR")))
-        return;
-    qtDefaultHandler(type, context, message);
-}
-
-bool writeJson(const std::string &fileName, const app::CalculationRun &run)
+std::string jsonText(const app::CalculationRun &run)
 {
     nlohmann::ordered_json json = cli::resultToJson(run.result);
     json["checks"] = cli::designChecksToJson(*run.checks, run.checkSettings);
-    const std::string text = json.dump(2) + "\n";
-    if (fileName == "-") {
-        std::cout << text;
-        return bool(std::cout);
-    }
-    std::ofstream file(fileName, std::ios::binary | std::ios::trunc);
-    file << text;
-    return bool(file.flush());
+    return json.dump(2) + "\n";
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    // The report pages need fonts and painting, never a screen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-
     cli::CommandLine command;
     try {
         command = cli::parseCommandLine({argv + 1, argv + argc});
@@ -65,29 +45,38 @@ int main(int argc, char *argv[])
         std::cout << cli::usageText();
         return success;
     }
+    if (cli::isBatch(command))
+        return cli::runBatchCommand(command, argc, argv);
 
     const std::optional<cli::StartInputs> inputs = cli::loadStartInputs(command, std::cerr);
     if (!inputs)
         return inputRefused;
     // The JSON always carries the check; its page only comes when asked for.
-    const std::optional<options::DesignCheckOptions> checkOptions = cli::loadDesignCheckOptions(command, std::cerr);
+    const std::optional<options::DesignCheckOptions> checkOptions =
+        cli::loadDesignCheckOptions(command, inputs->span.designCheck, std::cerr);
     if (!checkOptions)
         return inputRefused;
+    if (command.saveSpanFile) {
+        app::SpanFile span = inputs->span;
+        span.designCheck = *checkOptions;
+        if (!cli::saveSpanFile(*command.saveSpanFile, span, std::cerr))
+            return outputFailed;
+        if (!command.wantsResultFile())
+            return success;
+    }
 
     // The report pages are drawn with the program's fonts, which need the application.
-    std::optional<QGuiApplication> application;
+    std::unique_ptr<QGuiApplication> application;
     app::ReportPages pages = app::ReportPages::None;
     if (command.wantsReport()) {
-        qtDefaultHandler = qInstallMessageHandler(dropRuntimeDirNote);
-        application.emplace(argc, argv);
-        report::installReportFonts();
+        application = cli::startReportApplication(argc, argv);
         pages = command.black ? app::ReportPages::Black : app::ReportPages::Teal;
     }
 
     cli::StreamMessenger messenger(std::cerr);
-    const app::CalculationRun run = app::runCalculationPipeline(
-        inputs->window, inputs->options, app::DesignCheckRequest{*checkOptions, command.designCheckPage}, pages,
-        messenger);
+    const app::CalculationRun run =
+        app::runCalculationPipeline(inputs->span.window, inputs->span.options,
+                                    app::DesignCheckRequest{*checkOptions, command.designCheckPage}, pages, messenger);
     if (run.outcome == app::RunOutcome::Refused)
         return inputRefused;
     if (run.outcome == app::RunOutcome::Failed) {
@@ -98,19 +87,19 @@ int main(int argc, char *argv[])
     if (command.wantsReport()) {
         try {
             if (!cli::writeReportOutputs(command, run.pages, std::cerr))
-                return calculationFailed;
+                return outputFailed;
         } catch (const std::exception &e) {
             std::cerr << "计算出错: " << e.what() << '\n';
             return calculationFailed;
         }
     }
-    if (command.jsonFile) {
-        if (!writeJson(*command.jsonFile, run)) {
-            std::cerr << "tenrix-calc: 无法写入文件 " << *command.jsonFile << '\n';
-            return calculationFailed;
-        }
+    if (command.jsonFile && !cli::writeOutputFile(*command.jsonFile, jsonText(run), std::cerr))
+        return outputFailed;
+    if (!command.writesToStandardOutput()) {
+        std::ostringstream summary;
+        cli::printSummary(summary, run.input, run.result);
+        if (!cli::writeOutputFile(std::string(cli::standardOutputName), summary.str(), std::cerr))
+            return outputFailed;
     }
-    if (!command.jsonFile || *command.jsonFile != "-")
-        cli::printSummary(std::cout, run.input, run.result);
     return success;
 }

@@ -1,13 +1,17 @@
 #include "cli/reportoutput.h"
 
+#include "cli/outputfile.h"
+#include "common/filewriteerror.h"
+
 #include "report/exporters.h"
 #include "report/reportpage.h"
 #include "report/savenames.h"
 #include "report/textsdump.h"
 
 #include <QDir>
-#include <QSaveFile>
 
+#include <filesystem>
+#include <system_error>
 #include <vector>
 
 namespace cli {
@@ -23,51 +27,44 @@ QString fromLocal(const std::string &path)
 
 // One file per page under BASE: BASE_NO_01.EXT .. BASE_NO_17.EXT (_NO_18 with the design check), the names
 // the viewer's "全部保存" gives.
-bool writePageSet(report::ReportExporter &exporter, const Pages &pages, const std::string &base,
-                  std::ostream &errors)
+QStringList pageSetNames(const report::ReportExporter &exporter, const Pages &pages, const std::string &base)
 {
-    const QStringList names = report::saveAllFileNames(fromLocal(base) + QStringLiteral(".wmf"), int(pages.size()));
-    for (int i = 0; i < names.size(); ++i) {
-        QString name = names[i];
+    QStringList names = report::saveAllFileNames(fromLocal(base) + QStringLiteral(".wmf"), int(pages.size()));
+    for (QString &name : names)
         name.replace(name.size() - 3, 3, exporter.suffix());
-        if (!exporter.write(pages[i], name)) {
-            errors << exporter.errorString().toStdString() << '\n';
-            return false;
-        }
-    }
-    return true;
+    return names;
 }
 
 // One file per page in DIR: page01.EXT .. page17.EXT.
+QStringList pageFolderNames(const report::ReportExporter &exporter, const Pages &pages, const QDir &folder)
+{
+    QStringList names;
+    for (size_t i = 0; i < pages.size(); ++i)
+        names.append(folder.filePath(
+            QStringLiteral("page%1.%2").arg(int(i + 1), 2, 10, QLatin1Char('0')).arg(exporter.suffix())));
+    return names;
+}
+
+// Every page or none: a set of which one page failed would mix two reports.
+bool writePages(report::ReportExporter &exporter, const Pages &pages, const QStringList &names, std::ostream &errors)
+{
+    QString error;
+    if (report::writePageFiles(exporter, pages, names, &error))
+        return true;
+    errors << error.toStdString() << '\n';
+    return false;
+}
+
 bool writePageFolder(report::ReportExporter &exporter, const Pages &pages, const std::string &dir,
                      std::ostream &errors)
 {
-    const QDir folder(fromLocal(dir));
-    if (!folder.exists() && !QDir().mkpath(folder.path())) {
-        errors << "无法创建文件夹 " << dir << '\n';
+    std::error_code made;
+    std::filesystem::create_directories(dir, made);
+    if (made) {
+        errors << "无法创建文件夹 “" << dir << "”: " << common::writeFailureReason(made.value()) << '\n';
         return false;
     }
-    for (size_t i = 0; i < pages.size(); ++i) {
-        const QString name = folder.filePath(
-            QStringLiteral("page%1.%2").arg(int(i + 1), 2, 10, QLatin1Char('0')).arg(exporter.suffix()));
-        if (!exporter.write(pages[i], name)) {
-            errors << exporter.errorString().toStdString() << '\n';
-            return false;
-        }
-    }
-    return true;
-}
-
-bool writeTexts(const Pages &pages, const std::string &fileName, std::ostream &errors)
-{
-    QSaveFile file(fromLocal(fileName));
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(report::textsDump(pages).toUtf8());
-        if (file.commit())
-            return true;
-    }
-    errors << "无法写入文件 " << fileName << ": " << file.errorString().toStdString() << '\n';
-    return false;
+    return writePages(exporter, pages, pageFolderNames(exporter, pages, QDir(fromLocal(dir))), errors);
 }
 
 } // namespace
@@ -84,11 +81,11 @@ bool writeReportOutputs(const CommandLine &command, const Pages &pages, std::ost
     }
     if (command.wmfBase) {
         report::WmfExporter wmf;
-        ok = writePageSet(wmf, pages, *command.wmfBase, errors) && ok;
+        ok = writePages(wmf, pages, pageSetNames(wmf, pages, *command.wmfBase), errors) && ok;
     }
     if (command.emfBase) {
         report::EmfExporter emf;
-        ok = writePageSet(emf, pages, *command.emfBase, errors) && ok;
+        ok = writePages(emf, pages, pageSetNames(emf, pages, *command.emfBase), errors) && ok;
     }
     if (command.svgDir) {
         report::SvgExporter svg;
@@ -99,7 +96,7 @@ bool writeReportOutputs(const CommandLine &command, const Pages &pages, std::ost
         ok = writePageFolder(png, pages, *command.pngDir, errors) && ok;
     }
     if (command.textsFile)
-        ok = writeTexts(pages, *command.textsFile, errors) && ok;
+        ok = writeOutputFile(*command.textsFile, report::textsDump(pages).toStdString(), errors) && ok;
     return ok;
 }
 

@@ -1,6 +1,7 @@
 #include "cli/resultjson.h"
 
 #include "cli/statenames.h"
+#include "engine/catenarycrosscheck.h"
 #include "engine/numberformatting.h"
 
 #include <string>
@@ -197,15 +198,34 @@ Json stringingJson(const CalculationResult &result)
     return rows;
 }
 
+Json largestDifferencesJson(const CatenaryCrossCheck &check)
+{
+    const std::optional<LargestCatenaryDifferences> largest = largestCatenaryDifferences(check);
+    if (!largest)
+        return nullptr;
+    return {
+        {"dH_percent", shortestDouble(largest->tension.percent)},
+        {"dH_state", stateNames[largest->tension.state]},
+        {"df_percent", shortestDouble(largest->sag.percent)},
+        {"df_state", stateNames[largest->sag.state]},
+    };
+}
+
 // A state whose chain was not solved has no figures: its entry says why,
-// and never carries zeros that could be read as results.
+// and never carries zeros that could be read as results. Installation and
+// marking are compared in the column of their largest H.
 Json catenaryJson(const CalculationResult &result)
 {
     const CatenaryCrossCheck &check = result.catenary;
     Json states = Json::array();
-    for (int s = 0; s < designStateCount; ++s) {
+    for (int s = 0; s < loadStateCount; ++s) {
         const CatenaryStateCheck &state = check.states[s];
-        Json entry = {{"state", stateNames[s]}, {"converged", state.converged}};
+        Json entry = {
+            {"state", stateNames[s]},
+            {"stateEquationColumn", columnName(state.column)},
+            {"temperature_degC", shortestDouble(result.stateEquation[state.column][rowThetaM])},
+            {"converged", state.converged},
+        };
         if (state.converged) {
             entry["H_N"] = shortestDouble(state.tension);
             entry["f_m"] = shortestDouble(state.sag);
@@ -222,6 +242,7 @@ Json catenaryJson(const CalculationResult &result)
         {"unstressedLength_m", check.unstressedLength},
         {"referenceColumn", result.referenceColumn},
         {"states", states},
+        {"largest", largestDifferencesJson(check)},
     };
 }
 

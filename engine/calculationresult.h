@@ -134,13 +134,16 @@ struct LoadTableRow
 };
 
 /**
- * One design state solved as an exact chain (strings as rigid links, the
- * conductor as an elastic catenary) beside the handbook's H and f. A state
- * whose chain could not be solved keeps converged false and says why; the
- * handbook's figures stand either way.
+ * One load state solved as an exact chain (strings as rigid links, the
+ * conductor as an elastic catenary) beside the handbook's H and f of one
+ * state-equation column: the state's own, or for installation and marking
+ * the stringing temperature of the largest H. A state whose chain could not
+ * be solved keeps converged false and says why; the handbook's figures stand
+ * either way.
  */
 struct CatenaryStateCheck
 {
+    int column = 0;               ///< the state-equation column compared (its θm, H and f)
     bool converged = false;
     float tension = 0;            ///< H of the chain, N per sub-conductor
     float sag = 0;                ///< f of the chain, m
@@ -155,7 +158,7 @@ struct CatenaryCrossCheck
     /// Unstressed length of the conductor at the reference state's
     /// temperature, fixed by the control sag there, m (0 when not solved).
     double unstressedLength = 0;
-    std::array<CatenaryStateCheck, designStateCount> states{};
+    std::array<CatenaryStateCheck, loadStateCount> states{};
 };
 
 /**

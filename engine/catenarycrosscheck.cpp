@@ -1,6 +1,7 @@
 #include "engine/catenarycrosscheck.h"
 
 #include "engine/calculationerror.h"
+#include "engine/stateequation.h"
 
 #include <cmath>
 
@@ -25,11 +26,12 @@ struct HandbookState
 
 HandbookState handbookState(const SpanData &span, const CalculationResult &result, const ChainSpan &chain, int s)
 {
-    const double H = result.stateEquation[s][rowH];
+    const StateEquationColumn &column = result.stateEquation[result.catenary.states[s].column];
+    const double H = column[rowH];
     // The vertical reaction of the chain at A is the beam's RA plus the share
     // H·h/L that the inclined chord carries.
     const double VA = double(result.states[s].reactionA) * g + H * chain.drop / span.spanLength;
-    return {H, result.stateEquation[s][rowF], {H, VA}};
+    return {H, column[rowF], {H, VA}};
 }
 
 void record(const ChainSolution &solution, const HandbookState &handbook, CatenaryStateCheck &check)
@@ -44,7 +46,9 @@ void record(const ChainSolution &solution, const HandbookState &handbook, Catena
 
 void markFailed(const std::string &message, CatenaryStateCheck &check)
 {
+    const int column = check.column;
     check = CatenaryStateCheck{};
+    check.column = column;
     check.failure = message;
 }
 
@@ -84,6 +88,8 @@ void crossCheckByCatenary(const SpanData &span, CalculationResult &result)
 {
     CatenaryCrossCheck &check = result.catenary;
     check = CatenaryCrossCheck{};
+    for (int s = 0; s < loadStateCount; ++s)
+        check.states[s].column = governingColumn(result, s);
     const int reference = result.referenceColumn;
     const double referenceTemperature = result.stateEquation[reference][rowThetaM];
     const double alpha = double(span.expansionCoefficient) * 1e-6;
@@ -101,13 +107,13 @@ void crossCheckByCatenary(const SpanData &span, CalculationResult &result)
         return;
     }
 
-    for (int s = 0; s < designStateCount; ++s) {
+    for (int s = 0; s < loadStateCount; ++s) {
         if (s == reference)
             continue;
         try {
             const ChainSpan chain = chainOfState(span, result.states[s]);
             const HandbookState handbook = handbookState(span, result, chain, s);
-            const double theta = result.stateEquation[s][rowThetaM];
+            const double theta = result.stateEquation[check.states[s].column][rowThetaM];
             const double length = check.unstressedLength * (1 + alpha * (theta - referenceTemperature));
             const ChainSolution solution = solveChain(chain, length, handbook.guess);
             record(solution, handbook, check.states[s]);
@@ -115,6 +121,27 @@ void crossCheckByCatenary(const SpanData &span, CalculationResult &result)
             markFailed(error.what(), check.states[s]);
         }
     }
+}
+
+std::optional<LargestCatenaryDifferences> largestCatenaryDifferences(const CatenaryCrossCheck &check)
+{
+    std::optional<LargestCatenaryDifferences> largest;
+    const auto keepLarger = [](CatenaryDifference &kept, float percent, int state) {
+        if (std::fabs(percent) > std::fabs(kept.percent))
+            kept = {percent, state};
+    };
+    for (int s = 0; s < loadStateCount; ++s) {
+        const CatenaryStateCheck &state = check.states[s];
+        if (!state.converged)
+            continue;
+        if (!largest) {
+            largest = LargestCatenaryDifferences{{state.tensionDifference, s}, {state.sagDifference, s}};
+            continue;
+        }
+        keepLarger(largest->tension, state.tensionDifference, s);
+        keepLarger(largest->sag, state.sagDifference, s);
+    }
+    return largest;
 }
 
 } // namespace engine

@@ -4,6 +4,8 @@
 #include "engine/catenarychain.h"
 #include "engine/spandata.h"
 
+#include <optional>
+
 namespace engine {
 
 /**
@@ -18,13 +20,35 @@ namespace engine {
 ChainSpan chainOfState(const SpanData &span, const StateResult &state);
 
 /**
- * Solves every design state as an exact chain and compares it with the
- * handbook's H and f. The conductor's unstressed length is fixed once, in
- * the state equation's reference state at the control sag; every other
- * state hangs that length, expanded or shrunk by α·(θ − θn), under its own
- * loads. A state that does not converge is marked and the others go on.
+ * Solves every load state as an exact chain and compares it with the
+ * handbook's H and f of its governing column (installation and marking at
+ * the stringing temperature of their largest H). The conductor's unstressed
+ * length is fixed once, in the state equation's reference state at the
+ * control sag; every other state hangs that length, expanded or shrunk by
+ * α·(θ − θn), under its own loads. A state that does not converge is marked
+ * and the others go on.
  * Needs result.states, result.stateEquation and result.referenceColumn.
  */
 void crossCheckByCatenary(const SpanData &span, CalculationResult &result);
+
+/// One difference between the methods and the state it occurs in.
+struct CatenaryDifference
+{
+    float percent = 0;  ///< (handbook − exact)/exact, %, with its sign
+    int state = 0;
+};
+
+struct LargestCatenaryDifferences
+{
+    CatenaryDifference tension;  ///< the ΔH of the largest magnitude
+    CatenaryDifference sag;      ///< the Δf of the largest magnitude
+};
+
+/**
+ * The largest |ΔH| and the largest |Δf| over the states whose chain was
+ * solved, each with its sign and state (the first of equal magnitudes);
+ * absent when no state was solved, so that nothing unsolved reads as 0 %.
+ */
+std::optional<LargestCatenaryDifferences> largestCatenaryDifferences(const CatenaryCrossCheck &check);
 
 } // namespace engine

@@ -1,6 +1,7 @@
 #include "engine/designchecks.h"
 
 #include "engine/calculationerror.h"
+#include "engine/stateequation.h"
 
 #include <algorithm>
 #include <cmath>
@@ -36,14 +37,7 @@ void requireValidSettings(const DesignCheckSettings &settings)
 /// H of a state; installation and marking are solved at nine temperatures and the largest governs.
 double horizontalTension(const CalculationResult &result, int state)
 {
-    if (state == installation || state == marking) {
-        const int first = state == installation ? installationColumn : markingColumn;
-        double largest = 0;
-        for (int i = 0; i < markingTemperatureCount; ++i)
-            largest = std::max(largest, double(result.stateEquation[first + i][rowH]));
-        return largest;
-    }
-    return result.stateEquation[state][rowH];
+    return result.stateEquation[governingColumn(result, state)][rowH];
 }
 
 /// The shears of the conductor where it leaves string A and where it meets string B, kgf.

@@ -144,4 +144,16 @@ void solveStateEquations(const SpanData &span, CalculationResult &result)
         solveAgainst(span, reference, table[c]);
 }
 
+int governingColumn(const CalculationResult &result, int state)
+{
+    if (state != installation && state != marking)
+        return state;
+    const int first = state == installation ? installationColumn : markingColumn;
+    int governing = first;
+    for (int c = first + 1; c < first + markingTemperatureCount; ++c)
+        if (result.stateEquation[c][rowH] > result.stateEquation[governing][rowH])
+            governing = c;
+    return governing;
+}
+
 } // namespace engine

@@ -30,4 +30,12 @@ double solveStateCubic(double A, double Cm);
  */
 void solveStateEquations(const SpanData &span, CalculationResult &result);
 
+/**
+ * The state-equation column whose H and f stand for \a state: its own column
+ * for a design state; for installation and marking the stringing temperature
+ * of the largest H (the first of equal ones), the tension that the strings,
+ * the conductor and the cross-beams must carry.
+ */
+int governingColumn(const CalculationResult &result, int state);
+
 } // namespace engine

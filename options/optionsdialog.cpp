@@ -102,8 +102,12 @@ TForm_xuan_xiang::TForm_xuan_xiang(common::Messenger &messenger, QWidget *parent
 
     fillConditionGrid();
     fitConditionGrid();
-    mModel.startUp();
+    const std::string damage = mModel.startUp();
     showModel();
+    // Said once, at start: "确定" will write the file anew.
+    if (!damage.empty())
+        mMessenger.show({damage + ". 能读出的设置已恢复,其余为程序初始设置.", "选项设置", common::MessageIcon::Warning,
+                         common::MessageButtons::Ok});
     loadDesignChecks();
     showDesignChecks();
 

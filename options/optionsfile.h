@@ -88,7 +88,7 @@ void readNamedOptionsFile(const std::filesystem::path &path, OptionsSnapshot &sn
  * temporary file in the same folder, which then replaces \a path, so a
  * failed write leaves the previous file whole.
  *
- * @throws std::system_error when the file cannot be written
+ * @throws common::FileWriteError when the file cannot be written
  */
 void writeOptionsFile(const std::filesystem::path &path, const OptionsSnapshot &snapshot);
 

@@ -4,16 +4,15 @@
 #include "options/typicalzonetable.h"
 
 #include "common/checkmessages.h"
+#include "common/filewriteerror.h"
 #include "common/messenger.h"
 #include "engine/calculationerror.h"
 #include "engine/numberconversion.h"
 #include "engine/numberformatting.h"
 
-#include <cerrno>
 #include <cmath>
 #include <limits>
 #include <stdexcept>
-#include <system_error>
 #include <utility>
 
 namespace options {
@@ -24,23 +23,6 @@ std::string badCellText(GridCell cell, std::string_view advice)
 {
     return "气象表第 " + std::to_string(cell.column) + " 列 , 第 " + std::to_string(cell.row)
         + " 行数据有误," + std::string(advice);
-}
-
-/// Why a file could not be written, in the user's words.
-std::string writeFailureReason(const std::system_error &error)
-{
-    switch (error.code().value()) {
-    case EACCES:
-    case EPERM:
-        return "没有写入权限";
-    case ENOSPC:
-    case EDQUOT:
-        return "磁盘空间不足";
-    case EROFS:
-        return "磁盘为只读";
-    default:
-        return "系统错误 " + std::to_string(error.code().value());
-    }
 }
 
 /// The float a grid text stands for, or nothing when it is no number or too large for a float.
@@ -72,10 +54,33 @@ OptionsModel::OptionsModel(std::filesystem::path optionsFile)
     restoreBuiltInSettings();
 }
 
-void OptionsModel::startUp()
+std::string OptionsModel::startUp()
 {
-    if (loadOptionsFile())
+    std::string text;
+    try {
+        text = readDataFile(mOptionsFile, kMaxOptionsFileSize);
+    } catch (const DataFileTooLarge &error) {
+        return error.what();
+    } catch (const DataFileError &) {
+        // As at every first start: no file, no message.
+        return {};
+    }
+    OptionsSnapshot read = mSnapshot;
+    const bool complete = scanOptionsText(text, read);
+    if (complete) {
+        mSnapshot = read;
         showOptions();
+    }
+    const std::optional<DataFileFault> fault = optionsTextFault(text);
+    if (!fault)
+        return {};
+    if (!complete) {
+        // Cut short: the numbers it holds go over what the dialog shows.
+        storeOptions();
+        scanOptionsText(text, mSnapshot);
+        showOptions();
+    }
+    return faultMessage(mOptionsFile, *fault);
 }
 
 void OptionsModel::loadNamedOptionsFile()
@@ -160,9 +165,9 @@ SaveOutcome OptionsModel::saveOptionsFile(common::Messenger &messenger)
     }
     try {
         writeOptionsFile(mOptionsFile, mSnapshot);
-    } catch (const std::system_error &error) {
-        messenger.show({"选项设置未能保存到文件 " + mOptionsFile.filename().string() + ":"
-                            + writeFailureReason(error) + ",本次运行仍按当前设置计算.",
+    } catch (const common::FileWriteError &error) {
+        messenger.show({"选项设置未能保存到文件 " + mOptionsFile.filename().string() + ":" + error.reason()
+                            + ",本次运行仍按当前设置计算.",
                         common::optionsCaption, common::MessageIcon::Warning, common::MessageButtons::Ok});
         return SaveOutcome::WriteFailed;
     }

@@ -49,8 +49,17 @@ public:
      */
     explicit OptionsModel(std::filesystem::path optionsFile = kOptionsFileName);
 
-    /// Creation of the dialog: loads the file and shows it when it was read in full.
-    void startUp();
+    /**
+     * Creation of the dialog: loads the file and shows it when it was read in
+     * full. A file that is missing, no regular file or unreadable leaves the
+     * built-in settings, as at a first start. A damaged one (not 40 numbers,
+     * or larger than any the program writes) is shown as far as it could be
+     * read, over the built-in settings.
+     *
+     * @return the damage, naming the file and the line and setting at fault;
+     *         empty when the file is sound or was not there
+     */
+    std::string startUp();
 
     /**
      * A file the user named: loads it only when it is whole, and shows it.

@@ -14,23 +14,26 @@ namespace report {
 
 namespace {
 
-// Under the design check, which keeps above y 640: one column per design
+// Under the design check, which keeps above y 640: one column per load
 // state, one row per figure.
-constexpr int panelTitleY = 649;
+constexpr int panelTitleY = 646;
 constexpr int panelLeft = 40;
 constexpr int panelRight = 1148;
-constexpr int panelTop = 660;
-constexpr int panelRowHeight = 16;
-constexpr int panelRowCount = 7;  // state names, then six figures
+constexpr int panelTop = 656;
+constexpr int panelRowHeight = 15;
+constexpr int panelRowCount = 8;  // state names, the temperature compared, then six figures
 constexpr int panelBottom = panelTop + panelRowHeight * panelRowCount;
-constexpr int noteY = 783;  // clear of the page number at y 800
-constexpr int labelColumnRight = 210;
-constexpr int stateColumnWidth = (panelRight - labelColumnRight) / engine::designStateCount;
+constexpr int noteY = 785;  // clear of the page number at y 800
+constexpr int labelColumnRight = 160;
+constexpr int stateColumnWidth = (panelRight - labelColumnRight) / engine::loadStateCount;
+// The longest state name, "三相上人高温", fits a column only below the figures' size.
+constexpr int stateNameSize = 8;
+constexpr int figureSize = 9;
 
 /// A difference above this share makes the handbook's approximation worth a note, %.
 constexpr float noteworthyDifference = 5.0f;
 
-enum PanelRow { stateRow, handbookTensionRow, exactTensionRow, tensionDifferenceRow, handbookSagRow, exactSagRow,
+enum PanelRow { stateRow, temperatureRow, handbookTensionRow, exactTensionRow, tensionDifferenceRow, handbookSagRow, exactSagRow,
                 sagDifferenceRow };
 
 constexpr int rowCentre(int row) { return panelTop + panelRowHeight * row + panelRowHeight / 2; }
@@ -38,6 +41,7 @@ constexpr int stateCentre(int state) { return labelColumnRight + stateColumnWidt
 
 constexpr PageLabel rowLabels[] = {
     {panelLeft + 6, rowCentre(stateRow), u"工况"},
+    {panelLeft + 6, rowCentre(temperatureRow), u"温度(℃)"},
     {panelLeft + 6, rowCentre(handbookTensionRow), u"H 手册方法(kN)"},
     {panelLeft + 6, rowCentre(exactTensionRow), u"H 精确悬链线(kN)"},
     {panelLeft + 6, rowCentre(tensionDifferenceRow), u"ΔH (%)"},
@@ -49,18 +53,18 @@ constexpr PageLabel rowLabels[] = {
 constexpr PageLabel panelTitle[] = {{
     panelLeft, panelTitleY,
     u"精确悬链线校核:导线为弹性悬链线,绝缘子串为刚性直杆,假定B端低于A端;"
-    u"Δ = (手册方法 − 精确解)/精确解,每根子导线."}};
+    u"安装、划印取九个温度中张力最大者;Δ = (手册方法 − 精确解)/精确解,每根子导线."}};
 
 const QString notConverged = QStringLiteral("未收敛");
 
 void drawCell(PageCanvas &canvas, int state, int row, const QString &value)
 {
-    drawMarkupText(stateCentre(state), rowCentre(row), 9, QStringLiteral("MC"), value, canvas);
+    drawMarkupText(stateCentre(state), rowCentre(row), figureSize, QStringLiteral("MC"), value, canvas);
 }
 
 void drawNumberCell(PageCanvas &canvas, int state, int row, float value, int decimals)
 {
-    drawCentredNumber(canvas, stateCentre(state), rowCentre(row), 9, value, decimals);
+    drawCentredNumber(canvas, stateCentre(state), rowCentre(row), figureSize, value, decimals);
 }
 
 bool noteworthy(const engine::CatenaryStateCheck &check)
@@ -75,7 +79,7 @@ template<typename Select>
 QString statesWhere(const engine::CatenaryCrossCheck &check, Select select)
 {
     QString names;
-    for (int s = 0; s < engine::designStateCount; ++s) {
+    for (int s = 0; s < engine::loadStateCount; ++s) {
         if (!select(check.states[s]))
             continue;
         if (!names.isEmpty())
@@ -107,22 +111,23 @@ void drawCatenaryCheckFixed(PageCanvas &canvas)
     canvas.rectangle(panelLeft, panelTop, panelRight, panelBottom);
     for (int row = 1; row < panelRowCount; ++row)
         drawLine(panelLeft, panelTop + panelRowHeight * row, panelRight, panelTop + panelRowHeight * row, canvas);
-    for (int state = 0; state < engine::designStateCount; ++state) {
+    for (int state = 0; state < engine::loadStateCount; ++state) {
         const int x = labelColumnRight + stateColumnWidth * state;
         drawLine(x, panelTop, x, panelBottom, canvas);
-        drawMarkupText(stateCentre(state), rowCentre(stateRow), 9, QStringLiteral("MC"),
+        drawMarkupText(stateCentre(state), rowCentre(stateRow), stateNameSize, QStringLiteral("MC"),
                        QString::fromUtf8(engine::loadStateLabel(state)), canvas);
     }
-    drawLabels(canvas, rowLabels, 9, QStringLiteral("LC"));
-    drawLabels(canvas, panelTitle, 9, QStringLiteral("LC"));
+    drawLabels(canvas, rowLabels, figureSize, QStringLiteral("LC"));
+    drawLabels(canvas, panelTitle, figureSize, QStringLiteral("LC"));
 }
 
 void drawCatenaryCheckResults(PageCanvas &canvas, const engine::CalculationResult &result)
 {
     const engine::CatenaryCrossCheck &check = result.catenary;
-    for (int s = 0; s < engine::designStateCount; ++s) {
-        const engine::StateEquationColumn &handbook = result.stateEquation[s];
+    for (int s = 0; s < engine::loadStateCount; ++s) {
         const engine::CatenaryStateCheck &exact = check.states[s];
+        const engine::StateEquationColumn &handbook = result.stateEquation[exact.column];
+        drawNumberCell(canvas, s, temperatureRow, handbook[engine::rowThetaM], 1);
         drawNumberCell(canvas, s, handbookTensionRow, handbook[engine::rowH] * 0.001f, 3);
         drawNumberCell(canvas, s, handbookSagRow, handbook[engine::rowF], 3);
         if (!exact.converged) {
@@ -139,7 +144,7 @@ void drawCatenaryCheckResults(PageCanvas &canvas, const engine::CalculationResul
     const bool anyNoteworthy = !statesWhere(check, noteworthy).isEmpty();
     if (anyNoteworthy)
         canvas.setFontColor(failColor);
-    drawMarkupText(panelLeft, noteY, 9, QStringLiteral("LC"), noteText(check), canvas);
+    drawMarkupText(panelLeft, noteY, figureSize, QStringLiteral("LC"), noteText(check), canvas);
     canvas.setFontColor(resultColour);
 }
 

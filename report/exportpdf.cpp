@@ -1,10 +1,9 @@
 #include "report/exporters.h"
 #include "report/pagepainter.h"
+#include "report/pdfpagewriter.h"
 #include "report/reportpage.h"
 
 #include <QPageLayout>
-#include <QPainter>
-#include <QPdfWriter>
 
 namespace report {
 
@@ -25,6 +24,35 @@ QRectF fittedTarget(const ReportPage &page, const QRectF &sheet)
 
 } // namespace
 
+PdfPageWriter::PdfPageWriter(QIODevice &device) : mWriter(&device)
+{
+    mWriter.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(0, 0, 0, 0)));
+    mWriter.setResolution(pdfDotsPerInch);
+    mWriter.setCreator(QStringLiteral("Tenrix"));
+    mWriter.setTitle(QStringLiteral("软导线实用力学计算书"));
+    mGood = mPainter.begin(&mWriter);
+}
+
+bool PdfPageWriter::addPage(const ReportPage &page)
+{
+    if (!mGood)
+        return false;
+    // The first sheet comes with the document; every further one is asked for.
+    if (mSheets > 0 && !mWriter.newPage()) {
+        mGood = false;
+        return false;
+    }
+    ++mSheets;
+    paintPage(mPainter, page, fittedTarget(page, QRectF(0, 0, mWriter.width(), mWriter.height())));
+    return true;
+}
+
+bool PdfPageWriter::finish()
+{
+    const bool ended = mPainter.isActive() && mPainter.end();
+    return ended && mGood;
+}
+
 QString PdfExporter::nameFilter() const
 {
     return QStringLiteral("PDF 文件 (*.pdf)");
@@ -37,29 +65,19 @@ QString PdfExporter::suffix() const
 
 bool PdfExporter::writePages(std::span<const ReportPage> pages, QIODevice &device)
 {
-    QPdfWriter writer(&device);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(0, 0, 0, 0)));
-    writer.setResolution(pdfDotsPerInch);
-    writer.setCreator(QStringLiteral("Tenrix"));
-    writer.setTitle(QStringLiteral("软导线实用力学计算书"));
-
-    QPainter painter;
-    if (!painter.begin(&writer)) {
+    PdfPageWriter writer(device);
+    if (!writer.isGood()) {
         setErrorString(QStringLiteral("无法生成PDF文件"));
         return false;
     }
-    const QRectF sheet(0, 0, writer.width(), writer.height());
-    bool first = true;
     for (const ReportPage &page : pages) {
-        if (!first && !writer.newPage()) {
-            painter.end();
+        if (!writer.addPage(page)) {
+            writer.finish();
             setErrorString(QStringLiteral("无法在PDF文件中增加新页"));
             return false;
         }
-        first = false;
-        paintPage(painter, page, fittedTarget(page, sheet));
     }
-    return painter.end();
+    return writer.finish();
 }
 
 } // namespace report

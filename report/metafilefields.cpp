@@ -18,16 +18,7 @@ constexpr qsizetype faceNameUnits = 32;
 /// At most 31 bytes of GBK, never cutting a two-byte character.
 QByteArray gbkFaceName(const QString &name)
 {
-    const QByteArray gbk = toGbk(name);
-    qsizetype length = 0;
-    while (length < gbk.size()) {
-        const qsizetype step = static_cast<unsigned char>(gbk[length]) >= 0x81 ? 2 : 1;
-        if (length + step > faceNameUnits - 1) {
-            break;
-        }
-        length += step;
-    }
-    return gbk.left(length);
+    return gbkPrefix(toGbk(name), faceNameUnits - 1);
 }
 
 void writeFaceName(ByteWriter &out, const QString &name, LogFontLayout layout)
@@ -46,6 +37,19 @@ void writeFaceName(ByteWriter &out, const QString &name, LogFontLayout layout)
 }
 
 } // namespace
+
+QByteArray gbkPrefix(const QByteArray &gbk, qsizetype limit)
+{
+    qsizetype length = 0;
+    while (length < gbk.size()) {
+        const qsizetype step = static_cast<unsigned char>(gbk[length]) >= 0x81 ? 2 : 1;
+        if (length + step > limit) {
+            break;
+        }
+        length += step;
+    }
+    return gbk.left(length);
+}
 
 QByteArray toGbk(const QString &text)
 {

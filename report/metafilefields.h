@@ -13,6 +13,9 @@ struct PageFont;
 /// \a text in GBK, as WMF stores texts and face names.
 QByteArray toGbk(const QString &text);
 
+/// The longest start of \a gbk within \a limit bytes that does not cut a two-byte character.
+QByteArray gbkPrefix(const QByteArray &gbk, qsizetype limit);
+
 /// A COLORREF as both metafile formats store it: red, green, blue, then a zero byte.
 void writeColorRef(ByteWriter &out, const QColor &color);
 

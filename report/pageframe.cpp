@@ -44,6 +44,11 @@ QString pageNumberText(int pageIndex, int pageCount)
 
 } // namespace
 
+QString reportPageTitle(int pageIndex)
+{
+    return QString::fromUtf8(pageTitles.at(static_cast<std::size_t>(pageIndex)));
+}
+
 void drawPageFrame(PageCanvas &canvas, int pageIndex, int pageCount)
 {
     if (pageCount != reportPageCount && pageCount != reportPageCountWithDesignCheck)
@@ -70,7 +75,7 @@ void drawPageFrame(PageCanvas &canvas, int pageIndex, int pageCount)
     canvas.setPenWidth(1);
     canvas.setPenColor(gridColor);
 
-    const QString title = QString::fromUtf8(pageTitles[pageIndex]);
+    const QString title = reportPageTitle(pageIndex);
     if (!title.isEmpty()) {
         drawMarkupText(594, 130, 12, QStringLiteral("MC"), title, canvas);
     }

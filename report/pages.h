@@ -38,6 +38,9 @@ class PageCanvas;
  */
 void drawPageFrame(PageCanvas &canvas, int pageIndex, int pageCount = reportPageCount);
 
+/// The title drawPageFrame() writes on page \a pageIndex (0..17); empty for page 1.
+QString reportPageTitle(int pageIndex);
+
 // ---- Page 1: input data and summary of results -----------------------------
 
 /// Boxes, grid lines, labels, formula notes and the stringing-force figure of page 1.

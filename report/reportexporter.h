@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
+#include <optional>
 #include <span>
 
 class QIODevice;
@@ -12,9 +15,10 @@ namespace report {
 class ReportPage;
 
 /**
- * A file format report pages can be saved in. Every format writes through a
- * temporary file in the target's folder that replaces an existing file only
- * once it is complete, so a failed save never leaves a half-written page.
+ * A file format report pages can be saved in. Every format writes through
+ * common::FileSetReplacement: a temporary file in the target's folder
+ * replaces an existing file only once it is complete, so a failed save never
+ * leaves a half-written page, and a device named as target is written into.
  */
 class ReportExporter
 {
@@ -37,6 +41,12 @@ public:
     bool write(std::span<const ReportPage> pages, const QString &fileName);
     bool write(const ReportPage &page, const QString &fileName);
 
+    /**
+     * The bytes write() would put into \a fileName, or nothing, with the
+     * reason in errorString(), for the cases write() refuses before writing.
+     */
+    std::optional<QByteArray> fileContents(std::span<const ReportPage> pages, const QString &fileName);
+
     /// Why the last write() failed; empty after a success.
     QString errorString() const { return mErrorString; }
 
@@ -52,6 +62,15 @@ protected:
 private:
     QString mErrorString;
 };
+
+/**
+ * Writes page i of \a pages to \a fileNames[i], all or none: every page goes
+ * to a temporary file first, and the files are replaced only when all were
+ * written. Returns false with the reason in \a errorMessage (which may be
+ * null); the old files are then as they were and no temporary file is left.
+ */
+bool writePageFiles(ReportExporter &exporter, std::span<const ReportPage> pages, const QStringList &fileNames,
+                    QString *errorMessage);
 
 /**
  * The exporter for \a fileName by its suffix, compared in lower case: "wmf"

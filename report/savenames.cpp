@@ -60,17 +60,9 @@ QStringList saveAllFileNames(const QString &chosenFileName, int pageCount)
 
 bool saveAllPages(std::span<const ReportPage> pages, const QString &chosenFileName, QString *errorMessage)
 {
-    const QStringList names = saveAllFileNames(chosenFileName, static_cast<int>(pages.size()));
     WmfExporter exporter;
-    for (std::size_t i = 0; i < pages.size(); ++i) {
-        if (!exporter.write(pages[i], names[static_cast<qsizetype>(i)])) {
-            if (errorMessage != nullptr) {
-                *errorMessage = exporter.errorString();
-            }
-            return false;
-        }
-    }
-    return true;
+    return writePageFiles(exporter, pages, saveAllFileNames(chosenFileName, static_cast<int>(pages.size())),
+                          errorMessage);
 }
 
 } // namespace report

@@ -39,8 +39,8 @@ inline constexpr qsizetype maxSpanFileNameBytes = 200;
 
 /**
  * Writes every page as a placeable Windows metafile under the names of
- * saveAllFileNames(). Stops at the first failure and returns false with the
- * reason in \a errorMessage (which may be null); pages written before stay.
+ * saveAllFileNames(), all or none (see writePageFiles()). Returns false with
+ * the reason in \a errorMessage (which may be null).
  */
 bool saveAllPages(std::span<const ReportPage> pages, const QString &chosenFileName, QString *errorMessage);
 

@@ -159,7 +159,8 @@ public:
 
     void textOut(const TextCommand &text, bool opaque) override
     {
-        const QByteArray gbk = toGbk(text.text).left(0x7FFF);
+        // The record counts its bytes in 16 bits; a longer text is cut whole-character.
+        const QByteArray gbk = gbkPrefix(toGbk(text.text), 0x7FFF);
         begin(META_EXTTEXTOUT);
         mOut.i16(clamp16(text.topLeft.y()));
         mOut.i16(clamp16(text.topLeft.x()));

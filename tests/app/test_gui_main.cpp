@@ -25,9 +25,10 @@ int main(int argc, char *argv[])
     app::installApplicationFonts();
     app::installQtChineseTranslation(application);
 
-    const std::array<std::unique_ptr<QObject>, 6> tests{makeMainWindowTest(), makeCalculateTest(),
+    const std::array<std::unique_ptr<QObject>, 7> tests{makeMainWindowTest(), makeCalculateTest(),
                                                         makeStartAndCloseTest(), makeHelpWindowTest(),
-                                                        makeScreenshotTest(), makeClipboardTest()};
+                                                        makeScreenshotTest(), makeClipboardTest(),
+                                                        makeFileMenuTest()};
     int failed = 0;
     for (const std::unique_ptr<QObject> &test : tests)
         failed += QTest::qExec(test.get(), argc, argv);

@@ -3,6 +3,8 @@
 #include "guitests.h"
 
 #include "app/lastinputfile.h"
+#include "options/optionsdialog.h"
+#include "options/optionsfile.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -80,6 +82,29 @@ private Q_SLOTS:
         QCOMPARE(w.edit(EditBox::Edit_h)->text(), QStringLiteral("4.5"));
     }
 
+    void damagedOptionsAreReportedOnceAndWhatCanBeReadIsKept()
+    {
+        // Cut after line 3: the first three temperatures are read, the rest stays built in.
+        {
+            QFile file(mFolder->filePath(QString::fromLatin1(options::kOptionsFileName)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("71.000000  \r\n-41.000000  \r\n41.000000  \r\n");
+        }
+        GuiProgram program({common::MessageAnswer::Ok});
+        QCOMPARE(program.messenger.shown.size(), std::size_t{1});
+        const common::Message &message = program.messenger.shown.front();
+        QCOMPARE(message.text,
+                 std::string("文件 “default.dat”有误: 应有40行,实有3行. 能读出的设置已恢复,其余为程序初始设置."));
+        QCOMPARE(message.caption, std::string("选项设置"));
+        QCOMPARE(message.icon, common::MessageIcon::Warning);
+        const options::OptionsModel &settings = program.windows->Form_xuan_xiang.model();
+        QCOMPARE(settings.conditionText({1, 1}), std::string("71"));
+        QCOMPARE(settings.conditionText({1, 3}), std::string("41"));
+        QCOMPARE(settings.conditionText({1, 4}), std::string("-10"));
+        QCOMPARE(settings.conditionText({1, 8}), std::string("25"));
+        QCOMPARE(settings.iceIndex(), 2);
+    }
+
     void aFileThatCannotBeWrittenIsReported()
     {
         // A folder in the file's place cannot be replaced by the file.
@@ -89,7 +114,8 @@ private Q_SLOTS:
         program.messenger.expect();
         program.main().close();
         QCOMPARE(program.messenger.shown.size(), std::size_t{1});
-        QVERIFY(program.messenger.shown.front().text.find("temp_input.dat") != std::string::npos);
+        QCOMPARE(program.messenger.shown.front().text,
+                 std::string("本次输入的数据无法保存到文件temp_input.dat(目标是一个文件夹),下次启动时将不能恢复."));
         QCOMPARE(program.messenger.shown.front().icon, common::MessageIcon::Warning);
     }
 };

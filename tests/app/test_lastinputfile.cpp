@@ -117,6 +117,13 @@ TEST_F(LastInputFile, RoundTripIsByteForByteInGbk)
     EXPECT_EQ(readBytes(), bytes);
 }
 
+TEST_F(LastInputFile, FailedSaveSaysWhy)
+{
+    const app::LastInputSave saved = saveLastInputs(MainWindowModel(), mFile.parent_path() / "missing" / "temp_input.dat");
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(saved.failure, "文件夹不存在");
+}
+
 TEST_F(LastInputFile, TextsBeyondGbkAndLineBreaksSurvive)
 {
     MainWindowModel model;
@@ -267,7 +274,7 @@ TEST_F(LastInputFile, FailedWriteKeepsTheOldFileWhole)
     rlimit small = saved;
     small.rlim_cur = 100;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool written = saveLastInputs(model, mFile);
+    const bool written = bool(saveLastInputs(model, mFile));
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
 

@@ -405,10 +405,14 @@ void ResultViewerTest::reportsAFileThatCannotBeWritten()
     viewer.window->ToolButton8->click();
     viewer.window->ToolButton9->click();
     QCOMPARE(viewer.messenger.shown.size(), std::size_t{2});
-    for (const common::Message &message : viewer.messenger.shown) {
+    const QStringList failedFiles = {QStringLiteral("no-such-folder/page.wmf"), QStringLiteral("no-such-folder/b_NO_01.wmf")};
+    for (std::size_t i = 0; i < 2; ++i) {
+        const common::Message &message = viewer.messenger.shown[i];
         QCOMPARE(message.caption, std::string("错误信息"));
         QCOMPARE(message.icon, common::MessageIcon::Error);
-        QVERIFY(!message.text.empty());
+        const QString expected = QStringLiteral("保存文件“%1”失败：文件夹不存在。")
+                                     .arg(QDir::toNativeSeparators(inCurrentFolder(failedFiles[qsizetype(i)])));
+        QCOMPARE(QString::fromStdString(message.text), expected);
     }
 }
 

@@ -49,8 +49,9 @@ void expectSameJson(const nlohmann::json &actual, const nlohmann::json &expected
     if (expected.is_object()) {
         // Sections the case was not checked for (added later, checked by
         // their own tests) are not compared; inside a section every key is.
-        if (where != "json")
+        if (where != "json") {
             ASSERT_EQ(actual.size(), expected.size()) << where;
+        }
         for (auto item = expected.begin(); item != expected.end(); ++item) {
             ASSERT_TRUE(actual.contains(item.key())) << where << "." << item.key();
             expectSameJson(actual[item.key()], item.value(), where + "." + item.key());

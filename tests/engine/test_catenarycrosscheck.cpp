@@ -170,7 +170,7 @@ TEST(CatenaryChain, ReversedSpanMirrorsTheSolution)
     }
 }
 
-TEST(CatenaryCrossCheck, DefaultSpanIsSolvedInEveryDesignState)
+TEST(CatenaryCrossCheck, DefaultSpanIsSolvedInEveryLoadState)
 {
     const CalculationResult result = runCalculation(defaultSpan());
     const CatenaryCrossCheck &check = result.catenary;
@@ -179,12 +179,13 @@ TEST(CatenaryCrossCheck, DefaultSpanIsSolvedInEveryDesignState)
     const double chord = result.span.conductorSpan() / result.span.cosGamma;
     EXPECT_GT(check.unstressedLength, chord + 0.2);
     EXPECT_LT(check.unstressedLength, chord + 0.5);
-    for (int s = 0; s < designStateCount; ++s) {
+    for (int s = 0; s < loadStateCount; ++s) {
         const CatenaryStateCheck &state = check.states[s];
         ASSERT_TRUE(state.converged) << s << state.failure;
         EXPECT_TRUE(state.failure.empty());
         EXPECT_GT(state.iterations, 0);
-        const double H = result.stateEquation[s][rowH], f = result.stateEquation[s][rowF];
+        const StateEquationColumn &column = result.stateEquation[state.column];
+        const double H = column[rowH], f = column[rowF];
         EXPECT_NEAR(state.tensionDifference, (H - state.tension) / state.tension * 100, 1e-3);
         EXPECT_NEAR(state.sagDifference, (f - state.sag) / state.sag * 100, 1e-3);
         // A short, heavy substation span: the handbook lies within a few per cent.
@@ -195,6 +196,46 @@ TEST(CatenaryCrossCheck, DefaultSpanIsSolvedInEveryDesignState)
     const CatenaryStateCheck &reference = check.states[result.referenceColumn];
     EXPECT_NEAR(reference.sag, result.span.controlSag, 1e-6);
     EXPECT_NEAR(reference.sagDifference, 0, 1e-4);
+}
+
+TEST(CatenaryCrossCheck, StringingStatesAreComparedWhereTheirTensionGoverns)
+{
+    // The stringing table of the default span runs from 40 to -10 degC; its
+    // tension is largest in the cold, the ninth column of each block.
+    const CalculationResult result = runCalculation(defaultSpan());
+    const auto &installed = result.catenary.states[installation];
+    const auto &marked = result.catenary.states[marking];
+    EXPECT_EQ(installed.column, installationColumn + 8);
+    EXPECT_EQ(marked.column, markingColumn + 8);
+    EXPECT_EQ(result.stateEquation[marked.column][rowThetaM], -10.0f);
+    for (int c = installationColumn; c < markingColumn; ++c)
+        EXPECT_LE(result.stateEquation[c][rowH], result.stateEquation[installed.column][rowH]) << c;
+    // Marking differs from installation by the missing jumper PB: at the same
+    // temperature and on the same conductor it hangs slacker.
+    ASSERT_GT(result.states[installation].leadLoad[leadPB], 0);
+    EXPECT_LT(marked.tension, installed.tension);
+}
+
+TEST(CatenaryCrossCheck, LargestDifferencesKeepTheirSignAndState)
+{
+    CatenaryCrossCheck check;
+    EXPECT_FALSE(largestCatenaryDifferences(check));  // nothing solved is no 0 %
+    const auto solved = [&check](int state, float dH, float df) {
+        check.states[state].converged = true;
+        check.states[state].tensionDifference = dH;
+        check.states[state].sagDifference = df;
+    };
+    solved(maxTemperature, 0.3f, 0.0f);
+    solved(maxLoad, -1.2f, 0.8f);
+    solved(singlePhaseCold, 1.2f, -0.9f);  // as large as 最大荷载's ΔH: the first stays
+    solved(marking, 0.5f, 1.1f);
+    check.states[maxWind].tensionDifference = 40;  // not converged: left out
+    const std::optional<LargestCatenaryDifferences> largest = largestCatenaryDifferences(check);
+    ASSERT_TRUE(largest);
+    EXPECT_EQ(largest->tension.percent, -1.2f);
+    EXPECT_EQ(largest->tension.state, maxLoad);
+    EXPECT_EQ(largest->sag.percent, 1.1f);
+    EXPECT_EQ(largest->sag.state, marking);
 }
 
 TEST(CatenaryCrossCheck, ColderStatesHangTighterOnTheSameLength)
@@ -220,6 +261,7 @@ TEST(CatenaryCrossCheck, FailedReferenceMarksEveryStateAndKeepsTheHandbook)
         EXPECT_EQ(state.tension, 0.0f);
         EXPECT_NE(state.failure.find("悬链线校核"), std::string::npos) << state.failure;
     }
+    EXPECT_EQ(result.catenary.states[marking].column, markingColumn + 8);  // still says what it stands for
     EXPECT_EQ(result.catenary.unstressedLength, 0.0);
     EXPECT_EQ(result.stateEquation, handbook);
 }

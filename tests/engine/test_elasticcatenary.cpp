@@ -141,6 +141,28 @@ TEST(ElasticCatenary, PublishedCatenaryBetweenSupportsOfDifferentHeight)
     EXPECT_LT(relative(45.028 - arcToLowest, 13.303), bookTolerance);
 }
 
+TEST(ElasticCatenary, PublishedHeavyCableWithThermalExpansion)
+{
+    // EDF R&D, Code_Aster Validation Manual, booklet V6.02 "Nonlinear statics
+    // of the linear structures", document V6.02.114, test SSNL114 "Heavy cable
+    // with thermal expansion" (J.M. Proix), sections 1 and 2.2: a level cable
+    // whose unstressed length 2·l0 equals its span 2L = 325 m, section
+    // 2.2783e-4 m², E = 5.70e10 Pa, ρ = 2844.23 kg/m³, g = 9.81, α = 2.3e-5/K.
+    // It sags by its stretch alone. Printed (analytical, to 1e-3 m): the
+    // midpoint C moves down by 6.352 m at 0 °C and by 8.195 m at 39.26 °C,
+    // where the unstressed length has grown by α·ΔT.
+    const double area = 2.2783e-4;
+    ChainSpan chain;
+    chain.span = 325;
+    chain.unitLoad = 2844.23 * 9.81 * area;
+    chain.axialStiffness = 5.70e10 * area;
+    for (const auto &[temperature, printedSag] : {std::pair{0.0, 6.352}, {39.26, 8.195}}) {
+        const double length = 325 * (1 + 2.3e-5 * temperature);
+        const ChainSolution solution = solveChain(chain, length, {20000, chain.unitLoad * length / 2});
+        EXPECT_NEAR(solution.sag, printedSag, 0.0005) << temperature;
+    }
+}
+
 TEST(ElasticCatenary, ChainWithoutWeightOrStiffnessIsRefused)
 {
     for (const auto &[unitLoad, stiffness] : {std::pair{0.0, EA}, {w, 0.0}, {w, NAN}}) {

@@ -75,8 +75,10 @@ check_layer(appmodel       "${models}"                   NONE "engine;common;too
 check_layer(spanfile       "${models}"                   NONE "engine;common;toolsmodel;optionsmodel;appmodel")
 check_layer(report         "engine;common;report"        GUI  "engine;common")
 check_layer(appcalculation "${models};report"            GUI  "engine;common;toolsmodel;optionsmodel;appmodel;report")
+check_layer(batchrun       "${models};report"            GUI
+            "engine;common;toolsmodel;optionsmodel;appmodel;spanfile;report;appcalculation")
 check_layer(climain        "${models};report;cli"        GUI
-            "engine;common;toolsmodel;optionsmodel;appmodel;report;appcalculation")
+            "engine;common;toolsmodel;optionsmodel;appmodel;spanfile;report;appcalculation;batchrun")
 
 if(faults)
     list(JOIN faults "\n  " text)

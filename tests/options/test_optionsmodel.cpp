@@ -95,16 +95,21 @@ TEST_F(OptionsModelTest, SavedSettingsComeBackInTheNextRun)
     EXPECT_FALSE(model.markingStates().isEnabled(2));
 }
 
-TEST_F(OptionsModelTest, ShortFileIsNotShownAndFullFileIsShownInFull)
+TEST_F(OptionsModelTest, ShortFileIsReportedAndShownAsFarAsItGoesAndFullFileIsShownInFull)
 {
+    writeBytes(optionsFile(), "");
+    OptionsModel emptyFile(optionsFile());
+    EXPECT_EQ(emptyFile.startUp(), "文件 “" + optionsFile().string() + "”有误: 应有40行,实有0行");
+    expectBuiltInControls(emptyFile);
+
     std::string text;
     for (int i = 1; i <= 39; ++i)
         text += "3.000000  \r\n";
     writeBytes(optionsFile(), text);
     OptionsModel shortFile(optionsFile());
-    shortFile.startUp();
-    expectBuiltInControls(shortFile);
-    EXPECT_EQ(shortFile.conditionText({1, 1}), "70");
+    EXPECT_EQ(shortFile.startUp(), "文件 “" + optionsFile().string() + "”有误: 应有40行,实有39行");
+    EXPECT_EQ(shortFile.conditionText({1, 1}), "3");
+    EXPECT_EQ(shortFile.markingTemperatureText(8), "3");
 
     writeBytes(optionsFile(), text + "3.000000  \r\n");
     OptionsModel fullFile(optionsFile());
@@ -121,7 +126,7 @@ TEST_F(OptionsModelTest, TextInTheFileLeavesTheInitialSnapshotShowing)
 {
     writeBytes(optionsFile(), "55\r\n56\r\n57\r\n58\r\n59\r\n60\r\n61\r\nx\r\n");
     OptionsModel model(optionsFile());
-    model.startUp();
+    EXPECT_EQ(model.startUp(), "文件 “" + optionsFile().string() + "” 第 8 行(操作电压 导线温度(℃))有误: 不是数值");
     EXPECT_EQ(model.conditionText({1, 7}), "61");
     // Rows 8 and 9 show the snapshot's initial 15, not the grid's 25.
     EXPECT_EQ(model.conditionText({1, 8}), "15");
@@ -238,7 +243,7 @@ TEST_F(OptionsModelTest, UnwritableFileIsReportedAndSettingsStay)
     ASSERT_EQ(messenger.shown.size(), 1u);
     EXPECT_EQ(messenger.shown[0].caption, "选项设置");
     EXPECT_EQ(messenger.shown[0].icon, common::MessageIcon::Warning);
-    EXPECT_NE(messenger.shown[0].text.find("default.dat"), std::string::npos);
+    EXPECT_EQ(messenger.shown[0].text, "选项设置未能保存到文件 default.dat:目标是一个文件夹,本次运行仍按当前设置计算.");
     EXPECT_EQ(model.conditionText({1, 1}), "85");
     EXPECT_EQ(model.snapshot().conditionTemperature[0], 85.0f);
 }

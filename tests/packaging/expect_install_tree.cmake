@@ -1,5 +1,5 @@
 # `cmake --install BUILD_DIR --prefix PREFIX` installs the programs, the
-# desktop entry with its icon, the metainfo and the manual page.
+# desktop entry with its icon, the span file's MIME type, the metainfo and the manual page.
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
     RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
@@ -11,6 +11,7 @@ foreach(file
         bin/tenrix-calc
         share/applications/${APP_ID}.desktop
         share/icons/hicolor/scalable/apps/${APP_ID}.svg
+        share/mime/packages/${APP_ID}.xml
         share/metainfo/${APP_ID}.metainfo.xml
         share/man/man1/tenrix-calc.1.gz)
     if(NOT EXISTS ${PREFIX}/${file})

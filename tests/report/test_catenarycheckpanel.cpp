@@ -11,10 +11,11 @@ namespace {
 
 using report::MarkupAnnotation;
 
-// Column centres of the design states and row centres of the figures.
-constexpr int stateX(int state) { return 252 + 85 * state; }
-constexpr int handbookHY = 684, exactHY = 700, dHY = 716, handbookFY = 732, exactFY = 748, dFY = 764;
-constexpr int noteY = 783;
+// Column centres of the load states and row centres of the figures.
+constexpr int stateX(int state) { return 198 + 76 * state; }
+constexpr int stateY = 663, temperatureY = 678, handbookHY = 693, exactHY = 708, dHY = 723, handbookFY = 738,
+              exactFY = 753, dFY = 768;
+constexpr int noteY = 785;
 
 bool anyTextAt(const report::ReportPage &page, int x, int y)
 {
@@ -24,14 +25,23 @@ bool anyTextAt(const report::ReportPage &page, int x, int y)
     return false;
 }
 
-/// Every design state within 1 %, then 最大荷载 off by 6.2 % in H and 最大风速 not converged.
+/// Every state within 1 %, then 最大荷载 off by 6.2 % in H and 最大风速 not
+/// converged; installation compared in its ninth stringing column, at -10 degC.
 engine::CalculationResult comparedResult()
 {
     engine::CalculationResult result;
-    for (int s = 0; s < engine::designStateCount; ++s) {
-        result.stateEquation[s][engine::rowH] = 5198.374f;
-        result.stateEquation[s][engine::rowF] = 2.0f;
+    for (int c = 0; c < engine::stateEquationColumnCount; ++c) {
+        result.stateEquation[c][engine::rowThetaM] = 25.0f;
+        result.stateEquation[c][engine::rowH] = 5198.374f;
+        result.stateEquation[c][engine::rowF] = 2.0f;
+    }
+    engine::StateEquationColumn &coldInstallation = result.stateEquation[engine::installationColumn + 8];
+    coldInstallation[engine::rowThetaM] = -10.0f;
+    coldInstallation[engine::rowH] = 5657.52f;
+    coldInstallation[engine::rowF] = 1.842f;
+    for (int s = 0; s < engine::loadStateCount; ++s) {
         engine::CatenaryStateCheck &check = result.catenary.states[s];
+        check.column = s;
         check.converged = true;
         check.tension = 5183.115f;
         check.sag = 1.98765f;
@@ -39,6 +49,8 @@ engine::CalculationResult comparedResult()
         check.sagDifference = 0.62134f;
         check.iterations = 3;
     }
+    result.catenary.states[engine::installation].column = engine::installationColumn + 8;
+    result.catenary.states[engine::marking].column = engine::markingColumn;
     result.catenary.states[engine::maxLoad].tensionDifference = -6.2049f;
     result.catenary.states[engine::maxWind] = {};
     result.catenary.states[engine::maxWind].failure = "悬链线校核:牛顿迭代60步内未收敛.";
@@ -51,13 +63,17 @@ TEST(CatenaryCheckPanel, GridLabelsAndStatementOfTheModel)
 {
     report::ReportPage page;
     report::drawCatenaryCheckFixed(page);
-    EXPECT_EQ(annotationAt(page, 46, 668).text, QStringLiteral("工况"));
+    EXPECT_EQ(annotationAt(page, 46, stateY).text, QStringLiteral("工况"));
+    EXPECT_EQ(annotationAt(page, 46, temperatureY).text, QStringLiteral("温度(℃)"));
     EXPECT_EQ(annotationAt(page, 46, handbookHY).text, QStringLiteral("H 手册方法(kN)"));
     EXPECT_EQ(annotationAt(page, 46, exactFY).text, QStringLiteral("f 精确悬链线(m)"));
     EXPECT_EQ(annotationAt(page, 46, dFY).text, QStringLiteral("Δf (%)"));
-    EXPECT_EQ(annotationAt(page, stateX(0), 668).text, QStringLiteral("最高温度"));
-    EXPECT_EQ(annotationAt(page, stateX(10), 668).text, QStringLiteral("单相上人低温"));
-    EXPECT_TRUE(annotationAt(page, 40, 649).text.contains(QStringLiteral("假定B端低于A端")));
+    EXPECT_EQ(annotationAt(page, stateX(0), stateY).text, QStringLiteral("最高温度"));
+    EXPECT_EQ(annotationAt(page, stateX(10), stateY).text, QStringLiteral("单相上人低温"));
+    EXPECT_EQ(annotationAt(page, stateX(12), stateY).text, QStringLiteral("划印"));
+    const QString title = annotationAt(page, 40, 646).text;
+    EXPECT_TRUE(title.contains(QStringLiteral("假定B端低于A端"))) << title.toStdString();
+    EXPECT_TRUE(title.contains(QStringLiteral("安装、划印取九个温度中张力最大者"))) << title.toStdString();
     // Below the design check (above y 640), above the page number at y 800.
     EXPECT_LT(page.drawnBounds().bottom, 794);
     EXPECT_GE(page.drawnBounds().top, 640);
@@ -77,6 +93,13 @@ TEST(CatenaryCheckPanel, BothMethodsAndTheirDifferences)
     EXPECT_EQ(annotationAt(page, x, dFY).text, QStringLiteral("0.62"));
     EXPECT_EQ(annotationAt(page, stateX(engine::maxLoad), dHY).text, QStringLiteral("-6.2"));
     EXPECT_EQ(annotationAt(page, stateX(engine::singlePhaseCold), exactHY).text, QStringLiteral("5.183"));
+    EXPECT_EQ(annotationAt(page, x, temperatureY).text, QStringLiteral("25"));
+    // A stringing state shows the column it was compared in.
+    const int installed = stateX(engine::installation);
+    EXPECT_EQ(annotationAt(page, installed, temperatureY).text, QStringLiteral("-10"));
+    EXPECT_EQ(annotationAt(page, installed, handbookHY).text, QStringLiteral("5.658"));
+    EXPECT_EQ(annotationAt(page, installed, handbookFY).text, QStringLiteral("1.842"));
+    EXPECT_EQ(annotationAt(page, stateX(engine::marking), handbookHY).text, QStringLiteral("5.198"));
 }
 
 TEST(CatenaryCheckPanel, UnsolvedStateShowsNoFigures)

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <limits>
 
 using namespace report;
@@ -123,6 +125,16 @@ TEST(Exports, FailuresAreReportedAndLeaveTheOldFile)
 
     ASSERT_TRUE(wmf.write(samplePage(), existing));
     EXPECT_TRUE(wmf.errorString().isEmpty());
+}
+
+TEST(Exports, DeviceAsTargetIsWrittenIntoAndStaysADevice)
+{
+    PdfExporter pdf;
+    ASSERT_TRUE(pdf.write(std::vector<ReportPage>(2, samplePage()), QStringLiteral("/dev/null")))
+        << pdf.errorString().toStdString();
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
+    EXPECT_FALSE(pdf.write(samplePage(), QStringLiteral("/dev/full")));
+    EXPECT_EQ(pdf.errorString(), QStringLiteral("保存文件“/dev/full”失败：磁盘已满。"));
 }
 
 TEST(Exports, FormatFollowsTheFileNameSuffix)

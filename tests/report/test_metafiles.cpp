@@ -183,6 +183,19 @@ TEST(WmfWriter, OpaqueTextsCarryTheirCellAndClearOnesDoNot)
     EXPECT_EQ(texts[1].bytes, 6 + 8 + 4); // "abc" padded to 4 bytes
 }
 
+TEST(WmfWriter, ATextBeyondTheRecordsCountIsCutBetweenCharacters)
+{
+    // 0x7FFF bytes of two-byte characters would end inside one.
+    ReportPage page;
+    page.textOut(0, 0, QString(20000, QChar(0x8DE8))); // 跨
+    const QByteArray file = wmfBytes(page);
+    for (const MetafileRecord &record : walkWmf(file)) {
+        if (record.type == 0x0A32) {
+            EXPECT_EQ(i16At(file, record.offset + 6 + 4), 2 * 16383);
+        }
+    }
+}
+
 TEST(WmfWriter, AnIndependentReaderConvertsThePage)
 {
     const QString converter = QStandardPaths::findExecutable(QStringLiteral("wmf2svg"));

@@ -4,6 +4,7 @@
 #include "report/savenames.h"
 #include "report/textsdump.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -44,7 +45,32 @@ TEST(SaveAllNames, SaveAllWritesEveryPage)
         EXPECT_TRUE(QFile::exists(name)) << name.toStdString();
     }
     EXPECT_FALSE(saveAllPages(pages, dir.filePath(QStringLiteral("missing/x.wmf")), &error));
-    EXPECT_TRUE(error.contains(QStringLiteral("x_NO_01.wmf"))) << error.toStdString();
+    EXPECT_EQ(error, QStringLiteral("保存文件“%1”失败：文件夹不存在。").arg(dir.filePath(QStringLiteral("missing/x_NO_01.wmf"))));
+}
+
+TEST(SaveAllNames, SaveAllIsAllOrNothing)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString chosen = dir.filePath(QStringLiteral("b.wmf"));
+    const QStringList names = saveAllFileNames(chosen);
+    for (const QString &name : names.mid(0, 16)) {
+        QFile file(name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("old page");
+    }
+    // The last page cannot be written: a folder has its name.
+    ASSERT_TRUE(QDir().mkdir(names.back()));
+
+    QString error;
+    EXPECT_FALSE(saveAllPages(std::vector<ReportPage>(17, samplePage()), chosen, &error));
+    EXPECT_EQ(error, QStringLiteral("保存文件“%1”失败：目标是一个文件夹。").arg(names.back()));
+    for (const QString &name : names.mid(0, 16)) {
+        QFile file(name);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), QByteArray("old page")) << name.toStdString();
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(), 17);
 }
 
 TEST(TextsDump, ListsEveryMarkupCallInOrderWithPageAndColour)

@@ -1,0 +1,141 @@
+#include "cli/batchcommand.h"
+
+#include "app/batchpdf.h"
+#include "app/batchrun.h"
+#include "app/batchsummary.h"
+#include "app/summarycsv.h"
+#include "app/summaryxlsx.h"
+#include "cli/checksettings.h"
+#include "cli/exitcodes.h"
+#include "cli/reportapplication.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <iostream>
+#include <system_error>
+
+namespace cli {
+
+namespace {
+
+bool asksForOneSpanOutput(const CommandLine &command)
+{
+    return command.jsonFile || command.wmfBase || command.emfBase || command.svgDir || command.pngDir
+           || command.textsFile || command.saveSpanFile;
+}
+
+app::BatchProgress terminalProgress()
+{
+    if (::isatty(STDERR_FILENO) == 0)
+        return {};
+    return [](std::size_t finished, std::size_t total) {
+        std::cerr << "\r批量计算 " << finished << '/' << total << (finished == total ? "\n" : "") << std::flush;
+    };
+}
+
+int spanExitCode(const app::SpanOutcome &span)
+{
+    switch (span.status) {
+    case app::SpanStatus::Computed:
+        return success;
+    case app::SpanStatus::Failed:
+        return calculationFailed;
+    case app::SpanStatus::Refused:
+        break;
+    }
+    return inputRefused;
+}
+
+/// Names every span that was not computed, and every note; returns the worst exit code.
+int reportSpans(const std::vector<app::SpanOutcome> &spans)
+{
+    int code = success;
+    std::size_t computed = 0;
+    for (const app::SpanOutcome &span : spans) {
+        if (!span.missingKeysNote.empty())
+            std::cerr << span.missingKeysNote << '\n';
+        if (span.status != app::SpanStatus::Computed)
+            std::cerr << span.file.string() << ": " << span.message << '\n';
+        else
+            ++computed;
+        code = std::max(code, spanExitCode(span));
+    }
+    std::cout << "批量计算: 共 " << spans.size() << " 个跨线, 计算完成 " << computed << " 个.\n";
+    return code;
+}
+
+/// Writes one output; a failure is told on standard error.
+template <typename Write>
+bool writeOutput(const std::string &fileName, Write write)
+{
+    try {
+        write(std::filesystem::path(fileName));
+        return true;
+    } catch (const std::system_error &error) {
+        std::cerr << "无法写入文件 " << fileName << "(系统错误 " << error.code().value() << ").\n";
+    } catch (const std::exception &error) {
+        std::cerr << "无法写入文件 " << fileName << ": " << error.what() << ".\n";
+    }
+    return false;
+}
+
+bool writeOutputs(const CommandLine &command, const std::vector<app::SpanOutcome> &spans, const app::BatchPdf &pdf)
+{
+    bool written = true;
+    for (const std::string &file : command.summaryFiles) {
+        if (isCsvSummary(file))
+            written = writeOutput(file, [&](const auto &path) { app::writeSummaryCsv(path, spans); }) && written;
+        else
+            written = writeOutput(file, [&](const auto &path) { app::writeSummaryWorkbook(path, spans); }) && written;
+    }
+    if (command.pdfFile)
+        written = writeOutput(*command.pdfFile, [&](const auto &path) { pdf.write(path, spans); }) && written;
+    return written;
+}
+
+} // namespace
+
+bool isBatch(const CommandLine &command)
+{
+    std::error_code error;
+    return command.spanSources.size() > 1 || !command.summaryFiles.empty()
+           || (command.spanSources.size() == 1 && std::filesystem::is_directory(command.spanSources.front(), error));
+}
+
+int runBatchCommand(const CommandLine &command, int &argc, char *argv[])
+{
+    if (asksForOneSpanOutput(command)) {
+        std::cerr << "tenrix-calc: 批量计算只能输出 --summary 和 --pdf\n\n" << usageText();
+        return badArguments;
+    }
+    app::BatchSettings settings;
+    if (command.designCheckFile) {
+        settings.designCheck = loadDesignCheckOptions(command, {}, std::cerr);
+        if (!settings.designCheck)
+            return inputRefused;
+    }
+    std::vector<std::filesystem::path> files;
+    try {
+        files = app::batchFiles({command.spanSources.begin(), command.spanSources.end()});
+    } catch (const app::SpanFileError &error) {
+        std::cerr << error.what() << '\n';
+        return inputRefused;
+    }
+
+    std::unique_ptr<QGuiApplication> application;
+    app::BatchPdf pdf;
+    if (command.pdfFile) {
+        application = startReportApplication(argc, argv);
+        settings.pages = command.black ? app::ReportPages::Black : app::ReportPages::Teal;
+        settings.designCheckPage = command.designCheckPage;
+        settings.makeFinisher = pdf.finishers();
+    }
+    const std::atomic<bool> neverCancelled = false;
+    const app::BatchRun batch = app::runBatch(files, settings, terminalProgress(), neverCancelled);
+    const int spansCode = reportSpans(batch.spans);
+    return writeOutputs(command, batch.spans, pdf) ? spansCode : outputFailed;
+}
+
+} // namespace cli

@@ -1,0 +1,196 @@
+// The 文件(F) menu as the user meets it: span files saved, reopened, asked
+// about before they are left, refused when damaged, and the old data files
+// carried in and out.
+#include "guiprogram.h"
+#include "guitests.h"
+
+#include "app/spandocument.h"
+#include "app/spanfile.h"
+
+#include <QAction>
+#include <QFile>
+#include <QFileDialog>
+#include <QMenu>
+#include <QSettings>
+#include <QTest>
+
+#include <optional>
+
+using app::EditBox;
+
+namespace {
+
+/// Answers a file dialog with \a path as if the user had typed it and pressed the dialog's OK.
+ScriptedDialogRunner::Answer choose(const QString &path)
+{
+    return [path](QDialog &dialog) {
+        auto &files = static_cast<QFileDialog &>(dialog);
+        files.selectFile(path);
+        dialog.accept(); // QFileDialog::accept(), which checks the name like the button
+    };
+}
+
+QString caption(const QString &file = {})
+{
+    const QString program = QString::fromUtf8(app::programCaption);
+    return file.isEmpty() ? program : program + QStringLiteral(" - ") + file;
+}
+
+} // namespace
+
+class FileMenuTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::optional<TemporaryCurrentDirectory> mFolder;
+    std::optional<GuiProgram> mProgram;
+
+    TForm_zcx &window() { return mProgram->main(); }
+    QString path(const QString &name) const { return mFolder->filePath(name); }
+
+    /// Types \a length as the span and saves the span as \a name through 另存为....
+    void saveAs(const QString &name, const QString &length)
+    {
+        replaceText(window().edit(EditBox::Edit_L), length);
+        mProgram->dialogs.expect(choose(path(name)));
+        window().Action_saveAs->trigger();
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        mFolder.emplace();
+        QSettings(QStringLiteral("Tenrix"), QStringLiteral("Tenrix")).remove(QStringLiteral("recentFiles"));
+        mProgram.emplace();
+        window().show();
+    }
+    void cleanup()
+    {
+        mProgram.reset();
+        mFolder.reset();
+    }
+
+    void theCaptionFollowsTheFileAndItsUnsavedChanges()
+    {
+        QCOMPARE(window().windowTitle(), caption());
+        saveAs(QStringLiteral("a.tenrix"), QStringLiteral("40"));
+        QCOMPARE(window().windowTitle(), caption(QStringLiteral("a.tenrix")));
+        QVERIFY(QFile::exists(path(QStringLiteral("a.tenrix"))));
+
+        replaceText(window().edit(EditBox::Edit_L), QStringLiteral("41"));
+        QCOMPARE(window().windowTitle(), caption(QStringLiteral("a.tenrix*")));
+
+        // 保存 writes to the file it came from without asking for a name.
+        const std::size_t dialogsBefore = mProgram->dialogs.shown.size();
+        window().Action_save->trigger();
+        QCOMPARE(mProgram->dialogs.shown.size(), dialogsBefore);
+        QCOMPARE(window().windowTitle(), caption(QStringLiteral("a.tenrix")));
+        const app::ReadSpan read = app::readSpanFile(path(QStringLiteral("a.tenrix")).toStdString());
+        QCOMPARE(read.span.window.text(EditBox::Edit_L), std::string("41"));
+        QVERIFY(mProgram->messenger.shown.empty());
+    }
+
+    void leavingUnsavedChangesAsksFirst()
+    {
+        saveAs(QStringLiteral("a.tenrix"), QStringLiteral("40"));
+        replaceText(window().edit(EditBox::Edit_L), QStringLiteral("41"));
+
+        // 取消 keeps the span as it is.
+        mProgram->messenger.expect(common::MessageAnswer::Cancel);
+        window().Action_new->trigger();
+        QCOMPARE(mProgram->messenger.shown.size(), std::size_t{1});
+        QCOMPARE(mProgram->messenger.shown[0].text, std::string("保存对 a.tenrix 的修改吗?"));
+        QCOMPARE(mProgram->messenger.shown[0].buttons, common::MessageButtons::SaveDiscardCancel);
+        QCOMPARE(window().edit(EditBox::Edit_L)->text(), QStringLiteral("41"));
+
+        // 保存 writes the change, then the new span starts from the defaults.
+        mProgram->messenger.expect(common::MessageAnswer::Save);
+        window().Action_new->trigger();
+        QCOMPARE(window().windowTitle(), caption());
+        QVERIFY(window().edit(EditBox::Edit_L)->text() != QStringLiteral("41"));
+        QCOMPARE(app::readSpanFile(path(QStringLiteral("a.tenrix")).toStdString()).span.window.text(EditBox::Edit_L),
+                 std::string("41"));
+
+        // 不保存 leaves the file as it was.
+        QVERIFY(window().openSpanFile(path(QStringLiteral("a.tenrix"))));
+        replaceText(window().edit(EditBox::Edit_L), QStringLiteral("42"));
+        mProgram->messenger.expect(common::MessageAnswer::Discard);
+        window().Action_new->trigger();
+        QCOMPARE(app::readSpanFile(path(QStringLiteral("a.tenrix")).toStdString()).span.window.text(EditBox::Edit_L),
+                 std::string("41"));
+    }
+
+    void aDamagedFileIsRefusedAndChangesNothing()
+    {
+        saveAs(QStringLiteral("a.tenrix"), QStringLiteral("40"));
+        QFile damaged(path(QStringLiteral("b.tenrix")));
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write("{\"format\": \"tenrix-span\", \"version\": 1, ");
+        damaged.close();
+
+        mProgram->dialogs.expect(choose(path(QStringLiteral("b.tenrix"))));
+        mProgram->messenger.expect();
+        window().Action_open->trigger();
+        QCOMPARE(mProgram->messenger.shown.size(), std::size_t{1});
+        const common::Message &refusal = mProgram->messenger.shown[0];
+        QCOMPARE(refusal.icon, common::MessageIcon::Error);
+        QVERIFY(refusal.text.find("b.tenrix") != std::string::npos);
+        QCOMPARE(window().windowTitle(), caption(QStringLiteral("a.tenrix")));
+        QCOMPARE(window().edit(EditBox::Edit_L)->text(), QStringLiteral("40"));
+    }
+
+    void aSpanFileThatCannotBeSavedSaysWhy()
+    {
+        mProgram->messenger.expect();
+        saveAs(QStringLiteral("missing/a.tenrix"), QStringLiteral("40"));
+        QCOMPARE(mProgram->messenger.shown.size(), std::size_t{1});
+        QCOMPARE(mProgram->messenger.shown[0].text,
+                 "跨线文件 " + path(QStringLiteral("missing/a.tenrix")).toStdString() + " 未能保存: 文件夹不存在,原有文件保持不变.");
+        QCOMPARE(window().windowTitle(), caption());
+    }
+
+    void recentFilesListTheOpenedOnesAndDropTheMissing()
+    {
+        saveAs(QStringLiteral("a.tenrix"), QStringLiteral("40"));
+        saveAs(QStringLiteral("b.tenrix"), QStringLiteral("41"));
+        QVERIFY(QFile::remove(path(QStringLiteral("a.tenrix"))));
+
+        Q_EMIT window().Menu_recent->aboutToShow();
+        const QList<QAction *> entries = window().Menu_recent->actions();
+        QVERIFY(entries.size() >= 2);
+        QVERIFY(entries[0]->text().contains(QStringLiteral("b.tenrix")));
+        QVERIFY(entries.last()->text().contains(QStringLiteral("a.tenrix")));
+        QVERIFY(!entries.last()->isEnabled());
+
+        // The entry opens its file.
+        window().Action_new->trigger();
+        entries[0]->trigger();
+        QCOMPARE(window().windowTitle(), caption(QStringLiteral("b.tenrix")));
+        QCOMPARE(window().edit(EditBox::Edit_L)->text(), QStringLiteral("41"));
+    }
+
+    void theDataFilesGoOutAndComeBackThroughAFolder()
+    {
+        replaceText(window().edit(EditBox::Edit_L), QStringLiteral("40"));
+        const QString folder = path(QStringLiteral("old"));
+        QVERIFY(QDir().mkpath(folder));
+        mProgram->dialogs.expect(choose(folder));
+        window().Action_export->trigger();
+        QVERIFY(QFile::exists(folder + QStringLiteral("/temp_input.dat")));
+        QVERIFY(QFile::exists(folder + QStringLiteral("/default.dat")));
+
+        replaceText(window().edit(EditBox::Edit_L), QStringLiteral("50"));
+        mProgram->dialogs.expect(choose(folder));
+        window().Action_import->trigger();
+        QCOMPARE(window().edit(EditBox::Edit_L)->text(), QStringLiteral("40"));
+        QVERIFY(mProgram->messenger.shown.empty());
+    }
+};
+
+std::unique_ptr<QObject> makeFileMenuTest()
+{
+    return std::make_unique<FileMenuTest>();
+}
+
+#include "test_gui_filemenu.moc"

@@ -1,0 +1,30 @@
+# A batch of a good span and a damaged one: the good one is written, the
+# damaged one named with its reason, and the exit code is the worst span's
+# (4); a summary that cannot be written gives 5; outputs of one span are
+# refused for a batch with 2.
+function(run_calc expected)
+    execute_process(COMMAND ${COMMAND} ${ARGN} RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
+    if(NOT code EQUAL expected)
+        message(FATAL_ERROR "${ARGN}: exit code ${code}, expected ${expected}\n${out}\n${err}")
+    endif()
+    set(err "${err}" PARENT_SCOPE)
+endfunction()
+
+file(REMOVE_RECURSE ${OUT})
+file(MAKE_DIRECTORY ${OUT})
+run_calc(0 --input ${DATA}/span-40m.dat --save-span ${OUT}/good.tenrix)
+run_calc(4 ${OUT}/good.tenrix ${DATA}/wrong-type.tenrix --summary ${OUT}/summary.csv)
+if(NOT err MATCHES "wrong-type.tenrix: 跨线文件 [^\n]*\"span.spanLength_m\"")
+    message(FATAL_ERROR "the damaged span is not named:\n${err}")
+endif()
+file(STRINGS ${OUT}/summary.csv lines)
+list(LENGTH lines count)
+if(NOT count EQUAL 3)
+    message(FATAL_ERROR "expected a header and two rows, got ${count} lines")
+endif()
+list(GET lines 1 good)
+if(NOT good MATCHES "good.tenrix,[^,]*,220,40,.*,计算完成$")
+    message(FATAL_ERROR "the good span's row: ${good}")
+endif()
+run_calc(5 ${OUT}/good.tenrix --summary ${OUT}/no-such-folder/summary.xlsx)
+run_calc(2 ${OUT}/good.tenrix ${OUT}/good.tenrix --json -)
