@@ -6,6 +6,7 @@
 
 #include <QDialog>
 #include <QObject>
+#include <QSettings>
 #include <QDir>
 #include <QLineEdit>
 #include <QTableWidget>
@@ -101,8 +102,9 @@ struct GuiProgram
 
 /**
  * The base of the main window's test classes: before each test the program
- * starts afresh in a current directory of its own and shows its main window,
- * active; after the test the program ends, then its directory goes.
+ * starts afresh, as a new user's first run, in a current directory of its
+ * own, and shows its main window, active; after the test the program ends,
+ * then its directory goes.
  */
 class MainWindowTestCase : public QObject
 {
@@ -118,6 +120,7 @@ private Q_SLOTS:
     void init()
     {
         mFolder.emplace();
+        QSettings(QStringLiteral("Tenrix"), QStringLiteral("Tenrix")).clear(); // no recent files
         mProgram.emplace();
         window().show();
         QVERIFY(QTest::qWaitForWindowActive(&window()));
