@@ -1,8 +1,8 @@
 #include "app/calculatecommand.h"
 
 #include "app/calculationpipeline.h"
-#include "app/checkmessages.h"
 #include "app/designchecksettings.h"
+#include "common/checkmessages.h"
 
 namespace app {
 
@@ -19,7 +19,7 @@ CalculationOutcome calculateAndShow(const MainWindowModel &window, const options
     case RunOutcome::Refused:
         return CalculationOutcome::Refused;
     case RunOutcome::Failed:
-        showError(messenger, failedCalculationText(run.failure), calculationFailedCaption);
+        common::showError(messenger, failedCalculationText(run.failure), calculationFailedCaption);
         return CalculationOutcome::Failed;
     case RunOutcome::Done:
         break;

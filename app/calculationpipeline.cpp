@@ -1,10 +1,10 @@
 #include "app/calculationpipeline.h"
 
 #include "app/calculationinputassembly.h"
-#include "app/checkmessages.h"
 #include "app/designchecksettings.h"
 #include "app/inputchecks.h"
 #include "app/plausibilitycheck.h"
+#include "common/checkmessages.h"
 #include "engine/calculation.h"
 #include "report/pagestyle.h"
 #include "report/reportbuilder.h"
@@ -64,7 +64,7 @@ CalculationRun runCalculationPipeline(const MainWindowModel &window, const optio
         try {
             run.checkSettings = designCheckSettings(checks->options, run.input, composedRatings(window));
         } catch (const std::invalid_argument &error) {
-            showError(messenger, error.what(), optionsCaption);
+            common::showError(messenger, error.what(), common::optionsCaption);
             return run;
         }
     }

@@ -1,7 +1,7 @@
 #include "app/inputchecks.h"
 
-#include "app/checkmessages.h"
 #include "app/singlenumber.h"
+#include "common/checkmessages.h"
 #include "engine/calculationerror.h"
 #include "engine/numberconversion.h"
 
@@ -62,9 +62,9 @@ bool checkPositiveInput(const MainWindowModel &window, EditBox box, common::Mess
         // and would divide by zero later on.
         if (toSingleNumber(window.text(box)) > 0)
             return true;
-        showError(messenger, message, syntaxCheckCaption);
+        common::showError(messenger, message, common::syntaxCheckCaption);
     } catch (const engine::ConversionError &error) {
-        showError(messenger, error.what(), errorCaption);
+        common::showError(messenger, error.what(), common::errorCaption);
     }
     return false;
 }
@@ -81,10 +81,10 @@ bool checkLoadTable(const MainWindowModel &window, common::Messenger &messenger)
                 continue;
             if (isLoadTableNumber(window.cell(column, row)))
                 continue;
-            showError(messenger,
+            common::showError(messenger,
                       "跳线及引下线荷载表第 " + std::to_string(column) + " 列 , 第 "
                           + std::to_string(row) + " 行数据有误,请检查",
-                      syntaxCheckCaption);
+                      common::syntaxCheckCaption);
             return false;
         }
     }

@@ -2,10 +2,10 @@
 // model, and saving the inputs when it closes.
 #include "app/mainwindow.h"
 
-#include "app/checkmessages.h"
 #include "app/lastinputfile.h"
-#include "common/messenger.h"
 #include "app/qtutf8.h"
+#include "common/checkmessages.h"
+#include "common/messenger.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -49,7 +49,7 @@ void TForm_zcx::FormCreate()
     setWindowTitle(QStringLiteral("Tenrix--软导线实用力学计算"));
     // Said once, at start: closing the window will write the file anew.
     if (!lastInputs.damage.empty())
-        app::showError(mMessenger, lastInputs.damage + ". 能读出的数据已恢复,其余为默认值.", app::errorCaption);
+        common::showError(mMessenger, lastInputs.damage + ". 能读出的数据已恢复,其余为默认值.", common::errorCaption);
 }
 
 // ------------------------------------------------------------ showing the model
@@ -119,7 +119,7 @@ void TForm_zcx::saveInputs()
     if (saved)
         return;
     common::Message message{"本次输入的数据无法保存到文件temp_input.dat(" + saved.failure + "),下次启动时将不能恢复.",
-                         app::errorCaption, common::MessageIcon::Warning, common::MessageButtons::Ok};
+                         common::errorCaption, common::MessageIcon::Warning, common::MessageButtons::Ok};
     mMessenger.show(message);
 }
 

@@ -2,12 +2,11 @@
 // earlier versions, and the batch of many spans.
 #include "app/mainwindow.h"
 
-#include "app/checkmessages.h"
 #include "app/dialogrunner.h"
 #include "app/lastinputfile.h"
+#include "app/qtutf8.h"
 #include "common/filewriteerror.h"
 #include "common/messenger.h"
-#include "app/qtutf8.h"
 #include "options/optionsdialog.h"
 #include "options/optionsfile.h"
 #include "options/optionsmodel.h"

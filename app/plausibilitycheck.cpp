@@ -1,6 +1,6 @@
 #include "app/plausibilitycheck.h"
 
-#include "app/checkmessages.h"
+#include "common/checkmessages.h"
 #include "engine/calculationerror.h"
 #include "engine/inputfields.h"
 #include "engine/loadstate.h"
@@ -153,7 +153,7 @@ bool checkPlausibility(const engine::CalculationInput &input, const MainWindowMo
     using namespace engine;
     try {
         if (!(slotNumber(input, slot::controlSag) > 0)) {
-            messenger.show({"允许弧垂必须大于0,一般取跨度的1/15 ~ 1/30,请修改.", applicationTitle,
+            messenger.show({"允许弧垂必须大于0,一般取跨度的1/15 ~ 1/30,请修改.", common::applicationTitle,
                             common::MessageIcon::None, common::MessageButtons::Ok});
             return false;
         }
@@ -163,16 +163,16 @@ bool checkPlausibility(const engine::CalculationInput &input, const MainWindowMo
 
         const std::string fault = geometryFault(readGeometry(input), ticked);
         if (!fault.empty()) {
-            showError(messenger, fault, plausibilityCaption);
+            common::showError(messenger, fault, common::plausibilityCaption);
             return false;
         }
         const std::string impossible = physicalFault(input);
         if (!impossible.empty()) {
-            showError(messenger, impossible, plausibilityCaption);
+            common::showError(messenger, impossible, common::plausibilityCaption);
             return false;
         }
     } catch (const ConversionError &error) {
-        showError(messenger, error.what(), errorCaption);
+        common::showError(messenger, error.what(), common::errorCaption);
         return false;
     }
     return true;

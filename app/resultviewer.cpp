@@ -5,6 +5,7 @@
 #include "app/printlayout.h"
 #include "app/viewerdialogs.h"
 #include "app/viewericons.h"
+#include "common/checkmessages.h"
 #include "common/messenger.h"
 #include "report/exporters.h"
 #include "report/pagepainter.h"
@@ -293,7 +294,7 @@ void TForm_print::Image1MouseUp(QPoint position)
 
 void TForm_print::reportFailure(const QString &text)
 {
-    mMessenger.show({utf8(text), "错误信息", common::MessageIcon::Error, common::MessageButtons::Ok});
+    common::showError(mMessenger, utf8(text), common::errorCaption);
 }
 
 bool TForm_print::saveShownPage(const QString &fileName)

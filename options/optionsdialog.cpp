@@ -1,6 +1,6 @@
 #include "options/optionsdialog.h"
 
-#include "app/checkmessages.h"
+#include "common/checkmessages.h"
 #include "common/messenger.h"
 #include "engine/numberformatting.h"
 #include "options/optionstexts.h"
@@ -310,7 +310,7 @@ bool TForm_xuan_xiang::designChecksRefused()
     const std::optional<options::DesignCheckField> bad = options::firstBadDesignCheckField(mDesignChecks);
     if (!bad)
         return false;
-    app::showError(mMessenger, options::badDesignCheckFieldMessage(*bad), app::optionsCaption);
+    common::showError(mMessenger, options::badDesignCheckFieldMessage(*bad), common::optionsCaption);
     PageControl1->setCurrentWidget(TabSheet3);
     Edit_jiaohe[static_cast<std::size_t>(*bad)]->setFocus();
     return true;

@@ -3,6 +3,7 @@
 #include "options/optionsfile.h"
 #include "options/typicalzonetable.h"
 
+#include "common/checkmessages.h"
 #include "common/filewriteerror.h"
 #include "common/messenger.h"
 #include "engine/calculationerror.h"
@@ -17,9 +18,6 @@
 namespace options {
 
 namespace {
-
-const std::string kOptionsCaption = "选项设置";
-const std::string kSyntaxCheckCaption = "语法检查";
 
 std::string badCellText(GridCell cell, std::string_view advice)
 {
@@ -112,7 +110,7 @@ bool OptionsModel::checkConditionGrid(common::Messenger &messenger)
             if (engine::isDecimalNumber(mConditions.cell(cell), true))
                 continue;
             allNumbers = false;
-            messenger.show({badCellText(cell, "请检查"), kSyntaxCheckCaption,
+            messenger.show({badCellText(cell, "请检查"), common::syntaxCheckCaption,
                             common::MessageIcon::Error, common::MessageButtons::Ok});
             mSelectedCell = cell;
         }
@@ -149,7 +147,7 @@ void OptionsModel::setMarkingTemperatureText(int index, std::string_view text)
 bool OptionsModel::restoreDefaults(common::Messenger &messenger)
 {
     const common::MessageAnswer answer = messenger.show(
-        {"恢复到程序初始设置状态,是否确定?", kOptionsCaption,
+        {"恢复到程序初始设置状态,是否确定?", common::optionsCaption,
          common::MessageIcon::Question, common::MessageButtons::OkCancel});
     if (answer != common::MessageAnswer::Ok)
         return false;
@@ -161,7 +159,7 @@ SaveOutcome OptionsModel::saveOptionsFile(common::Messenger &messenger)
 {
     if (const auto badCell = storeOptions()) {
         mSelectedCell = *badCell;
-        messenger.show({badCellText(*badCell, "选项未保存,请检查"), kOptionsCaption,
+        messenger.show({badCellText(*badCell, "选项未保存,请检查"), common::optionsCaption,
                         common::MessageIcon::Error, common::MessageButtons::Ok});
         return SaveOutcome::BadCell;
     }
@@ -170,7 +168,7 @@ SaveOutcome OptionsModel::saveOptionsFile(common::Messenger &messenger)
     } catch (const common::FileWriteError &error) {
         messenger.show({"选项设置未能保存到文件 " + mOptionsFile.filename().string() + ":" + error.reason()
                             + ",本次运行仍按当前设置计算.",
-                        kOptionsCaption, common::MessageIcon::Warning, common::MessageButtons::Ok});
+                        common::optionsCaption, common::MessageIcon::Warning, common::MessageButtons::Ok});
         return SaveOutcome::WriteFailed;
     }
     return SaveOutcome::Saved;

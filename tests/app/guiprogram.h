@@ -5,6 +5,8 @@
 #include "support/scriptedmessenger.h"
 
 #include <QDialog>
+#include <QObject>
+#include <QSettings>
 #include <QDir>
 #include <QLineEdit>
 #include <QTableWidget>
@@ -14,6 +16,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 /// A fresh current directory for one test, so that the program's files never touch the user's.
@@ -95,6 +98,39 @@ struct GuiProgram
     ScriptedMessenger messenger;
     ScriptedDialogRunner dialogs;
     std::unique_ptr<app::ProgramWindows> windows;
+};
+
+/**
+ * The base of the main window's test classes: before each test the program
+ * starts afresh, as a new user's first run, in a current directory of its
+ * own, and shows its main window, active; after the test the program ends,
+ * then its directory goes.
+ */
+class MainWindowTestCase : public QObject
+{
+    Q_OBJECT
+
+protected:
+    std::optional<TemporaryCurrentDirectory> mFolder;
+    std::optional<GuiProgram> mProgram;
+    TForm_zcx &window() { return mProgram->main(); }
+    TForm_print &viewer() { return mProgram->viewer(); }
+
+private Q_SLOTS:
+    void init()
+    {
+        mFolder.emplace();
+        QSettings(QStringLiteral("Tenrix"), QStringLiteral("Tenrix")).clear(); // no recent files
+        mProgram.emplace();
+        window().show();
+        QVERIFY(QTest::qWaitForWindowActive(&window()));
+    }
+
+    void cleanup()
+    {
+        mProgram.reset();
+        mFolder.reset();
+    }
 };
 
 /// Replaces the text of \a edit as the user would: select all, Backspace, then type \a keys.

@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QTest>
 
-#include <optional>
 
 using app::EditBox;
 
@@ -81,32 +80,14 @@ public:
 
 } // namespace
 
-class CalculateTest : public QObject
+class CalculateTest : public MainWindowTestCase
 {
     Q_OBJECT
 
 private:
-    std::optional<TemporaryCurrentDirectory> mFolder;
-    std::optional<GuiProgram> mProgram;
-    TForm_zcx &window() { return mProgram->main(); }
-    TForm_print &viewer() { return mProgram->viewer(); }
-
     void calculate() { QTest::mouseClick(window().Button_js, Qt::LeftButton); }
 
 private Q_SLOTS:
-    void init()
-    {
-        mFolder.emplace();
-        mProgram.emplace();
-        window().show();
-    }
-
-    void cleanup()
-    {
-        mProgram.reset();
-        mFolder.reset();
-    }
-
     void calculationShowsTheViewerOnPageOne()
     {
         viewer().ComboBox1->setCurrentIndex(5);

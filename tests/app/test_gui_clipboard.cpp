@@ -8,35 +8,17 @@
 #include <QClipboard>
 #include <QTest>
 
-#include <optional>
 
 using app::EditBox;
 
-class ClipboardTest : public QObject
+class ClipboardTest : public MainWindowTestCase
 {
     Q_OBJECT
 
 private:
-    std::optional<TemporaryCurrentDirectory> mFolder;
-    std::optional<GuiProgram> mProgram;
-    TForm_zcx &window() { return mProgram->main(); }
-
     static void setClipboard(const QString &text) { QGuiApplication::clipboard()->setText(text); }
 
 private Q_SLOTS:
-    void init()
-    {
-        mFolder.emplace();
-        mProgram.emplace();
-        window().show();
-        QVERIFY(QTest::qWaitForWindowActive(&window()));
-    }
-    void cleanup()
-    {
-        mProgram.reset();
-        mFolder.reset();
-    }
-
     void pasteKeepsOnlyWhatTypingWouldLetIn()
     {
         QLineEdit *height = window().edit(EditBox::Edit_h);

@@ -12,10 +12,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
-#include <QSettings>
 #include <QTest>
 
-#include <optional>
 
 using app::EditBox;
 
@@ -50,15 +48,11 @@ QString caption(const QString &file = {})
 
 } // namespace
 
-class FileMenuTest : public QObject
+class FileMenuTest : public MainWindowTestCase
 {
     Q_OBJECT
 
 private:
-    std::optional<TemporaryCurrentDirectory> mFolder;
-    std::optional<GuiProgram> mProgram;
-
-    TForm_zcx &window() { return mProgram->main(); }
     QString path(const QString &name) const { return mFolder->filePath(name); }
 
     /// Types \a length as the span and saves the span as \a name through 另存为....
@@ -70,19 +64,6 @@ private:
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        mFolder.emplace();
-        QSettings(QStringLiteral("Tenrix"), QStringLiteral("Tenrix")).remove(QStringLiteral("recentFiles"));
-        mProgram.emplace();
-        window().show();
-    }
-    void cleanup()
-    {
-        mProgram.reset();
-        mFolder.reset();
-    }
-
     void theCaptionFollowsTheFileAndItsUnsavedChanges()
     {
         QCOMPARE(window().windowTitle(), caption());

@@ -17,7 +17,6 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include <optional>
 
 using app::EditBox;
 using app::PresenceBox;
@@ -35,30 +34,11 @@ const QString defaultStringType = QStringLiteral("16*XWP2-160可调(单串单线
 
 } // namespace
 
-class MainWindowTest : public QObject
+class MainWindowTest : public MainWindowTestCase
 {
     Q_OBJECT
 
-private:
-    std::optional<TemporaryCurrentDirectory> mFolder;
-    std::optional<GuiProgram> mProgram;
-    TForm_zcx &window() { return mProgram->main(); }
-
 private Q_SLOTS:
-    void init()
-    {
-        mFolder.emplace();
-        mProgram.emplace();
-        window().show();
-        QVERIFY(QTest::qWaitForWindowActive(&window()));
-    }
-
-    void cleanup()
-    {
-        mProgram.reset();
-        mFolder.reset();
-    }
-
     void startWithoutFilesShowsTheDefaults()
     {
         TForm_zcx &w = window();

@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace app {
+namespace common {
 
 /// Caption of the messages of the key-level and load-table checks.
 inline constexpr const char *syntaxCheckCaption = "语法检查";
@@ -18,9 +18,9 @@ inline constexpr const char *optionsCaption = "选项设置";
 inline constexpr const char *applicationTitle = "Tenrix";
 
 /// Shows \a text with \a caption, an error icon and an OK button.
-inline void showError(common::Messenger &messenger, std::string text, std::string caption)
+inline void showError(Messenger &messenger, std::string text, std::string caption)
 {
-    messenger.show({std::move(text), std::move(caption), common::MessageIcon::Error, common::MessageButtons::Ok});
+    messenger.show({std::move(text), std::move(caption), MessageIcon::Error, MessageButtons::Ok});
 }
 
-} // namespace app
+} // namespace common

@@ -1,0 +1,87 @@
+# Checks the order of the layers: engine <- common <- tools and options
+# models <- app model <- calculation run (with report, QtGui only) <- widgets
+# <- the programs. For each library below: the project folders its sources
+# and the headers they include may include from, whether it may use Qt, and
+# the project libraries it may link. Every fault is listed, then the test fails.
+cmake_minimum_required(VERSION 3.25)
+include(${FACTS})
+
+set(faults "")
+
+# The project's headers a file includes: "folder/name.h" from the root,
+# "name.h" beside the file.
+function(included_headers file out)
+    file(STRINGS ${file} lines REGEX "^#include \"")
+    set(headers "")
+    get_filename_component(folder ${file} DIRECTORY)
+    foreach(line IN LISTS lines)
+        string(REGEX REPLACE "^#include \"([^\"]+)\".*" "\\1" name "${line}")
+        if(name MATCHES "/")
+            list(APPEND headers ${ROOT}/${name})
+        else()
+            list(APPEND headers ${folder}/${name})
+        endif()
+    endforeach()
+    set(${out} ${headers} PARENT_SCOPE)
+endfunction()
+
+# QT: NONE (no Qt at all) or GUI (QtCore, QtGui and QtSvg, no widgets, no printing).
+function(check_layer library folders qt allowed_links)
+    set(pending ${${library}_SOURCES})
+    set(seen "")
+    while(pending)
+        list(POP_FRONT pending file)
+        if(file IN_LIST seen OR NOT EXISTS ${file})
+            continue()
+        endif()
+        list(APPEND seen ${file})
+        string(REGEX REPLACE "\\.cpp$" ".h" header ${file})
+        list(APPEND pending ${header})
+        included_headers(${file} headers)
+        foreach(header IN LISTS headers)
+            file(RELATIVE_PATH relative ${ROOT} ${header})
+            string(REGEX REPLACE "/.*" "" top ${relative})
+            if(NOT top IN_LIST folders)
+                file(RELATIVE_PATH from ${ROOT} ${file})
+                list(APPEND faults "${library}: ${from} includes ${relative}")
+            endif()
+            list(APPEND pending ${header})
+        endforeach()
+        if(qt STREQUAL "NONE")
+            file(STRINGS ${file} qtIncludes REGEX "^#include <Q")
+            if(qtIncludes)
+                file(RELATIVE_PATH from ${ROOT} ${file})
+                list(APPEND faults "${library}: ${from} uses Qt")
+            endif()
+        endif()
+    endwhile()
+
+    foreach(link IN LISTS ${library}_LINKS)
+        if(link IN_LIST ALL_LIBRARIES AND NOT link IN_LIST allowed_links)
+            list(APPEND faults "${library} links ${link}")
+        elseif(link MATCHES "^Qt6::" AND (qt STREQUAL "NONE" OR link MATCHES "^Qt6::(Widgets|PrintSupport)$"))
+            list(APPEND faults "${library} links ${link}")
+        endif()
+    endforeach()
+    set(faults ${faults} PARENT_SCOPE)
+endfunction()
+
+set(models engine common tools options app)
+check_layer(engine         "engine"                      NONE "")
+check_layer(common         "common"                      NONE "")
+check_layer(toolsmodel     "engine;common;tools"         NONE "engine;common")
+check_layer(optionsmodel   "engine;common;options"       NONE "engine;common")
+check_layer(appmodel       "${models}"                   NONE "engine;common;toolsmodel;optionsmodel")
+check_layer(spanfile       "${models}"                   NONE "engine;common;toolsmodel;optionsmodel;appmodel")
+check_layer(report         "engine;common;report"        GUI  "engine;common")
+check_layer(appcalculation "${models};report"            GUI  "engine;common;toolsmodel;optionsmodel;appmodel;report")
+check_layer(batchrun       "${models};report"            GUI
+            "engine;common;toolsmodel;optionsmodel;appmodel;spanfile;report;appcalculation")
+check_layer(climain        "${models};report;cli"        GUI
+            "engine;common;toolsmodel;optionsmodel;appmodel;spanfile;report;appcalculation;batchrun")
+
+if(faults)
+    list(JOIN faults "\n  " text)
+    message(FATAL_ERROR "The layers depend the wrong way:\n  ${text}")
+endif()
+message(STATUS "Every library depends only on the layers below it.")
