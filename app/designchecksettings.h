@@ -9,13 +9,7 @@
 
 namespace app {
 
-/// The strengths the span's own designations give, where they give one.
-struct CatalogueStrengths
-{
-    std::optional<double> conductor_N;  ///< the catalogue's 计算拉断力 of the conductor type
-    std::optional<double> stringA_kN;   ///< from string A's designation
-    std::optional<double> stringB_kN;
-};
+using options::CatalogueStrengths;
 
 /// Rated loads the composer gave for the strings it composed, kN; they win over the designations.
 struct ComposedRatings

@@ -8,6 +8,14 @@
 
 namespace options {
 
+/// The strengths the span's own designations give, where they give one.
+struct CatalogueStrengths
+{
+    std::optional<double> conductor_N;  ///< the catalogue's 计算拉断力 of the conductor type
+    std::optional<double> stringA_kN;   ///< from string A's designation
+    std::optional<double> stringB_kN;
+};
+
 /**
  * The "设计校核" page of the options as the user typed it. A blank strength
  * is taken from the conductor catalogue or the string's designation at each

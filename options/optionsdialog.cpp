@@ -274,7 +274,7 @@ void TForm_xuan_xiang::showDesignChecks()
             fromUtf8(options::designCheckFieldText(mDesignChecks, static_cast<options::DesignCheckField>(i))));
 }
 
-void TForm_xuan_xiang::showCatalogueStrengths(const app::CatalogueStrengths &strengths)
+void TForm_xuan_xiang::showCatalogueStrengths(const options::CatalogueStrengths &strengths)
 {
     const std::optional<double> values[] = {strengths.conductor_N, strengths.stringA_kN, strengths.stringB_kN};
     for (int i = 0; i < 3; ++i) {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/designchecksettings.h"
 #include "options/designcheckoptions.h"
 #include "options/optionsmodel.h"
 #include "options/optionstexts.h"
@@ -60,7 +59,7 @@ public:
     const options::DesignCheckOptions &designCheckOptions() const { return mDesignChecks; }
 
     /// Shows the strengths the span's conductor and strings give, as the hints of the blank fields.
-    void showCatalogueStrengths(const app::CatalogueStrengths &strengths);
+    void showCatalogueStrengths(const options::CatalogueStrengths &strengths);
 
     /// The ice thickness choice, 0..4 for 0, 5, 10, 15, 20 mm.
     int iceIndex() const { return mModel.iceIndex(); }
