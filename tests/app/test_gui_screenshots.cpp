@@ -12,8 +12,10 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -84,6 +86,17 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(menu.get()));
         save(*menu, "edit-context-menu");
         menu->hide();
+
+        main.Menu_file->popup(main.mapToGlobal(QPoint(0, main.MainMenu->height())));
+        QVERIFY(QTest::qWaitForWindowExposed(main.Menu_file));
+        save(*main.Menu_file, "file-menu");
+        main.Menu_file->hide();
+
+        // The batch's progress, as it stands halfway through.
+        QProgressDialog progress(QStringLiteral("正在计算 24 个跨线..."), QStringLiteral("取消"), 0, 24, &main);
+        progress.setWindowTitle(QStringLiteral("批量计算"));
+        progress.setValue(11);
+        showAndSave(progress, "batch-progress");
     }
 
     void platformDialogs()
