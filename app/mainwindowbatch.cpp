@@ -9,6 +9,7 @@
 #include "app/dialogrunner.h"
 #include "app/qtutf8.h"
 #include "app/resultviewer.h"
+#include "app/viewerdialogs.h"
 #include "common/messenger.h"
 #include "options/optionsdialog.h"
 
@@ -68,6 +69,7 @@ void TForm_zcx::FileBatchClick()
     }
 
     QFileDialog summaryDialog(this, QStringLiteral("批量计算: 汇总表保存为"));
+    app::prepareFileDialog(summaryDialog);
     summaryDialog.setAcceptMode(QFileDialog::AcceptSave);
     summaryDialog.setNameFilters({workbookFilter, csvFilter});
     summaryDialog.selectFile(QStringLiteral("汇总.xlsx"));

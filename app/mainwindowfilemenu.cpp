@@ -5,6 +5,7 @@
 #include "app/dialogrunner.h"
 #include "app/lastinputfile.h"
 #include "app/qtutf8.h"
+#include "app/viewerdialogs.h"
 #include "common/filewriteerror.h"
 #include "common/messenger.h"
 #include "options/optionsdialog.h"
@@ -131,6 +132,7 @@ bool TForm_zcx::settleUnsavedChanges()
 QStringList TForm_zcx::chooseFiles(const QString &caption, int fileMode, bool saving, const QString &suggested)
 {
     QFileDialog dialog(this, caption);
+    app::prepareFileDialog(dialog);
     dialog.setFileMode(static_cast<QFileDialog::FileMode>(fileMode));
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     if (fileMode != QFileDialog::Directory) {

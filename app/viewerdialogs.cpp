@@ -64,26 +64,31 @@ void widenListColumns(QFileDialog &dialog)
 
 } // namespace
 
+void prepareFileDialog(QFileDialog &dialog)
+{
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setViewMode(QFileDialog::Detail);
+    dialog.setProxyModel(new LocaleDateFiles(&dialog));
+    widenListColumns(dialog);
+    dialog.resize(760, 460);
+}
+
 std::unique_ptr<QFileDialog> makeSaveDialog(QWidget *parent, const QString &title, const QStringList &nameFilters,
                                             const QString &suggestedName)
 {
     auto dialog = std::make_unique<QFileDialog>(parent, title);
-    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    prepareFileDialog(*dialog);
     // Pages are replaced without a question, as they always were: saving
     // the same report again is the usual case.
     dialog->setOption(QFileDialog::DontConfirmOverwrite);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
-    dialog->setViewMode(QFileDialog::Detail);
-    dialog->setProxyModel(new LocaleDateFiles(dialog.get()));
     dialog->setNameFilters(nameFilters);
     dialog->setDefaultSuffix(filterSuffix(nameFilters.value(0)));
     QFileDialog *shown = dialog.get();
     QObject::connect(shown, &QFileDialog::filterSelected, shown,
                      [shown](const QString &filter) { shown->setDefaultSuffix(filterSuffix(filter)); });
     dialog->selectFile(suggestedName);
-    widenListColumns(*dialog);
-    dialog->resize(760, 460);
     return dialog;
 }
 

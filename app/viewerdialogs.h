@@ -51,6 +51,14 @@ public:
 };
 
 /**
+ * Gives \a dialog the look of every file dialog of the program: Qt's own
+ * dialog, the same on every desktop and in Chinese with Qt's translation,
+ * in detail view with dates in the locale's short form and list columns wide
+ * enough for their contents.
+ */
+void prepareFileDialog(QFileDialog &dialog);
+
+/**
  * The save dialog as the viewer shows it, not yet shown: Qt's own dialog,
  * the same on every desktop and in Chinese with Qt's translation, starting
  * in the current folder with \a suggestedName, its list columns wide enough
