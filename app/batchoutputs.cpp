@@ -5,29 +5,45 @@
 #include "app/summaryxlsx.h"
 
 #include <algorithm>
+#include <cctype>
 #include <exception>
+#include <string_view>
 
 namespace app {
 
 namespace {
 
-bool isWorkbook(const std::filesystem::path &file)
+bool endsWithIgnoringCase(const std::string &text, std::string_view ending)
 {
-    return file.extension() == ".xlsx";
-}
-
-std::size_t computedCount(const std::vector<SpanOutcome> &spans)
-{
-    return static_cast<std::size_t>(std::count_if(spans.begin(), spans.end(), [](const SpanOutcome &span) {
-        return span.status == SpanStatus::Computed;
-    }));
+    if (text.size() < ending.size())
+        return false;
+    return std::equal(ending.begin(), ending.end(), text.end() - std::ptrdiff_t(ending.size()),
+                      [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
 }
 
 } // namespace
 
+bool isCsvSummary(const std::filesystem::path &file)
+{
+    return endsWithIgnoringCase(file.string(), ".csv");
+}
+
+bool isXlsxSummary(const std::filesystem::path &file)
+{
+    return endsWithIgnoringCase(file.string(), ".xlsx");
+}
+
+void writeSummary(const std::filesystem::path &file, const std::vector<SpanOutcome> &spans)
+{
+    if (isXlsxSummary(file))
+        writeSummaryWorkbook(file, spans);
+    else
+        writeSummaryCsv(file, spans);
+}
+
 BatchOutputs batchOutputsFor(std::filesystem::path chosen, const std::string &suffix)
 {
-    if (chosen.extension() != ".xlsx" && chosen.extension() != ".csv")
+    if (!isXlsxSummary(chosen) && !isCsvSummary(chosen))
         chosen += suffix;
     std::filesystem::path pdf = chosen;
     pdf.replace_extension(".pdf");
@@ -39,15 +55,12 @@ BatchWriting writeBatchOutputs(const BatchOutputs &outputs, const std::vector<Sp
 {
     BatchWriting writing;
     try {
-        if (isWorkbook(outputs.summary))
-            writeSummaryWorkbook(outputs.summary, spans);
-        else
-            writeSummaryCsv(outputs.summary, spans);
+        writeSummary(outputs.summary, spans);
     } catch (const std::exception &error) {
         writing.summaryFailure = error.what();
     }
     // A PDF of no page would be no document: without a computed span there is none.
-    if (computedCount(spans) == 0)
+    if (computedSpanCount(spans) == 0)
         return writing;
     try {
         pdf.write(outputs.pdf, spans);
@@ -62,7 +75,7 @@ std::string batchDoneText(const BatchRun &run, const BatchOutputs &outputs, cons
 {
     if (run.cancelled)
         return "批量计算已取消, 未写入任何文件.";
-    const std::size_t computed = computedCount(run.spans);
+    const std::size_t computed = computedSpanCount(run.spans);
     std::string text = "批量计算完成: 共 " + std::to_string(run.spans.size()) + " 个跨线, 计算完成 "
                        + std::to_string(computed) + " 个";
     if (computed < run.spans.size())

@@ -9,6 +9,18 @@
 
 namespace app {
 
+/// Whether a summary file name asks for CSV or for an Excel workbook (by its ending, in any case).
+bool isCsvSummary(const std::filesystem::path &file);
+bool isXlsxSummary(const std::filesystem::path &file);
+
+/**
+ * Writes the summary of \a spans to \a file as a workbook when its name
+ * ends in ".xlsx", else as CSV; whole or not at all.
+ * @throws std::system_error when it cannot be written, std::runtime_error
+ *         when the workbook cannot be made
+ */
+void writeSummary(const std::filesystem::path &file, const std::vector<SpanOutcome> &spans);
+
 /// What a batch started from the window writes: the summary table the user
 /// named and, beside it under the same name, one PDF of every span's pages.
 struct BatchOutputs
@@ -18,9 +30,9 @@ struct BatchOutputs
 };
 
 /**
- * The outputs for the summary file name \a chosen: a name without ".xlsx"
- * or ".csv" gets \a suffix (one of the two), the PDF takes the same name
- * with ".pdf".
+ * The outputs for the summary file name \a chosen: a name that asks for
+ * neither format gets \a suffix (".xlsx" or ".csv"), the PDF takes the same
+ * name with ".pdf".
  */
 BatchOutputs batchOutputsFor(std::filesystem::path chosen, const std::string &suffix);
 

@@ -151,4 +151,11 @@ BatchRun runBatch(const std::vector<std::filesystem::path> &files, const BatchSe
     return batch;
 }
 
+std::size_t computedSpanCount(const std::vector<SpanOutcome> &spans)
+{
+    return static_cast<std::size_t>(std::count_if(spans.begin(), spans.end(), [](const SpanOutcome &span) {
+        return span.status == SpanStatus::Computed;
+    }));
+}
+
 } // namespace app

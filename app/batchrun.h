@@ -85,6 +85,9 @@ struct BatchRun
     bool cancelled = false;
 };
 
+/// How many of \a spans were computed.
+std::size_t computedSpanCount(const std::vector<SpanOutcome> &spans);
+
 /**
  * The span files of \a sources in the order given, each folder standing for
  * its *.tenrix files in name order. A source that is not a folder is taken

@@ -1,10 +1,8 @@
 #include "cli/batchcommand.h"
 
+#include "app/batchoutputs.h"
 #include "app/batchpdf.h"
 #include "app/batchrun.h"
-#include "app/batchsummary.h"
-#include "app/summarycsv.h"
-#include "app/summaryxlsx.h"
 #include "cli/checksettings.h"
 #include "cli/exitcodes.h"
 #include "cli/reportapplication.h"
@@ -53,17 +51,14 @@ int spanExitCode(const app::SpanOutcome &span)
 int reportSpans(const std::vector<app::SpanOutcome> &spans)
 {
     int code = success;
-    std::size_t computed = 0;
     for (const app::SpanOutcome &span : spans) {
         if (!span.missingKeysNote.empty())
             std::cerr << span.missingKeysNote << '\n';
         if (span.status != app::SpanStatus::Computed)
             std::cerr << span.file.string() << ": " << span.message << '\n';
-        else
-            ++computed;
         code = std::max(code, spanExitCode(span));
     }
-    std::cout << "批量计算: 共 " << spans.size() << " 个跨线, 计算完成 " << computed << " 个.\n";
+    std::cout << "批量计算: 共 " << spans.size() << " 个跨线, 计算完成 " << app::computedSpanCount(spans) << " 个.\n";
     return code;
 }
 
@@ -85,18 +80,11 @@ bool writeOutput(const std::string &fileName, Write write)
 bool writeOutputs(const CommandLine &command, const std::vector<app::SpanOutcome> &spans, const app::BatchPdf &pdf)
 {
     bool written = true;
-    for (const std::string &file : command.summaryFiles) {
-        if (isCsvSummary(file))
-            written = writeOutput(file, [&](const auto &path) { app::writeSummaryCsv(path, spans); }) && written;
-        else
-            written = writeOutput(file, [&](const auto &path) { app::writeSummaryWorkbook(path, spans); }) && written;
-    }
+    for (const std::string &file : command.summaryFiles)
+        written = writeOutput(file, [&](const auto &path) { app::writeSummary(path, spans); }) && written;
     if (command.pdfFile) {
-        const bool anyComputed = std::any_of(spans.begin(), spans.end(), [](const app::SpanOutcome &span) {
-            return span.status == app::SpanStatus::Computed;
-        });
         // Without a computed span there are no pages; the spans' own exit code says why.
-        if (anyComputed)
+        if (app::computedSpanCount(spans) > 0)
             written = writeOutput(*command.pdfFile, [&](const auto &path) { pdf.write(path, spans); }) && written;
         else
             std::cerr << "没有计算完成的跨线, 未写出 " << *command.pdfFile << ".\n";

@@ -2,6 +2,8 @@
 
 #include "cli/outputfile.h"
 
+#include "app/batchoutputs.h"
+
 #include <algorithm>
 #include <cctype>
 #include <charconv>
@@ -16,14 +18,6 @@ bool CommandLine::wantsReport() const
 
 namespace {
 
-bool endsWithIgnoringCase(const std::string &text, std::string_view ending)
-{
-    if (text.size() < ending.size())
-        return false;
-    return std::equal(ending.begin(), ending.end(), text.end() - std::ptrdiff_t(ending.size()),
-                      [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
-}
-
 void checkCombination(const CommandLine &command)
 {
     if (!command.spanSources.empty() && (command.inputFile || command.optionsFile))
@@ -31,22 +25,12 @@ void checkCombination(const CommandLine &command)
     if (!command.summaryFiles.empty() && command.spanSources.empty())
         throw UsageError{"--summary 只用于跨线文件的批量计算"};
     for (const std::string &file : command.summaryFiles) {
-        if (!isCsvSummary(file) && !isXlsxSummary(file))
+        if (!app::isCsvSummary(file) && !app::isXlsxSummary(file))
             throw UsageError{"--summary 的文件名应以 .csv 或 .xlsx 结尾: " + file};
     }
 }
 
 } // namespace
-
-bool isCsvSummary(const std::string &fileName)
-{
-    return endsWithIgnoringCase(fileName, ".csv");
-}
-
-bool isXlsxSummary(const std::string &fileName)
-{
-    return endsWithIgnoringCase(fileName, ".xlsx");
-}
 
 bool CommandLine::writesToStandardOutput() const
 {

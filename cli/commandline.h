@@ -45,9 +45,6 @@ struct UsageError
 /// @throws UsageError, also for options that do not go together
 CommandLine parseCommandLine(const std::vector<std::string> &arguments);
 
-/// Whether a summary file name asks for CSV or for an Excel workbook (by its ending, in any case).
-bool isCsvSummary(const std::string &fileName);
-bool isXlsxSummary(const std::string &fileName);
 
 /// The help text.
 const char *usageText();

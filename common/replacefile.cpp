@@ -1,5 +1,7 @@
 #include "common/replacefile.h"
 
+#include "common/filedescriptor.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <memory>
@@ -92,32 +94,6 @@ std::string temporaryNameFor(const fs::path &target)
     return (folderOf(target) / ("." + name + ".XXXXXX")).string();
 }
 
-class Descriptor
-{
-public:
-    explicit Descriptor(int descriptor) : mDescriptor(descriptor) {}
-    ~Descriptor()
-    {
-        if (mDescriptor >= 0)
-            ::close(mDescriptor);
-    }
-    Descriptor(const Descriptor &) = delete;
-    Descriptor &operator=(const Descriptor &) = delete;
-
-    int get() const { return mDescriptor; }
-
-    /// Closes and says whether that worked: NFS reports write errors only here.
-    bool close()
-    {
-        const int descriptor = mDescriptor;
-        mDescriptor = -1;
-        return ::close(descriptor) == 0;
-    }
-
-private:
-    int mDescriptor;
-};
-
 /// Writes all of \a contents; false with errno set when a write fails.
 bool writeAll(int descriptor, std::string_view contents)
 {
@@ -143,7 +119,7 @@ void keepOwner(int descriptor, const struct stat &old)
 /// A device or FIFO takes the bytes as they are; there is nothing to flush to disk.
 void writeInto(const fs::path &file, const fs::path &target, std::string_view contents)
 {
-    Descriptor descriptor(::open(target.c_str(), O_WRONLY | O_TRUNC | O_NOCTTY | O_CLOEXEC));
+    FileDescriptor descriptor(::open(target.c_str(), O_WRONLY | O_TRUNC | O_NOCTTY | O_CLOEXEC));
     if (descriptor.get() < 0 || !writeAll(descriptor.get(), contents) || !descriptor.close())
         throw FileWriteError(file, errno);
 }
@@ -152,7 +128,7 @@ void writeInto(const fs::path &file, const fs::path &target, std::string_view co
 /// put back, so a folder that refuses to be flushed is no failure of the save.
 void flushFolder(const fs::path &folder)
 {
-    const Descriptor descriptor(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const FileDescriptor descriptor(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (descriptor.get() >= 0)
         (void)::fsync(descriptor.get());
 }
@@ -178,7 +154,7 @@ void FileSetReplacement::add(const fs::path &file, std::string_view contents)
     }
 
     std::string temporary = temporaryNameFor(target.path);
-    Descriptor descriptor(::mkostemp(temporary.data(), O_CLOEXEC));
+    FileDescriptor descriptor(::mkostemp(temporary.data(), O_CLOEXEC));
     if (descriptor.get() < 0)
         throw FileWriteError(file, errno);
     // Registered first, so that every failure below leaves it for the destructor to remove.

@@ -1,5 +1,7 @@
 #include "options/readfile.h"
 
+#include "common/filedescriptor.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -8,23 +10,6 @@
 namespace options {
 
 namespace {
-
-class FileDescriptor
-{
-public:
-    explicit FileDescriptor(int fd) : mFd(fd) {}
-    ~FileDescriptor()
-    {
-        if (mFd >= 0)
-            ::close(mFd);
-    }
-    FileDescriptor(const FileDescriptor &) = delete;
-    FileDescriptor &operator=(const FileDescriptor &) = delete;
-    int get() const { return mFd; }
-
-private:
-    int mFd;
-};
 
 [[noreturn]] void refuse(const std::filesystem::path &file, const std::string &reason)
 {
@@ -78,7 +63,7 @@ std::string lineCountProblem(int expected, int actual)
 std::string readDataFile(const std::filesystem::path &file, std::size_t maxBytes)
 {
     // Non-blocking, so that opening a FIFO does not wait for a writer.
-    const FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    const common::FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.get() < 0)
         refuse(file, readFailureReason(errno));
     struct stat status{};
