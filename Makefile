@@ -4,7 +4,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build test run package bench fuzz clean
+.PHONY: all deps configure build test run package bench screenshots fuzz clean
 
 all: build
 
@@ -31,6 +31,11 @@ bench: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target tenrix-bench tenrix-gui-bench
 	$(BUILD_DIR)/bin/tenrix-bench
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/tenrix-gui-bench
+
+# Pictures of every window, its lists and dialogs, on the offscreen platform.
+screenshots: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target tenrix-screenshots
+	$(BUILD_DIR)/bin/tenrix-screenshots $(BUILD_DIR)/screenshots
 
 fuzz:
 	./scripts/install-deps clang-14 libclang-rt-14-dev

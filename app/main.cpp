@@ -1,12 +1,12 @@
 // tenrix: the desktop program. It runs until the main window is closed.
 // `tenrix FILE.tenrix` opens that span file, as the desktop entry and file
 // managers start it; without an argument it starts from the last inputs.
-#include "app/applicationfont.h"
-#include "app/dropdownstyle.h"
-#include "app/dialogrunner.h"
-#include "app/programwindows.h"
-#include "app/qtmessenger.h"
-#include "app/qttranslations.h"
+#include "common/widgets/applicationfont.h"
+#include "common/widgets/dropdownstyle.h"
+#include "common/widgets/dialogrunner.h"
+#include "app/widgets/programwindows.h"
+#include "common/widgets/qtmessenger.h"
+#include "common/widgets/qttranslations.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -17,13 +17,13 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tenrix"));
-    app::installDropDownListStyle();
-    app::installApplicationFonts();
-    app::installQtChineseTranslation(application);
+    common::installDropDownListStyle();
+    common::installApplicationFonts();
+    common::installQtChineseTranslation(application);
 
     try {
-        app::QtMessenger messenger;
-        app::ModalDialogRunner dialogs;
+        common::QtMessenger messenger;
+        common::ModalDialogRunner dialogs;
         app::ProgramWindows windows(messenger, dialogs);
 
         // The viewer or the help window may still be open: the main window alone ends the program.

@@ -2,11 +2,11 @@
 // batch of 100 spans (the default span under 100 names) to the summaries
 // alone and to one PDF. Targets: the summary batch under 0.2 s, the PDF
 // under 20 ms a span, on 2 cores.
-#include "app/batchpdf.h"
-#include "app/batchrun.h"
-#include "app/spanfile.h"
-#include "app/summarycsv.h"
-#include "app/summaryxlsx.h"
+#include "app/run/batchpdf.h"
+#include "app/run/batchrun.h"
+#include "app/model/spanfile.h"
+#include "app/run/summarycsv.h"
+#include "app/run/summaryxlsx.h"
 
 #include <QTemporaryDir>
 

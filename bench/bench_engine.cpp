@@ -1,5 +1,5 @@
 // Speed of one calculation of the default span.
-#include "app/calculationinputassembly.h"
+#include "app/model/calculationinputassembly.h"
 #include "engine/calculation.h"
 #include "engine/catenarycrosscheck.h"
 

@@ -2,10 +2,10 @@
 // window on screen, and from a click on "计算" to the viewer showing page 1.
 // Runs on the offscreen platform in a temporary current directory, so no
 // user file is read or written.
-#include "app/applicationfont.h"
-#include "app/dialogrunner.h"
+#include "common/widgets/applicationfont.h"
+#include "common/widgets/dialogrunner.h"
 #include "common/messenger.h"
-#include "app/programwindows.h"
+#include "app/widgets/programwindows.h"
 
 #include <QApplication>
 #include <QDir>
@@ -25,7 +25,7 @@ public:
 };
 
 /// Cancels every dialog without a modal loop.
-class CancellingDialogRunner final : public app::DialogRunner
+class CancellingDialogRunner final : public common::DialogRunner
 {
 public:
     int run(QDialog &dialog) override
@@ -77,7 +77,7 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    app::installApplicationFonts();
+    common::installApplicationFonts();
 
     QTemporaryDir folder;
     QDir::setCurrent(folder.path());

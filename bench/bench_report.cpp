@@ -1,6 +1,6 @@
 // Speed of the report of the default span: building the 17 pages and
 // writing them as one PDF and as 17 placeable metafiles.
-#include "app/calculationinputassembly.h"
+#include "app/model/calculationinputassembly.h"
 #include "engine/calculation.h"
 #include "report/exporters.h"
 #include "report/fonts.h"

@@ -1,8 +1,8 @@
 #include "cli/batchcommand.h"
 
-#include "app/batchoutputs.h"
-#include "app/batchpdf.h"
-#include "app/batchrun.h"
+#include "app/run/batchoutputs.h"
+#include "app/run/batchpdf.h"
+#include "app/run/batchrun.h"
 #include "cli/checksettings.h"
 #include "cli/exitcodes.h"
 #include "cli/reportapplication.h"

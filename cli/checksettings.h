@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cli/commandline.h"
-#include "options/designcheckoptions.h"
+#include "options/model/designcheckoptions.h"
 
 #include <optional>
 #include <ostream>

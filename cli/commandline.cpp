@@ -2,7 +2,7 @@
 
 #include "cli/outputfile.h"
 
-#include "app/batchoutputs.h"
+#include "app/run/batchoutputs.h"
 
 #include <algorithm>
 #include <cctype>

@@ -13,7 +13,7 @@
 #include "cli/streammessenger.h"
 #include "cli/summarytable.h"
 
-#include "app/calculationpipeline.h"
+#include "app/run/calculationpipeline.h"
 
 #include <iostream>
 #include <optional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/spanfile.h"
+#include "app/model/spanfile.h"
 
 #include <ostream>
 #include <string>

@@ -1,8 +1,8 @@
 #include "cli/startinputs.h"
 
-#include "app/lastinputfile.h"
-#include "options/optionsmodel.h"
-#include "options/readfile.h"
+#include "app/model/lastinputfile.h"
+#include "options/model/optionsmodel.h"
+#include "common/datafile.h"
 
 namespace cli {
 
@@ -35,7 +35,7 @@ std::optional<StartInputs> loadStartInputs(const CommandLine &command, std::ostr
             app::loadNamedLastInputs(inputs.span.window, *command.inputFile);
         if (command.optionsFile)
             optionsModel.loadNamedOptionsFile();
-    } catch (const options::DataFileError &error) {
+    } catch (const common::DataFileError &error) {
         notes << "输入文件有误: " << error.what() << '\n';
         return std::nullopt;
     }

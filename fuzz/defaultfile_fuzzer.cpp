@@ -1,7 +1,7 @@
 // default.dat is read at every start from whatever the current directory
 // holds: any bytes must leave a snapshot of finite floats that writes and
 // reads back unchanged.
-#include "options/optionsfile.h"
+#include "options/model/optionsfile.h"
 
 #include <cmath>
 #include <cstdint>

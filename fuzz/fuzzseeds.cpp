@@ -1,6 +1,6 @@
 // Writes the starting corpus of each fuzzer into the folders given.
-#include "app/lastinputfile.h"
-#include "options/optionsfile.h"
+#include "app/model/lastinputfile.h"
+#include "options/model/optionsfile.h"
 
 #include <filesystem>
 #include <fstream>

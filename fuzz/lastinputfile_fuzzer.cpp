@@ -1,7 +1,7 @@
 // temp_input.dat is restored at every start: any bytes must give a window
 // whose texts stay within bounds, save again and assemble a calculation input.
-#include "app/calculationinputassembly.h"
-#include "app/lastinputfile.h"
+#include "app/model/calculationinputassembly.h"
+#include "app/model/lastinputfile.h"
 
 #include <cstdint>
 #include <string_view>

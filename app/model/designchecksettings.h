@@ -1,0 +1,47 @@
+#pragma once
+
+#include "app/model/mainwindowmodel.h"
+#include "engine/calculationinput.h"
+#include "engine/designchecks.h"
+#include "options/model/designcheckoptions.h"
+
+#include <optional>
+
+namespace app {
+
+using options::CatalogueStrengths;
+
+/// Rated loads the composer gave for the strings it composed, kN; they win over the designations.
+struct ComposedRatings
+{
+    std::optional<double> stringA_kN;
+    std::optional<double> stringB_kN;
+};
+
+/// The composer's rated loads of the strings of \a window that are still as composed.
+ComposedRatings composedRatings(const MainWindowModel &window);
+
+/// Looks up the conductor type (slot 30) in the catalogue and reads the
+/// designations of strings A and B, unless \a composed rates a string.
+CatalogueStrengths catalogueStrengths(const engine::CalculationInput &input, const ComposedRatings &composed = {});
+
+/**
+ * What the strength checks of \a input use: each typed strength of
+ * \a options, else what the composer, the catalogue or the designation
+ * gives (nothing when none does: that check is not done), and the four
+ * required factors.
+ * @throws std::invalid_argument with the message of the first bad field
+ *         (options::badDesignCheckFieldMessage)
+ */
+engine::DesignCheckSettings designCheckSettings(const options::DesignCheckOptions &options,
+                                                const engine::CalculationInput &input,
+                                                const ComposedRatings &composed = {});
+
+/**
+ * The viewer's status line after a calculation: "设计校核: 满足", or
+ * "设计校核: 不满足 (最高温度、最大荷载)" naming the failing states; empty when
+ * nothing was checked.
+ */
+std::string designCheckStatusText(const engine::DesignChecks &checks);
+
+} // namespace app

@@ -1,0 +1,383 @@
+#include "app/model/mainwindowmodel.h"
+
+#include "app/model/conductorcatalogue.h"
+#include "app/model/insulatorstringcatalogue.h"
+#include "app/model/singlenumber.h"
+#include "app/model/trimblanks.h"
+#include "engine/calculationerror.h"
+#include "engine/numberconversion.h"
+#include "engine/numberformatting.h"
+
+#include <charconv>
+#include <cstdint>
+#include <limits>
+#include <stdexcept>
+
+namespace app {
+
+namespace {
+
+constexpr std::array<std::string_view, 10> kVoltageLevels{
+    "1000", "750", "500", "330", "220", "110", "60", "35", "20", "10"};
+
+struct StringBoxes
+{
+    EditBox length, weight, icedWeight, windArea, icedWindArea;
+};
+
+constexpr StringBoxes stringBoxes(StringSide side)
+{
+    return side == StringSide::A
+        ? StringBoxes{EditBox::Edit_jyza_l, EditBox::Edit_jyza_kg, EditBox::Edit_jyza_kgb,
+                      EditBox::Edit_jyza_f1, EditBox::Edit_jyza_f2}
+        : StringBoxes{EditBox::Edit_jyzb_l, EditBox::Edit_jyzb_kg, EditBox::Edit_jyzb_kgb,
+                      EditBox::Edit_jyzb_f1, EditBox::Edit_jyzb_f2};
+}
+
+constexpr int sideIndex(StringSide side) { return side == StringSide::A ? 0 : 1; }
+
+/**
+ * The integer a bundle-count text stands for: optional leading blanks, an
+ * optional sign and digits that fit 32 bits. Anything else means one
+ * conductor, the only count that never divides a load into nothing.
+ */
+int bundleCountOf(std::string_view text)
+{
+    const std::size_t start = text.find_first_not_of(" \t");
+    if (start == std::string_view::npos)
+        return 1;
+    text.remove_prefix(start);
+    const bool negative = text.front() == '-';
+    if (negative || text.front() == '+')
+        text.remove_prefix(1);
+    if (text.empty() || text.front() < '0' || text.front() > '9')
+        return 1;
+    std::int64_t value = 0;
+    const char *end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (error != std::errc() || stop != end)
+        return 1;
+    if (negative)
+        value = -value;
+    if (value < std::numeric_limits<std::int32_t>::min() || value > std::numeric_limits<std::int32_t>::max())
+        return 1;
+    return static_cast<int>(value);
+}
+
+/// The texts a new model starts with, in the order of EditBox.
+const std::array<std::string_view, editBoxCount> kEditDefaults{
+    "220kV#1主变进线间隔跨线", "36", "3", "2", "18",
+    "51.36", "23", "71853", "1555.8", "4.942", "2", "6", "2.5",
+    "2965", "165.3", "187.8", "0.499", "0.695",
+    "2965", "165.3", "187.8", "0.499", "0.695"};
+
+/// The first \a maxChars characters of the UTF-8 text \a text.
+std::string_view firstCharacters(std::string_view text, int maxChars)
+{
+    int chars = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool startsCharacter = (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
+        if (startsCharacter && chars++ == maxChars)
+            return text.substr(0, i);
+    }
+    return text;
+}
+
+} // namespace
+
+float lookupDiameter_mm(std::string_view text)
+{
+    if (!engine::isDecimalNumber(text, false))
+        return missingDiameter_mm;
+    try {
+        return toSingleNumber(text);
+    } catch (const engine::ConversionError &) {
+        // "." alone passes the character check but is no number; a diameter
+        // beyond the float range is no diameter either.
+        return missingDiameter_mm;
+    }
+}
+
+MainWindowModel::MainWindowModel()
+{
+    for (int i = 0; i < editBoxCount; ++i)
+        mEdits[i] = kEditDefaults[i];
+    const std::string defaultString(insulatorStringCatalogue()[defaultInsulatorString].typeName);
+    mStringTypeTexts = {defaultString, defaultString};
+    mStringTypeIndices = {defaultInsulatorString, defaultInsulatorString};
+    for (std::size_t i = 0; i < mGrid.size(); ++i)
+        mGrid[i] = LoadTableDefaults[i];
+    mTicked = {true, true, false, false, false, true};
+}
+
+const std::string &MainWindowModel::text(EditBox box) const
+{
+    return mEdits.at(static_cast<int>(box));
+}
+
+void MainWindowModel::setText(EditBox box, std::string_view text)
+{
+    if (box == EditBox::Edit_bt)
+        text = firstCharacters(text, spanNameMaxLength);
+    edit(box) = text;
+    if (box == EditBox::Edit_L)
+        onSpanChanged();
+    else if (box == EditBox::Edit_dx_flgs)
+        normaliseBundleCount();
+}
+
+void MainWindowModel::onSpanChanged()
+{
+    // The maintenance point follows the span to mid-span; a span that is no
+    // number yet (while typing) leaves it where it is.
+    const std::string &span = text(EditBox::Edit_L);
+    if (!engine::isDecimalNumber(span, false))
+        return;
+    try {
+        edit(EditBox::Edit_jxd) = engine::formatGeneral(engine::toNumber(span) / 2);
+    } catch (const engine::ConversionError &) {
+        // "." alone or more digits than a double holds: no number, no move.
+    }
+}
+
+void MainWindowModel::normaliseBundleCount()
+{
+    edit(EditBox::Edit_dx_flgs) = std::to_string(bundleCountOf(text(EditBox::Edit_dx_flgs)));
+}
+
+const std::array<std::string_view, 10> &MainWindowModel::voltageLevels()
+{
+    return kVoltageLevels;
+}
+
+void MainWindowModel::setVoltageIndex(int index)
+{
+    mVoltageIndex = index >= 0 && index < static_cast<int>(kVoltageLevels.size()) ? index : -1;
+}
+
+std::string MainWindowModel::voltageText() const
+{
+    return mVoltageIndex < 0 ? std::string() : std::string(kVoltageLevels[mVoltageIndex]);
+}
+
+void MainWindowModel::setConductorIndex(int index)
+{
+    mConductorIndex = index >= 0 && index < conductorCount ? index : -1;
+}
+
+void MainWindowModel::pickConductor(int index)
+{
+    if (index < 0 || index >= conductorCount)
+        return;
+    mConductorIndex = index;
+    const ConductorEntry &entry = conductorCatalogue()[index];
+    edit(EditBox::Edit_dx_d) = trimBlanks(entry.diameter);
+    edit(EditBox::Edit_dx_S) = trimBlanks(entry.area);
+    edit(EditBox::Edit_dx_ax) = trimBlanks(entry.expansionCoefficient);
+    edit(EditBox::Edit_dx_E) = trimBlanks(entry.elasticModulus);
+    edit(EditBox::Edit_dx_kg) = trimBlanks(entry.unitWeight);
+}
+
+std::string MainWindowModel::conductorText() const
+{
+    return mConductorIndex < 0 ? std::string()
+                               : std::string(conductorCatalogue()[mConductorIndex].typeName);
+}
+
+const std::string &MainWindowModel::stringTypeText(StringSide side) const
+{
+    return mStringTypeTexts[sideIndex(side)];
+}
+
+int MainWindowModel::stringTypeIndex(StringSide side) const
+{
+    return mStringTypeIndices[sideIndex(side)];
+}
+
+void MainWindowModel::setStringTypeText(StringSide side, std::string_view text)
+{
+    mStringTypeTexts[sideIndex(side)] = text;
+    mStringTypeIndices[sideIndex(side)] = -1;
+}
+
+void MainWindowModel::pickStringType(StringSide side, int index, int iceIndex)
+{
+    if (index < 0 || index >= insulatorStringCount)
+        return;
+    const InsulatorStringEntry &entry = insulatorStringCatalogue()[index];
+    mStringTypeTexts[sideIndex(side)] = trimBlanks(entry.typeName);
+    mStringTypeIndices[sideIndex(side)] = index;
+
+    const StringBoxes boxes = stringBoxes(side);
+    edit(boxes.length) = trimBlanks(entry.length);
+    edit(boxes.weight) = trimBlanks(entry.weight);
+    edit(boxes.windArea) = trimBlanks(entry.windArea);
+    // The catalogue has iced columns for 5 and 10 mm only; for other ice
+    // the user's iced values stay rather than being replaced by guesses.
+    if (iceIndex == 1) {
+        edit(boxes.icedWeight) = trimBlanks(entry.weightIce5);
+        edit(boxes.icedWindArea) = trimBlanks(entry.windAreaIce5);
+    } else if (iceIndex == 2) {
+        edit(boxes.icedWeight) = trimBlanks(entry.weightIce10);
+        edit(boxes.icedWindArea) = trimBlanks(entry.windAreaIce10);
+    }
+}
+
+void MainWindowModel::applyComposedString(StringSide side, const tools::ComposedString &composed)
+{
+    const StringBoxes boxes = stringBoxes(side);
+    edit(boxes.length) = composed.stringLength;
+    edit(boxes.weight) = composed.stringWeight;
+    edit(boxes.icedWeight) = composed.stringIcedWeight;
+    edit(boxes.windArea) = composed.stringWindArea;
+    edit(boxes.icedWindArea) = composed.stringIcedWindArea;
+    setStringTypeText(side, composed.stringType);
+}
+
+void MainWindowModel::noteComposedRatedLoad(StringSide side, double ratedLoad_kN)
+{
+    mComposedRatings[sideIndex(side)] = ComposedRating{stringTypeText(side), ratedLoad_kN};
+}
+
+std::optional<double> MainWindowModel::composedRatedLoad(StringSide side) const
+{
+    const std::optional<ComposedRating> &rating = mComposedRatings[sideIndex(side)];
+    if (!rating || rating->designation != stringTypeText(side))
+        return std::nullopt;
+    return rating->ratedLoad_kN;
+}
+
+bool MainWindowModel::isTicked(PresenceBox box) const
+{
+    return mTicked.at(static_cast<int>(box));
+}
+
+void MainWindowModel::setTicked(PresenceBox box, bool ticked)
+{
+    if (mTicked.at(static_cast<int>(box)) == ticked)
+        return;
+    mTicked[static_cast<int>(box)] = ticked;
+    rewriteColumnForPresence(box);
+}
+
+void MainWindowModel::rewriteColumnForPresence(PresenceBox box)
+{
+    using namespace loadtable;
+    const int column = columnOf(box);
+    if (isTicked(box)) {
+        gridCell(column, headerRow) = presentHeaders[column];
+        for (int i = 0; i < static_cast<int>(presentLoadDefaults.size()); ++i)
+            gridCell(column, bundleCountRow + i) = presentLoadDefaults[i];
+        return;
+    }
+    gridCell(column, headerRow) = absentHeaders[column];
+    // The jumpers' row 9 is a fixed note, not an input: it stays.
+    const int lastRow = isJumperColumn(column) ? fittingWeightRow : relativeDistanceRow;
+    for (int row = conductorTypeRow; row <= lastRow; ++row)
+        gridCell(column, row).clear();
+}
+
+int MainWindowModel::checkedCellIndex(int column, int row)
+{
+    if (column < 0 || column >= loadtable::columnCount || row < 0 || row >= loadtable::rowCount)
+        throw std::out_of_range("load table cell out of range");
+    return loadtable::cellIndex(column, row);
+}
+
+const std::string &MainWindowModel::cell(int column, int row) const
+{
+    return mGrid[checkedCellIndex(column, row)];
+}
+
+std::string &MainWindowModel::gridCell(int column, int row)
+{
+    return mGrid[checkedCellIndex(column, row)];
+}
+
+bool MainWindowModel::isCellEditable(int column, int row)
+{
+    using namespace loadtable;
+    if (column < firstLoadColumn || column > lastLoadColumn || row < conductorTypeRow
+        || row > relativeDistanceRow)
+        return false;
+    return !(row == relativeDistanceRow && isJumperColumn(column));
+}
+
+bool MainWindowModel::setCell(int column, int row, std::string_view text)
+{
+    if (!isCellEditable(column, row))
+        return false;
+    gridCell(column, row) = text;
+    return true;
+}
+
+void MainWindowModel::selectCell(int column, int row)
+{
+    using namespace loadtable;
+    if (column < firstLoadColumn || column > lastLoadColumn || row < conductorTypeRow
+        || row >= rowCount)
+        return;
+    mCurrentColumn = column;
+    mCurrentRow = row;
+    mGridEditing = isCellEditable(column, row);
+}
+
+bool MainWindowModel::clickGrid()
+{
+    mLeadTypeListVisible = mCurrentRow == loadtable::conductorTypeRow
+                           && mCurrentColumn >= loadtable::firstLoadColumn;
+    return mLeadTypeListVisible;
+}
+
+void MainWindowModel::pickLeadConductor(int index)
+{
+    using namespace loadtable;
+    if (index < 0 || index >= conductorCount || mCurrentColumn < firstLoadColumn)
+        return;
+    mLeadTypeIndex = index;
+    const ConductorEntry &entry = conductorCatalogue()[index];
+    gridCell(mCurrentColumn, conductorTypeRow) = entry.typeName;
+    gridCell(mCurrentColumn, unitWeightRow) = entry.unitWeight;
+    gridCell(mCurrentColumn, diameterRow) = entry.diameter;
+}
+
+LookupRequest MainWindowModel::gridLookupRequest() const
+{
+    using namespace loadtable;
+    if (mCurrentColumn < firstLoadColumn)
+        return {};
+    if (mCurrentRow == spacerWeightRow) {
+        // The spacer belongs to the load's own conductor, so its own diameter
+        // goes with its own type name; the main conductor's would mark
+        // spacers for a conductor this load does not have.
+        return {Lookup::Spacer, trimBlanks(cell(mCurrentColumn, conductorTypeRow)),
+                lookupDiameter_mm(cell(mCurrentColumn, diameterRow))};
+    }
+    if (mCurrentRow == fittingWeightRow) {
+        // A T-connection fitting clamps onto the main conductor.
+        return {Lookup::Fitting, trimBlanks(conductorText()),
+                lookupDiameter_mm(text(EditBox::Edit_dx_d))};
+    }
+    return {};
+}
+
+void MainWindowModel::applyGridLookupWeight(std::string_view weight)
+{
+    using namespace loadtable;
+    if (mCurrentColumn < firstLoadColumn
+        || (mCurrentRow != spacerWeightRow && mCurrentRow != fittingWeightRow))
+        return;
+    gridCell(mCurrentColumn, mCurrentRow) = trimBlanks(weight);
+}
+
+LookupRequest MainWindowModel::conductorSpacerLookupRequest() const
+{
+    return {Lookup::Spacer, trimBlanks(conductorText()), lookupDiameter_mm(text(EditBox::Edit_dx_d))};
+}
+
+void MainWindowModel::applyConductorSpacerWeight(std::string_view weight)
+{
+    edit(EditBox::Edit_dx_flkg) = weight;
+}
+
+} // namespace app

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "app/model/mainwindowmodel.h"
+#include "common/messenger.h"
+#include "engine/calculationinput.h"
+
+namespace app {
+
+/**
+ * The plausibility check of a just assembled calculation input, before any
+ * page exists. Values are read from \a input in single precision (lengths of
+ * the span in m, string lengths in mm); the four lead boxes are read from
+ * \a window. Refusals, first one wins, each with an OK button:
+ *
+ * 1. control sag not above 0: "允许弧垂必须大于0,一般取跨度的1/15 ~ 1/30,请修改."
+ *    in a plain box captioned with the application title;
+ * 2. string A, then string B, not longer than 0;
+ * 3. the two strings together not shorter than the span;
+ * 4. a ticked lead Pj not right of the end of string A;
+ * 5. a ticked lead at the position of the ticked lead before it;
+ * 6. the last lead at or beyond the start of string B (span minus string B);
+ * 7. a value no real span can have: a negative weight, wind area, diameter,
+ *    length or wind speed, a temperature below -273.15 ℃, a modulus or
+ *    area not above 0, a bundle count below 1 or above 8; each message
+ *    names the field ("弹性模量(N/mm2)应大于0,请修改.").
+ *
+ * Messages 2..7 carry the caption "数据合理性检查出错误信息" and an error
+ * icon. A slot that is no number, or beyond the float range, is reported with
+ * its conversion message naming the field (caption "错误信息", error icon).
+ *
+ * @return true when the calculation may go on
+ */
+bool checkPlausibility(const engine::CalculationInput &input, const MainWindowModel &window,
+                       common::Messenger &messenger);
+
+} // namespace app

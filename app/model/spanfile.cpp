@@ -1,0 +1,352 @@
+#include "app/model/spanfile.h"
+
+#include "app/model/conductorcatalogue.h"
+#include "engine/numberformatting.h"
+#include "options/model/markingstates.h"
+#include "options/model/markingtemperatures.h"
+#include "common/replacefile.h"
+
+#include <algorithm>
+#include <array>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+namespace app {
+
+using Json = nlohmann::ordered_json;
+
+namespace {
+
+/// Where each edit box lives in the file; the order is that of EditBox.
+struct EditField
+{
+    EditBox box;
+    const char *section;
+    const char *key;
+};
+
+constexpr EditField editFields[editBoxCount] = {
+    {EditBox::Edit_bt, "span", "name"},
+    {EditBox::Edit_L, "span", "spanLength_m"},
+    {EditBox::Edit_h, "span", "heightDifference_m"},
+    {EditBox::Edit_f, "span", "controlSag_m"},
+    {EditBox::Edit_jxd, "span", "maintenancePoint_m"},
+    {EditBox::Edit_dx_d, "conductor", "diameter_mm"},
+    {EditBox::Edit_dx_ax, "conductor", "expansionCoefficient_1e-6_per_degC"},
+    {EditBox::Edit_dx_E, "conductor", "elasticModulus_N_mm2"},
+    {EditBox::Edit_dx_S, "conductor", "area_mm2"},
+    {EditBox::Edit_dx_kg, "conductor", "unitWeight_kg_m"},
+    {EditBox::Edit_dx_flgs, "conductor", "bundleCount"},
+    {EditBox::Edit_dx_cdj, "conductor", "spacerInterval_m"},
+    {EditBox::Edit_dx_flkg, "conductor", "spacerWeight_kg"},
+    {EditBox::Edit_jyza_l, "stringA", "length_mm"},
+    {EditBox::Edit_jyza_kg, "stringA", "weight_kg"},
+    {EditBox::Edit_jyza_kgb, "stringA", "icedWeight_kg"},
+    {EditBox::Edit_jyza_f1, "stringA", "windArea_m2"},
+    {EditBox::Edit_jyza_f2, "stringA", "icedWindArea_m2"},
+    {EditBox::Edit_jyzb_l, "stringB", "length_mm"},
+    {EditBox::Edit_jyzb_kg, "stringB", "weight_kg"},
+    {EditBox::Edit_jyzb_kgb, "stringB", "icedWeight_kg"},
+    {EditBox::Edit_jyzb_f1, "stringB", "windArea_m2"},
+    {EditBox::Edit_jyzb_f2, "stringB", "icedWindArea_m2"},
+};
+
+const KeyPath voltagePath{"span", "voltageLevel_kV"};
+const KeyPath conductorTypePath{"conductor", "type"};
+const KeyPath stringTypePath[2] = {{"stringA", "type"}, {"stringB", "type"}};
+
+/// Load columns 1..6 at index 0..5.
+constexpr std::array<const char *, presenceBoxCount> loadNames{"PA", "P1", "P2", "P3", "P4", "PB"};
+
+/// Grid rows 1..9 at index 0..8.
+constexpr std::array<const char *, 9> loadRowKeys{
+    "conductorType", "unitWeight_kg_m", "diameter_mm", "bundleCount", "subSpan_m",
+    "spacerWeight_kg", "length_m", "fittingWeight_kg", "relativeDistance_m",
+};
+
+/// Condition grid rows 1..9.
+constexpr std::array<const char *, 9> conditionKeys{
+    "maxTemperature", "minTemperature", "maintenanceHot", "maintenanceCold", "maxWind",
+    "maxIce", "lightning", "switching", "powerFrequency",
+};
+
+/// CheckBox_huayin1 .. CheckBox_huayin5.
+constexpr std::array<const char *, 5> markingStateKeys{
+    "noStringB", "leadsNotConnected", "jumpersNotConnected", "leadFittingsNotConnected",
+    "leftJumperFittingsNotConnected",
+};
+
+constexpr int iceThicknessStep_mm = 5;
+constexpr int iceIndexCount = 5;
+
+KeyPath presencePath(int column) { return {"loads", loadNames[column - 1], "present"}; }
+KeyPath cellPath(int column, int row) { return {"loads", loadNames[column - 1], loadRowKeys[row - 1]}; }
+KeyPath conditionPath(int row, const char *quantity) { return {"options", "designConditions", conditionKeys[row - 1], quantity}; }
+const KeyPath iceThicknessPath{"options", "iceThickness_mm"};
+const KeyPath markingTemperaturesPath{"options", "markingTemperatures_degC"};
+KeyPath markingStatePath(int box) { return {"options", "markingState", markingStateKeys[box]}; }
+/// The reserved numbers are named after their line in default.dat.
+KeyPath reservedPath(const char *key) { return {"options", "reserved", key}; }
+std::string reservedLineKey(std::size_t line) { return "line" + std::to_string(line); }
+const char *const conditionTemperatureKey = "conductorTemperature_degC";
+const char *const conditionWindKey = "windSpeed_m_s";
+
+/// The value at \a path, created (with the objects on the way) when missing.
+Json &slot(Json &document, const KeyPath &path)
+{
+    Json *node = &document;
+    for (const std::string &key : path)
+        node = &(*node)[key];
+    return *node;
+}
+
+/// The data cells a span file stores: the editable ones.
+template<typename Visit>
+void forEachStoredCell(Visit visit)
+{
+    for (int column = loadtable::firstLoadColumn; column <= loadtable::lastLoadColumn; ++column) {
+        for (int row = loadtable::conductorTypeRow; row <= loadtable::relativeDistanceRow; ++row) {
+            if (MainWindowModel::isCellEditable(column, row))
+                visit(column, row);
+        }
+    }
+}
+
+void putWindow(Json &document, const MainWindowModel &window)
+{
+    // A new file lists name and voltage first, and each type before its figures.
+    slot(document, {editFields[0].section, editFields[0].key}) = window.text(editFields[0].box);
+    slot(document, voltagePath) = window.voltageText();
+    slot(document, conductorTypePath) = window.conductorText();
+    slot(document, stringTypePath[0]) = window.stringTypeText(StringSide::A);
+    slot(document, stringTypePath[1]) = window.stringTypeText(StringSide::B);
+    for (const EditField &field : editFields)
+        slot(document, {field.section, field.key}) = window.text(field.box);
+    for (int box = 0; box < presenceBoxCount; ++box) {
+        const auto presence = static_cast<PresenceBox>(box);
+        slot(document, presencePath(columnOf(presence))) = window.isTicked(presence);
+    }
+    forEachStoredCell([&](int column, int row) { slot(document, cellPath(column, row)) = window.cell(column, row); });
+}
+
+void putOptions(Json &document, const options::OptionsTexts &options, const options::ReservedNumbers &reserved)
+{
+    for (int row = 1; row <= 9; ++row) {
+        const auto i = static_cast<std::size_t>(row - 1);
+        slot(document, conditionPath(row, conditionTemperatureKey)) = options.conditionTemperature[i];
+        slot(document, conditionPath(row, conditionWindKey)) = options.conditionWindSpeed[i];
+    }
+    slot(document, iceThicknessPath) = options.iceIndex * iceThicknessStep_mm;
+    Json temperatures = Json::array();
+    for (std::size_t i = 0; i < options.markingTemperature.size(); ++i) {
+        // The edits always hold a whole number; otherwise the value "确定" would store.
+        temperatures.push_back(options::parseWholeNumber(options.markingTemperature[i])
+                                   .value_or(options::kMarkingTemperatureDefaults[i]));
+    }
+    slot(document, markingTemperaturesPath) = temperatures;
+    for (int box = 0; box < 5; ++box)
+        slot(document, markingStatePath(box)) = options.markingState[static_cast<std::size_t>(box)];
+    slot(document, reservedPath("line20")) = engine::shortestDouble(reserved.reserved1);
+    slot(document, reservedPath("line30")) = engine::shortestDouble(reserved.reserved2);
+    for (std::size_t i = 0; i < reserved.reserved3.size(); ++i)
+        slot(document, reservedPath(reservedLineKey(36 + i).c_str())) = engine::shortestDouble(reserved.reserved3[i]);
+}
+
+/// The index of \a text in a list, -1 for the empty text (no selection); refuses any other text.
+template<typename List>
+int listIndex(JsonFieldReader &reader, const KeyPath &path, const std::string &text, const List &items)
+{
+    if (text.empty())
+        return -1;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (items[i] == text)
+            return static_cast<int>(i);
+    }
+    reader.refuse(path, "\"" + text + "\" 不在程序的列表中");
+}
+
+void readWindow(JsonFieldReader &reader, MainWindowModel &window)
+{
+    // The order of the last-input file: the span's rule moves the maintenance
+    // point before the stored one arrives, and presence boxes rewrite their
+    // column before the stored cells do.
+    for (const EditField &field : editFields) {
+        if (const auto text = reader.text({field.section, field.key}))
+            window.setText(field.box, *text);
+    }
+    if (const auto text = reader.text(voltagePath))
+        window.setVoltageIndex(listIndex(reader, voltagePath, *text, MainWindowModel::voltageLevels()));
+    if (const auto text = reader.text(conductorTypePath)) {
+        std::vector<std::string_view> names;
+        for (const ConductorEntry &entry : conductorCatalogue())
+            names.push_back(entry.typeName);
+        window.setConductorIndex(listIndex(reader, conductorTypePath, *text, names));
+    }
+    for (const StringSide side : {StringSide::A, StringSide::B}) {
+        if (const auto text = reader.text(stringTypePath[static_cast<int>(side)]))
+            window.setStringTypeText(side, *text);
+    }
+    for (int box = 0; box < presenceBoxCount; ++box) {
+        const auto presence = static_cast<PresenceBox>(box);
+        if (const auto ticked = reader.flag(presencePath(columnOf(presence))))
+            window.setTicked(presence, *ticked);
+    }
+    forEachStoredCell([&](int column, int row) {
+        if (const auto text = reader.text(cellPath(column, row)))
+            window.setCell(column, row, *text);
+    });
+}
+
+void readOptions(JsonFieldReader &reader, options::OptionsTexts &options, options::ReservedNumbers &reserved)
+{
+    for (int row = 1; row <= 9; ++row) {
+        const auto i = static_cast<std::size_t>(row - 1);
+        if (const auto text = reader.text(conditionPath(row, conditionTemperatureKey)))
+            options.conditionTemperature[i] = *text;
+        if (const auto text = reader.text(conditionPath(row, conditionWindKey)))
+            options.conditionWindSpeed[i] = *text;
+    }
+    if (const auto thickness = reader.wholeNumber(iceThicknessPath)) {
+        if (*thickness < 0 || *thickness % iceThicknessStep_mm != 0
+            || *thickness / iceThicknessStep_mm >= iceIndexCount)
+            reader.refuse(iceThicknessPath, "应为 0、5、10、15 或 20,而不是 " + std::to_string(*thickness));
+        options.iceIndex = *thickness / iceThicknessStep_mm;
+    }
+    if (const auto temperatures = reader.wholeNumbers(markingTemperaturesPath, options.markingTemperature.size())) {
+        for (std::size_t i = 0; i < temperatures->size(); ++i)
+            options.markingTemperature[i] = std::to_string((*temperatures)[i]);
+    }
+
+    // Through the boxes' own rule, so that a file stating fittings without
+    // their leads gives the state the dialog would show and compute.
+    options::MarkingStates states;
+    for (const int box : options::kMarkingStateShowOrder) {
+        const auto ticked = reader.flag(markingStatePath(box));
+        states.setTicked(box, ticked.value_or(options.markingState[static_cast<std::size_t>(box)]));
+    }
+    for (int box = 0; box < options::kMarkingStateCount; ++box)
+        options.markingState[static_cast<std::size_t>(box)] = states.isTicked(box);
+
+    if (const auto value = reader.singleNumber(reservedPath("line20")))
+        reserved.reserved1 = *value;
+    if (const auto value = reader.singleNumber(reservedPath("line30")))
+        reserved.reserved2 = *value;
+    for (std::size_t i = 0; i < reserved.reserved3.size(); ++i) {
+        if (const auto value = reader.singleNumber(reservedPath(reservedLineKey(36 + i).c_str())))
+            reserved.reserved3[i] = *value;
+    }
+}
+
+/// Line and column (from 1) of byte \a offset in \a text.
+std::pair<int, int> lineAndColumn(std::string_view text, std::size_t offset)
+{
+    offset = std::min(offset, text.size());
+    const std::string_view before = text.substr(0, offset);
+    const auto line = 1 + std::count(before.begin(), before.end(), '\n');
+    const std::size_t lineStart = before.rfind('\n');
+    const std::size_t column = lineStart == std::string_view::npos ? offset + 1 : offset - lineStart;
+    return {static_cast<int>(line), static_cast<int>(column)};
+}
+
+Json parseDocument(std::string_view text, const std::string &fileName)
+{
+    try {
+        return Json::parse(text.begin(), text.end());
+    } catch (const Json::parse_error &error) {
+        // The parser reports the byte after the fault.
+        const auto [line, column] = lineAndColumn(text, error.byte > 0 ? error.byte - 1 : 0);
+        throw SpanFileError("文件 " + fileName + " 不是跨线文件: 第 " + std::to_string(line) + " 行第 "
+                            + std::to_string(column) + " 列处不是正确的JSON文本(须为UTF-8编码).");
+    }
+}
+
+void checkFormatAndVersion(const Json &document, JsonFieldReader &reader)
+{
+    const auto format = document.is_object() ? document.find("format") : document.end();
+    if (!document.is_object() || format == document.end() || *format != spanFileFormat)
+        throw SpanFileError("文件 " + reader.fileName() + " 不是跨线文件: 缺少 \"format\": \""
+                            + spanFileFormat + "\".");
+    if (!document.contains("version"))
+        throw SpanFileError("跨线文件 " + reader.fileName() + " 缺少格式版本 \"version\".");
+    const int version = *reader.wholeNumber({"version"});
+    if (version > spanFileVersion)
+        throw SpanFileError("跨线文件 " + reader.fileName() + " 的格式版本为 " + std::to_string(version)
+                            + ",由较新版本的程序保存;本程序只能读取版本 " + std::to_string(spanFileVersion)
+                            + " 的文件.");
+    if (version < 1)
+        reader.refuse({"version"}, "应为 1 到 " + std::to_string(spanFileVersion) + " 之间的整数");
+}
+
+constexpr const char *designCheckKey = "designCheck";
+
+/// The design-check settings of a span; a file without them takes the defaults.
+options::DesignCheckOptions readDesignCheck(const Json &document, const std::string &fileName)
+{
+    const auto stored = document.find(designCheckKey);
+    if (stored == document.end())
+        return {};
+    try {
+        return options::designCheckOptionsFromJson(nlohmann::json(*stored));
+    } catch (const std::invalid_argument &error) {
+        throw SpanFileError("跨线文件 " + fileName + " 中的 \"" + designCheckKey + "\" 有误: " + error.what() + ".");
+    }
+}
+
+} // namespace
+
+ReadSpan parseSpanFile(std::string_view text, const std::string &fileName)
+{
+    ReadSpan read;
+    read.span.document = parseDocument(text, fileName);
+    JsonFieldReader reader(read.span.document, fileName);
+    checkFormatAndVersion(read.span.document, reader);
+    readWindow(reader, read.span.window);
+    readOptions(reader, read.span.options, read.span.reserved);
+    read.span.designCheck = readDesignCheck(read.span.document, fileName);
+    read.missingKeys = reader.missingKeys();
+    return read;
+}
+
+ReadSpan readSpanFile(const std::filesystem::path &path)
+{
+    const std::string name = path.string();
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error))
+        throw SpanFileError("找不到跨线文件 " + name + ".");
+    if (std::filesystem::file_size(path, error) > maxSpanFileBytes)
+        throw SpanFileError("文件 " + name + " 过大(超过1MB),不是跨线文件.");
+    std::ifstream file(path, std::ios::binary);
+    std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    if (!file && !file.eof())
+        throw SpanFileError("无法读取跨线文件 " + name + ".");
+    return parseSpanFile(text, name);
+}
+
+void writeSpanFile(const std::filesystem::path &path, const SpanFile &span)
+{
+    common::replaceFileContents(path, spanFileText(span));
+}
+
+std::string missingKeysNote(const std::string &fileName, const std::vector<std::string> &missingKeys)
+{
+    if (missingKeys.empty())
+        return {};
+    std::string note = "跨线文件 " + fileName + " 中缺少以下各项,已取程序默认值: ";
+    for (std::size_t i = 0; i < missingKeys.size(); ++i)
+        note += (i ? ", " : "") + missingKeys[i];
+    return note + ".";
+}
+
+std::string spanFileText(const SpanFile &span)
+{
+    Json document = span.document.is_object() ? span.document : Json::object();
+    slot(document, {"format"}) = spanFileFormat;
+    slot(document, {"version"}) = spanFileVersion;
+    putWindow(document, span.window);
+    putOptions(document, span.options, span.reserved);
+    document[designCheckKey] = Json(options::designCheckOptionsToJson(span.designCheck));
+    return document.dump(2) + "\n";
+}
+
+} // namespace app

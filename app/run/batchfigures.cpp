@@ -1,0 +1,137 @@
+#include "app/run/batchfigures.h"
+
+#include "engine/catenarycrosscheck.h"
+#include "engine/loadstate.h"
+#include "engine/numberformatting.h"
+
+#include <optional>
+
+namespace app {
+
+using namespace engine;
+
+namespace {
+
+constexpr int decimals = 3;
+
+TableCell number(float value, int places = decimals)
+{
+    return {formatNumber(value, places), true};
+}
+
+TableCell stateCell(int state)
+{
+    return {loadStateLabel(state), false};
+}
+
+/// The largest value of \a quantity over the design states, with its state
+/// (the first of equal values) when \a withState.
+void addLargest(TableRow &row, const CalculationResult &result, float SummaryRow::*quantity, bool withState)
+{
+    int largest = 0;
+    for (int s = 1; s < designStateCount; ++s) {
+        if (result.summary[s].*quantity > result.summary[largest].*quantity)
+            largest = s;
+    }
+    row.push_back(number(result.summary[largest].*quantity));
+    if (withState)
+        row.push_back(stateCell(largest));
+}
+
+void addGoverningFactor(TableRow &row, const std::optional<GoverningFactor> &governing)
+{
+    if (!governing) {
+        row.push_back({});
+        row.push_back({});
+        return;
+    }
+    row.push_back(number(governing->factor));
+    row.push_back(stateCell(governing->state));
+}
+
+const char *verdictText(const std::optional<bool> &pass)
+{
+    if (!pass)
+        return "未校核";
+    return *pass ? "满足" : "不满足";
+}
+
+/// The largest ΔH and Δf against the exact chain with their states; blank
+/// when no chain was solved, so that an unsolved span never reads as 0 %.
+void addLargestCatenaryDifferences(TableRow &row, const CatenaryCrossCheck &check)
+{
+    const std::optional<LargestCatenaryDifferences> largest = largestCatenaryDifferences(check);
+    if (!largest) {
+        row.insert(row.end(), 4, TableCell{});
+        return;
+    }
+    for (const CatenaryDifference &difference : {largest->tension, largest->sag}) {
+        row.push_back(number(difference.percent, 2));
+        row.push_back(stateCell(difference.state));
+    }
+}
+
+TableRow summaryFigures(const CalculationRun &run)
+{
+    const CalculationResult &result = run.result;
+    TableRow row;
+    addLargest(row, result, &SummaryRow::tension, true);
+    addLargest(row, result, &SummaryRow::sag, true);
+    for (float SummaryRow::*quantity : {&SummaryRow::reactionA, &SummaryRow::reactionB, &SummaryRow::lateralA,
+                                        &SummaryRow::lateralB})
+        addLargest(row, result, quantity, false);
+    const BeamLoads &beam = result.beamLoads;
+    for (const float load : {beam.stringingA, beam.stringingB, beam.threePhaseA, beam.threePhaseB, beam.singlePhaseA,
+                             beam.singlePhaseB})
+        row.push_back(number(load));
+    if (run.checks) {
+        addGoverningFactor(row, run.checks->conductor);
+        addGoverningFactor(row, run.checks->string);
+        row.push_back({verdictText(run.checks->pass), false});
+    } else {
+        row.insert(row.end(), 5, TableCell{});
+    }
+    addLargestCatenaryDifferences(row, result.catenary);
+    return row;
+}
+
+std::vector<TableRow> pageOneRows(const CalculationResult &result)
+{
+    std::vector<TableRow> rows;
+    for (int s = 0; s < designStateCount; ++s) {
+        const SummaryRow &summary = result.summary[s];
+        rows.push_back({stateCell(s), {formatGeneral(summary.temperature), true}, number(summary.tension),
+                        number(summary.sag), number(summary.reactionA), number(summary.reactionB),
+                        number(summary.lateralA), number(summary.lateralB), number(summary.stringASag),
+                        number(summary.stringBSag)});
+    }
+    return rows;
+}
+
+} // namespace
+
+const std::vector<std::string> &summaryFigureHeader()
+{
+    static const std::vector<std::string> header{
+        "最大H(kN)", "最大H工况", "最大f(m)", "最大f工况", "最大RA(kN)", "最大RB(kN)", "最大PfA(kN)", "最大PfB(kN)",
+        "紧线时A侧横梁附加荷载(kN)", "紧线时B侧横梁附加荷载(kN)", "三相上人A侧横梁附加荷载(kN)",
+        "三相上人B侧横梁附加荷载(kN)", "单相上人A侧横梁附加荷载(kN)", "单相上人B侧横梁附加荷载(kN)",
+        "最小Kc", "Kc工况", "最小Ks", "Ks工况", "设计校核", "悬链线最大ΔH(%)", "ΔH工况", "悬链线最大Δf(%)", "Δf工况",
+    };
+    return header;
+}
+
+const std::vector<std::string> &pageOneHeader()
+{
+    static const std::vector<std::string> header{
+        "工况", "温度(℃)", "H(kN)", "f(m)", "RA(kN)", "RB(kN)", "PfA(kN)", "PfB(kN)", "fQA(m)", "fQB(m)",
+    };
+    return header;
+}
+
+SpanFigures spanFigures(const CalculationRun &run)
+{
+    return {summaryFigures(run), pageOneRows(run.result)};
+}
+
+} // namespace app

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "app/run/batchrun.h"
+
+#include <QByteArray>
+
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+namespace app {
+
+/**
+ * The reports of a batch joined into one PDF. Its finishers (for
+ * BatchSettings::makeFinisher) paint the pages of each worker's computed
+ * spans into one document per worker, so that pages are painted on all
+ * cores and each worker embeds the fonts once, and drop the pages. write()
+ * then takes every computed span's pages in input order into one file.
+ */
+class BatchPdf
+{
+public:
+    BatchPdf() = default;
+    BatchPdf(const BatchPdf &) = delete;
+    BatchPdf &operator=(const BatchPdf &) = delete;
+
+    /// The finishers of a batch whose pages go into this PDF; they must not outlive it.
+    std::function<std::unique_ptr<SpanFinisher>()> finishers();
+
+    /**
+     * Writes the computed \a spans of the batch run with finishers() into
+     * one PDF at \a path, each span starting on a new sheet. Its outline,
+     * shown when the file opens, has one entry per span (the span name and
+     * its file) and below it one per page ("第2页 各种工况下的荷载计算表").
+     * An old file is replaced only once the new one is complete.
+     *
+     * @throws std::runtime_error when no span was computed or a document
+     *         could not be made or joined, common::FileWriteError when the file
+     *         cannot be written; \a path is then unchanged
+     */
+    void write(const std::filesystem::path &path, const std::vector<SpanOutcome> &spans) const;
+
+private:
+    class Share;
+
+    /// Where a span's pages lie: in which worker's document, from which sheet.
+    struct Placement
+    {
+        std::size_t share = 0;
+        int firstSheet = 0;
+        int sheetCount = 0;
+    };
+
+    /// A worker's finished document (empty when it could not be completed) and its spans by batch index.
+    void addShare(const QByteArray &document, const std::vector<std::pair<std::size_t, Placement>> &placements);
+
+    mutable std::mutex mMutex;
+    std::vector<QByteArray> mShares;
+    std::map<std::size_t, Placement> mPlacements;
+};
+
+} // namespace app

@@ -1,0 +1,161 @@
+#include "app/run/batchrun.h"
+
+#include <algorithm>
+#include <exception>
+#include <mutex>
+#include <system_error>
+#include <thread>
+
+namespace app {
+
+namespace {
+
+/// Keeps what the checks of one span would have shown, "caption: text" each.
+class CollectingMessenger : public common::Messenger
+{
+public:
+    common::MessageAnswer show(const common::Message &message) override
+    {
+        if (!mText.empty())
+            mText += "; ";
+        mText += message.caption + ": " + message.text;
+        return common::MessageAnswer::Ok;
+    }
+    const std::string &text() const { return mText; }
+
+private:
+    std::string mText;
+};
+
+void computeSpan(SpanOutcome &outcome, const BatchSettings &settings)
+{
+    ReadSpan read;
+    try {
+        read = readSpanFile(outcome.file);
+    } catch (const SpanFileError &error) {
+        outcome.status = SpanStatus::Refused;
+        outcome.message = error.what();
+        return;
+    }
+    outcome.missingKeysNote = missingKeysNote(outcome.file.string(), read.missingKeys);
+    outcome.span = std::move(read.span);
+
+    const SpanFile &span = *outcome.span;
+    const DesignCheckRequest checks{settings.designCheck.value_or(span.designCheck), settings.designCheckPage};
+    CollectingMessenger messenger;
+    outcome.run = runCalculationPipeline(span.window, span.options, checks, settings.pages, messenger);
+    switch (outcome.run.outcome) {
+    case RunOutcome::Done:
+        outcome.status = SpanStatus::Computed;
+        return;
+    case RunOutcome::Refused:
+        outcome.status = SpanStatus::Refused;
+        outcome.message = messenger.text();
+        return;
+    case RunOutcome::Failed:
+        outcome.status = SpanStatus::Failed;
+        outcome.message = "计算出错: " + outcome.run.failure;
+        return;
+    }
+}
+
+bool isSpanFile(const std::filesystem::directory_entry &entry)
+{
+    std::error_code error;
+    return entry.is_regular_file(error) && entry.path().extension() == spanFileExtension;
+}
+
+std::vector<std::filesystem::path> spanFilesIn(const std::filesystem::path &folder)
+{
+    std::vector<std::filesystem::path> files;
+    std::error_code error;
+    for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        if (isSpanFile(*entry))
+            files.push_back(entry->path());
+    }
+    if (error)
+        throw SpanFileError("无法读取文件夹 " + folder.string() + ".");
+    if (files.empty())
+        throw SpanFileError("文件夹 " + folder.string() + " 中没有跨线文件(*" + spanFileExtension + ").");
+    std::sort(files.begin(), files.end(),
+              [](const auto &a, const auto &b) { return a.filename().string() < b.filename().string(); });
+    return files;
+}
+
+} // namespace
+
+std::vector<std::filesystem::path> batchFiles(const std::vector<std::filesystem::path> &sources)
+{
+    std::vector<std::filesystem::path> files;
+    for (const std::filesystem::path &source : sources) {
+        std::error_code error;
+        if (std::filesystem::is_directory(source, error)) {
+            const std::vector<std::filesystem::path> inFolder = spanFilesIn(source);
+            files.insert(files.end(), inFolder.begin(), inFolder.end());
+        } else {
+            files.push_back(source);
+        }
+    }
+    return files;
+}
+
+BatchRun runBatch(const std::vector<std::filesystem::path> &files, const BatchSettings &settings,
+                  const BatchProgress &progress, const std::atomic<bool> &cancel)
+{
+    BatchRun batch;
+    batch.spans.resize(files.size());
+    for (std::size_t i = 0; i < files.size(); ++i)
+        batch.spans[i].file = files[i];
+
+    std::atomic<std::size_t> next = 0;
+    std::size_t finished = 0;
+    std::mutex progressMutex;
+    const auto work = [&] {
+        const std::unique_ptr<SpanFinisher> finisher = settings.makeFinisher ? settings.makeFinisher() : nullptr;
+        for (std::size_t i = next++; i < files.size() && !cancel; i = next++) {
+            SpanOutcome &outcome = batch.spans[i];
+            try {
+                computeSpan(outcome, settings);
+                if (outcome.status == SpanStatus::Computed) {
+                    outcome.figures = spanFigures(outcome.run);
+                    if (finisher)
+                        finisher->finish(outcome, i);
+                }
+            } catch (const std::exception &error) {
+                outcome.run = CalculationRun{};
+                outcome.status = SpanStatus::Failed;
+                outcome.message = std::string("计算出错: ") + error.what();
+            }
+            const std::lock_guard lock(progressMutex);
+            ++finished;
+            if (progress)
+                progress(finished, files.size());
+        }
+        if (finisher)
+            finisher->close();
+    };
+
+    const std::size_t cores = std::max(1u, std::thread::hardware_concurrency());
+    const std::size_t workerCount = std::min(cores, files.size());
+    std::vector<std::jthread> workers;
+    try {
+        for (std::size_t w = 1; w < workerCount; ++w)
+            workers.emplace_back(work);
+    } catch (const std::system_error &) {
+        // No more threads to be had: the ones started and this one do the work.
+    }
+    work();
+    workers.clear();
+    batch.cancelled = cancel && finished < files.size();
+    return batch;
+}
+
+std::size_t computedSpanCount(const std::vector<SpanOutcome> &spans)
+{
+    return static_cast<std::size_t>(std::count_if(spans.begin(), spans.end(), [](const SpanOutcome &span) {
+        return span.status == SpanStatus::Computed;
+    }));
+}
+
+} // namespace app

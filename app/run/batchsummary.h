@@ -1,0 +1,26 @@
+#pragma once
+
+#include "app/run/batchrun.h"
+
+#include <string>
+#include <vector>
+
+namespace app {
+
+/// "计算完成" for a computed span, else why it was refused or failed.
+std::string spanStatusText(const SpanOutcome &span);
+
+/**
+ * The batch summary, one row per span in input order: file, span name,
+ * voltage, L, h, f, conductor and bundle count as typed, the span's figures
+ * (SpanFigures::summary; blank for a span that was not computed), and its
+ * status. The header names each column with its unit.
+ */
+std::vector<std::string> batchSummaryHeader();
+TableRow batchSummaryRow(const SpanOutcome &span);
+
+/// Page 1's state table of every computed span, its rows led by file and span name.
+std::vector<std::string> pageOneTableHeader();
+std::vector<TableRow> pageOneTableRows(const std::vector<SpanOutcome> &spans);
+
+} // namespace app

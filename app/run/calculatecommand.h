@@ -1,0 +1,47 @@
+#pragma once
+
+#include "app/model/mainwindowmodel.h"
+#include "common/messenger.h"
+#include "options/model/designcheckoptions.h"
+#include "options/model/optionstexts.h"
+#include "report/resultpages.h"
+
+#include <string>
+
+namespace app {
+
+/// How one press of "计算" ended.
+enum class CalculationOutcome {
+    Shown,   ///< all pages replaced and the viewer shown on page 1
+    Refused, ///< an input check refused; its message was shown, no page was made
+    Failed,  ///< the calculation failed; its message was shown, the viewer was not touched
+};
+
+/// What the user reads when a calculation cannot be completed.
+inline constexpr const char *calculationFailedText = "计算过程中遇到错误,请尝试调整输入数据再算.";
+inline constexpr const char *calculationFailedCaption = "计算出错";
+
+/// "计算过程中遇到错误,请尝试调整输入数据再算." with \a cause, the calculation's own message, below it.
+std::string failedCalculationText(const std::string &cause);
+
+/**
+ * The calculate command: runs the calculation pipeline on \a window and
+ * \a options (results in the colour the viewer asks for), then hands the
+ * pages to \a viewer and shows it on page 1. When \a checks asks for the
+ * design-check page it follows as page 18 and the verdict goes to the
+ * viewer's status line; a failing check shows nothing more. A field of
+ * \a checks that is not a number is refused with its message (caption
+ * "选项设置") before the calculation.
+ *
+ * A refused check has shown its own message through \a messenger. A failed
+ * calculation shows "计算过程中遇到错误,请尝试调整输入数据再算." (caption
+ * "计算出错", error icon) with the calculation's own message below it, which
+ * tells the user which input to change. The pages are complete
+ * before the first one is handed over, so a failure leaves every page of the
+ * viewer as it was.
+ */
+CalculationOutcome calculateAndShow(const MainWindowModel &window, const options::OptionsTexts &options,
+                                    const options::DesignCheckOptions &checks, report::ResultPages &viewer,
+                                    common::Messenger &messenger);
+
+} // namespace app

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "app/model/mainwindowmodel.h"
+#include "common/messenger.h"
+#include "engine/calculationinput.h"
+#include "engine/calculationresult.h"
+#include "engine/designchecks.h"
+#include "options/model/designcheckoptions.h"
+#include "options/model/optionstexts.h"
+#include "report/reportpage.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace app {
+
+/// Whether a run builds the report pages, and in which colour the results are written.
+enum class ReportPages { None, Teal, Black };
+
+/// The design check a run makes: its strengths and factors as typed, and
+/// whether its page follows the 17 as page 18.
+struct DesignCheckRequest
+{
+    options::DesignCheckOptions options;
+    bool withPage = false;
+};
+
+/// How a run ended.
+enum class RunOutcome {
+    Done,    ///< every step went through
+    Refused, ///< an input check refused; its message was shown, nothing was calculated
+    Failed,  ///< the calculation or its pages failed; nothing was shown
+};
+
+/// What one run of the calculation gives.
+struct CalculationRun
+{
+    RunOutcome outcome = RunOutcome::Refused;
+    /// The snapshot of the inputs, once assembled.
+    engine::CalculationInput input;
+    /// The results, when Done.
+    engine::CalculationResult result;
+    /// The design check and what it used, when one was asked for and Done.
+    std::optional<engine::DesignChecks> checks;
+    engine::DesignCheckSettings checkSettings;
+    /// The pages (17, or 18 with the check's page), when Done and pages were asked for.
+    std::vector<report::ReportPage> pages;
+    /// When Failed: what went wrong, in the words of the step that failed.
+    std::string failure;
+};
+
+/**
+ * The one road from the inputs as shown to the results, for the window and
+ * for tenrix-calc alike: checks the load table of \a window, takes the
+ * snapshot of \a window and \a options, checks its plausibility, runs the
+ * calculation and the design check \a checks asks for and, unless \a pages
+ * is None, builds the report pages.
+ *
+ * The checks show their own messages through \a messenger (a check setting
+ * that is not a number is refused with caption "选项设置"); a failure of the
+ * calculation or of the pages shows nothing and is described in the result,
+ * for each program to tell in its own way. The pages need a
+ * QGuiApplication.
+ */
+CalculationRun runCalculationPipeline(const MainWindowModel &window, const options::OptionsTexts &options,
+                                      const std::optional<DesignCheckRequest> &checks, ReportPages pages,
+                                      common::Messenger &messenger);
+
+} // namespace app

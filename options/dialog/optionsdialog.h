@@ -1,0 +1,128 @@
+#pragma once
+
+#include "options/model/designcheckoptions.h"
+#include "options/model/optionsmodel.h"
+#include "options/model/optionstexts.h"
+
+#include <QDialog>
+
+#include <array>
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+class QTabWidget;
+class QWidget;
+
+namespace common {
+class Messenger;
+}
+
+/**
+ * The options dialog `Form_xuan_xiang` ("选项设置"): the design-condition
+ * grid with the typical-zone list and the ice thickness on the first page,
+ * the nine marking temperatures and the five marking-state boxes on the
+ * second, the rated strengths and required factors of the design check on
+ * the third ("设计校核"), "恢复设置" and "确定" below.
+ *
+ * The widgets only show the options model and pass every change to it; the
+ * rules live in the model. The controls are the live settings: a
+ * calculation reads them whether or not the dialog was confirmed, and only
+ * "确定" writes default.dat. Created once at start, when it loads
+ * default.dat; closing hides it.
+ *
+ * The design-check settings are kept in the user's settings (QSettings),
+ * read at creation and written by "确定"; default.dat never holds them.
+ */
+class TForm_xuan_xiang : public QDialog
+{
+    Q_OBJECT
+
+public:
+    /**
+     * Builds the dialog and loads the options file (default.dat in the
+     * current folder unless \a optionsFile says otherwise).
+     * @param messenger  shows the grid check, the restore question and save failures; must outlive the dialog
+     */
+    explicit TForm_xuan_xiang(common::Messenger &messenger, QWidget *parent = nullptr,
+                              std::filesystem::path optionsFile = options::kOptionsFileName);
+
+    /// What a calculation reads from the dialog, as the controls show it now.
+    options::OptionsTexts optionsTexts() const;
+
+    /// The design-check page as its controls show it now.
+    const options::DesignCheckOptions &designCheckOptions() const { return mDesignChecks; }
+
+    /// Shows the strengths the span's conductor and strings give, as the hints of the blank fields.
+    void showCatalogueStrengths(const options::CatalogueStrengths &strengths);
+
+    /// The ice thickness choice, 0..4 for 0, 5, 10, 15, 20 mm.
+    int iceIndex() const { return mModel.iceIndex(); }
+
+    const options::OptionsModel &model() const { return mModel; }
+
+    /// A span file was opened or imported: its settings become the dialog's; nothing is saved.
+    void showSettings(const options::OptionsTexts &texts, const options::ReservedNumbers &reserved);
+
+    // Handlers.
+    void ComboBox1Change(int index);       ///< a typical zone was chosen
+    void RadioGroup_fbClick(int index);    ///< an ice thickness was chosen
+    void SGrid_qxExit();                   ///< the grid lost the focus: check every cell
+    void Button_resumeClick();             ///< "恢复设置"
+    void BitBtn_YESClick();                ///< "确定": save and close
+
+    QTabWidget *PageControl1;
+    QWidget *TabSheet1;
+    QWidget *TabSheet2;
+    QWidget *TabSheet3;
+    QLabel *Label1;
+    /// Typical meteorological zones "一类" .. "九类"; starts with none chosen.
+    QComboBox *ComboBox1;
+    QLabel *Label_note;
+    /// Design conditions: 10 rows x 3 columns, row 0 and column 0 fixed, like the model.
+    QTableWidget *SGrid_qx;
+    QGroupBox *RadioGroup_fb;
+    QButtonGroup *mIceButtons;
+    QGroupBox *GroupBox_azt;
+    std::array<QLineEdit *, options::kMarkingTemperatureCount> Edit_AZT{};
+    QGroupBox *GroupBox_huayin;
+    std::array<QCheckBox *, options::kMarkingStateCount> CheckBox_huayin{};
+    /// "输出设计校核页"
+    QCheckBox *CheckBox_jiaohe;
+    /// Strengths and factors of the design check, in options::DesignCheckField order.
+    std::array<QLineEdit *, options::designCheckFieldCount> Edit_jiaohe{};
+    QPushButton *Button_resume;
+    QPushButton *BitBtn_YES;
+
+private:
+    QWidget *buildConditionsPage();
+    QWidget *buildMarkingPage();
+    QWidget *buildDesignCheckPage();
+    void showDesignChecks();
+    void loadDesignChecks();
+    void saveDesignChecks() const;
+    /// "确定" with a design-check field that is not a number: its message, its page and its field.
+    bool designChecksRefused();
+    void fillConditionGrid();
+    void fitConditionGrid();
+    /// Puts every setting of the model into the widgets, without echoing changes back.
+    void showModel();
+    void showMarkingStates();
+    void selectGridCell(options::GridCell cell);
+    void gridCellEdited(int row, int column);
+    void markingTemperatureEdited(int index, const QString &text);
+    /// The whole-number rule of a marking temperature, once the user leaves its box.
+    void markingTemperatureFinished(int index, const QString &text);
+    void markingStateClicked(int box, bool ticked);
+    void focusMoved(QWidget *from, QWidget *to);
+
+    common::Messenger &mMessenger;
+    options::OptionsModel mModel;
+    options::DesignCheckOptions mDesignChecks;
+    bool mShowingModel = false;
+};

@@ -1,0 +1,297 @@
+#include "app/model/lastinputfile.h"
+#include "app/model/spanfile.h"
+#include "options/model/optionsmodel.h"
+#include "options/model/optionstexts.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+using namespace app;
+using namespace app::loadtable;
+using Json = nlohmann::ordered_json;
+namespace fs = std::filesystem;
+
+namespace {
+
+/// A span that differs from the defaults wherever a text could be lost.
+SpanFile unusualSpan()
+{
+    SpanFile span;
+    MainWindowModel &window = span.window;
+    window.setText(EditBox::Edit_bt, "  #2主变 \"进线\" 跨线");
+    window.setText(EditBox::Edit_L, "40.50");
+    window.setText(EditBox::Edit_jxd, "12.0");
+    window.setText(EditBox::Edit_h, "");
+    window.setText(EditBox::Edit_dx_flgs, "2");
+    window.setText(EditBox::Edit_jyzb_f2, "0.7x");
+    window.setVoltageIndex(-1);
+    window.setConductorIndex(5);
+    window.setStringTypeText(StringSide::B, "自组串 ");
+    window.setTicked(PresenceBox::CheckBox_yx2, true);
+    window.setCell(3, conductorTypeRow, "LGJ-400/35");
+    window.setCell(3, relativeDistanceRow, " 7.5 ");
+    window.setCell(2, lengthRow, "");
+    window.setTicked(PresenceBox::CheckBox_tx2, false);
+
+    span.options.conditionTemperature[0] = "80.0";
+    span.options.conditionWindSpeed[7] = "-";
+    span.options.iceIndex = 3;
+    span.options.markingTemperature[8] = "-15";
+    span.options.markingState = {false, true, true, true, false};
+    span.reserved = {0.1f, -2.5f, {0, 0, 7, 0, 1e30f}};
+    return span;
+}
+
+ReadSpan roundTrip(const SpanFile &span)
+{
+    return parseSpanFile(spanFileText(span), "a.tenrix");
+}
+
+/// The message with which parsing \a text is refused, empty when it is not.
+std::string refusal(const std::string &text)
+{
+    try {
+        parseSpanFile(text, "站1.tenrix");
+    } catch (const SpanFileError &error) {
+        return error.what();
+    }
+    return {};
+}
+
+/// The text of the default span with \a change made to its JSON.
+template<typename Change>
+std::string changedDefaultSpan(Change change)
+{
+    Json document = Json::parse(spanFileText(SpanFile()));
+    change(document);
+    return document.dump();
+}
+
+} // namespace
+
+TEST(SpanFile, RoundTripGivesBackEveryTextAsTyped)
+{
+    const SpanFile span = unusualSpan();
+    const ReadSpan read = roundTrip(span);
+
+    EXPECT_TRUE(read.missingKeys.empty());
+    EXPECT_EQ(assembleCalculationInput(read.span.window, read.span.options),
+              assembleCalculationInput(span.window, span.options));
+    EXPECT_EQ(lastInputLines(read.span.window), lastInputLines(span.window));
+    EXPECT_EQ(read.span.window.text(EditBox::Edit_bt), "  #2主变 \"进线\" 跨线");
+    EXPECT_EQ(read.span.window.text(EditBox::Edit_jxd), "12.0");
+    EXPECT_EQ(read.span.window.cell(3, relativeDistanceRow), " 7.5 ");
+    // An emptied cell of a present load stays empty; the box rule does not refill it.
+    EXPECT_EQ(read.span.window.cell(2, lengthRow), "");
+    EXPECT_EQ(read.span.window.voltageIndex(), -1);
+    EXPECT_EQ(read.span.window.conductorIndex(), 5);
+    EXPECT_EQ(read.span.options.conditionWindSpeed[7], "-");
+    EXPECT_EQ(read.span.options.iceIndex, 3);
+    EXPECT_EQ(read.span.reserved, span.reserved);
+    EXPECT_EQ(spanFileText(read.span), spanFileText(span));
+}
+
+TEST(SpanFile, TextIsReadableJsonWithUnitsInTheKeys)
+{
+    const std::string text = spanFileText(unusualSpan());
+    EXPECT_EQ(text.rfind("{\n  \"format\": \"tenrix-span\",\n  \"version\": 1,\n", 0), 0u) << text;
+    EXPECT_NE(text.find("\"spanLength_m\": \"40.50\""), std::string::npos);
+    EXPECT_NE(text.find("\"name\": \"  #2主变 \\\"进线\\\" 跨线\""), std::string::npos);
+    EXPECT_NE(text.find("\"voltageLevel_kV\": \"\""), std::string::npos);
+    EXPECT_NE(text.find("\"iceThickness_mm\": 15"), std::string::npos);
+    EXPECT_NE(text.find("\"line20\": 0.1,"), std::string::npos);
+    EXPECT_EQ(text.back(), '\n');
+    // Row 9 of the jumpers is no input and is not stored.
+    EXPECT_EQ(Json::parse(text)["loads"]["PA"].count("relativeDistance_m"), 0u);
+    EXPECT_EQ(Json::parse(text)["loads"]["P1"]["relativeDistance_m"], "6");
+}
+
+TEST(SpanFile, UnknownKeysAreWrittenBackWhereTheyWere)
+{
+    const std::string text = changedDefaultSpan([](Json &document) {
+        document["designChecks"] = {{"safetyFactor", 2.5}, {"enabled", true}};
+        document["loads"]["P1"]["note"] = "东侧";
+        document["span"]["spanLength_m"] = "33";
+    });
+    ReadSpan read = parseSpanFile(text, "a.tenrix");
+    EXPECT_TRUE(read.missingKeys.empty());
+    read.span.window.setText(EditBox::Edit_f, "1.9");
+
+    const Json written = Json::parse(spanFileText(read.span));
+    EXPECT_EQ(written["designChecks"], Json({{"safetyFactor", 2.5}, {"enabled", true}}));
+    EXPECT_EQ(written["loads"]["P1"]["note"], "东侧");
+    EXPECT_EQ(written["span"]["spanLength_m"], "33");
+    EXPECT_EQ(written["span"]["controlSag_m"], "1.9");
+    EXPECT_EQ(written.back(), written["designChecks"]);
+}
+
+TEST(SpanFile, MissingKeysTakeTheDefaultsAndAreListedInOneNote)
+{
+    const ReadSpan read = parseSpanFile(
+        R"({"format": "tenrix-span", "version": 1, "span": {"name": "只有名称"},
+            "loads": {"P2": {"present": true}}})",
+        "a.tenrix");
+    MainWindowModel expected;
+    expected.setText(EditBox::Edit_bt, "只有名称");
+    expected.setTicked(PresenceBox::CheckBox_yx2, true);
+    EXPECT_EQ(assembleCalculationInput(read.span.window, read.span.options),
+              assembleCalculationInput(expected, options::OptionsTexts{}));
+
+    ASSERT_GE(read.missingKeys.size(), 6u);
+    EXPECT_EQ(read.missingKeys[0], "span.spanLength_m");
+    EXPECT_NE(std::find(read.missingKeys.begin(), read.missingKeys.end(), "conductor"), read.missingKeys.end());
+    EXPECT_NE(std::find(read.missingKeys.begin(), read.missingKeys.end(), "loads.PA"), read.missingKeys.end());
+    EXPECT_NE(std::find(read.missingKeys.begin(), read.missingKeys.end(), "loads.P2.length_m"),
+              read.missingKeys.end());
+    EXPECT_NE(std::find(read.missingKeys.begin(), read.missingKeys.end(), "options"), read.missingKeys.end());
+    // Each key once, even where a whole section is missing.
+    EXPECT_EQ(std::count(read.missingKeys.begin(), read.missingKeys.end(), "options"), 1);
+
+    const std::string note = missingKeysNote("a.tenrix", read.missingKeys);
+    EXPECT_EQ(note.rfind("跨线文件 a.tenrix 中缺少以下各项,已取程序默认值: span.spanLength_m, ", 0), 0u) << note;
+    EXPECT_EQ(note.find('\n'), std::string::npos);
+    EXPECT_EQ(missingKeysNote("a.tenrix", {}), "");
+}
+
+TEST(SpanFile, RefusesWhatIsNotASpanFileOfThisVersion)
+{
+    EXPECT_EQ(refusal("{\n  \"format\": \"tenrix-span\",\n  \"version\": 1,\n  x\n}"),
+              "文件 站1.tenrix 不是跨线文件: 第 4 行第 3 列处不是正确的JSON文本(须为UTF-8编码).");
+    EXPECT_NE(refusal("220kV#1主变进线间隔跨线\r\n40\r\n").find("不是正确的JSON文本"), std::string::npos);
+    EXPECT_NE(refusal("{\"format\": \"tenrix-span\", \"version\": 1, \"span\": {\"name\": \"\xB0\xA1\"}}")
+                  .find("不是正确的JSON文本"),
+              std::string::npos);
+    EXPECT_EQ(refusal("[1, 2]"), "文件 站1.tenrix 不是跨线文件: 缺少 \"format\": \"tenrix-span\".");
+    EXPECT_EQ(refusal(R"({"format": "other", "version": 1})"),
+              "文件 站1.tenrix 不是跨线文件: 缺少 \"format\": \"tenrix-span\".");
+    EXPECT_EQ(refusal(R"({"format": "tenrix-span"})"), "跨线文件 站1.tenrix 缺少格式版本 \"version\".");
+    EXPECT_EQ(refusal(R"({"format": "tenrix-span", "version": 2})"),
+              "跨线文件 站1.tenrix 的格式版本为 2,由较新版本的程序保存;本程序只能读取版本 1 的文件.");
+    EXPECT_EQ(refusal(R"({"format": "tenrix-span", "version": "1"})"),
+              "跨线文件 站1.tenrix 中 \"version\" 的值应为不带小数点的整数");
+    EXPECT_NE(refusal(R"({"format": "tenrix-span", "version": 0})").find("\"version\""), std::string::npos);
+}
+
+TEST(SpanFile, RefusesAWrongTypeNamingFileAndKey)
+{
+    const auto refusalOf = [](auto change) { return refusal(changedDefaultSpan(change)); };
+    EXPECT_EQ(refusalOf([](Json &d) { d["span"]["spanLength_m"] = 40; }),
+              "跨线文件 站1.tenrix 中 \"span.spanLength_m\" 的值应为用引号括起的文字");
+    EXPECT_EQ(refusalOf([](Json &d) { d["loads"]["P3"]["present"] = "yes"; }),
+              "跨线文件 站1.tenrix 中 \"loads.P3.present\" 的值应为 true 或 false");
+    EXPECT_EQ(refusalOf([](Json &d) { d["loads"] = Json::array(); }),
+              "跨线文件 站1.tenrix 中 \"loads\" 的值应为用 {} 括起的一组键值");
+    EXPECT_EQ(refusalOf([](Json &d) { d["span"]["voltageLevel_kV"] = "221"; }),
+              "跨线文件 站1.tenrix 中 \"span.voltageLevel_kV\" 的值\"221\" 不在程序的列表中");
+    EXPECT_EQ(refusalOf([](Json &d) { d["conductor"]["type"] = "LGJ-999"; }),
+              "跨线文件 站1.tenrix 中 \"conductor.type\" 的值\"LGJ-999\" 不在程序的列表中");
+    EXPECT_EQ(refusalOf([](Json &d) { d["options"]["iceThickness_mm"] = 12; }),
+              "跨线文件 站1.tenrix 中 \"options.iceThickness_mm\" 的值应为 0、5、10、15 或 20,而不是 12");
+    EXPECT_EQ(refusalOf([](Json &d) { d["options"]["iceThickness_mm"] = 10.0; }),
+              "跨线文件 站1.tenrix 中 \"options.iceThickness_mm\" 的值应为不带小数点的整数");
+    EXPECT_EQ(refusalOf([](Json &d) { d["options"]["markingTemperatures_degC"].erase(8); }),
+              "跨线文件 站1.tenrix 中 \"options.markingTemperatures_degC\" 的值应为用 [] 括起的 9 个整数");
+    EXPECT_EQ(refusalOf([](Json &d) { d["options"]["markingTemperatures_degC"][0] = 4e9; }),
+              "跨线文件 站1.tenrix 中 \"options.markingTemperatures_degC\" 的值应为用 [] 括起的 9 个整数");
+    EXPECT_EQ(refusalOf([](Json &d) { d["options"]["reserved"]["line36"] = 1e39; }),
+              "跨线文件 站1.tenrix 中 \"options.reserved.line36\" 的值超出单精度数的范围");
+    EXPECT_EQ(refusalOf([](Json &d) { d["options"]["designConditions"]["maxWind"]["windSpeed_m_s"] = nullptr; }),
+              "跨线文件 站1.tenrix 中 \"options.designConditions.maxWind.windSpeed_m_s\" 的值应为用引号括起的文字");
+}
+
+TEST(SpanFile, MarkingStatesFollowTheBoxRuleOfTheDialog)
+{
+    // Unconnected lead fittings imply unconnected leads, whatever the file says.
+    const ReadSpan read = parseSpanFile(changedDefaultSpan([](Json &d) {
+                                            d["options"]["markingState"]["leadFittingsNotConnected"] = true;
+                                            d["options"]["markingState"]["leadsNotConnected"] = false;
+                                        }),
+                                        "a.tenrix");
+    EXPECT_TRUE(read.span.options.markingState[1]);
+    EXPECT_TRUE(read.span.options.markingState[3]);
+
+    options::OptionsModel model("");
+    options::showCalculationTexts(model, read.span.options);
+    EXPECT_EQ(options::calculationTexts(model).markingState, read.span.options.markingState);
+}
+
+TEST(SpanFile, SpanOfTheTwoDataFilesComputesTheSameInput)
+{
+    std::string folder = (fs::temp_directory_path() / "tenrix-span-XXXXXX").string();
+    ASSERT_NE(::mkdtemp(folder.data()), nullptr);
+    const fs::path dir = folder;
+
+    MainWindowModel window;
+    window.setText(EditBox::Edit_L, "36");
+    window.setTicked(PresenceBox::CheckBox_yx4, true);
+    window.setCell(5, relativeDistanceRow, "3");
+    ASSERT_TRUE(saveLastInputs(window, dir / "temp_input.dat"));
+    options::OptionsSnapshot snapshot = options::initialOptionsSnapshot();
+    snapshot.conditionTemperature[0] = 17.5f;
+    snapshot.iceThickness = 20;
+    snapshot.reserved3[4] = 3;
+    options::writeOptionsFile(dir / "default.dat", snapshot);
+
+    MainWindowModel restored;
+    ASSERT_TRUE(loadLastInputs(restored, dir / "temp_input.dat"));
+    options::OptionsModel optionsModel(dir / "default.dat");
+    optionsModel.startUp();
+    SpanFile span{restored, options::calculationTexts(optionsModel),
+                  options::reservedNumbers(optionsModel.snapshot()), Json::object(), {}};
+    writeSpanFile(dir / "span.tenrix", span);
+
+    const ReadSpan read = readSpanFile(dir / "span.tenrix");
+    EXPECT_EQ(assembleCalculationInput(read.span.window, read.span.options),
+              assembleCalculationInput(restored, options::calculationTexts(optionsModel)));
+    EXPECT_EQ(read.span.options.conditionTemperature[0], "17.5");
+    EXPECT_EQ(read.span.reserved.reserved3[4], 3.0f);
+    fs::remove_all(dir);
+}
+
+TEST(SpanFile, ReadingAndWritingFailuresAreReported)
+{
+    std::string folder = (fs::temp_directory_path() / "tenrix-span-XXXXXX").string();
+    ASSERT_NE(::mkdtemp(folder.data()), nullptr);
+    const fs::path dir = folder;
+
+    EXPECT_THROW(readSpanFile(dir / "none.tenrix"), SpanFileError);
+    EXPECT_THROW(readSpanFile(dir), SpanFileError);
+    std::ofstream(dir / "big.tenrix") << std::string(maxSpanFileBytes + 1, ' ');
+    try {
+        readSpanFile(dir / "big.tenrix");
+        ADD_FAILURE() << "a file beyond the bound was read";
+    } catch (const SpanFileError &error) {
+        EXPECT_NE(std::string(error.what()).find("big.tenrix"), std::string::npos);
+    }
+
+    // A failed write leaves the old file as it was, and no temporary file.
+    const fs::path file = dir / "a.tenrix";
+    writeSpanFile(file, SpanFile());
+    const auto before = fs::file_size(file);
+    SpanFile broken;
+    broken.window.setText(EditBox::Edit_bt, "\xFF");
+    EXPECT_ANY_THROW(writeSpanFile(file, broken));
+    EXPECT_EQ(fs::file_size(file), before);
+    EXPECT_THROW(writeSpanFile(dir / "no-folder" / "a.tenrix", SpanFile()), std::system_error);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2);
+    fs::remove_all(dir);
+}
+
+TEST(SpanFile, KeepsTheDesignCheckSettings)
+{
+    SpanFile span;
+    span.designCheck.conductorRatedStrength = "103900";
+    span.designCheck.stringBRatedLoad = "320";
+    span.designCheck.includeCheckPage = false;
+    EXPECT_EQ(roundTrip(span).span.designCheck, span.designCheck);
+    EXPECT_EQ(Json::parse(spanFileText(span)).at("designCheck").at("stringBRatedLoad_kN"), "320");
+
+    // A span saved before the check existed takes its defaults.
+    const std::string older = changedDefaultSpan([](Json &document) { document.erase("designCheck"); });
+    EXPECT_EQ(parseSpanFile(older, "a.tenrix").span.designCheck, options::DesignCheckOptions{});
+    const std::string wrong = changedDefaultSpan([](Json &document) { document["designCheck"]["includeCheckPage"] = 1; });
+    EXPECT_NE(refusal(wrong).find("\"designCheck\" 有误"), std::string::npos);
+}

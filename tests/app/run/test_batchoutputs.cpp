@@ -1,0 +1,52 @@
+// What the window's batch writes and tells: the names of its two outputs
+// and the closing message, for a batch that went through, one with spans
+// that did not, and one that was cancelled.
+#include "app/run/batchoutputs.h"
+
+#include <gtest/gtest.h>
+
+using namespace app;
+
+TEST(BatchOutputs, TheSummaryKeepsItsSuffixAndThePdfTakesItsName)
+{
+    EXPECT_EQ(batchOutputsFor("/p/汇总", ".xlsx").summary, "/p/汇总.xlsx");
+    EXPECT_EQ(batchOutputsFor("/p/汇总", ".xlsx").pdf, "/p/汇总.pdf");
+    EXPECT_EQ(batchOutputsFor("/p/s.csv", ".xlsx").summary, "/p/s.csv");
+    EXPECT_EQ(batchOutputsFor("/p/s.csv", ".xlsx").pdf, "/p/s.pdf");
+    // A dot in the name is not a suffix.
+    EXPECT_EQ(batchOutputsFor("/p/220kV.1", ".csv").summary, "/p/220kV.1.csv");
+    EXPECT_EQ(batchOutputsFor("/p/220kV.1", ".csv").pdf, "/p/220kV.1.pdf");
+}
+
+TEST(BatchOutputs, TheClosingMessageCountsAndNamesWhatWasNotComputed)
+{
+    BatchRun run;
+    run.spans.resize(3);
+    run.spans[0].file = "/p/a.tenrix";
+    run.spans[0].status = SpanStatus::Computed;
+    run.spans[1].file = "/p/b.tenrix";
+    run.spans[1].status = SpanStatus::Refused;
+    run.spans[1].message = "跨线文件 /p/b.tenrix 不是有效的JSON";
+    run.spans[2].file = "/p/c.tenrix";
+    run.spans[2].status = SpanStatus::Failed;
+    run.spans[2].message = "荷载因数超出可计算的范围,请检查输入数据.";
+    const BatchOutputs outputs{"/p/汇总.xlsx", "/p/汇总.pdf"};
+
+    BatchWriting writing;
+    writing.pdfWritten = true;
+    EXPECT_EQ(batchDoneText(run, outputs, writing),
+              "批量计算完成: 共 3 个跨线, 计算完成 1 个, 未完成 2 个.\n"
+              "b.tenrix: 跨线文件 /p/b.tenrix 不是有效的JSON\n"
+              "c.tenrix: 荷载因数超出可计算的范围,请检查输入数据.\n"
+              "汇总表: /p/汇总.xlsx\n"
+              "计算书: /p/汇总.pdf");
+
+    writing = {"无法写入文件 “/p/汇总.xlsx”: 没有权限", false, ""};
+    run.spans.resize(1);
+    EXPECT_EQ(batchDoneText(run, outputs, writing),
+              "批量计算完成: 共 1 个跨线, 计算完成 1 个.\n"
+              "汇总表未能写入: 无法写入文件 “/p/汇总.xlsx”: 没有权限");
+
+    run.cancelled = true;
+    EXPECT_EQ(batchDoneText(run, outputs, {}), "批量计算已取消, 未写入任何文件.");
+}

@@ -1,0 +1,252 @@
+// A batch of span files made from the golden cases, with one damaged file and
+// one refused span among them: the outcomes, the CSV and workbook summaries
+// and the joined PDF with its outline. The figures of the summary are
+// compared with the cases' checked expected.json, not with the program.
+#include "app/run/batchpdf.h"
+#include "app/run/batchrun.h"
+#include "app/model/lastinputfile.h"
+#include "app/run/summarycsv.h"
+#include "app/run/summaryxlsx.h"
+#include "common/filewriteerror.h"
+#include "engine/loadstate.h"
+#include "options/model/optionsmodel.h"
+#include "support/temporaryfolder.h"
+
+#include <nlohmann/json.hpp>
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFOutlineDocumentHelper.hh>
+#include <qpdf/QPDFPageDocumentHelper.hh>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path casesFolder = TENRIX_CASES_DIR;
+/// The batch in name order: four computed spans, a damaged file and a refused span.
+const std::vector<std::string> computedCases{"default-span", "four-leads", "single-conductor", "tight-sag"};
+constexpr int pagesPerSpan = 17;
+
+/// The span file of a golden case's two data files, as tenrix-calc --save-span writes it.
+void saveCaseAsSpan(const std::string &caseName, const fs::path &spanFile)
+{
+    app::SpanFile span;
+    app::loadNamedLastInputs(span.window, casesFolder / caseName / "temp_input.dat");
+    options::OptionsModel optionsModel(casesFolder / caseName / "default.dat");
+    optionsModel.loadNamedOptionsFile();
+    span.options = options::calculationTexts(optionsModel);
+    span.reserved = options::reservedNumbers(optionsModel.snapshot());
+    app::writeSpanFile(spanFile, span);
+}
+
+std::vector<std::string> split(const std::string &text, const std::string &separator)
+{
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find(separator, start)) != std::string::npos; start = end + separator.size())
+        parts.push_back(text.substr(start, end - start));
+    parts.push_back(text.substr(start));
+    return parts;
+}
+
+std::string command(const std::string &line)
+{
+    std::string output;
+    FILE *pipe = ::popen(line.c_str(), "r");
+    for (char buffer[4096]; pipe != nullptr && std::fgets(buffer, sizeof buffer, pipe) != nullptr;)
+        output += buffer;
+    if (pipe != nullptr)
+        ::pclose(pipe);
+    return output;
+}
+
+std::size_t count(const std::string &text, const std::string &part)
+{
+    std::size_t n = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + part.size()))
+        ++n;
+    return n;
+}
+
+class Batch : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        folder = new TemporaryFolder;
+        int number = 1;
+        for (const std::string &name : computedCases)
+            saveCaseAsSpan(name, folder->file(std::to_string(number++) + "-" + name + ".tenrix"));
+        writeBytes(folder->file("5-damaged.tenrix"), R"({"format": "tenrix-span", "version": 1, "span": {"spanLength_m": 36}})");
+        saveCaseAsSpan("refused-zero-area", folder->file("6-refused-zero-area.tenrix"));
+        writeBytes(folder->file("notes.txt"), "not a span");
+
+        app::BatchSettings settings;
+        settings.pages = app::ReportPages::Teal;
+        pdf = new app::BatchPdf;
+        settings.makeFinisher = pdf->finishers();
+        const std::atomic<bool> notCancelled = false;
+        run = new app::BatchRun(app::runBatch(
+            app::batchFiles({folder->path()}), settings,
+            [](std::size_t finished, std::size_t total) { progress.emplace_back(finished, total); }, notCancelled));
+    }
+    static void TearDownTestSuite()
+    {
+        delete run;
+        delete pdf;
+        delete folder;
+    }
+
+    static const std::vector<app::SpanOutcome> &spans() { return run->spans; }
+
+    static inline TemporaryFolder *folder = nullptr;
+    static inline app::BatchRun *run = nullptr;
+    static inline app::BatchPdf *pdf = nullptr;
+    static inline std::vector<std::pair<std::size_t, std::size_t>> progress;
+};
+
+TEST_F(Batch, EverySpanHasItsOutcomeInNameOrder)
+{
+    ASSERT_EQ(spans().size(), 6u);
+    EXPECT_FALSE(run->cancelled);
+    for (std::size_t i = 0; i < computedCases.size(); ++i) {
+        EXPECT_EQ(spans()[i].file.filename().string(), std::to_string(i + 1) + "-" + computedCases[i] + ".tenrix");
+        EXPECT_EQ(spans()[i].status, app::SpanStatus::Computed) << spans()[i].message;
+    }
+    EXPECT_EQ(spans()[4].status, app::SpanStatus::Refused);
+    EXPECT_NE(spans()[4].message.find("5-damaged.tenrix"), std::string::npos) << spans()[4].message;
+    EXPECT_NE(spans()[4].message.find("\"span.spanLength_m\""), std::string::npos) << spans()[4].message;
+    EXPECT_EQ(spans()[5].status, app::SpanStatus::Refused);
+    EXPECT_EQ(spans()[5].message, "数据合理性检查出错误信息: 单根截面(mm2)应大于0,请修改.");
+    // Progress once per span, ending at all of them.
+    ASSERT_EQ(progress.size(), 6u);
+    EXPECT_EQ(progress.back(), std::make_pair(std::size_t{6}, std::size_t{6}));
+}
+
+TEST_F(Batch, CancelledBeforeTheStartComputesNothing)
+{
+    const std::atomic<bool> cancelled = true;
+    const app::BatchRun batch = app::runBatch(app::batchFiles({folder->path()}), {}, {}, cancelled);
+    EXPECT_TRUE(batch.cancelled);
+    EXPECT_TRUE(std::none_of(batch.spans.begin(), batch.spans.end(),
+                             [](const app::SpanOutcome &span) { return span.status == app::SpanStatus::Computed; }));
+}
+
+TEST(BatchFiles, AFolderWithoutSpanFilesIsRefused)
+{
+    const TemporaryFolder empty;
+    writeBytes(empty.file("span.tenrix.bak"), "{}");
+    EXPECT_THROW(app::batchFiles({empty.path()}), app::SpanFileError);
+}
+
+// The summary's figures against each case's checked results: the largest of
+// the page-1 column over the design states, with that state, and the beam loads.
+TEST_F(Batch, CsvHasBomCrLfHeaderAndTheCheckedFigures)
+{
+    const fs::path csvFile = folder->file("summary.csv");
+    app::writeSummaryCsv(csvFile, spans());
+    const std::string csv = readBytes(csvFile);
+    ASSERT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
+    EXPECT_EQ(count(csv, "\r\n"), 7u);
+    EXPECT_EQ(count(csv, "\n"), 7u) << "every line ends in CR LF";
+    const std::vector<std::string> lines = split(csv.substr(3), "\r\n");
+    EXPECT_EQ(lines[0].rfind("文件,跨线名称,电压等级(kV),跨距L(m),高差h(m),控制弧垂f(m),导线型号,分裂根数,最大H(kN),最大H工况,", 0),
+              0u) << lines[0];
+    EXPECT_EQ(split(lines[0], ",").back(), "状态");
+
+    for (std::size_t i = 0; i < computedCases.size(); ++i) {
+        const std::vector<std::string> row = split(lines[i + 1], ",");
+        ASSERT_EQ(row.size(), 32u) << lines[i + 1];
+        EXPECT_EQ(row.back(), "计算完成");
+        std::ifstream expectedFile(casesFolder / computedCases[i] / "expected.json");
+        const nlohmann::json expected = nlohmann::json::parse(expectedFile);
+        const auto largest = [&](const char *key) {
+            int state = 0;
+            for (int s = 1; s < engine::designStateCount; ++s) {
+                if (expected["summary"][s][key].get<double>() > expected["summary"][state][key].get<double>())
+                    state = s;
+            }
+            return std::make_pair(expected["summary"][state][key].get<double>(), state);
+        };
+        const auto expectFigure = [&](std::size_t column, double value) {
+            EXPECT_NEAR(std::stod(row[column]), value, 0.0005 + 1e-9) << computedCases[i] << " column " << column;
+        };
+        const auto [tension, tensionState] = largest("tensionPhase_kN");
+        expectFigure(8, tension);
+        EXPECT_EQ(row[9], engine::loadStateLabel(tensionState));
+        const auto [sag, sagState] = largest("sag_m");
+        expectFigure(10, sag);
+        EXPECT_EQ(row[11], engine::loadStateLabel(sagState));
+        expectFigure(12, largest("reactionAPhase_kN").first);
+        expectFigure(13, largest("reactionBPhase_kN").first);
+        expectFigure(14, largest("lateralForceA_kN").first);
+        expectFigure(15, largest("lateralForceB_kN").first);
+        const nlohmann::json &beam = expected["beamLoads_kN"];
+        expectFigure(16, beam.at("stringingA").get<double>());
+        expectFigure(18, beam.at("threePhaseMaintenanceA").get<double>());
+        expectFigure(21, beam.at("singlePhaseMaintenanceB").get<double>());
+        EXPECT_EQ(row[7], expected["span"]["bundleCount"].dump());
+    }
+    // The damaged file's row: its name and why, nothing else.
+    const std::vector<std::string> damaged = split(lines[5], ",");
+    EXPECT_EQ(fs::path(damaged[0]).filename(), "5-damaged.tenrix");
+    EXPECT_EQ(damaged[1], "");
+    EXPECT_NE(damaged.back().find("跨线文件"), std::string::npos);
+}
+
+TEST_F(Batch, WorkbookHasTheSummaryAndThePageOneTables)
+{
+    const fs::path workbook = folder->file("summary.xlsx");
+    app::writeSummaryWorkbook(workbook, spans());
+    const std::string summary = command("unzip -p '" + workbook.string() + "' xl/worksheets/sheet1.xml");
+    const std::string pageOne = command("unzip -p '" + workbook.string() + "' xl/worksheets/sheet2.xml");
+    EXPECT_EQ(count(summary, "<row "), 7u);
+    EXPECT_EQ(count(summary, "<t>计算完成</t>"), 4u);
+    EXPECT_EQ(count(summary, "<t>数据合理性检查出错误信息: 单根截面(mm2)应大于0,请修改.</t>"), 1u);
+    // Figures are numbers: the default span's largest RA of 4.814 kN (最大荷载).
+    EXPECT_NE(summary.find(R"(<c r="M2"><v>4.814</v></c>)"), std::string::npos);
+    EXPECT_EQ(count(pageOne, "<row "), 1u + computedCases.size() * engine::designStateCount);
+    EXPECT_NE(pageOne.find("<t>单相上人低温</t>"), std::string::npos);
+}
+
+TEST_F(Batch, PdfHasEverySpansPagesAndAnOutlineEntryPerSpanAndPage)
+{
+    const fs::path pdfFile = folder->file("all.pdf");
+    pdf->write(pdfFile, spans());
+    QPDF written;
+    written.processFile(pdfFile.string().c_str());
+    const std::vector<QPDFPageObjectHelper> pages = QPDFPageDocumentHelper(written).getAllPages();
+    ASSERT_EQ(pages.size(), computedCases.size() * pagesPerSpan);
+
+    QPDFOutlineDocumentHelper outline(written);
+    std::vector<QPDFOutlineObjectHelper> entries = outline.getTopLevelOutlines();
+    ASSERT_EQ(entries.size(), computedCases.size());
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        EXPECT_EQ(entries[i].getTitle(),
+                  "220kV#1主变进线间隔跨线 (" + std::to_string(i + 1) + "-" + computedCases[i] + ".tenrix)");
+        EXPECT_EQ(entries[i].getDestPage().getObjGen(), pages[i * pagesPerSpan].getObjectHandle().getObjGen());
+        std::vector<QPDFOutlineObjectHelper> kids = entries[i].getKids();
+        ASSERT_EQ(kids.size(), std::size_t(pagesPerSpan));
+        EXPECT_EQ(kids[0].getTitle(), "第1页 输入数据和计算结果汇总");
+        EXPECT_EQ(kids[1].getTitle(), "第2页 各种工况下的荷载计算表");
+        EXPECT_EQ(kids[16].getTitle(), "第17页 安装划印状态方程求解");
+        EXPECT_EQ(kids[16].getDestPage().getObjGen(),
+                  pages[i * pagesPerSpan + 16].getObjectHandle().getObjGen());
+    }
+}
+
+TEST_F(Batch, OutputsThatCannotBeWrittenLeaveNothing)
+{
+    const fs::path missingFolder = folder->file("no-such-folder");
+    EXPECT_THROW(app::writeSummaryCsv(missingFolder / "s.csv", spans()), common::FileWriteError);
+    EXPECT_THROW(app::writeSummaryWorkbook(missingFolder / "s.xlsx", spans()), common::FileWriteError);
+    EXPECT_THROW(pdf->write(missingFolder / "all.pdf", spans()), common::FileWriteError);
+    EXPECT_FALSE(fs::exists(missingFolder));
+}
+
+} // namespace
