@@ -6,7 +6,6 @@
 #include "cli/checksettings.h"
 #include "cli/exitcodes.h"
 #include "cli/reportapplication.h"
-#include "common/filewriteerror.h"
 
 #include <unistd.h>
 
@@ -58,38 +57,25 @@ int reportSpans(const std::vector<app::SpanOutcome> &spans)
             std::cerr << span.file.string() << ": " << span.message << '\n';
         code = std::max(code, spanExitCode(span));
     }
-    std::cout << "批量计算: 共 " << spans.size() << " 个跨线, 计算完成 " << app::computedSpanCount(spans) << " 个.\n";
+    std::cout << app::batchCountLine(spans) << '\n';
     return code;
 }
 
-/// Writes one output; a failure is told on standard error.
-template <typename Write>
-bool writeOutput(const std::string &fileName, Write write)
-{
-    try {
-        write(std::filesystem::path(fileName));
-        return true;
-    } catch (const common::FileWriteError &error) {
-        std::cerr << error.what() << '\n';
-    } catch (const std::exception &error) {
-        std::cerr << "无法写入文件 " << fileName << ": " << error.what() << ".\n";
-    }
-    return false;
-}
-
+/// Writes the outputs asked for; each failure is told on standard error.
 bool writeOutputs(const CommandLine &command, const std::vector<app::SpanOutcome> &spans, const app::BatchPdf &pdf)
 {
-    bool written = true;
-    for (const std::string &file : command.summaryFiles)
-        written = writeOutput(file, [&](const auto &path) { app::writeSummary(path, spans); }) && written;
-    if (command.pdfFile) {
-        // Without a computed span there are no pages; the spans' own exit code says why.
-        if (app::computedSpanCount(spans) > 0)
-            written = writeOutput(*command.pdfFile, [&](const auto &path) { pdf.write(path, spans); }) && written;
-        else
-            std::cerr << "没有计算完成的跨线, 未写出 " << *command.pdfFile << ".\n";
+    app::BatchOutputs outputs{{command.summaryFiles.begin(), command.summaryFiles.end()}, {}};
+    if (command.pdfFile)
+        outputs.pdf = *command.pdfFile;
+    const std::vector<app::OutputWriting> writing = app::writeBatchOutputs(outputs, spans, pdf);
+    for (const app::OutputWriting &output : writing) {
+        if (output.result == app::OutputWriting::Result::Failed)
+            std::cerr << output.failure << '\n';
+        else if (output.result == app::OutputWriting::Result::NoPages)
+            // The spans' own exit code says why.
+            std::cerr << "没有计算完成的跨线, 未写出 " << output.file.string() << ".\n";
     }
-    return written;
+    return app::allWritten(writing);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "cli/outputfile.h"
 
+#include "common/filefailurereason.h"
 #include "common/replacefile.h"
 
 #include <cerrno>
@@ -16,7 +17,7 @@ bool writeStandardOutput(std::string_view contents, std::ostream &errors)
         return true;
     // The stream keeps no cause; the failed write(2) left its errno.
     const int cause = errno;
-    errors << "无法写入标准输出" << (cause != 0 ? ": " + common::writeFailureReason(cause) : std::string()) << '\n';
+    errors << "无法写入标准输出" << (cause != 0 ? ": " + common::fileFailureReason(common::FileAccess::Write, cause) : std::string()) << '\n';
     return false;
 }
 

@@ -1,6 +1,7 @@
 #include "cli/reportoutput.h"
 
 #include "cli/outputfile.h"
+#include "common/filefailurereason.h"
 #include "common/filewriteerror.h"
 
 #include "report/exporters.h"
@@ -61,7 +62,7 @@ bool writePageFolder(report::ReportExporter &exporter, const Pages &pages, const
     std::error_code made;
     std::filesystem::create_directories(dir, made);
     if (made) {
-        errors << "无法创建文件夹 “" << dir << "”: " << common::writeFailureReason(made.value()) << '\n';
+        errors << "无法创建文件夹 “" << dir << "”: " << common::fileFailureReason(common::FileAccess::Write, made.value()) << '\n';
         return false;
     }
     return writePages(exporter, pages, pageFolderNames(exporter, pages, QDir(fromLocal(dir))), errors);

@@ -1,5 +1,6 @@
 #include "cli/summarytable.h"
 
+#include "app/run/batchfigures.h"
 #include "engine/numberformatting.h"
 
 #include <string>
@@ -62,13 +63,11 @@ void printSummary(std::ostream &out, const CalculationInput &input, const Calcul
     out << input[slot::spanTitle] << "  (" << input[slot::voltageLevel] << "kV, 跨距 " << input[slot::spanLength]
         << " m, 分裂根数 " << result.span.bundleCount << ")\n\n";
 
-    std::vector<std::vector<std::string>> states = {
-        {"工况", "温度(℃)", "H(kN)", "f(m)", "RA(kN)", "RB(kN)", "PfA(kN)", "PfB(kN)", "fQA(m)", "fQB(m)"}};
-    for (int s = 0; s < designStateCount; ++s) {
-        const SummaryRow &row = result.summary[s];
-        states.push_back({loadStateLabel(s), formatGeneral(row.temperature), kN(row.tension), kN(row.sag),
-                          kN(row.reactionA), kN(row.reactionB), kN(row.lateralA), kN(row.lateralB),
-                          kN(row.stringASag), kN(row.stringBSag)});
+    std::vector<std::vector<std::string>> states = {app::pageOneHeader()};
+    for (const app::TableRow &row : app::pageOneRows(result)) {
+        std::vector<std::string> &texts = states.emplace_back();
+        for (const app::TableCell &cell : row)
+            texts.push_back(cell.text);
     }
     printTable(out, states);
 

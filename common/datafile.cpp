@@ -1,6 +1,7 @@
 #include "common/datafile.h"
 
 #include "common/filedescriptor.h"
+#include "common/filefailurereason.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -17,27 +18,6 @@ namespace {
 }
 
 } // namespace
-
-std::string readFailureReason(int errorNumber)
-{
-    switch (errorNumber) {
-    case EACCES:
-    case EPERM:
-        return "没有读取权限";
-    case ENOENT:
-        return "文件不存在";
-    case ENOTDIR:
-        return "路径中的文件夹不存在";
-    case EISDIR:
-        return "这是一个文件夹";
-    case ELOOP:
-        return "符号链接循环";
-    case EIO:
-        return "读取时发生输入输出错误";
-    default:
-        return "系统错误 " + std::to_string(errorNumber);
-    }
-}
 
 std::string fileInMessage(const std::filesystem::path &file)
 {
@@ -65,12 +45,12 @@ std::string readDataFile(const std::filesystem::path &file, std::size_t maxBytes
     // Non-blocking, so that opening a FIFO does not wait for a writer.
     const common::FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.get() < 0)
-        refuse(file, readFailureReason(errno));
+        refuse(file, fileFailureReason(FileAccess::Read, errno));
     struct stat status{};
     if (::fstat(fd.get(), &status) != 0)
-        refuse(file, readFailureReason(errno));
+        refuse(file, fileFailureReason(FileAccess::Read, errno));
     if (S_ISDIR(status.st_mode))
-        refuse(file, readFailureReason(EISDIR));
+        refuse(file, fileFailureReason(FileAccess::Read, EISDIR));
     if (!S_ISREG(status.st_mode))
         refuse(file, "不是普通文件");
     std::string bytes;
@@ -80,7 +60,7 @@ std::string readDataFile(const std::filesystem::path &file, std::size_t maxBytes
         if (count < 0 && errno == EINTR)
             continue;
         if (count < 0)
-            refuse(file, readFailureReason(errno));
+            refuse(file, fileFailureReason(FileAccess::Read, errno));
         if (count == 0)
             return bytes;
         bytes.append(buffer, static_cast<std::size_t>(count));

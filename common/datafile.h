@@ -25,9 +25,6 @@ public:
     using DataFileError::DataFileError;
 };
 
-/// The user's words for a failed open or read: "没有读取权限", "文件不存在", ...
-std::string readFailureReason(int errorNumber);
-
 /// "文件 “F”" as the messages name a file.
 std::string fileInMessage(const std::filesystem::path &file);
 

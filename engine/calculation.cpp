@@ -5,12 +5,11 @@
 #include "engine/conductorloads.h"
 #include "engine/stateequation.h"
 #include "engine/structureloads.h"
+#include "engine/units.h"
 
 namespace engine {
 
 namespace {
-
-constexpr double kNPerKgf = 0.0098;  // 9.8 N / 1000
 
 void computeUnitLoads(const SpanData &span, CalculationResult &result)
 {
@@ -73,12 +72,12 @@ void fillSummary(const SpanData &span, const BeamAnalysis &beam, CalculationResu
         row.temperature = span.temperature[s];
         row.tension = storeFloat(H * N * 0.001, "水平张力");
         row.sag = column[rowF];
-        row.reactionA = storeFloat(state.reactionA * kNPerKgf * N, "支座反力RA");
-        row.reactionB = storeFloat(state.reactionB * kNPerKgf * N, "支座反力RB");
-        row.lateralA = storeFloat(lateral.onA * kNPerKgf, "侧向风压力PfA");
-        row.lateralB = storeFloat(lateral.onB * kNPerKgf, "侧向风压力PfB");
-        row.stringASag = storeFloat(state.stringAMoment * 9.8 / H, "绝缘子串A弧垂");
-        row.stringBSag = storeFloat(-state.stringBMoment * 9.8 / H, "绝缘子串B弧垂");
+        row.reactionA = storeFloat(kiloNewtons(state.reactionA * N), "支座反力RA");
+        row.reactionB = storeFloat(kiloNewtons(state.reactionB * N), "支座反力RB");
+        row.lateralA = storeFloat(kiloNewtons(lateral.onA), "侧向风压力PfA");
+        row.lateralB = storeFloat(kiloNewtons(lateral.onB), "侧向风压力PfB");
+        row.stringASag = storeFloat(state.stringAMoment * newtonPerKgf / H, "绝缘子串A弧垂");
+        row.stringBSag = storeFloat(-state.stringBMoment * newtonPerKgf / H, "绝缘子串B弧垂");
     }
 }
 

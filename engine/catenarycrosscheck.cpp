@@ -2,6 +2,7 @@
 
 #include "engine/calculationerror.h"
 #include "engine/stateequation.h"
+#include "engine/units.h"
 
 #include <cmath>
 
@@ -9,7 +10,7 @@ namespace engine {
 
 namespace {
 
-constexpr double g = 9.8;  // N per kgf
+constexpr double g = newtonPerKgf;
 
 double percentDifference(double handbook, double exact)
 {

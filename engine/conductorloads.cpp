@@ -17,11 +17,24 @@ struct ConductorUnitLoad
     double combined;  ///< g = √(gv² + gw²)
 };
 
+/// Ice of density 0.9 g/cm³ in a ring b mm thick round a conductor of d mm:
+/// gi = 0.9·π·b·(b + d)·10⁻³ kgf/m, the handbook's 0.00283·b·(b + d).
+constexpr double iceWeightCoefficient = 0.00283;
+
+/// Wind on a conductor: gw = αc·W0·(d + 2b)·10⁻³ kgf/m with the base wind
+/// pressure W0 = v²/16 kgf/m² and the shape coefficient c = 1.2 (α = 1), the
+/// handbook's 0.075·v²·(d + 2b)·10⁻³.
+constexpr double conductorWindCoefficient = 0.075;
+
+/// Wind on an insulator string of wind area A m²: W = 0.66·A·v²/16 kgf, the
+/// handbook's 0.04125·A·v².
+constexpr double stringWindCoefficient = 0.04125;
+
 ConductorUnitLoad unitLoad(double d, double w, double v, double b)
 {
-    const double ice = 0.00283 * b * (b + d);
+    const double ice = iceWeightCoefficient * b * (b + d);
     const double vertical = w + ice;
-    const double wind = 0.075 * v * v * (d + 2 * b) * 0.001;
+    const double wind = conductorWindCoefficient * v * v * (d + 2 * b) * 0.001;
     return {vertical, wind, std::sqrt(vertical * vertical + wind * wind)};
 }
 
@@ -55,7 +68,7 @@ void computeStringLoad(const SpanData &span, StringSide side, int state, StateRe
     const double weight = iced ? string.icedWeight : string.weight;
     const double windArea = iced ? string.icedWindArea : string.windArea;
     const double v = span.windSpeed[state];
-    const double wind = 0.04125 * windArea * v * v;
+    const double wind = stringWindCoefficient * windArea * v * v;
     const double load = std::sqrt(wind * wind + weight * weight) / bundleCountOf(span);
     if (side == StringSide::A) {
         result.stringAWind = storeFloat(wind, "绝缘子串A风荷载");

@@ -2,6 +2,7 @@
 
 #include "engine/calculationerror.h"
 #include "engine/stateequation.h"
+#include "engine/units.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,8 +11,6 @@
 namespace engine {
 
 namespace {
-
-constexpr double newtonPerKgf = 9.8;
 
 void requirePositive(double value, const char *field)
 {

@@ -69,6 +69,20 @@ struct DesignChecks
     std::optional<bool> pass;
 };
 
+/// The verdict words of the check wherever it is shown: the page, the
+/// summaries, the viewer's status line.
+inline constexpr const char *verdictMet = "满足";
+inline constexpr const char *verdictFailed = "不满足";
+inline constexpr const char *verdictNotChecked = "未校核";
+
+/// "满足", "不满足", or "未校核" when nothing was checked.
+constexpr const char *verdictText(const std::optional<bool> &pass)
+{
+    if (!pass)
+        return verdictNotChecked;
+    return *pass ? verdictMet : verdictFailed;
+}
+
 /**
  * Tensions of the conductor at its two ends and pulls of the strings on the
  * structures for each of the 13 load states, and their safety factors

@@ -46,7 +46,7 @@ Cursor skipSign(Cursor p, Cursor end)
     return (p != end && (*p == '+' || *p == '-')) ? p + 1 : p;
 }
 
-std::string_view trimBlanks(std::string_view text)
+std::string_view trimSpacesAndTabs(std::string_view text)
 {
     while (!text.empty() && isBlank(text.front()))
         text.remove_prefix(1);
@@ -87,7 +87,7 @@ bool isUnderflow(std::string_view mantissa, std::string_view exponent)
 
 double toNumber(std::string_view text)
 {
-    const std::string_view number = trimBlanks(text);
+    const std::string_view number = trimSpacesAndTabs(text);
     const Cursor begin = number.begin();
     const Cursor end = number.end();
 

@@ -56,7 +56,7 @@ struct SpanData
     float conductorUnitWeight = 0;  ///< kgf/m of one sub-conductor
     float elasticModulus = 0;       ///< E, N/mm²
     float conductorArea = 0;        ///< S, mm² of one sub-conductor
-    float expansionCoefficient = 0; ///< α in 10E-6 per degC
+    float expansionCoefficient = 0; ///< α in 10⁻⁶ per degC
     float subSpan = 0;              ///< spacer interval, m
     float spacerWeight = 0;         ///< kgf
 

@@ -2,6 +2,7 @@
 
 #include "engine/calculationerror.h"
 #include "engine/numberformatting.h"
+#include "engine/units.h"
 
 #include <cmath>
 
@@ -9,7 +10,7 @@ namespace engine {
 
 namespace {
 
-constexpr double g = 9.8;  // N per kgf
+constexpr double g = newtonPerKgf;
 constexpr int maxNewtonSteps = 200;
 
 // A coefficient that is not a finite single-precision number has no report

@@ -1,14 +1,14 @@
 #include "engine/structureloads.h"
 
 #include "engine/beamanalysis.h"
+#include "engine/units.h"
 
 namespace engine {
 
 namespace {
 
-constexpr double g = 9.8;            // N per kgf
-constexpr double beamBaseLoad = 200;    // kgf on the beam at every stringing or maintenance
-constexpr double beamBaseLoad_N = 1960; // the same 200 kgf in N
+constexpr double g = newtonPerKgf;
+constexpr double beamBaseLoad = 200; // kgf on the beam at every stringing or maintenance
 // T·sin α with the stringing tension T = 1.2·H and α = 45°.
 constexpr double tensionFactor = 0.8485281372;
 
@@ -53,7 +53,7 @@ BeamLoads beamLoads(const SpanData &span, const CalculationResult &result)
     // Maintenance: F = 200 + W·(L − b)/L on A and 200 + W·b/L on B.
     const double W3 = BeamAnalysis::maintenanceLoad(span.voltageLevel, threePhaseHot);
     const double W1 = BeamAnalysis::maintenanceLoad(span.voltageLevel, singlePhaseHot);
-    const auto kN = [](double kgf, const char *what) { return storeFloat(kgf * g * 0.001, what); };
+    const auto kN = [](double kgf, const char *what) { return storeFloat(kiloNewtons(kgf), what); };
     loads.threePhaseA = kN(beamBaseLoad + W3 * (L - x) / L, "三相上人横梁荷载");
     loads.threePhaseB = kN(beamBaseLoad + W3 * x / L, "三相上人横梁荷载");
     loads.singlePhaseA = kN(beamBaseLoad + W1 * (L - x) / L, "单相上人横梁荷载");
@@ -67,9 +67,9 @@ BeamLoads beamLoads(const SpanData &span, const CalculationResult &result)
             Hmax = result.stateEquation[c][rowH];
     const StateResult &markingState = result.states[marking];
     const double pull = tensionFactor * Hmax * N;
-    loads.stringingA = storeFloat((double(markingState.stringALoad) * N * g + beamBaseLoad_N + pull) * 0.001,
+    loads.stringingA = storeFloat((double(markingState.stringALoad) * N * g + beamBaseLoad * g + pull) * 0.001,
                                   "紧线横梁荷载");
-    loads.stringingB = storeFloat((double(markingState.stringBLoad) * N * g + beamBaseLoad_N + pull) * 0.001,
+    loads.stringingB = storeFloat((double(markingState.stringBLoad) * N * g + beamBaseLoad * g + pull) * 0.001,
                                   "紧线横梁荷载");
     return loads;
 }

@@ -85,8 +85,6 @@ constexpr PageLabel inputLabels[] = {
 
 constexpr int factorValueX[] = {330, 470, 650, 820};
 
-const QString notChecked = QStringLiteral("未校核");
-
 QString text(const std::string &utf8)
 {
     return QString::fromStdString(utf8);
@@ -109,23 +107,20 @@ void drawKilonewtons(PageCanvas &canvas, int column, int state, float newtons)
 
 void drawFactor(PageCanvas &canvas, int column, int state, const std::optional<float> &factor)
 {
-    drawCell(canvas, column, state, factor ? text(engine::formatNumber(*factor, 3)) : notChecked);
+    drawCell(canvas, column, state, factor ? text(engine::formatNumber(*factor, 3)) : text(engine::verdictNotChecked));
 }
 
 /// "满足" in the result colour, "不满足" in red whatever the result colour.
 void drawVerdict(PageCanvas &canvas, int x, int y, const QString &anchor, const std::optional<bool> &pass)
 {
-    if (!pass) {
-        drawMarkupText(x, y, 9, anchor, notChecked, canvas);
-        return;
-    }
-    if (*pass) {
-        drawMarkupText(x, y, 9, anchor, QStringLiteral("满足"), canvas);
+    const QString verdict = text(engine::verdictText(pass));
+    if (pass != std::optional<bool>(false)) {
+        drawMarkupText(x, y, 9, anchor, verdict, canvas);
         return;
     }
     const QColor resultColour = canvas.fontColor();
     canvas.setFontColor(failColor);
-    drawMarkupText(x, y, 9, anchor, QStringLiteral("不满足"), canvas);
+    drawMarkupText(x, y, 9, anchor, verdict, canvas);
     canvas.setFontColor(resultColour);
 }
 
@@ -152,7 +147,7 @@ QString strengthText(const std::optional<double> &strength, const char16_t *miss
 QString governingText(const std::optional<engine::GoverningFactor> &governing)
 {
     if (!governing)
-        return notChecked;
+        return text(engine::verdictNotChecked);
     return text(engine::formatNumber(governing->factor, 3)) + QStringLiteral(" (")
            + QString::fromUtf8(engine::loadStateLabel(governing->state)) + QStringLiteral(")");
 }

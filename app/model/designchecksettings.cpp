@@ -1,7 +1,7 @@
 #include "app/model/designchecksettings.h"
 
 #include "app/model/conductorcatalogue.h"
-#include "app/model/trimblanks.h"
+#include "app/model/trimspacesandcontrols.h"
 #include "engine/numberconversion.h"
 #include "tools/model/stringratedload.h"
 
@@ -45,7 +45,7 @@ CatalogueStrengths catalogueStrengths(const engine::CalculationInput &input, con
     using engine::slot::stringA;
     using engine::slot::stringB;
     return {
-        catalogueConductorStrength(trimBlanks(input[engine::slot::conductorType])),
+        catalogueConductorStrength(trimSpacesAndControls(input[engine::slot::conductorType])),
         composed.stringA_kN ? composed.stringA_kN : tools::ratedLoadOfDesignation(input[stringA + engine::stringType]),
         composed.stringB_kN ? composed.stringB_kN : tools::ratedLoadOfDesignation(input[stringB + engine::stringType]),
     };
@@ -75,13 +75,13 @@ std::string designCheckStatusText(const engine::DesignChecks &checks)
     if (!checks.pass)
         return {};
     if (*checks.pass)
-        return "设计校核: 满足";
+        return std::string("设计校核: ") + engine::verdictMet;
     std::string failing;
     for (int s = 0; s < engine::loadStateCount; ++s) {
         if (checks.states[s].pass == std::optional<bool>(false))
             failing += (failing.empty() ? "" : "、") + std::string(engine::loadStateLabel(s));
     }
-    return "设计校核: 不满足 (" + failing + ")";
+    return std::string("设计校核: ") + engine::verdictFailed + " (" + failing + ")";
 }
 
 } // namespace app

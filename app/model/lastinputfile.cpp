@@ -1,7 +1,7 @@
 #include "app/model/lastinputfile.h"
 
 #include "app/model/conductorcatalogue.h"
-#include "app/model/trimblanks.h"
+#include "app/model/trimspacesandcontrols.h"
 #include "common/gbkcodec.h"
 #include "engine/calculationerror.h"
 #include "engine/calculationinput.h"
@@ -140,7 +140,7 @@ LastInputLines lastInputLines(const MainWindowModel &window)
         lines[presenceLine + box].assign(1, window.isTicked(static_cast<PresenceBox>(box)) ? '1' : '0');
     for (int column = firstLoadColumn; column <= lastLoadColumn; ++column) {
         for (int row = conductorTypeRow; row <= relativeDistanceRow; ++row)
-            lines[cellLine(column, row)] = trimBlanks(window.cell(column, row));
+            lines[cellLine(column, row)] = trimSpacesAndControls(window.cell(column, row));
     }
     return lines;
 }
@@ -197,7 +197,7 @@ LastInputText readLastInputText(std::string_view bytes)
         if (feed == std::string_view::npos)
             feed = bytes.size();
         if (count < lastInputLineCount && !cut) {
-            const std::string raw = trimBlanks(bytes.substr(start, feed - start));
+            const std::string raw = trimSpacesAndControls(bytes.substr(start, feed - start));
             const std::string problem = lineProblem(raw, utf8);
             if (problem.empty())
                 text.lines[count] = utf8 ? raw : *common::decodeGbk(raw);

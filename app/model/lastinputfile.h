@@ -81,7 +81,7 @@ ReadLastInputLines splitLastInputFile(std::string_view bytes);
  */
 struct LastInputSave
 {
-    std::string failure;  ///< common::writeFailureReason(): "没有权限"; empty when written
+    std::string failure;  ///< common::fileFailureReason() for writing: "没有权限"; empty when written
 
     explicit operator bool() const { return failure.empty(); }
 };

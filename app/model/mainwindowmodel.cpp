@@ -3,7 +3,7 @@
 #include "app/model/conductorcatalogue.h"
 #include "app/model/insulatorstringcatalogue.h"
 #include "app/model/singlenumber.h"
-#include "app/model/trimblanks.h"
+#include "app/model/trimspacesandcontrols.h"
 #include "engine/calculationerror.h"
 #include "engine/numberconversion.h"
 #include "engine/numberformatting.h"
@@ -171,11 +171,11 @@ void MainWindowModel::pickConductor(int index)
         return;
     mConductorIndex = index;
     const ConductorEntry &entry = conductorCatalogue()[index];
-    edit(EditBox::Edit_dx_d) = trimBlanks(entry.diameter);
-    edit(EditBox::Edit_dx_S) = trimBlanks(entry.area);
-    edit(EditBox::Edit_dx_ax) = trimBlanks(entry.expansionCoefficient);
-    edit(EditBox::Edit_dx_E) = trimBlanks(entry.elasticModulus);
-    edit(EditBox::Edit_dx_kg) = trimBlanks(entry.unitWeight);
+    edit(EditBox::Edit_dx_d) = trimSpacesAndControls(entry.diameter);
+    edit(EditBox::Edit_dx_S) = trimSpacesAndControls(entry.area);
+    edit(EditBox::Edit_dx_ax) = trimSpacesAndControls(entry.expansionCoefficient);
+    edit(EditBox::Edit_dx_E) = trimSpacesAndControls(entry.elasticModulus);
+    edit(EditBox::Edit_dx_kg) = trimSpacesAndControls(entry.unitWeight);
 }
 
 std::string MainWindowModel::conductorText() const
@@ -205,21 +205,21 @@ void MainWindowModel::pickStringType(StringSide side, int index, int iceIndex)
     if (index < 0 || index >= insulatorStringCount)
         return;
     const InsulatorStringEntry &entry = insulatorStringCatalogue()[index];
-    mStringTypeTexts[sideIndex(side)] = trimBlanks(entry.typeName);
+    mStringTypeTexts[sideIndex(side)] = trimSpacesAndControls(entry.typeName);
     mStringTypeIndices[sideIndex(side)] = index;
 
     const StringBoxes boxes = stringBoxes(side);
-    edit(boxes.length) = trimBlanks(entry.length);
-    edit(boxes.weight) = trimBlanks(entry.weight);
-    edit(boxes.windArea) = trimBlanks(entry.windArea);
+    edit(boxes.length) = trimSpacesAndControls(entry.length);
+    edit(boxes.weight) = trimSpacesAndControls(entry.weight);
+    edit(boxes.windArea) = trimSpacesAndControls(entry.windArea);
     // The catalogue has iced columns for 5 and 10 mm only; for other ice
     // the user's iced values stay rather than being replaced by guesses.
     if (iceIndex == 1) {
-        edit(boxes.icedWeight) = trimBlanks(entry.weightIce5);
-        edit(boxes.icedWindArea) = trimBlanks(entry.windAreaIce5);
+        edit(boxes.icedWeight) = trimSpacesAndControls(entry.weightIce5);
+        edit(boxes.icedWindArea) = trimSpacesAndControls(entry.windAreaIce5);
     } else if (iceIndex == 2) {
-        edit(boxes.icedWeight) = trimBlanks(entry.weightIce10);
-        edit(boxes.icedWindArea) = trimBlanks(entry.windAreaIce10);
+        edit(boxes.icedWeight) = trimSpacesAndControls(entry.weightIce10);
+        edit(boxes.icedWindArea) = trimSpacesAndControls(entry.windAreaIce10);
     }
 }
 
@@ -350,12 +350,12 @@ LookupRequest MainWindowModel::gridLookupRequest() const
         // The spacer belongs to the load's own conductor, so its own diameter
         // goes with its own type name; the main conductor's would mark
         // spacers for a conductor this load does not have.
-        return {Lookup::Spacer, trimBlanks(cell(mCurrentColumn, conductorTypeRow)),
+        return {Lookup::Spacer, trimSpacesAndControls(cell(mCurrentColumn, conductorTypeRow)),
                 lookupDiameter_mm(cell(mCurrentColumn, diameterRow))};
     }
     if (mCurrentRow == fittingWeightRow) {
         // A T-connection fitting clamps onto the main conductor.
-        return {Lookup::Fitting, trimBlanks(conductorText()),
+        return {Lookup::Fitting, trimSpacesAndControls(conductorText()),
                 lookupDiameter_mm(text(EditBox::Edit_dx_d))};
     }
     return {};
@@ -367,12 +367,12 @@ void MainWindowModel::applyGridLookupWeight(std::string_view weight)
     if (mCurrentColumn < firstLoadColumn
         || (mCurrentRow != spacerWeightRow && mCurrentRow != fittingWeightRow))
         return;
-    gridCell(mCurrentColumn, mCurrentRow) = trimBlanks(weight);
+    gridCell(mCurrentColumn, mCurrentRow) = trimSpacesAndControls(weight);
 }
 
 LookupRequest MainWindowModel::conductorSpacerLookupRequest() const
 {
-    return {Lookup::Spacer, trimBlanks(conductorText()), lookupDiameter_mm(text(EditBox::Edit_dx_d))};
+    return {Lookup::Spacer, trimSpacesAndControls(conductorText()), lookupDiameter_mm(text(EditBox::Edit_dx_d))};
 }
 
 void MainWindowModel::applyConductorSpacerWeight(std::string_view weight)

@@ -1,6 +1,7 @@
 #include "app/run/batchfigures.h"
 
 #include "engine/catenarycrosscheck.h"
+#include "engine/designchecks.h"
 #include "engine/loadstate.h"
 #include "engine/numberformatting.h"
 
@@ -49,13 +50,6 @@ void addGoverningFactor(TableRow &row, const std::optional<GoverningFactor> &gov
     row.push_back(stateCell(governing->state));
 }
 
-const char *verdictText(const std::optional<bool> &pass)
-{
-    if (!pass)
-        return "未校核";
-    return *pass ? "满足" : "不满足";
-}
-
 /// The largest ΔH and Δf against the exact chain with their states; blank
 /// when no chain was solved, so that an unsolved span never reads as 0 %.
 void addLargestCatenaryDifferences(TableRow &row, const CatenaryCrossCheck &check)
@@ -87,25 +81,12 @@ TableRow summaryFigures(const CalculationRun &run)
     if (run.checks) {
         addGoverningFactor(row, run.checks->conductor);
         addGoverningFactor(row, run.checks->string);
-        row.push_back({verdictText(run.checks->pass), false});
+        row.push_back({engine::verdictText(run.checks->pass), false});
     } else {
         row.insert(row.end(), 5, TableCell{});
     }
     addLargestCatenaryDifferences(row, result.catenary);
     return row;
-}
-
-std::vector<TableRow> pageOneRows(const CalculationResult &result)
-{
-    std::vector<TableRow> rows;
-    for (int s = 0; s < designStateCount; ++s) {
-        const SummaryRow &summary = result.summary[s];
-        rows.push_back({stateCell(s), {formatGeneral(summary.temperature), true}, number(summary.tension),
-                        number(summary.sag), number(summary.reactionA), number(summary.reactionB),
-                        number(summary.lateralA), number(summary.lateralB), number(summary.stringASag),
-                        number(summary.stringBSag)});
-    }
-    return rows;
 }
 
 } // namespace
@@ -127,6 +108,19 @@ const std::vector<std::string> &pageOneHeader()
         "工况", "温度(℃)", "H(kN)", "f(m)", "RA(kN)", "RB(kN)", "PfA(kN)", "PfB(kN)", "fQA(m)", "fQB(m)",
     };
     return header;
+}
+
+std::vector<TableRow> pageOneRows(const CalculationResult &result)
+{
+    std::vector<TableRow> rows;
+    for (int s = 0; s < designStateCount; ++s) {
+        const SummaryRow &summary = result.summary[s];
+        rows.push_back({stateCell(s), {formatGeneral(summary.temperature), true}, number(summary.tension),
+                        number(summary.sag), number(summary.reactionA), number(summary.reactionB),
+                        number(summary.lateralA), number(summary.lateralB), number(summary.stringASag),
+                        number(summary.stringBSag)});
+    }
+    return rows;
 }
 
 SpanFigures spanFigures(const CalculationRun &run)

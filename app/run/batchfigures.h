@@ -31,6 +31,15 @@ const std::vector<std::string> &summaryFigureHeader();
 const std::vector<std::string> &pageOneHeader();
 
 /**
+ * Page 1's table of the design states of \a result, one row per state under
+ * pageOneHeader(): the state's name, its temperature as typed, then forces in
+ * kN of the whole phase and sags in m with 3 decimals.
+ *
+ * @throws engine::CalculationError for a figure that is not finite
+ */
+std::vector<TableRow> pageOneRows(const engine::CalculationResult &result);
+
+/**
  * The figures of a run that went through. Forces in kN of the whole phase
  * and sags in m with 3 decimals, the states by their page-1 names; the
  * largest of a quantity is that of the first state of equal value.

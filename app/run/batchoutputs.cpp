@@ -3,6 +3,7 @@
 #include "app/run/batchsummary.h"
 #include "app/run/summarycsv.h"
 #include "app/run/summaryxlsx.h"
+#include "common/filewriteerror.h"
 
 #include <algorithm>
 #include <cctype>
@@ -19,6 +20,20 @@ bool endsWithIgnoringCase(const std::string &text, std::string_view ending)
         return false;
     return std::equal(ending.begin(), ending.end(), text.end() - std::ptrdiff_t(ending.size()),
                       [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
+}
+
+/// Writes one output by \a write; a failure is kept with its reason.
+template <typename Write>
+OutputWriting writeOutput(const std::filesystem::path &file, Write write)
+{
+    try {
+        write();
+        return {file, OutputWriting::Result::Written, {}};
+    } catch (const common::FileWriteError &error) {
+        return {file, OutputWriting::Result::Failed, error.what()};
+    } catch (const std::exception &error) {
+        return {file, OutputWriting::Result::Failed, "无法写入文件 " + file.string() + ": " + error.what() + "."};
+    }
 }
 
 } // namespace
@@ -47,50 +62,58 @@ BatchOutputs batchOutputsFor(std::filesystem::path chosen, const std::string &su
         chosen += suffix;
     std::filesystem::path pdf = chosen;
     pdf.replace_extension(".pdf");
-    return {chosen, pdf};
+    return {{chosen}, pdf};
 }
 
-BatchWriting writeBatchOutputs(const BatchOutputs &outputs, const std::vector<SpanOutcome> &spans,
-                               const BatchPdf &pdf)
+std::vector<OutputWriting> writeBatchOutputs(const BatchOutputs &outputs, const std::vector<SpanOutcome> &spans,
+                                             const BatchPdf &pdf)
 {
-    BatchWriting writing;
-    try {
-        writeSummary(outputs.summary, spans);
-    } catch (const std::exception &error) {
-        writing.summaryFailure = error.what();
-    }
-    // A PDF of no page would be no document: without a computed span there is none.
-    if (computedSpanCount(spans) == 0)
-        return writing;
-    try {
-        pdf.write(outputs.pdf, spans);
-        writing.pdfWritten = true;
-    } catch (const std::exception &error) {
-        writing.pdfFailure = error.what();
+    std::vector<OutputWriting> writing;
+    for (const std::filesystem::path &summary : outputs.summaries)
+        writing.push_back(writeOutput(summary, [&] { writeSummary(summary, spans); }));
+    if (outputs.pdf) {
+        if (computedSpanCount(spans) == 0)
+            writing.push_back({*outputs.pdf, OutputWriting::Result::NoPages, {}});
+        else
+            writing.push_back(writeOutput(*outputs.pdf, [&] { pdf.write(*outputs.pdf, spans); }));
     }
     return writing;
 }
 
-std::string batchDoneText(const BatchRun &run, const BatchOutputs &outputs, const BatchWriting &writing)
+bool allWritten(const std::vector<OutputWriting> &writing)
+{
+    return std::none_of(writing.begin(), writing.end(),
+                        [](const OutputWriting &output) { return output.result == OutputWriting::Result::Failed; });
+}
+
+std::string batchCountLine(const std::vector<SpanOutcome> &spans)
+{
+    return "批量计算: 共 " + std::to_string(spans.size()) + " 个跨线, 计算完成 "
+           + std::to_string(computedSpanCount(spans)) + " 个.";
+}
+
+std::string batchDoneText(const BatchRun &run, const std::vector<OutputWriting> &writing)
 {
     if (run.cancelled)
         return "批量计算已取消, 未写入任何文件.";
-    const std::size_t computed = computedSpanCount(run.spans);
-    std::string text = "批量计算完成: 共 " + std::to_string(run.spans.size()) + " 个跨线, 计算完成 "
-                       + std::to_string(computed) + " 个";
-    if (computed < run.spans.size())
-        text += ", 未完成 " + std::to_string(run.spans.size() - computed) + " 个";
-    text += ".";
+    std::string text = batchCountLine(run.spans);
     for (const SpanOutcome &span : run.spans) {
         if (span.status != SpanStatus::Computed)
             text += "\n" + span.file.filename().string() + ": " + spanStatusText(span);
     }
-    text += writing.summaryFailure.empty() ? "\n汇总表: " + outputs.summary.string()
-                                           : "\n汇总表未能写入: " + writing.summaryFailure;
-    if (writing.pdfWritten)
-        text += "\n计算书: " + outputs.pdf.string();
-    else if (!writing.pdfFailure.empty())
-        text += "\n计算书未能写入: " + writing.pdfFailure;
+    for (const OutputWriting &output : writing) {
+        const bool isPdf = output.file.extension() == ".pdf";
+        switch (output.result) {
+        case OutputWriting::Result::Written:
+            text += (isPdf ? "\n计算书: " : "\n汇总表: ") + output.file.string();
+            break;
+        case OutputWriting::Result::Failed:
+            text += (isPdf ? "\n计算书未能写入: " : "\n汇总表未能写入: ") + output.failure;
+            break;
+        case OutputWriting::Result::NoPages:
+            break;
+        }
+    }
     return text;
 }
 

@@ -4,6 +4,7 @@
 #include "app/run/batchrun.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,42 +22,55 @@ bool isXlsxSummary(const std::filesystem::path &file);
  */
 void writeSummary(const std::filesystem::path &file, const std::vector<SpanOutcome> &spans);
 
-/// What a batch started from the window writes: the summary table the user
-/// named and, beside it under the same name, one PDF of every span's pages.
+/// What a batch writes: summary tables (workbook or CSV, by their names) and
+/// one PDF of every computed span's pages.
 struct BatchOutputs
 {
-    std::filesystem::path summary;
-    std::filesystem::path pdf;
+    std::vector<std::filesystem::path> summaries;
+    std::optional<std::filesystem::path> pdf;
 };
 
 /**
- * The outputs for the summary file name \a chosen: a name that asks for
- * neither format gets \a suffix (".xlsx" or ".csv"), the PDF takes the same
- * name with ".pdf".
+ * The window's outputs for the summary file name \a chosen: a name that asks
+ * for neither format gets \a suffix (".xlsx" or ".csv"), and the PDF lies
+ * beside it under the same name with ".pdf".
  */
 BatchOutputs batchOutputsFor(std::filesystem::path chosen, const std::string &suffix);
 
-/// How writing the outputs went: a failure is its reason in Chinese, empty when the file was written.
-struct BatchWriting
+/// How writing one output of a batch went.
+struct OutputWriting
 {
-    std::string summaryFailure;
-    bool pdfWritten = false;
-    std::string pdfFailure;
+    enum class Result {
+        Written,
+        Failed,  ///< not written, for the reason in failure; an older file stays whole
+        NoPages, ///< the PDF, not written because no span was computed
+    };
+    std::filesystem::path file;
+    Result result = Result::Written;
+    std::string failure; ///< the reason in Chinese, naming the file
 };
 
 /**
- * Writes the summary (a workbook or CSV, by its suffix) and, when a span
- * was computed, the PDF of the computed spans of \a spans, whose pages
- * \a pdf's finishers took. Each output is written whole or not at all.
+ * Writes the summaries and, when a span was computed, the PDF of the
+ * computed spans of \a spans, whose pages \a pdf's finishers took: a PDF
+ * of no page would be no document. Each output is written whole or not at
+ * all; one that fails does not keep the others from being written.
+ * @return one entry per output, the summaries first
  */
-BatchWriting writeBatchOutputs(const BatchOutputs &outputs, const std::vector<SpanOutcome> &spans,
-                               const BatchPdf &pdf);
+std::vector<OutputWriting> writeBatchOutputs(const BatchOutputs &outputs, const std::vector<SpanOutcome> &spans,
+                                             const BatchPdf &pdf);
+
+/// Whether every output was written (a PDF left out for want of pages counts as written).
+bool allWritten(const std::vector<OutputWriting> &writing);
+
+/// "批量计算: 共 N 个跨线, 计算完成 M 个.": the first line both programs give after a batch.
+std::string batchCountLine(const std::vector<SpanOutcome> &spans);
 
 /**
- * What the user reads when the batch has ended: how many spans were
- * computed, each span that was not with its reason, and the files written
- * or why they were not. A cancelled batch writes nothing and says so.
+ * What the user reads in the window when the batch has ended: the count
+ * line, each span that was not computed with its reason, and the files
+ * written or why they were not. A cancelled batch writes nothing and says so.
  */
-std::string batchDoneText(const BatchRun &run, const BatchOutputs &outputs, const BatchWriting &writing);
+std::string batchDoneText(const BatchRun &run, const std::vector<OutputWriting> &writing);
 
 } // namespace app

@@ -128,9 +128,10 @@ void TForm_zcx::FileBatchClick()
         return;
     }
 
-    const app::BatchWriting writing = run.cancelled ? app::BatchWriting{} : app::writeBatchOutputs(outputs, run.spans, pdf);
-    const bool complete = !run.cancelled && writing.summaryFailure.empty() && writing.pdfFailure.empty();
-    mMessenger.show({app::batchDoneText(run, outputs, writing), batchCaption,
+    const std::vector<app::OutputWriting> writing =
+        run.cancelled ? std::vector<app::OutputWriting>{} : app::writeBatchOutputs(outputs, run.spans, pdf);
+    const bool complete = !run.cancelled && app::allWritten(writing);
+    mMessenger.show({app::batchDoneText(run, writing), batchCaption,
                      complete ? common::MessageIcon::Information : common::MessageIcon::Warning,
                      common::MessageButtons::Ok});
 }

@@ -12,6 +12,7 @@
 #include "options/model/optionsfile.h"
 #include "options/model/optionsmodel.h"
 #include "options/model/optionstexts.h"
+#include "common/widgets/usersettings.h"
 
 #include <QAction>
 #include <QDir>
@@ -19,7 +20,6 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
-#include <QSettings>
 
 
 using common::toQString;
@@ -30,12 +30,6 @@ namespace {
 const QString spanFilter = QStringLiteral("跨线文件 (*.tenrix)");
 const std::string spanFileCaption = "跨线文件";
 const QString recentFilesKey = QStringLiteral("recentFiles");
-
-/// The user's settings of the program; only the recent files live there.
-QSettings userSettings()
-{
-    return QSettings(QStringLiteral("Tenrix"), QStringLiteral("Tenrix"));
-}
 
 std::filesystem::path toPath(const QString &file)
 {
@@ -85,7 +79,7 @@ void TForm_zcx::buildMenu()
     Action_exit = addAction("Action_exit", QStringLiteral("退出"), {}, [this] { Button_closeClick(); });
 
     std::vector<std::string> stored;
-    for (const QString &file : userSettings().value(recentFilesKey).toStringList())
+    for (const QString &file : common::UserSettings().value(recentFilesKey).toStringList())
         stored.push_back(toUtf8(file));
     mRecentFiles = app::RecentFiles(stored);
 }
@@ -165,7 +159,7 @@ void TForm_zcx::storeRecentFiles() const
     QStringList files;
     for (const std::string &file : mRecentFiles.files())
         files.append(toQString(file));
-    userSettings().setValue(recentFilesKey, files);
+    common::UserSettings().setValue(recentFilesKey, files);
 }
 
 bool TForm_zcx::openSpanFile(const QString &file)

@@ -5,6 +5,7 @@
 #include "engine/numberformatting.h"
 #include "options/model/optionstexts.h"
 #include "options/model/typicalzonetable.h"
+#include "common/widgets/usersettings.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -19,7 +20,6 @@
 #include <QPushButton>
 #include <QFormLayout>
 #include <QRadioButton>
-#include <QSettings>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTabWidget>
@@ -49,11 +49,6 @@ QString fromUtf8(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-/// Where the user's settings of the design check live: Tenrix.ini of the user's configuration.
-QSettings userSettings()
-{
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Tenrix"), QStringLiteral("Tenrix"));
-}
 const QString kDesignCheckKey = QStringLiteral("designCheck/options");
 
 bool isInside(const QWidget *widget, const QWidget *container)
@@ -288,7 +283,7 @@ void TForm_xuan_xiang::showCatalogueStrengths(const options::CatalogueStrengths 
 // defaults apply to this run and the stored text stays until "确定".
 void TForm_xuan_xiang::loadDesignChecks()
 {
-    const QByteArray stored = userSettings().value(kDesignCheckKey).toString().toUtf8();
+    const QByteArray stored = common::UserSettings().value(kDesignCheckKey).toString().toUtf8();
     if (stored.isEmpty())
         return;
     try {
@@ -300,7 +295,7 @@ void TForm_xuan_xiang::loadDesignChecks()
 
 void TForm_xuan_xiang::saveDesignChecks() const
 {
-    QSettings settings = userSettings();
+    common::UserSettings settings;
     settings.setValue(kDesignCheckKey, fromUtf8(options::designCheckOptionsToJson(mDesignChecks).dump()));
     settings.sync();
 }

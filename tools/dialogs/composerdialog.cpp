@@ -1,10 +1,12 @@
 #include "tools/dialogs/composerdialog.h"
 
+#include "common/widgets/dialogbuttons.h"
 #include "common/widgets/editingshortcuts.h"
 
 #include "tools/model/fittingsettable.h"
 #include "tools/model/insulatordisctable.h"
 
+#include <QDialogButtonBox>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QGridLayout>
@@ -78,16 +80,11 @@ TForm_jyz::TForm_jyz(QWidget *parent)
     buildChoiceGroup();
     buildResultGroup();
 
-    BitBtn_YES = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("确定"), this);
+    QDialogButtonBox *buttons = common::makeOkCancelButtons(*this);
+    BitBtn_YES = buttons->button(QDialogButtonBox::Ok);
     BitBtn_YES->setObjectName(QStringLiteral("BitBtn_YES"));
-    BitBtn_YES->setDefault(true);
-    BitBtn_NO = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("取消"), this);
+    BitBtn_NO = buttons->button(QDialogButtonBox::Cancel);
     BitBtn_NO->setObjectName(QStringLiteral("BitBtn_NO"));
-    BitBtn_NO->setAutoDefault(false);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(BitBtn_YES);
-    buttons->addWidget(BitBtn_NO);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 10, 10, 10);
@@ -95,7 +92,7 @@ TForm_jyz::TForm_jyz(QWidget *parent)
     layout->addWidget(GroupBox_choice);
     layout->addWidget(GroupBox_result);
     layout->addStretch();
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
 
     showResult();
 
@@ -103,8 +100,6 @@ TForm_jyz::TForm_jyz(QWidget *parent)
     connect(ComboBox_jjxh, &QComboBox::currentIndexChanged, this, &TForm_jyz::ComboBox_jjxhChange);
     connect(CSpinEdit_jyz_ps, &QSpinBox::textChanged, this, &TForm_jyz::CSpinEdit_jyz_psChange);
     connect(CSpinEdit_jyz_ps, &QSpinBox::editingFinished, this, &TForm_jyz::CSpinEdit_jyz_psExit);
-    connect(BitBtn_YES, &QPushButton::clicked, this, &QDialog::accept);
-    connect(BitBtn_NO, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TForm_jyz::buildChoiceGroup()

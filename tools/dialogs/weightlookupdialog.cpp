@@ -1,8 +1,9 @@
 #include "tools/dialogs/weightlookupdialog.h"
 
+#include "common/widgets/dialogbuttons.h"
 #include "tools/dialogs/weighttableitemmodel.h"
 
-#include <QHBoxLayout>
+#include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QPushButton>
@@ -64,20 +65,14 @@ WeightLookupDialog::WeightLookupDialog(WeightTable table, const QString &objectN
         2 * mGrid->frameWidth() + mGrid->horizontalHeader()->sizeHint().height() + kVisibleRows * kRowHeight;
     mGrid->setMinimumSize(tableWidth, resizable ? 8 * kRowHeight : tableHeight);
 
-    mOkButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("确定"), this);
-    mOkButton->setDefault(true);
-    mCancelButton =
-        new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("取消"), this);
-    mCancelButton->setAutoDefault(false);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(mOkButton);
-    buttons->addWidget(mCancelButton);
+    QDialogButtonBox *buttons = common::makeOkCancelButtons(*this);
+    mOkButton = buttons->button(QDialogButtonBox::Ok);
+    mCancelButton = buttons->button(QDialogButtonBox::Cancel);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->addWidget(mGrid);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
 
     if (resizable) {
         resize(layout->sizeHint().width(), layout->sizeHint().height() + (kVisibleRows - 8) * kRowHeight);
@@ -91,8 +86,6 @@ WeightLookupDialog::WeightLookupDialog(WeightTable table, const QString &objectN
         if (mOkButton->isEnabled())
             accept();
     });
-    connect(mOkButton, &QPushButton::clicked, this, &QDialog::accept);
-    connect(mCancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
     showSelectedRow();
 }

@@ -9,13 +9,13 @@ using namespace app;
 
 TEST(BatchOutputs, TheSummaryKeepsItsSuffixAndThePdfTakesItsName)
 {
-    EXPECT_EQ(batchOutputsFor("/p/汇总", ".xlsx").summary, "/p/汇总.xlsx");
-    EXPECT_EQ(batchOutputsFor("/p/汇总", ".xlsx").pdf, "/p/汇总.pdf");
-    EXPECT_EQ(batchOutputsFor("/p/s.csv", ".xlsx").summary, "/p/s.csv");
-    EXPECT_EQ(batchOutputsFor("/p/s.csv", ".xlsx").pdf, "/p/s.pdf");
+    EXPECT_EQ(batchOutputsFor("/p/汇总", ".xlsx").summaries, std::vector<std::filesystem::path>{"/p/汇总.xlsx"});
+    EXPECT_EQ(batchOutputsFor("/p/汇总", ".xlsx").pdf, std::filesystem::path("/p/汇总.pdf"));
+    EXPECT_EQ(batchOutputsFor("/p/s.csv", ".xlsx").summaries, std::vector<std::filesystem::path>{"/p/s.csv"});
+    EXPECT_EQ(batchOutputsFor("/p/s.csv", ".xlsx").pdf, std::filesystem::path("/p/s.pdf"));
     // A dot in the name is not a suffix.
-    EXPECT_EQ(batchOutputsFor("/p/220kV.1", ".csv").summary, "/p/220kV.1.csv");
-    EXPECT_EQ(batchOutputsFor("/p/220kV.1", ".csv").pdf, "/p/220kV.1.pdf");
+    EXPECT_EQ(batchOutputsFor("/p/220kV.1", ".csv").summaries, std::vector<std::filesystem::path>{"/p/220kV.1.csv"});
+    EXPECT_EQ(batchOutputsFor("/p/220kV.1", ".csv").pdf, std::filesystem::path("/p/220kV.1.pdf"));
 }
 
 TEST(BatchOutputs, TheClosingMessageCountsAndNamesWhatWasNotComputed)
@@ -30,23 +30,24 @@ TEST(BatchOutputs, TheClosingMessageCountsAndNamesWhatWasNotComputed)
     run.spans[2].file = "/p/c.tenrix";
     run.spans[2].status = SpanStatus::Failed;
     run.spans[2].message = "荷载因数超出可计算的范围,请检查输入数据.";
-    const BatchOutputs outputs{"/p/汇总.xlsx", "/p/汇总.pdf"};
-
-    BatchWriting writing;
-    writing.pdfWritten = true;
-    EXPECT_EQ(batchDoneText(run, outputs, writing),
-              "批量计算完成: 共 3 个跨线, 计算完成 1 个, 未完成 2 个.\n"
+    std::vector<OutputWriting> writing{{"/p/汇总.xlsx", OutputWriting::Result::Written, {}},
+                                       {"/p/汇总.pdf", OutputWriting::Result::Written, {}}};
+    EXPECT_EQ(batchDoneText(run, writing),
+              "批量计算: 共 3 个跨线, 计算完成 1 个.\n"
               "b.tenrix: 跨线文件 /p/b.tenrix 不是有效的JSON\n"
               "c.tenrix: 荷载因数超出可计算的范围,请检查输入数据.\n"
               "汇总表: /p/汇总.xlsx\n"
               "计算书: /p/汇总.pdf");
 
-    writing = {"无法写入文件 “/p/汇总.xlsx”: 没有权限", false, ""};
+    writing = {{"/p/汇总.xlsx", OutputWriting::Result::Failed, "无法写入文件 “/p/汇总.xlsx”: 没有权限"},
+               {"/p/汇总.pdf", OutputWriting::Result::Failed, "无法写入文件 “/p/汇总.pdf”: 磁盘已满"}};
     run.spans.resize(1);
-    EXPECT_EQ(batchDoneText(run, outputs, writing),
-              "批量计算完成: 共 1 个跨线, 计算完成 1 个.\n"
-              "汇总表未能写入: 无法写入文件 “/p/汇总.xlsx”: 没有权限");
+    EXPECT_EQ(batchDoneText(run, writing),
+              "批量计算: 共 1 个跨线, 计算完成 1 个.\n"
+              "汇总表未能写入: 无法写入文件 “/p/汇总.xlsx”: 没有权限\n"
+              "计算书未能写入: 无法写入文件 “/p/汇总.pdf”: 磁盘已满");
+    EXPECT_FALSE(allWritten(writing));
 
     run.cancelled = true;
-    EXPECT_EQ(batchDoneText(run, outputs, {}), "批量计算已取消, 未写入任何文件.");
+    EXPECT_EQ(batchDoneText(run, {}), "批量计算已取消, 未写入任何文件.");
 }

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "common/widgets/dialogrunner.h"
 #include "app/widgets/programwindows.h"
+#include "common/widgets/dialogrunner.h"
+#include "common/widgets/usersettings.h"
 #include "support/scriptedmessenger.h"
 
 #include <QDialog>
@@ -120,7 +121,7 @@ private Q_SLOTS:
     void init()
     {
         mFolder.emplace();
-        QSettings(QStringLiteral("Tenrix"), QStringLiteral("Tenrix")).clear(); // no recent files
+        common::UserSettings().clear(); // no recent files
         mProgram.emplace();
         window().show();
         QVERIFY(QTest::qWaitForWindowActive(&window()));

@@ -10,7 +10,7 @@ namespace app {
  * byte up to 0x20). Bytes of multi-byte characters are never touched, so a
  * UTF-8 or GBK text keeps all its characters.
  */
-inline std::string trimBlanks(std::string_view text)
+inline std::string trimSpacesAndControls(std::string_view text)
 {
     const auto isBlank = [](char c) { return static_cast<unsigned char>(c) <= 0x20; };
     std::size_t begin = 0;
