@@ -1,10 +1,10 @@
 // tenrix: the desktop program. It runs until the main window is closed.
 // `tenrix FILE.tenrix` opens that span file, as the desktop entry and file
 // managers start it; without an argument it starts from the last inputs.
-#include "common/widgets/applicationfont.h"
-#include "common/widgets/dropdownstyle.h"
-#include "common/widgets/dialogrunner.h"
 #include "app/widgets/programwindows.h"
+#include "common/widgets/applicationfont.h"
+#include "common/widgets/dialogrunner.h"
+#include "common/widgets/dropdownstyle.h"
 #include "common/widgets/qtmessenger.h"
 #include "common/widgets/qttranslations.h"
 

@@ -2,10 +2,10 @@
 // window on screen, and from a click on "计算" to the viewer showing page 1.
 // Runs on the offscreen platform in a temporary current directory, so no
 // user file is read or written.
+#include "app/widgets/programwindows.h"
+#include "common/messenger.h"
 #include "common/widgets/applicationfont.h"
 #include "common/widgets/dialogrunner.h"
-#include "common/messenger.h"
-#include "app/widgets/programwindows.h"
 
 #include <QApplication>
 #include <QDir>

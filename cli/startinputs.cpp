@@ -1,8 +1,8 @@
 #include "cli/startinputs.h"
 
 #include "app/model/lastinputfile.h"
-#include "options/model/optionsmodel.h"
 #include "common/datafile.h"
+#include "options/model/optionsmodel.h"
 
 namespace cli {
 

@@ -18,10 +18,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr mode_t kNewFileMode = S_IRUSR | S_IWUSR | S_IRGRP | S_IROTH;
-constexpr mode_t kPermissionBits = S_IRWXU | S_IRWXG | S_IRWXO;
+constexpr mode_t newFileMode = S_IRUSR | S_IWUSR | S_IRGRP | S_IROTH;
+constexpr mode_t permissionBits = S_IRWXU | S_IRWXG | S_IRWXO;
 // The kernel gives up after 40 links in one name; so do we.
-constexpr int kMaxSymlinkHops = 40;
+constexpr int maxSymlinkHops = 40;
 
 fs::path folderOf(const fs::path &file)
 {
@@ -42,7 +42,7 @@ struct Target
 fs::path danglingLinkTarget(const fs::path &file)
 {
     fs::path path = file;
-    for (int hop = 0; hop < kMaxSymlinkHops; ++hop) {
+    for (int hop = 0; hop < maxSymlinkHops; ++hop) {
         struct stat status {};
         if (::lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode))
             return path;
@@ -82,10 +82,10 @@ Target resolveTarget(const fs::path &file)
 /// ".NAME.XXXXXX" beside \a target, the name cut so that the whole fits a file system's 255 bytes.
 std::string temporaryNameFor(const fs::path &target)
 {
-    constexpr std::size_t kMaxKeptBytes = 255 - std::string_view("..XXXXXX").size();
+    constexpr std::size_t maxKeptBytes = 255 - std::string_view("..XXXXXX").size();
     std::string name = target.filename().string();
-    if (name.size() > kMaxKeptBytes) {
-        std::size_t cut = kMaxKeptBytes;
+    if (name.size() > maxKeptBytes) {
+        std::size_t cut = maxKeptBytes;
         // Whole UTF-8 characters only: no continuation byte may start the cut-off part.
         while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80)
             --cut;
@@ -165,7 +165,7 @@ void FileSetReplacement::add(const fs::path &file, std::string_view contents)
     if (target.exists)
         keepOwner(descriptor.get(), target.status);
     // After the owner: changing the owner clears the set-user-ID bits.
-    const mode_t mode = target.exists ? target.status.st_mode & kPermissionBits : kNewFileMode;
+    const mode_t mode = target.exists ? target.status.st_mode & permissionBits : newFileMode;
     if (::fchmod(descriptor.get(), mode) != 0 || ::fsync(descriptor.get()) != 0 || !descriptor.close())
         throw FileWriteError(file, errno);
 }

@@ -12,18 +12,18 @@ namespace engine {
 namespace {
 
 // The nine design conditions in the order of the options' grid.
-constexpr std::array<const char *, 9> kConditionNames{
+constexpr std::array<const char *, 9> conditionNames{
     "最高温度", "最低温度", "检修高温", "检修低温", "最大风速", "最大覆冰", "雷电电压", "操作电压", "工频电压"};
 
 constexpr std::array<const char *, leadCount> kLoadNames{
     "左跳线PA", "引下线P1", "引下线P2", "引下线P3", "引下线P4", "右跳线PB"};
 
 // Load-table rows 1..9, as the grid's first column shows them.
-constexpr std::array<const char *, 9> kLoadRowLabels{
+constexpr std::array<const char *, 9> loadRowLabels{
     "导线型号", "单根自重(kg/m)", "导线外径(mm)", "分裂根数", "次档距(m)",
     "间隔棒重(kg)", "导线长度(m)", "金具重(kg)", "相对距离(m)"};
 
-constexpr std::array<const char *, 6> kStringFieldLabels{
+constexpr std::array<const char *, 6> stringFieldLabels{
     "型号", "长度(mm)", "无冰时重量(kg)", "覆冰时重量(kg)", "无冰时受风面积(m2)", "覆冰时受风面积(m2)"};
 
 std::string singleLabel(int slotIndex)
@@ -58,21 +58,21 @@ bool within(int slotIndex, int first, std::size_t count)
 
 std::string fieldLabel(int slotIndex)
 {
-    if (within(slotIndex, slot::conditionTemperature, kConditionNames.size()))
-        return std::string(kConditionNames[slotIndex - slot::conditionTemperature]) + " 导线温度(℃)";
-    if (within(slotIndex, slot::conditionWindSpeed, kConditionNames.size()))
-        return std::string(kConditionNames[slotIndex - slot::conditionWindSpeed]) + " 计算风速(m/s)";
-    if (within(slotIndex, slot::stringA, kStringFieldLabels.size()))
-        return std::string("绝缘子串A ") + kStringFieldLabels[slotIndex - slot::stringA];
-    if (within(slotIndex, slot::stringB, kStringFieldLabels.size()))
-        return std::string("绝缘子串B ") + kStringFieldLabels[slotIndex - slot::stringB];
+    if (within(slotIndex, slot::conditionTemperature, conditionNames.size()))
+        return std::string(conditionNames[slotIndex - slot::conditionTemperature]) + " 导线温度(℃)";
+    if (within(slotIndex, slot::conditionWindSpeed, conditionNames.size()))
+        return std::string(conditionNames[slotIndex - slot::conditionWindSpeed]) + " 计算风速(m/s)";
+    if (within(slotIndex, slot::stringA, stringFieldLabels.size()))
+        return std::string("绝缘子串A ") + stringFieldLabels[slotIndex - slot::stringA];
+    if (within(slotIndex, slot::stringB, stringFieldLabels.size()))
+        return std::string("绝缘子串B ") + stringFieldLabels[slotIndex - slot::stringB];
     if (within(slotIndex, slot::leads, 10 * leadCount)) {
         const int lead = (slotIndex - slot::leads) / 10;
         const int field = (slotIndex - slot::leads) % 10;
-        if (field < static_cast<int>(kLoadRowLabels.size()))
-            return std::string(kLoadNames[lead]) + " " + kLoadRowLabels[field];
+        if (field < static_cast<int>(loadRowLabels.size()))
+            return std::string(kLoadNames[lead]) + " " + loadRowLabels[field];
     }
-    if (within(slotIndex, slot::markingTemperature, kConditionNames.size()))
+    if (within(slotIndex, slot::markingTemperature, conditionNames.size()))
         return "安装划印计算温度" + std::to_string(slotIndex - slot::markingTemperature + 1) + "(℃)";
     std::string label = singleLabel(slotIndex);
     if (label.empty())

@@ -74,10 +74,10 @@ bool isUnderflow(std::string_view mantissa, std::string_view exponent)
     // alone, which also keeps the sum below from overflowing.
     const bool negative = !exponent.empty() && exponent.front() == '-';
     exponent = exponent.substr(exponent.empty() || isDigit(exponent.front()) ? 0 : 1);
-    constexpr long long kFarBeyondDoubles = 100000;
+    constexpr long long farBeyondDoubles = 100000;
     long long written = 0;
     const auto parsed = std::from_chars(exponent.data(), exponent.data() + exponent.size(), written);
-    if (parsed.ec == std::errc::result_out_of_range || written > kFarBeyondDoubles)
+    if (parsed.ec == std::errc::result_out_of_range || written > farBeyondDoubles)
         return negative;
     magnitude += negative ? -written : written;
     return magnitude < 0;

@@ -11,18 +11,18 @@ namespace engine {
 
 namespace {
 
-constexpr int kGeneralDigits = 15;
+constexpr int generalDigits = 15;
 
 // Below 1e-5 and from 1e15 on the general format switches to exponent form.
-constexpr int kSmallestFixedExponent = -5;
-constexpr int kLargestFixedExponent = kGeneralDigits - 1;
+constexpr int smallestFixedExponent = -5;
+constexpr int largestFixedExponent = generalDigits - 1;
 
-constexpr int kMaxDecimals = 7;
+constexpr int maxDecimals = 7;
 
 // Enough for the complete decimal expansion of any double: at most 767
 // significant digits, the point and an exponent such as "e-324".
-constexpr std::size_t kExactBufferSize = 800;
-constexpr int kExactPrecision = 766;
+constexpr std::size_t exactBufferSize = 800;
+constexpr int exactPrecision = 766;
 
 void requireFinite(double value)
 {
@@ -82,22 +82,22 @@ void roundUpLastDigit(Significand &number)
 Significand roundToGeneralDigits(double magnitude)
 {
     std::array<char, 64> buffer{};
-    const Significand sixteen = scientific(magnitude, kGeneralDigits, buffer.data(), buffer.size());
+    const Significand sixteen = scientific(magnitude, generalDigits, buffer.data(), buffer.size());
     if (sixteen.digits.back() == '5') {
         // The sixteen digits are themselves rounded: only the full expansion
         // tells an exact half from a value just below or above it.
-        std::array<char, kExactBufferSize> exactBuffer{};
-        Significand exact = scientific(magnitude, kExactPrecision, exactBuffer.data(), exactBuffer.size());
-        const bool exactHalf = exact.digits[kGeneralDigits] == '5'
-            && std::all_of(exact.digits.begin() + kGeneralDigits + 1, exact.digits.end(),
+        std::array<char, exactBufferSize> exactBuffer{};
+        Significand exact = scientific(magnitude, exactPrecision, exactBuffer.data(), exactBuffer.size());
+        const bool exactHalf = exact.digits[generalDigits] == '5'
+            && std::all_of(exact.digits.begin() + generalDigits + 1, exact.digits.end(),
                            [](char digit) { return digit == '0'; });
         if (exactHalf) {
-            exact.digits.resize(kGeneralDigits);
+            exact.digits.resize(generalDigits);
             roundUpLastDigit(exact);
             return exact;
         }
     }
-    return scientific(magnitude, kGeneralDigits - 1, buffer.data(), buffer.size());
+    return scientific(magnitude, generalDigits - 1, buffer.data(), buffer.size());
 }
 
 void dropTrailingZeros(std::string &digits)
@@ -130,7 +130,7 @@ std::string fixedForm(const Significand &number)
 std::string formatNumber(float value, int decimals)
 {
     requireFinite(value);
-    decimals = std::clamp(decimals, 0, kMaxDecimals);
+    decimals = std::clamp(decimals, 0, maxDecimals);
 
     long double scale = 1;
     for (int i = 0; i < decimals; ++i)
@@ -156,8 +156,8 @@ std::string formatGeneral(double value)
     Significand number = roundToGeneralDigits(std::fabs(value));
     dropTrailingZeros(number.digits);
 
-    const bool exponential = number.exponent > kLargestFixedExponent
-        || number.exponent < kSmallestFixedExponent;
+    const bool exponential = number.exponent > largestFixedExponent
+        || number.exponent < smallestFixedExponent;
     const std::string text = exponential ? exponentForm(number) : fixedForm(number);
     return value < 0 ? '-' + text : text;
 }

@@ -11,7 +11,7 @@ struct MarkingWords
     const char *notTicked;
 };
 
-constexpr std::array<MarkingWords, 5> kMarkingWords{{
+constexpr std::array<MarkingWords, 5> markingWords{{
     {engine::markingText::noStringB, "有绝缘子串B"},
     {engine::markingText::leadsNotConnected, "引线已连接"},
     {engine::markingText::jumpersNotConnected, "跳线已连接"},
@@ -84,9 +84,9 @@ engine::CalculationInput assembleCalculationInput(const MainWindowModel &window,
         }
     }
 
-    for (int i = 0; i < static_cast<int>(kMarkingWords.size()); ++i)
+    for (int i = 0; i < static_cast<int>(markingWords.size()); ++i)
         input[slot::markingState + i] =
-            options.markingState[i] ? kMarkingWords[i].ticked : kMarkingWords[i].notTicked;
+            options.markingState[i] ? markingWords[i].ticked : markingWords[i].notTicked;
     return input;
 }
 

@@ -71,7 +71,7 @@ InsulatorStringCatalogue buildCatalogue()
     InsulatorStringCatalogue catalogue;
     int next = 0;
     appendDiscModel(catalogue, next, discXWP2_160, 0);
-    appendDiscModel(catalogue, next, discXWP2_100, tools::kFirstTenTonneFittingSet);
+    appendDiscModel(catalogue, next, discXWP2_100, tools::firstTenTonneFittingSet);
     applyPublishedCorrections(catalogue);
     return catalogue;
 }

@@ -2,13 +2,13 @@
 
 #include "app/model/conductorcatalogue.h"
 #include "app/model/trimspacesandcontrols.h"
+#include "common/datafile.h"
 #include "common/gbkcodec.h"
+#include "common/replacefile.h"
 #include "engine/calculationerror.h"
 #include "engine/calculationinput.h"
 #include "engine/inputfields.h"
 #include "engine/numberconversion.h"
-#include "common/replacefile.h"
-#include "common/datafile.h"
 
 #include <cerrno>
 #include <cmath>

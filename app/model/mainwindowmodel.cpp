@@ -65,7 +65,7 @@ int bundleCountOf(std::string_view text)
 }
 
 /// The texts a new model starts with, in the order of EditBox.
-const std::array<std::string_view, editBoxCount> kEditDefaults{
+const std::array<std::string_view, editBoxCount> editDefaults{
     "220kV#1主变进线间隔跨线", "36", "3", "2", "18",
     "51.36", "23", "71853", "1555.8", "4.942", "2", "6", "2.5",
     "2965", "165.3", "187.8", "0.499", "0.695",
@@ -101,7 +101,7 @@ float lookupDiameter_mm(std::string_view text)
 MainWindowModel::MainWindowModel()
 {
     for (int i = 0; i < editBoxCount; ++i)
-        mEdits[i] = kEditDefaults[i];
+        mEdits[i] = editDefaults[i];
     const std::string defaultString(insulatorStringCatalogue()[defaultInsulatorString].typeName);
     mStringTypeTexts = {defaultString, defaultString};
     mStringTypeIndices = {defaultInsulatorString, defaultInsulatorString};

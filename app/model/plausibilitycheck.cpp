@@ -18,7 +18,7 @@ constexpr float absoluteZero = -273.15f;
 constexpr float maxBundleCount = 8;
 
 /// The presence boxes of the drop-down leads P1..P4.
-constexpr std::array<PresenceBox, leadCount> kLeadBoxes{
+constexpr std::array<PresenceBox, leadCount> leadBoxes{
     PresenceBox::CheckBox_yx1, PresenceBox::CheckBox_yx2, PresenceBox::CheckBox_yx3,
     PresenceBox::CheckBox_yx4};
 
@@ -159,7 +159,7 @@ bool checkPlausibility(const engine::CalculationInput &input, const MainWindowMo
         }
         std::array<bool, leadCount> ticked{};
         for (int lead = 0; lead < leadCount; ++lead)
-            ticked[lead] = window.isTicked(kLeadBoxes[lead]);
+            ticked[lead] = window.isTicked(leadBoxes[lead]);
 
         const std::string fault = geometryFault(readGeometry(input), ticked);
         if (!fault.empty()) {

@@ -1,10 +1,10 @@
 #include "app/model/spanfile.h"
 
 #include "app/model/conductorcatalogue.h"
+#include "common/replacefile.h"
 #include "engine/numberformatting.h"
 #include "options/model/markingstates.h"
 #include "options/model/markingtemperatures.h"
-#include "common/replacefile.h"
 
 #include <algorithm>
 #include <array>
@@ -142,7 +142,7 @@ void putOptions(Json &document, const options::OptionsTexts &options, const opti
     for (std::size_t i = 0; i < options.markingTemperature.size(); ++i) {
         // The edits always hold a whole number; otherwise the value "确定" would store.
         temperatures.push_back(options::parseWholeNumber(options.markingTemperature[i])
-                                   .value_or(options::kMarkingTemperatureDefaults[i]));
+                                   .value_or(options::markingTemperatureDefaults[i]));
     }
     slot(document, markingTemperaturesPath) = temperatures;
     for (int box = 0; box < 5; ++box)
@@ -221,11 +221,11 @@ void readOptions(JsonFieldReader &reader, options::OptionsTexts &options, option
     // Through the boxes' own rule, so that a file stating fittings without
     // their leads gives the state the dialog would show and compute.
     options::MarkingStates states;
-    for (const int box : options::kMarkingStateShowOrder) {
+    for (const int box : options::markingStateShowOrder) {
         const auto ticked = reader.flag(markingStatePath(box));
         states.setTicked(box, ticked.value_or(options.markingState[static_cast<std::size_t>(box)]));
     }
-    for (int box = 0; box < options::kMarkingStateCount; ++box)
+    for (int box = 0; box < options::markingStateCount; ++box)
         options.markingState[static_cast<std::size_t>(box)] = states.isTicked(box);
 
     if (const auto value = reader.singleNumber(reservedPath("line20")))

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "app/model/spanfile.h"
 #include "app/run/batchfigures.h"
 #include "app/run/calculationpipeline.h"
-#include "app/model/spanfile.h"
 #include "options/model/designcheckoptions.h"
 
 #include <atomic>

@@ -1,7 +1,7 @@
 #include "app/run/calculatecommand.h"
 
-#include "app/run/calculationpipeline.h"
 #include "app/model/designchecksettings.h"
+#include "app/run/calculationpipeline.h"
 #include "common/checkmessages.h"
 
 namespace app {

@@ -3,9 +3,9 @@
 #include "app/widgets/mainwindow.h"
 
 #include "app/model/lastinputfile.h"
-#include "common/widgets/qtutf8.h"
 #include "common/checkmessages.h"
 #include "common/messenger.h"
+#include "common/widgets/qtutf8.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

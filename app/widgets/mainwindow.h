@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/model/mainwindowmodel.h"
-#include "common/messenger.h"
 #include "app/model/spandocument.h"
+#include "common/messenger.h"
 
 #include <QClipboard>
 #include <QWidget>

@@ -6,12 +6,12 @@
 #include "app/run/batchoutputs.h"
 #include "app/run/batchpdf.h"
 #include "app/run/batchrun.h"
+#include "common/messenger.h"
 #include "common/widgets/dialogrunner.h"
 #include "common/widgets/qtutf8.h"
+#include "options/dialog/optionsdialog.h"
 #include "report/viewer/resultviewer.h"
 #include "report/viewer/viewerdialogs.h"
-#include "common/messenger.h"
-#include "options/dialog/optionsdialog.h"
 
 #include <QCheckBox>
 #include <QEventLoop>

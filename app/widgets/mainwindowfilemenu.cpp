@@ -2,17 +2,17 @@
 // earlier versions, and the batch of many spans.
 #include "app/widgets/mainwindow.h"
 
-#include "common/widgets/dialogrunner.h"
 #include "app/model/lastinputfile.h"
-#include "common/widgets/qtutf8.h"
-#include "report/viewer/viewerdialogs.h"
 #include "common/filewriteerror.h"
 #include "common/messenger.h"
+#include "common/widgets/dialogrunner.h"
+#include "common/widgets/qtutf8.h"
+#include "common/widgets/usersettings.h"
 #include "options/dialog/optionsdialog.h"
 #include "options/model/optionsfile.h"
 #include "options/model/optionsmodel.h"
 #include "options/model/optionstexts.h"
-#include "common/widgets/usersettings.h"
+#include "report/viewer/viewerdialogs.h"
 
 #include <QAction>
 #include <QDir>
@@ -273,7 +273,7 @@ void TForm_zcx::FileImportClick()
         return;
     const QDir folder(folders.front());
     const QString inputFile = folder.filePath(QString::fromLatin1(app::lastInputFileName));
-    const QString optionsFile = folder.filePath(QString::fromLatin1(options::kOptionsFileName));
+    const QString optionsFile = folder.filePath(QString::fromLatin1(options::optionsFileName));
     if (!QFileInfo::exists(inputFile) && !QFileInfo::exists(optionsFile)) {
         spanFileMessage("文件夹 " + toUtf8(folders.front()) + " 中没有 temp_input.dat 或 default.dat.",
                         common::MessageIcon::Error);
@@ -315,7 +315,7 @@ void TForm_zcx::FileExportClick()
         return;
     const QDir folder(folders.front());
     const QString inputFile = folder.filePath(QString::fromLatin1(app::lastInputFileName));
-    const QString optionsFile = folder.filePath(QString::fromLatin1(options::kOptionsFileName));
+    const QString optionsFile = folder.filePath(QString::fromLatin1(options::optionsFileName));
 
     options::OptionsModel exported = mWindows.options != nullptr ? mWindows.options->model() : options::OptionsModel();
     if (const auto badCell = exported.storeOptions()) {

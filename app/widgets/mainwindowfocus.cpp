@@ -6,8 +6,8 @@
 
 #include "app/model/inputchecks.h"
 #include "app/model/keyfilters.h"
-#include "common/widgets/qtutf8.h"
 #include "common/widgets/editingshortcuts.h"
+#include "common/widgets/qtutf8.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -2,13 +2,13 @@
 // model or opens the window it asks for, then shows the model again.
 #include "app/widgets/mainwindow.h"
 
-#include "app/run/calculatecommand.h"
 #include "app/model/designchecksettings.h"
+#include "app/run/calculatecommand.h"
 #include "common/widgets/dialogrunner.h"
 #include "common/widgets/qtutf8.h"
-#include "report/viewer/resultviewer.h"
 #include "help/helpwindow.h"
 #include "options/dialog/optionsdialog.h"
+#include "report/viewer/resultviewer.h"
 #include "tools/dialogs/composerdialog.h"
 #include "tools/dialogs/fittinglookupdialog.h"
 #include "tools/dialogs/spacerlookupdialog.h"

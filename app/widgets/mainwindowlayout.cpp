@@ -3,10 +3,10 @@
 #include "app/widgets/mainwindow.h"
 
 #include "app/model/conductorcatalogue.h"
-#include "common/widgets/dropdownstyle.h"
 #include "app/model/inputchecks.h"
 #include "app/model/insulatorstringcatalogue.h"
 #include "app/widgets/loadgriddelegate.h"
+#include "common/widgets/dropdownstyle.h"
 #include "common/widgets/qtutf8.h"
 #include "report/inputsketch.h"
 #include "report/pagepainter.h"

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "app/widgets/mainwindow.h"
-#include "report/viewer/resultviewer.h"
-#include "report/viewer/viewerdialogs.h"
 #include "help/helpwindow.h"
 #include "options/dialog/optionsdialog.h"
+#include "report/viewer/resultviewer.h"
+#include "report/viewer/viewerdialogs.h"
 #include "tools/dialogs/composerdialog.h"
 #include "tools/dialogs/fittinglookupdialog.h"
 #include "tools/dialogs/spacerlookupdialog.h"

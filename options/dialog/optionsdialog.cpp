@@ -2,10 +2,10 @@
 
 #include "common/checkmessages.h"
 #include "common/messenger.h"
+#include "common/widgets/usersettings.h"
 #include "engine/numberformatting.h"
 #include "options/model/optionstexts.h"
 #include "options/model/typicalzonetable.h"
-#include "common/widgets/usersettings.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -32,12 +32,12 @@
 namespace {
 
 // The dialog's client area, pixels.
-constexpr int kDialogWidth = 361;
-constexpr int kDialogHeight = 357;
+constexpr int dialogWidth = 361;
+constexpr int dialogHeight = 357;
 
 constexpr int kGridRowHeight = 20;
 /// Room around a cell's text, pixels.
-constexpr int kGridCellPadding = 12;
+constexpr int gridCellPadding = 12;
 
 QString fromUtf8(const std::string &text)
 {
@@ -65,7 +65,7 @@ TForm_xuan_xiang::TForm_xuan_xiang(common::Messenger &messenger, QWidget *parent
 {
     setObjectName(QStringLiteral("Form_xuan_xiang"));
     setWindowTitle(QStringLiteral("选项设置"));
-    setFixedSize(kDialogWidth, kDialogHeight);
+    setFixedSize(dialogWidth, dialogHeight);
 
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
@@ -116,7 +116,7 @@ TForm_xuan_xiang::TForm_xuan_xiang(common::Messenger &messenger, QWidget *parent
         QLineEdit *edit = Edit_AZT[static_cast<std::size_t>(i)];
         connect(edit, &QLineEdit::editingFinished, this, [this, i, edit] { markingTemperatureFinished(i, edit->text()); });
     }
-    for (int box = 0; box < options::kMarkingStateCount; ++box)
+    for (int box = 0; box < options::markingStateCount; ++box)
         connect(CheckBox_huayin[static_cast<std::size_t>(box)], &QCheckBox::clicked, this,
                 [this, box](bool ticked) { markingStateClicked(box, ticked); });
     for (int i = 0; i < options::designCheckFieldCount; ++i)
@@ -140,7 +140,7 @@ QWidget *TForm_xuan_xiang::buildConditionsPage()
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     for (const options::TypicalZone &zone : options::typicalZoneTable())
         ComboBox1->addItem(fromUtf8(zone.name));
-    ComboBox1->setMaxVisibleItems(options::kTypicalZoneCount);
+    ComboBox1->setMaxVisibleItems(options::typicalZoneCount);
     ComboBox1->setCurrentIndex(-1);
     ComboBox1->setMinimumWidth(96);
     Label1->setBuddy(ComboBox1);
@@ -149,7 +149,7 @@ QWidget *TForm_xuan_xiang::buildConditionsPage()
     Label_note->setObjectName(QStringLiteral("Label_note"));
     Label_note->setStyleSheet(QStringLiteral("color: #0000ff;"));
 
-    SGrid_qx = new QTableWidget(options::kConditionRows, options::kConditionColumns, page);
+    SGrid_qx = new QTableWidget(options::conditionRows, options::conditionColumns, page);
     SGrid_qx->setObjectName(QStringLiteral("SGrid_qx"));
     SGrid_qx->horizontalHeader()->hide();
     SGrid_qx->verticalHeader()->hide();
@@ -213,7 +213,7 @@ QWidget *TForm_xuan_xiang::buildMarkingPage()
     GroupBox_huayin = new QGroupBox(QStringLiteral("划印状态时"), page);
     GroupBox_huayin->setObjectName(QStringLiteral("GroupBox_huayin"));
     auto *states = new QVBoxLayout(GroupBox_huayin);
-    for (int box = 0; box < options::kMarkingStateCount; ++box) {
+    for (int box = 0; box < options::markingStateCount; ++box) {
         auto *check = new QCheckBox(fromUtf8(options::MarkingStates::caption(box)), GroupBox_huayin);
         check->setObjectName(QStringLiteral("CheckBox_huayin%1").arg(box + 1));
         CheckBox_huayin[static_cast<std::size_t>(box)] = check;
@@ -314,8 +314,8 @@ bool TForm_xuan_xiang::designChecksRefused()
 void TForm_xuan_xiang::fillConditionGrid()
 {
     const QColor fixedBackground = palette().color(QPalette::Button);
-    for (int row = 0; row < options::kConditionRows; ++row) {
-        for (int column = 0; column < options::kConditionColumns; ++column) {
+    for (int row = 0; row < options::conditionRows; ++row) {
+        for (int column = 0; column < options::conditionColumns; ++column) {
             auto *item = new QTableWidgetItem;
             item->setTextAlignment(Qt::AlignCenter);
             if (!options::isDataCell({column, row})) {
@@ -333,21 +333,21 @@ void TForm_xuan_xiang::fitConditionGrid()
     // no scrolling: the nine conditions always show whole.
     const QFontMetrics metrics(SGrid_qx->font());
     int gridWidth = 2 * SGrid_qx->frameWidth();
-    for (int column = 0; column < options::kConditionColumns; ++column) {
+    for (int column = 0; column < options::conditionColumns; ++column) {
         int width = 0;
-        for (int row = 0; row < options::kConditionRows; ++row)
+        for (int row = 0; row < options::conditionRows; ++row)
             width = std::max(width, metrics.horizontalAdvance(fromUtf8(mModel.conditionText({column, row}))));
-        SGrid_qx->setColumnWidth(column, width + kGridCellPadding);
-        gridWidth += width + kGridCellPadding;
+        SGrid_qx->setColumnWidth(column, width + gridCellPadding);
+        gridWidth += width + gridCellPadding;
     }
-    SGrid_qx->setFixedSize(gridWidth, options::kConditionRows * kGridRowHeight + 2 * SGrid_qx->frameWidth());
+    SGrid_qx->setFixedSize(gridWidth, options::conditionRows * kGridRowHeight + 2 * SGrid_qx->frameWidth());
 }
 
 void TForm_xuan_xiang::showModel()
 {
     mShowingModel = true;
-    for (int row = 0; row < options::kConditionRows; ++row)
-        for (int column = 0; column < options::kConditionColumns; ++column)
+    for (int row = 0; row < options::conditionRows; ++row)
+        for (int column = 0; column < options::conditionColumns; ++column)
             SGrid_qx->item(row, column)->setText(fromUtf8(mModel.conditionText({column, row})));
     const std::optional<int> zone = mModel.zoneIndex();
     ComboBox1->setCurrentIndex(zone ? *zone : -1);
@@ -361,7 +361,7 @@ void TForm_xuan_xiang::showModel()
 void TForm_xuan_xiang::showMarkingStates()
 {
     const options::MarkingStates &states = mModel.markingStates();
-    for (int box = 0; box < options::kMarkingStateCount; ++box) {
+    for (int box = 0; box < options::markingStateCount; ++box) {
         QCheckBox *check = CheckBox_huayin[static_cast<std::size_t>(box)];
         check->setChecked(states.isTicked(box));
         check->setEnabled(states.isEnabled(box));

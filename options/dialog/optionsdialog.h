@@ -50,7 +50,7 @@ public:
      * @param messenger  shows the grid check, the restore question and save failures; must outlive the dialog
      */
     explicit TForm_xuan_xiang(common::Messenger &messenger, QWidget *parent = nullptr,
-                              std::filesystem::path optionsFile = options::kOptionsFileName);
+                              std::filesystem::path optionsFile = options::optionsFileName);
 
     /// What a calculation reads from the dialog, as the controls show it now.
     options::OptionsTexts optionsTexts() const;
@@ -91,7 +91,7 @@ public:
     QGroupBox *GroupBox_azt;
     std::array<QLineEdit *, options::kMarkingTemperatureCount> Edit_AZT{};
     QGroupBox *GroupBox_huayin;
-    std::array<QCheckBox *, options::kMarkingStateCount> CheckBox_huayin{};
+    std::array<QCheckBox *, options::markingStateCount> CheckBox_huayin{};
     /// "输出设计校核页"
     QCheckBox *CheckBox_jiaohe;
     /// Strengths and factors of the design check, in options::DesignCheckField order.

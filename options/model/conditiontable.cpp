@@ -14,7 +14,7 @@ struct ConditionDefaults
     const char *windSpeed;
 };
 
-constexpr std::array<ConditionDefaults, kConditionRows> kBuiltInTexts = {{
+constexpr std::array<ConditionDefaults, conditionRows> builtInTexts = {{
     {"工况", "导线温度(℃)", "计算风速(m/s)"},
     {"最高温度", "70", "0"},
     {"最低温度", "-40", "10"},
@@ -29,15 +29,15 @@ constexpr std::array<ConditionDefaults, kConditionRows> kBuiltInTexts = {{
 
 bool isInGrid(GridCell cell)
 {
-    return cell.column >= 0 && cell.column < kConditionColumns
-        && cell.row >= 0 && cell.row < kConditionRows;
+    return cell.column >= 0 && cell.column < conditionColumns
+        && cell.row >= 0 && cell.row < conditionRows;
 }
 
 } // namespace
 
 bool isDataCell(GridCell cell)
 {
-    return isInGrid(cell) && cell.column != kNameColumn && cell.row != 0;
+    return isInGrid(cell) && cell.column != nameColumn && cell.row != 0;
 }
 
 ConditionTable::ConditionTable()
@@ -61,9 +61,9 @@ void ConditionTable::setCell(GridCell cell, std::string text)
 
 void ConditionTable::restoreDefaults()
 {
-    for (std::size_t row = 0; row < kBuiltInTexts.size(); ++row) {
-        mCells[row] = {kBuiltInTexts[row].name, kBuiltInTexts[row].temperature,
-                       kBuiltInTexts[row].windSpeed};
+    for (std::size_t row = 0; row < builtInTexts.size(); ++row) {
+        mCells[row] = {builtInTexts[row].name, builtInTexts[row].temperature,
+                       builtInTexts[row].windSpeed};
     }
 }
 

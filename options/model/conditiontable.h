@@ -7,18 +7,18 @@ namespace options {
 
 /// The nine design conditions; also the data rows 1..9 of the grid.
 inline constexpr int kConditionCount = 9;
-inline constexpr int kConditionColumns = 3;
-inline constexpr int kConditionRows = kConditionCount + 1;
+inline constexpr int conditionColumns = 3;
+inline constexpr int conditionRows = kConditionCount + 1;
 
 /// Grid columns: the fixed name column and the two data columns.
-inline constexpr int kNameColumn = 0;
-inline constexpr int kTemperatureColumn = 1;
-inline constexpr int kWindSpeedColumn = 2;
+inline constexpr int nameColumn = 0;
+inline constexpr int temperatureColumn = 1;
+inline constexpr int windSpeedColumn = 2;
 
 /// A cell of the condition grid; column 0..2, row 0..9 (row 0 is the header).
 struct GridCell
 {
-    int column = kTemperatureColumn;
+    int column = temperatureColumn;
     int row = 1;
 
     bool operator==(const GridCell &) const = default;
@@ -49,7 +49,7 @@ public:
     void restoreDefaults();
 
 private:
-    std::array<std::array<std::string, kConditionColumns>, kConditionRows> mCells;
+    std::array<std::array<std::string, conditionColumns>, conditionRows> mCells;
 };
 
 /// Whether \a cell is one of the 18 editable data cells.

@@ -13,7 +13,7 @@ struct BoxWords
     bool tickedByDefault;
 };
 
-constexpr std::array<BoxWords, kMarkingStateCount> kBoxes = {{
+constexpr std::array<BoxWords, markingStateCount> kBoxes = {{
     {"无绝缘子串B", "有绝缘子串B", true},
     {"引线未连接", "引线已连接", true},
     {"跳线未连接", "跳线已连接", true},
@@ -42,7 +42,7 @@ int governedBy(int box)
 
 std::size_t checkedIndex(int box)
 {
-    if (box < 0 || box >= kMarkingStateCount)
+    if (box < 0 || box >= markingStateCount)
         throw std::out_of_range("marking-state box outside 0..4");
     return static_cast<std::size_t>(box);
 }

@@ -5,11 +5,11 @@
 
 namespace options {
 
-inline constexpr int kMarkingStateCount = 5;
+inline constexpr int markingStateCount = 5;
 
 /// The order in which stored states are put into the boxes: governing boxes
 /// first, so that a box they release takes its own stored state.
-inline constexpr std::array<int, kMarkingStateCount> kMarkingStateShowOrder = {3, 4, 0, 1, 2};
+inline constexpr std::array<int, markingStateCount> markingStateShowOrder = {3, 4, 0, 1, 2};
 
 /**
  * The five marking-state boxes `CheckBox_huayin1` .. `CheckBox_huayin5`
@@ -53,7 +53,7 @@ public:
     std::string_view stateWord(int box) const;
 
 private:
-    std::array<bool, kMarkingStateCount> mTicked{};
+    std::array<bool, markingStateCount> mTicked{};
 };
 
 } // namespace options

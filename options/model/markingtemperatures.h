@@ -10,7 +10,7 @@ namespace options {
 inline constexpr int kMarkingTemperatureCount = 9;
 
 /// The built-in installation/marking temperatures `Edit_AZT1` .. `Edit_AZT9`, degC.
-inline constexpr std::array<int, kMarkingTemperatureCount> kMarkingTemperatureDefaults = {
+inline constexpr std::array<int, kMarkingTemperatureCount> markingTemperatureDefaults = {
     40, 30, 20, 15, 10, 5, 0, -5, -10};
 
 /**

@@ -1,7 +1,7 @@
 #include "options/model/optionsfile.h"
 
-#include "common/replacefile.h"
 #include "common/datafile.h"
+#include "common/replacefile.h"
 
 #include "engine/calculationinput.h"
 #include "engine/inputfields.h"
@@ -19,7 +19,7 @@ namespace options {
 
 namespace {
 
-constexpr int kFileDecimals = 6;
+constexpr int fileDecimals = 6;
 constexpr std::string_view kLineEnd = "  \r\n";
 
 /**
@@ -154,7 +154,7 @@ std::optional<float> scanValue(ScanCursor &cursor)
     return value;
 }
 
-constexpr int kFileLineCount = 40;
+constexpr int fileLineCount = 40;
 
 /// The setting on line \a line (1..40) in the words of the window.
 std::string settingOfLine(int line)
@@ -206,7 +206,7 @@ std::string formatOptionsText(const OptionsSnapshot &snapshot)
         std::array<char, 64> buffer{};
         const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
                                            static_cast<double>(value),
-                                           std::chars_format::fixed, kFileDecimals);
+                                           std::chars_format::fixed, fileDecimals);
         text.append(buffer.data(), written.ptr);
         text.append(kLineEnd);
     }
@@ -239,9 +239,9 @@ bool readOptionsFile(const std::filesystem::path &path, OptionsSnapshot &snapsho
     const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
     if (!file)
         return false;
-    std::string text(kMaxOptionsFileSize + 1, '\0');
+    std::string text(maxOptionsFileSize + 1, '\0');
     const std::size_t size = std::fread(text.data(), 1, text.size(), file.get());
-    if (std::ferror(file.get()) || size > kMaxOptionsFileSize)
+    if (std::ferror(file.get()) || size > maxOptionsFileSize)
         return false;
     text.resize(size);
     return scanOptionsText(text, snapshot);
@@ -256,18 +256,18 @@ std::optional<common::DataFileFault> optionsTextFault(std::string_view text)
         if (end == std::string_view::npos)
             end = text.size();
         ++line;
-        if (line <= kFileLineCount && !isNumberLine(text.substr(start, end - start)))
+        if (line <= fileLineCount && !isNumberLine(text.substr(start, end - start)))
             return common::DataFileFault{line, settingOfLine(line), "不是数值"};
         start = end + 1;
     }
-    if (line != kFileLineCount)
-        return common::DataFileFault{0, {}, common::lineCountProblem(kFileLineCount, line)};
+    if (line != fileLineCount)
+        return common::DataFileFault{0, {}, common::lineCountProblem(fileLineCount, line)};
     return std::nullopt;
 }
 
 void readNamedOptionsFile(const std::filesystem::path &path, OptionsSnapshot &snapshot)
 {
-    const std::string text = common::readDataFile(path, kMaxOptionsFileSize);
+    const std::string text = common::readDataFile(path, maxOptionsFileSize);
     if (const auto fault = optionsTextFault(text))
         throw common::DataFileError(common::faultMessage(path, *fault));
     scanOptionsText(text, snapshot);

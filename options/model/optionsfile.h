@@ -1,7 +1,7 @@
 #pragma once
 
-#include "options/model/optionssnapshot.h"
 #include "common/datafile.h"
+#include "options/model/optionssnapshot.h"
 
 #include <cstddef>
 #include <filesystem>
@@ -12,14 +12,14 @@
 namespace options {
 
 /// The options file's name; it is opened in the process's current directory.
-inline constexpr const char *kOptionsFileName = "default.dat";
+inline constexpr const char *optionsFileName = "default.dat";
 
 /**
  * A default.dat longer than this is not read at all (result false). A file
  * the program wrote is under 2 KiB even with the largest numbers a float
  * holds; the bound keeps a stray large file from being loaded into memory.
  */
-inline constexpr std::size_t kMaxOptionsFileSize = 64 * 1024;
+inline constexpr std::size_t maxOptionsFileSize = 64 * 1024;
 
 /**
  * The text of default.dat: the 40 numbers in file order, each widened to
@@ -61,7 +61,7 @@ bool scanOptionsText(std::string_view text, OptionsSnapshot &snapshot);
  *
  * @return false, with \a snapshot unchanged, when the file is missing, is
  *         no regular file, cannot be read or is larger than
- *         kMaxOptionsFileSize; otherwise the
+ *         maxOptionsFileSize; otherwise the
  *         result of scanOptionsText()
  */
 bool readOptionsFile(const std::filesystem::path &path, OptionsSnapshot &snapshot);

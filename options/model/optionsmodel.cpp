@@ -58,7 +58,7 @@ std::string OptionsModel::startUp()
 {
     std::string text;
     try {
-        text = common::readDataFile(mOptionsFile, kMaxOptionsFileSize);
+        text = common::readDataFile(mOptionsFile, maxOptionsFileSize);
     } catch (const common::DataFileTooLarge &error) {
         return error.what();
     } catch (const common::DataFileError &) {
@@ -105,7 +105,7 @@ bool OptionsModel::checkConditionGrid(common::Messenger &messenger)
 {
     bool allNumbers = true;
     for (int row = 1; row <= kConditionCount; ++row) {
-        for (const int column : {kTemperatureColumn, kWindSpeedColumn}) {
+        for (const int column : {temperatureColumn, windSpeedColumn}) {
             const GridCell cell{column, row};
             if (engine::isDecimalNumber(mConditions.cell(cell), true))
                 continue;
@@ -120,7 +120,7 @@ bool OptionsModel::checkConditionGrid(common::Messenger &messenger)
 
 void OptionsModel::chooseZone(int index)
 {
-    if (index < 0 || index >= kTypicalZoneCount)
+    if (index < 0 || index >= typicalZoneCount)
         return;
     mZoneIndex = index;
     mIceIndex = applyTypicalZone(typicalZoneTable()[static_cast<std::size_t>(index)], mConditions);
@@ -141,7 +141,7 @@ const std::string &OptionsModel::markingTemperatureText(int index) const
 void OptionsModel::setMarkingTemperatureText(int index, std::string_view text)
 {
     const std::size_t i = markingIndex(index);
-    mMarkingTemperatures[i] = normalisedMarkingTemperature(text, kMarkingTemperatureDefaults[i]);
+    mMarkingTemperatures[i] = normalisedMarkingTemperature(text, markingTemperatureDefaults[i]);
 }
 
 bool OptionsModel::restoreDefaults(common::Messenger &messenger)
@@ -179,21 +179,21 @@ std::optional<GridCell> OptionsModel::storeOptions()
     OptionsSnapshot stored = mSnapshot;
     for (int row = 1; row <= kConditionCount; ++row) {
         const auto i = static_cast<std::size_t>(row - 1);
-        for (const int column : {kTemperatureColumn, kWindSpeedColumn}) {
+        for (const int column : {temperatureColumn, windSpeedColumn}) {
             const GridCell cell{column, row};
             const auto value = singlePrecisionValue(mConditions.cell(cell));
             if (!value)
                 return cell;
-            (column == kTemperatureColumn ? stored.conditionTemperature
+            (column == temperatureColumn ? stored.conditionTemperature
                                           : stored.conditionWindSpeed)[i] = *value;
         }
     }
     stored.iceThickness = static_cast<float>(iceThickness_mm());
     for (std::size_t i = 0; i < mMarkingTemperatures.size(); ++i) {
         stored.markingTemperature[i] = static_cast<float>(
-            parseWholeNumber(mMarkingTemperatures[i]).value_or(kMarkingTemperatureDefaults[i]));
+            parseWholeNumber(mMarkingTemperatures[i]).value_or(markingTemperatureDefaults[i]));
     }
-    for (int box = 0; box < kMarkingStateCount; ++box)
+    for (int box = 0; box < markingStateCount; ++box)
         stored.markingState[static_cast<std::size_t>(box)] = mMarkingStates.isTicked(box) ? 1.0f : 0.0f;
     mSnapshot = stored;
     return std::nullopt;
@@ -203,9 +203,9 @@ void OptionsModel::showOptions()
 {
     for (int row = 1; row <= kConditionCount; ++row) {
         const auto i = static_cast<std::size_t>(row - 1);
-        mConditions.setCell({kTemperatureColumn, row},
+        mConditions.setCell({temperatureColumn, row},
                             engine::formatGeneral(mSnapshot.conditionTemperature[i]));
-        mConditions.setCell({kWindSpeedColumn, row},
+        mConditions.setCell({windSpeedColumn, row},
                             engine::formatGeneral(mSnapshot.conditionWindSpeed[i]));
     }
 
@@ -217,7 +217,7 @@ void OptionsModel::showOptions()
         setMarkingTemperatureText(
             i, engine::formatGeneral(mSnapshot.markingTemperature[static_cast<std::size_t>(i)]));
     }
-    for (const int box : kMarkingStateShowOrder)
+    for (const int box : markingStateShowOrder)
         mMarkingStates.setTicked(box, mSnapshot.markingState[static_cast<std::size_t>(box)] == 1.0f);
 }
 
@@ -229,9 +229,9 @@ bool OptionsModel::loadOptionsFile()
 void OptionsModel::restoreBuiltInSettings()
 {
     mConditions.restoreDefaults();
-    mIceIndex = kDefaultIceIndex;
+    mIceIndex = defaultIceIndex;
     for (std::size_t i = 0; i < mMarkingTemperatures.size(); ++i)
-        mMarkingTemperatures[i] = std::to_string(kMarkingTemperatureDefaults[i]);
+        mMarkingTemperatures[i] = std::to_string(markingTemperatureDefaults[i]);
     mMarkingStates.restoreDefaults();
 }
 

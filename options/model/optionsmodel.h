@@ -19,7 +19,7 @@ class Messenger;
 namespace options {
 
 inline constexpr int kIceIndexCount = 5;
-inline constexpr int kDefaultIceIndex = 2;
+inline constexpr int defaultIceIndex = 2;
 /// Ice thickness per ice index step, mm.
 inline constexpr int kIceThicknessStep_mm = 5;
 
@@ -47,7 +47,7 @@ public:
      * Built-in settings and the initial snapshot; nothing is read yet.
      * @param optionsFile where default.dat lives (the bare name: the current directory)
      */
-    explicit OptionsModel(std::filesystem::path optionsFile = kOptionsFileName);
+    explicit OptionsModel(std::filesystem::path optionsFile = optionsFileName);
 
     /**
      * Creation of the dialog: loads the file and shows it when it was read in
@@ -187,7 +187,7 @@ private:
     ConditionTable mConditions;
     GridCell mSelectedCell;
     std::optional<int> mZoneIndex;
-    int mIceIndex = kDefaultIceIndex;
+    int mIceIndex = defaultIceIndex;
     std::array<std::string, kMarkingTemperatureCount> mMarkingTemperatures;
     MarkingStates mMarkingStates;
     OptionsSnapshot mSnapshot;

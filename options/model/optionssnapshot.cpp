@@ -14,9 +14,9 @@ OptionsSnapshot initialOptionsSnapshot()
     });
 }
 
-std::array<float, kSnapshotSize> toFileOrder(const OptionsSnapshot &snapshot)
+std::array<float, snapshotSize> toFileOrder(const OptionsSnapshot &snapshot)
 {
-    std::array<float, kSnapshotSize> values{};
+    std::array<float, snapshotSize> values{};
     auto out = values.begin();
     out = std::copy(snapshot.conditionTemperature.begin(), snapshot.conditionTemperature.end(), out);
     *out++ = snapshot.iceThickness;
@@ -29,7 +29,7 @@ std::array<float, kSnapshotSize> toFileOrder(const OptionsSnapshot &snapshot)
     return values;
 }
 
-OptionsSnapshot fromFileOrder(const std::array<float, kSnapshotSize> &values)
+OptionsSnapshot fromFileOrder(const std::array<float, snapshotSize> &values)
 {
     OptionsSnapshot snapshot;
     auto in = values.begin();

@@ -5,7 +5,7 @@
 namespace options {
 
 /// Number of numbers in a snapshot, and of lines in default.dat.
-inline constexpr int kSnapshotSize = 40;
+inline constexpr int snapshotSize = 40;
 
 /**
  * The options as numbers: what default.dat holds, one number per line, in
@@ -54,9 +54,9 @@ void setReservedNumbers(OptionsSnapshot &snapshot, const ReservedNumbers &reserv
 OptionsSnapshot initialOptionsSnapshot();
 
 /// The 40 numbers in file order.
-std::array<float, kSnapshotSize> toFileOrder(const OptionsSnapshot &snapshot);
+std::array<float, snapshotSize> toFileOrder(const OptionsSnapshot &snapshot);
 
 /// The snapshot whose file order is \a values.
-OptionsSnapshot fromFileOrder(const std::array<float, kSnapshotSize> &values);
+OptionsSnapshot fromFileOrder(const std::array<float, snapshotSize> &values);
 
 } // namespace options

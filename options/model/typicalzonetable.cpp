@@ -9,20 +9,20 @@ namespace options {
 namespace {
 
 // Lightning overvoltage is checked at 15 m/s where the design wind reaches 35 m/s.
-constexpr int kStrongWindSpeed = 35;
-constexpr int kLightningWindStrong = 15;
-constexpr int kLightningWindNormal = 10;
-constexpr int kPowerFrequencyWind = 10;
-constexpr int kIceThicknessStep = 5;
+constexpr int strongWindSpeed = 35;
+constexpr int lightningWindStrong = 15;
+constexpr int lightningWindNormal = 10;
+constexpr int powerFrequencyWind = 10;
+constexpr int iceThicknessStep = 5;
 
 void setTemperature(ConditionTable &table, int row, int value)
 {
-    table.setCell({kTemperatureColumn, row}, std::to_string(value));
+    table.setCell({temperatureColumn, row}, std::to_string(value));
 }
 
 void setWindSpeed(ConditionTable &table, int row, const std::string &text)
 {
-    table.setCell({kWindSpeedColumn, row}, text);
+    table.setCell({windSpeedColumn, row}, text);
 }
 
 } // namespace
@@ -56,13 +56,13 @@ int applyTypicalZone(const TypicalZone &zone, ConditionTable &table)
     setWindSpeed(table, 4, maintenanceWind);
     setWindSpeed(table, 5, std::to_string(zone.maxWindSpeed));
     setWindSpeed(table, 6, std::to_string(zone.iceWindSpeed));
-    setWindSpeed(table, 7, std::to_string(zone.maxWindSpeed >= kStrongWindSpeed
-                                              ? kLightningWindStrong : kLightningWindNormal));
+    setWindSpeed(table, 7, std::to_string(zone.maxWindSpeed >= strongWindSpeed
+                                              ? lightningWindStrong : lightningWindNormal));
     // Switching overvoltage is checked at half the design wind speed.
     setWindSpeed(table, 8, engine::formatGeneral(zone.maxWindSpeed / 2.0));
-    setWindSpeed(table, 9, std::to_string(kPowerFrequencyWind));
+    setWindSpeed(table, 9, std::to_string(powerFrequencyWind));
 
-    return zone.iceThickness / kIceThicknessStep;
+    return zone.iceThickness / iceThicknessStep;
 }
 
 } // namespace options

@@ -22,8 +22,8 @@ struct TypicalZone
     int iceThickness;        ///< 0, 5, 10, 15 or 20
 };
 
-inline constexpr int kTypicalZoneCount = 9;
-using TypicalZoneTable = std::array<TypicalZone, kTypicalZoneCount>;
+inline constexpr int typicalZoneCount = 9;
+using TypicalZoneTable = std::array<TypicalZone, typicalZoneCount>;
 
 /// The zones "一类" .. "九类" in list order.
 const TypicalZoneTable &typicalZoneTable();

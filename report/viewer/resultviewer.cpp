@@ -1,10 +1,5 @@
 #include "report/viewer/resultviewer.h"
 
-#include "report/viewer/pageview.h"
-#include "report/viewer/paperratio.h"
-#include "report/viewer/printlayout.h"
-#include "report/viewer/viewerdialogs.h"
-#include "report/viewer/viewericons.h"
 #include "common/checkmessages.h"
 #include "common/messenger.h"
 #include "report/exporters.h"
@@ -13,6 +8,11 @@
 #include "report/pagestyle.h"
 #include "report/reportexporter.h"
 #include "report/savenames.h"
+#include "report/viewer/pageview.h"
+#include "report/viewer/paperratio.h"
+#include "report/viewer/printlayout.h"
+#include "report/viewer/viewerdialogs.h"
+#include "report/viewer/viewericons.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -32,7 +32,7 @@
 
 namespace {
 
-const QString kMetafileFilter = QStringLiteral("Metafiles (*.wmf)");
+const QString metafileFilter = QStringLiteral("Metafiles (*.wmf)");
 
 /// What every slot shows before the first calculation: the empty grid of page 1.
 report::ReportPage placeholderPage()
@@ -184,7 +184,7 @@ void TForm_print::checkPageIndex(int pageIndex) const
 
 void TForm_print::setPageCount(int count)
 {
-    if (count != kPageCount && count != kPageCountWithDesignCheck)
+    if (count != kPageCount && count != pageCountWithDesignCheck)
         throw std::out_of_range("a report has 17 or 18 pages");
     mPages.resize(static_cast<std::size_t>(count), placeholderPage());
     const QSignalBlocker quiet(ComboBox1);

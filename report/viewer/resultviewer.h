@@ -49,7 +49,7 @@ class TForm_print : public QMainWindow
 public:
     /// Pages of the report; with the design check page 18 follows.
     static constexpr int kPageCount = 17;
-    static constexpr int kPageCountWithDesignCheck = 18;
+    static constexpr int pageCountWithDesignCheck = 18;
 
     /**
      * @param messenger  shows the viewer's questions and messages; must outlive the viewer

@@ -14,10 +14,10 @@ namespace {
 constexpr qreal kGrid = 24.0;
 
 const QColor kInk(0x37, 0x47, 0x4f);
-const QColor kAccent(0x19, 0x76, 0xd2);
+const QColor accent(0x19, 0x76, 0xd2);
 const QColor kPaper(0xff, 0xff, 0xff);
-const QColor kDiskBody(0x45, 0x7b, 0x9d);
-const QColor kPdfRed(0xc6, 0x28, 0x28);
+const QColor diskBody(0x45, 0x7b, 0x9d);
+const QColor pdfRed(0xc6, 0x28, 0x28);
 
 QPen inkPen(qreal width = 1.4)
 {
@@ -26,7 +26,7 @@ QPen inkPen(qreal width = 1.4)
 
 QPen accentPen(qreal width = 2.0)
 {
-    return QPen(kAccent, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    return QPen(accent, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
 void drawSheet(QPainter &p, const QRectF &sheet)
@@ -100,7 +100,7 @@ void drawFloppy(QPainter &p, const QRectF &r)
     body.lineTo(r.bottomLeft());
     body.closeSubpath();
     p.setPen(QPen(kInk, 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(kDiskBody);
+    p.setBrush(diskBody);
     p.drawPath(body);
     // Shutter at the top and label at the bottom.
     p.setBrush(QColor(0xcf, 0xd8, 0xdc));
@@ -152,7 +152,7 @@ void drawPicture(QPainter &p, ViewerIcon icon)
         font.setPixelSize(8);
         font.setBold(true);
         p.setFont(font);
-        p.setPen(kAccent);
+        p.setPen(accent);
         p.drawText(QRectF(2.5, 5.5, 19.0, 13.0), Qt::AlignCenter, QStringLiteral("1:1"));
         break;
     }
@@ -174,7 +174,7 @@ void drawPicture(QPainter &p, ViewerIcon icon)
     case ViewerIcon::ExportPdf: {
         drawDocument(p, QRectF(4.5, 2.5, 15.0, 19.0));
         p.setPen(Qt::NoPen);
-        p.setBrush(kPdfRed);
+        p.setBrush(pdfRed);
         p.drawRect(QRectF(2.0, 11.0, 16.0, 7.0));
         QFont font(QStringLiteral("DejaVu Sans"));
         font.setPixelSize(6);

@@ -7,36 +7,36 @@ namespace report {
 namespace {
 
 // Zoom steps and bounds, pixels: one step is a tenth of an A4 sheet in mm.
-constexpr int kStepLong = 297;
-constexpr int kStepShort = 210;
-constexpr int kLargestUprightWidth = 2100;
-constexpr int kLargestLandscapeWidth = 2970;
-constexpr int kSmallestUprightWidth = 420;
-constexpr int kSmallestLandscapeWidth = 594;
+constexpr int stepLong = 297;
+constexpr int stepShort = 210;
+constexpr int largestUprightWidth = 2100;
+constexpr int largestLandscapeWidth = 2970;
+constexpr int smallestUprightWidth = 420;
+constexpr int smallestLandscapeWidth = 594;
 
 } // namespace
 
 void ViewerZoom::zoomIn()
 {
-    if (mSize.width < kLargestUprightWidth && mSize.width < mSize.height) {
-        mSize.width += kStepShort;
-        mSize.height += kStepLong;
+    if (mSize.width < largestUprightWidth && mSize.width < mSize.height) {
+        mSize.width += stepShort;
+        mSize.height += stepLong;
     }
-    if (mSize.width < kLargestLandscapeWidth && mSize.width > mSize.height) {
-        mSize.width += kStepLong;
-        mSize.height += kStepShort;
+    if (mSize.width < largestLandscapeWidth && mSize.width > mSize.height) {
+        mSize.width += stepLong;
+        mSize.height += stepShort;
     }
 }
 
 void ViewerZoom::zoomOut()
 {
-    if (mSize.width > kSmallestUprightWidth && mSize.width < mSize.height) {
-        mSize.width -= kStepShort;
-        mSize.height -= kStepLong;
+    if (mSize.width > smallestUprightWidth && mSize.width < mSize.height) {
+        mSize.width -= stepShort;
+        mSize.height -= stepLong;
     }
-    if (mSize.width > kSmallestLandscapeWidth && mSize.width > mSize.height) {
-        mSize.width -= kStepLong;
-        mSize.height -= kStepShort;
+    if (mSize.width > smallestLandscapeWidth && mSize.width > mSize.height) {
+        mSize.width -= stepLong;
+        mSize.height -= stepShort;
     }
 }
 

@@ -39,10 +39,10 @@ struct ScrollShift
 class ViewerZoom
 {
 public:
-    static constexpr PictureSize kInitialSize{1188, 840};
+    static constexpr PictureSize initialSize{1188, 840};
 
     /// A picture of \a size, by default the page at one pixel per page unit.
-    explicit ViewerZoom(PictureSize size = kInitialSize) : mSize(size) {}
+    explicit ViewerZoom(PictureSize size = initialSize) : mSize(size) {}
 
     PictureSize size() const { return mSize; }
 
@@ -61,7 +61,7 @@ public:
     void fitHeight(int viewportHeight);
 
     /// Back to 1188 x 840, one screen pixel per page unit.
-    void restoreInitialSize() { mSize = kInitialSize; }
+    void restoreInitialSize() { mSize = initialSize; }
 
     /// A mouse button went down at (x, y) on the picture, picture pixels.
     void press(int x, int y);

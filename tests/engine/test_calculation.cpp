@@ -120,20 +120,23 @@ TEST(Calculation, TightControlSagIsSolvedWhereTheCubicHasNoNegativeA)
 
 TEST(Calculation, PrintedRowsAreTheWholePhaseInKiloNewton)
 {
+    // The default span's figures of the golden case tests/cases/default-span,
+    // re-derived by hand there (handcheck.py): forces of both sub-conductors
+    // in kN, sags in m.
     const CalculationResult &r = defaultResult();
-    const int N = r.span.bundleCount;
-    for (int s = 0; s < designStateCount; ++s) {
-        const SummaryRow &row = r.summary[s];
-        EXPECT_FLOAT_EQ(row.tension, r.stateEquation[s][rowH] * N * 0.001);
-        EXPECT_FLOAT_EQ(row.reactionA, r.states[s].reactionA * 0.0098 * N);
-        EXPECT_FLOAT_EQ(row.sag, r.stateEquation[s][rowF]);
-        EXPECT_EQ(row.temperature, double(r.span.temperature[s]));
-    }
-    EXPECT_FLOAT_EQ(r.loadTable[maxWind].conductorWind, r.states[maxWind].conductorWind / N);
-    for (int i = 0; i < markingTemperatureCount; ++i) {
-        EXPECT_EQ(r.stringingTable[i].temperature, r.span.markingTemperature[i]);
-        EXPECT_FLOAT_EQ(r.stringingTable[i].markingTension, r.stateEquation[markingColumn + i][rowH] * N * 0.001);
-    }
+    const SummaryRow &hottest = r.summary[maxTemperature];
+    EXPECT_NEAR(hottest.tension, 10.396747, 5e-6);
+    EXPECT_NEAR(hottest.sag, 2.0, 5e-6);
+    EXPECT_NEAR(hottest.reactionA, 3.872338, 5e-6);
+    EXPECT_NEAR(hottest.reactionB, 3.5617697, 5e-6);
+    EXPECT_EQ(hottest.temperature, 70.0);
+    const SummaryRow &windiest = r.summary[maxWind];
+    EXPECT_NEAR(windiest.tension, 12.88508, 5e-6);
+    EXPECT_NEAR(windiest.lateralA, 1.6037765, 5e-6);
+    EXPECT_NEAR(windiest.lateralB, 1.4225783, 5e-6);
+    EXPECT_EQ(r.stringingTable[0].temperature, 40.0f);
+    EXPECT_NEAR(r.stringingTable[0].installationTension, 10.730494, 5e-6);
+    EXPECT_NEAR(r.stringingTable[0].markingTension, 8.644844, 5e-6);
 }
 
 TEST(Calculation, InputsThatCannotBeComputedEndInAMessageNotInNaN)

@@ -24,8 +24,8 @@
 
 namespace {
 
-constexpr int kDialogWidth = 480;
-constexpr int kDialogHeight = 360;
+constexpr int dialogWidth = 480;
+constexpr int dialogHeight = 360;
 
 QString fromUtf8(std::string_view text)
 {
@@ -75,7 +75,7 @@ TForm_jyz::TForm_jyz(QWidget *parent)
 {
     setObjectName(QStringLiteral("Form_jyz"));
     setWindowTitle(QStringLiteral("手动组合绝缘子串参数计算"));
-    setFixedSize(kDialogWidth, kDialogHeight);
+    setFixedSize(dialogWidth, dialogHeight);
 
     buildChoiceGroup();
     buildResultGroup();
@@ -118,11 +118,11 @@ void TForm_jyz::buildChoiceGroup()
     for (const tools::FittingSet &set : tools::fittingSetTable())
         ComboBox_jjxh->addItem(fromUtf8(set.fittingSetName));
     ComboBox_jjxh->setCurrentIndex(mModel.fittingSetIndex());
-    ComboBox_jjxh->setMaxVisibleItems(tools::kFittingSetCount);
+    ComboBox_jjxh->setMaxVisibleItems(tools::fittingSetCount);
 
     CSpinEdit_jyz_ps = new QSpinBox(GroupBox_choice);
     CSpinEdit_jyz_ps->setObjectName(QStringLiteral("CSpinEdit_jyz_ps"));
-    CSpinEdit_jyz_ps->setRange(tools::kMinDiscCount, tools::kMaxDiscCount);
+    CSpinEdit_jyz_ps->setRange(tools::minDiscCount, tools::maxDiscCount);
     CSpinEdit_jyz_ps->setValue(tools::discCountOf(mModel.discCountText()));
     CSpinEdit_jyz_ps->setAlignment(Qt::AlignRight);
     CSpinEdit_jyz_ps->installEventFilter(this);

@@ -18,9 +18,9 @@ namespace tools {
 namespace {
 
 constexpr int kRowHeight = 20;
-constexpr int kVisibleRows = 18;
+constexpr int visibleRows = 18;
 /// Room around a header's text, pixels.
-constexpr int kHeaderPadding = 16;
+constexpr int headerPadding = 16;
 
 } // namespace
 
@@ -52,17 +52,17 @@ WeightLookupDialog::WeightLookupDialog(WeightTable table, const QString &objectN
     // The catalogue's widths, widened where a header or an entry would not
     // fit the font ("TLS-2×1440N/400" in the model column).
     const QFontMetrics headerMetrics(mGrid->horizontalHeader()->font());
-    for (int column = 0; column < kWeightTableColumnCount; ++column) {
+    for (int column = 0; column < weightTableColumnCount; ++column) {
         const int headerWidth =
             headerMetrics.horizontalAdvance(mModel->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString());
         mGrid->resizeColumnToContents(column);
         const int width = std::max(
-            {widths[static_cast<std::size_t>(column)], headerWidth + kHeaderPadding, mGrid->columnWidth(column)});
+            {widths[static_cast<std::size_t>(column)], headerWidth + headerPadding, mGrid->columnWidth(column)});
         mGrid->setColumnWidth(column, width);
         tableWidth += width;
     }
     const int tableHeight =
-        2 * mGrid->frameWidth() + mGrid->horizontalHeader()->sizeHint().height() + kVisibleRows * kRowHeight;
+        2 * mGrid->frameWidth() + mGrid->horizontalHeader()->sizeHint().height() + visibleRows * kRowHeight;
     mGrid->setMinimumSize(tableWidth, resizable ? 8 * kRowHeight : tableHeight);
 
     QDialogButtonBox *buttons = common::makeOkCancelButtons(*this);
@@ -75,7 +75,7 @@ WeightLookupDialog::WeightLookupDialog(WeightTable table, const QString &objectN
     layout->addWidget(buttons);
 
     if (resizable) {
-        resize(layout->sizeHint().width(), layout->sizeHint().height() + (kVisibleRows - 8) * kRowHeight);
+        resize(layout->sizeHint().width(), layout->sizeHint().height() + (visibleRows - 8) * kRowHeight);
     } else {
         layout->setSizeConstraint(QLayout::SetFixedSize);
     }

@@ -30,7 +30,7 @@ public:
      * Marks the rows that fit a conductor and selects the last of them;
      * with no fitting row the selection stays.
      * @param type        conductor designation, trimmed by the caller
-     * @param diameterMm  conductor diameter, mm; kNoDiameter when unknown
+     * @param diameterMm  conductor diameter, mm; noDiameter when unknown
      */
     void markMatches(const std::string &type, float diameterMm);
 

@@ -23,7 +23,7 @@ void WeightTableItemModel::markMatches(std::string_view designation, float diame
 {
     mTable.markMatches(designation, diameter_mm);
     if (mTable.rowCount() > 0)
-        emit dataChanged(index(0, 0), index(mTable.rowCount() - 1, kWeightTableColumnCount - 1));
+        emit dataChanged(index(0, 0), index(mTable.rowCount() - 1, weightTableColumnCount - 1));
 }
 
 void WeightTableItemModel::selectRow(int row)
@@ -38,12 +38,12 @@ int WeightTableItemModel::rowCount(const QModelIndex &parent) const
 
 int WeightTableItemModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : kWeightTableColumnCount;
+    return parent.isValid() ? 0 : weightTableColumnCount;
 }
 
 QVariant WeightTableItemModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.row() >= mTable.rowCount() || index.column() >= kWeightTableColumnCount)
+    if (!index.isValid() || index.row() >= mTable.rowCount() || index.column() >= weightTableColumnCount)
         return {};
     const bool modelColumn = index.column() == kModelColumn;
     switch (role) {
@@ -53,7 +53,7 @@ QVariant WeightTableItemModel::data(const QModelIndex &index, int role) const
         if (modelColumn)
             return QGuiApplication::palette().button();
         if (mTable.isMatched(index.row()))
-            return QColor(kMatchColour);
+            return QColor(matchColour);
         return {};
     case Qt::ForegroundRole:
         if (!modelColumn && mTable.isMatched(index.row()))
@@ -69,7 +69,7 @@ QVariant WeightTableItemModel::data(const QModelIndex &index, int role) const
 QVariant WeightTableItemModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0
-        || section >= kWeightTableColumnCount)
+        || section >= weightTableColumnCount)
         return QAbstractTableModel::headerData(section, orientation, role);
     return fromUtf8(mTable.layout().headers[static_cast<std::size_t>(section)]);
 }

@@ -16,7 +16,7 @@ class WeightTableItemModel final : public QAbstractTableModel
 {
 public:
     /// Colour of the rows that fit the conductor.
-    static constexpr QColor kMatchColour{0x00, 0xff, 0xff};
+    static constexpr QColor matchColour{0x00, 0xff, 0xff};
 
     explicit WeightTableItemModel(WeightTable table, QObject *parent = nullptr);
 

@@ -11,8 +11,8 @@ namespace tools {
 
 namespace {
 
-constexpr int kWeightDecimals = 3;
-constexpr int kWindAreaDecimals = 4;
+constexpr int weightDecimals = 3;
+constexpr int windAreaDecimals = 4;
 
 /// Ice figures of one thickness: per disc and for the fitting set.
 struct IceFigures
@@ -40,9 +40,9 @@ float stringTotal(int discCount, double perDisc, double forSet)
 ComposedStringValues composeStringValues(int discModelIndex, int fittingSetIndex, int discCount,
                                          int iceIndex)
 {
-    requireRange(discModelIndex, 0, kInsulatorDiscCount - 1, "disc model index outside 0..6");
-    requireRange(fittingSetIndex, 0, kFittingSetCount - 1, "fitting set index outside 0..11");
-    requireRange(discCount, kMinDiscCount, kMaxDiscCount, "disc count outside 1..99");
+    requireRange(discModelIndex, 0, insulatorDiscCount - 1, "disc model index outside 0..6");
+    requireRange(fittingSetIndex, 0, fittingSetCount - 1, "fitting set index outside 0..11");
+    requireRange(discCount, minDiscCount, maxDiscCount, "disc count outside 1..99");
     requireRange(iceIndex, 0, kIceIndexCount - 1, "ice index outside 0..4");
 
     const InsulatorDisc &disc = insulatorDiscTable()[static_cast<std::size_t>(discModelIndex)];
@@ -85,10 +85,10 @@ ComposedString composedStringTexts(const ComposedStringValues &values)
 {
     return {values.stringType,
             engine::formatGeneral(values.stringLength),
-            engine::formatNumber(values.stringWeight, kWeightDecimals),
-            engine::formatNumber(values.stringIcedWeight, kWeightDecimals),
-            engine::formatNumber(values.stringWindArea, kWindAreaDecimals),
-            engine::formatNumber(values.stringIcedWindArea, kWindAreaDecimals)};
+            engine::formatNumber(values.stringWeight, weightDecimals),
+            engine::formatNumber(values.stringIcedWeight, weightDecimals),
+            engine::formatNumber(values.stringWindArea, windAreaDecimals),
+            engine::formatNumber(values.stringIcedWindArea, windAreaDecimals)};
 }
 
 ComposedString composeString(int discModelIndex, int fittingSetIndex, int discCount, int iceIndex)

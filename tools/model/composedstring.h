@@ -5,8 +5,8 @@
 namespace tools {
 
 /// Disc counts a string can be composed of.
-inline constexpr int kMinDiscCount = 1;
-inline constexpr int kMaxDiscCount = 99;
+inline constexpr int minDiscCount = 1;
+inline constexpr int maxDiscCount = 99;
 
 /// Ice indices: 0..4 for 0, 5, 10, 15 and 20 mm of ice.
 inline constexpr int kIceIndexCount = 5;
@@ -50,7 +50,7 @@ struct ComposedString
  *
  * @param discModelIndex  row of insulatorDiscTable(), 0..6
  * @param fittingSetIndex row of fittingSetTable(), 0..11
- * @param discCount       number of discs, kMinDiscCount..kMaxDiscCount
+ * @param discCount       number of discs, minDiscCount..maxDiscCount
  * @param iceIndex        0..4
  * @throws std::out_of_range when an argument is outside its range
  */

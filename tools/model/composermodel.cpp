@@ -10,8 +10,8 @@ namespace tools {
 
 namespace {
 
-constexpr int kDefaultDiscCount = 14;
-constexpr int kDefaultIceIndex = 2;
+constexpr int defaultDiscCount = 14;
+constexpr int defaultIceIndex = 2;
 
 bool isDigit(char c)
 {
@@ -24,14 +24,14 @@ bool isDigits(std::string_view text)
 }
 
 /**
- * The count a text of digits stands for, bounded to 0..kMaxDiscCount + 1 so
+ * The count a text of digits stands for, bounded to 0..maxDiscCount + 1 so
  * that any length of text converts without overflow.
  */
 int boundedDigitsValue(std::string_view digits)
 {
     digits.remove_prefix(std::min(digits.find_first_not_of('0'), digits.size()));
     if (digits.size() > 2)
-        return kMaxDiscCount + 1;
+        return maxDiscCount + 1;
     int value = 0;
     for (char c : digits)
         value = value * 10 + (c - '0');
@@ -45,18 +45,18 @@ int discCountOf(std::string_view text)
     if (!isDigits(text))
         return -1;
     const int value = boundedDigitsValue(text);
-    return value >= kMinDiscCount && value <= kMaxDiscCount ? value : -1;
+    return value >= minDiscCount && value <= maxDiscCount ? value : -1;
 }
 
 ComposerModel::ComposerModel()
-    : mDiscCountText(std::to_string(kDefaultDiscCount)), mIceIndex(kDefaultIceIndex)
+    : mDiscCountText(std::to_string(defaultDiscCount)), mIceIndex(defaultIceIndex)
 {
     compose();
 }
 
 void ComposerModel::selectDiscModel(int index)
 {
-    if (index < 0 || index >= kInsulatorDiscCount)
+    if (index < 0 || index >= insulatorDiscCount)
         throw std::out_of_range("disc model index outside 0..6");
     mDiscModelIndex = index;
     compose();
@@ -64,7 +64,7 @@ void ComposerModel::selectDiscModel(int index)
 
 void ComposerModel::selectFittingSet(int index)
 {
-    if (index < 0 || index >= kFittingSetCount)
+    if (index < 0 || index >= fittingSetCount)
         throw std::out_of_range("fitting set index outside 0..11");
     mFittingSetIndex = index;
     compose();
@@ -81,8 +81,8 @@ void ComposerModel::finishDiscCount()
 {
     if (discCountOf(mDiscCountText) > 0)
         return;
-    const int value = isDigits(mDiscCountText) ? boundedDigitsValue(mDiscCountText) : kMinDiscCount;
-    mDiscCountText = std::to_string(std::clamp(value, kMinDiscCount, kMaxDiscCount));
+    const int value = isDigits(mDiscCountText) ? boundedDigitsValue(mDiscCountText) : minDiscCount;
+    mDiscCountText = std::to_string(std::clamp(value, minDiscCount, maxDiscCount));
     compose();
 }
 

@@ -20,11 +20,11 @@ struct FittingSet
     double fittingSetRatedLoad_kN;          ///< rated strength of the set per string: 16 t 160 kN, 10 t 100 kN
 };
 
-inline constexpr int kFittingSetCount = 12;
-using FittingSetTable = std::array<FittingSet, kFittingSetCount>;
+inline constexpr int fittingSetCount = 12;
+using FittingSetTable = std::array<FittingSet, fittingSetCount>;
 
 /// Index of the first 10 t set: sets 0..5 are rated 16 t, sets 6..11 are rated 10 t, in the same order.
-inline constexpr int kFirstTenTonneFittingSet = 6;
+inline constexpr int firstTenTonneFittingSet = 6;
 
 /// The twelve fitting sets in list order.
 const FittingSetTable &fittingSetTable();

@@ -5,7 +5,7 @@
 namespace tools {
 
 /// Number of catalogue rows of the fitting table.
-inline constexpr int kFittingWeightRowCount = 297;
+inline constexpr int fittingWeightRowCount = 297;
 
 /**
  * The T-connection fitting lookup `Form_tjjj` ("常用T接引下金具重量查询"):

@@ -19,8 +19,8 @@ struct InsulatorDisc
     double discRatedLoad_kN; ///< rated mechanical failing load of one disc, kN
 };
 
-inline constexpr int kInsulatorDiscCount = 7;
-using InsulatorDiscTable = std::array<InsulatorDisc, kInsulatorDiscCount>;
+inline constexpr int insulatorDiscCount = 7;
+using InsulatorDiscTable = std::array<InsulatorDisc, insulatorDiscCount>;
 
 /// The seven disc models in list order, "XWP2-160" first.
 const InsulatorDiscTable &insulatorDiscTable();

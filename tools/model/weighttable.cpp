@@ -72,10 +72,10 @@ void WeightTable::markMatches(std::string_view designation, float diameter_mm)
     const bool hasDiameter = diameter_mm > 0;
     for (std::size_t i = 0; i < mRows.size(); ++i) {
         const WeightTableRow &row = mRows[i];
-        const bool byName = !designation.empty() && (row[kLowerBoundColumn] == designation
-            || (mLayout.upperBoundMatchesDesignation && row[kUpperBoundColumn] == designation));
-        const bool bySize = hasDiameter && boundValue(row[kLowerBoundColumn]) <= diameter_mm
-            && diameter_mm <= boundValue(row[kUpperBoundColumn]);
+        const bool byName = !designation.empty() && (row[lowerBoundColumn] == designation
+            || (mLayout.upperBoundMatchesDesignation && row[upperBoundColumn] == designation));
+        const bool bySize = hasDiameter && boundValue(row[lowerBoundColumn]) <= diameter_mm
+            && diameter_mm <= boundValue(row[upperBoundColumn]);
         mMatched[i] = byName || bySize;
         if (mMatched[i])
             mSelectedRow = static_cast<int>(i);
@@ -86,7 +86,7 @@ std::optional<std::string> WeightTable::selectedWeight() const
 {
     if (mRows.empty())
         return std::nullopt;
-    const std::string_view weight = mRows[static_cast<std::size_t>(mSelectedRow)][kWeightColumn];
+    const std::string_view weight = mRows[static_cast<std::size_t>(mSelectedRow)][weightColumn];
     if (weight.find_first_not_of(' ') == std::string_view::npos)
         return std::nullopt;
     return std::string(weight);

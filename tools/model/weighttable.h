@@ -11,22 +11,22 @@ namespace tools {
 /// Columns of a weight table.
 enum WeightTableColumn {
     kModelColumn,        ///< model designation (the fixed column)
-    kLowerBoundColumn,   ///< smallest conductor: a diameter in mm or a designation
-    kUpperBoundColumn,   ///< largest conductor: a diameter in mm or a designation
-    kWeightColumn,       ///< weight of one item, kg, as text
-    kSourceColumn,       ///< catalogue the row comes from: "LN样本" or "NJ样本"
-    kWeightTableColumnCount
+    lowerBoundColumn,   ///< smallest conductor: a diameter in mm or a designation
+    upperBoundColumn,   ///< largest conductor: a diameter in mm or a designation
+    weightColumn,       ///< weight of one item, kg, as text
+    sourceColumn,       ///< catalogue the row comes from: "LN样本" or "NJ样本"
+    weightTableColumnCount
 };
 
 /// One catalogue item; the texts are shown and compared as they stand.
-using WeightTableRow = std::array<std::string_view, kWeightTableColumnCount>;
+using WeightTableRow = std::array<std::string_view, weightTableColumnCount>;
 
 /// What tells the two lookup dialogs apart.
 struct WeightTableLayout
 {
     std::string_view caption;
-    std::array<std::string_view, kWeightTableColumnCount> headers;
-    std::array<int, kWeightTableColumnCount> columnWidths;  ///< pixels
+    std::array<std::string_view, weightTableColumnCount> headers;
+    std::array<int, weightTableColumnCount> columnWidths;  ///< pixels
     /// Whether a designation equal to the upper bound's text also matches.
     bool upperBoundMatchesDesignation;
 };
@@ -35,7 +35,7 @@ struct WeightTableLayout
  * Sentinel diameter for a caller without a valid conductor diameter, mm:
  * above every bound of both tables, so only designations match.
  */
-inline constexpr float kNoDiameter = 9999.0f;
+inline constexpr float noDiameter = 9999.0f;
 
 /**
  * The value of a bound text: when every character but the last is a digit
@@ -78,7 +78,7 @@ public:
      * When no row fits, the selection stays where it was.
      *
      * @param designation conductor designation, trimmed by the caller
-     * @param diameter_mm conductor diameter, mm, or kNoDiameter
+     * @param diameter_mm conductor diameter, mm, or noDiameter
      */
     void markMatches(std::string_view designation, float diameter_mm);
 

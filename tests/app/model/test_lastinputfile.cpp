@@ -1,5 +1,5 @@
-#include "common/gbkcodec.h"
 #include "app/model/lastinputfile.h"
+#include "common/gbkcodec.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 // one refused span among them: the outcomes, the CSV and workbook summaries
 // and the joined PDF with its outline. The figures of the summary are
 // compared with the cases' checked expected.json, not with the program.
+#include "app/model/lastinputfile.h"
 #include "app/run/batchpdf.h"
 #include "app/run/batchrun.h"
-#include "app/model/lastinputfile.h"
 #include "app/run/summarycsv.h"
 #include "app/run/summaryxlsx.h"
 #include "common/filewriteerror.h"

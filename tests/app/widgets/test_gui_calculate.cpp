@@ -3,8 +3,8 @@
 #include "guiprogram.h"
 #include "guitests.h"
 
-#include "app/run/calculatecommand.h"
 #include "app/model/lastinputfile.h"
+#include "app/run/calculatecommand.h"
 #include "report/reportpage.h"
 
 #include <QCheckBox>

@@ -86,7 +86,7 @@ private Q_SLOTS:
     {
         // Cut after line 3: the first three temperatures are read, the rest stays built in.
         {
-            QFile file(mFolder->filePath(QString::fromLatin1(options::kOptionsFileName)));
+            QFile file(mFolder->filePath(QString::fromLatin1(options::optionsFileName)));
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write("71.000000  \r\n-41.000000  \r\n41.000000  \r\n");
         }

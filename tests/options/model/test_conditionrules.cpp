@@ -11,12 +11,12 @@ namespace {
 
 std::string temperature(const ConditionTable &table, int row)
 {
-    return table.cell({options::kTemperatureColumn, row});
+    return table.cell({options::temperatureColumn, row});
 }
 
 std::string wind(const ConditionTable &table, int row)
 {
-    return table.cell({options::kWindSpeedColumn, row});
+    return table.cell({options::windSpeedColumn, row});
 }
 
 const options::TypicalZone &zone(int index)
@@ -75,7 +75,7 @@ TEST(TypicalZones, EachZoneGivesItsIceIndexAndHalfWindForSwitching)
 {
     const std::array<int, 9> iceIndex = {0, 1, 1, 1, 2, 2, 2, 3, 4};
     const std::array<const char *, 9> switching = {"17.5", "15", "12.5", "12.5", "15", "12.5", "15", "15", "15"};
-    for (int z = 0; z < options::kTypicalZoneCount; ++z) {
+    for (int z = 0; z < options::typicalZoneCount; ++z) {
         ConditionTable table;
         SCOPED_TRACE(std::string(zone(z).name));
         EXPECT_EQ(options::applyTypicalZone(zone(z), table), iceIndex[static_cast<std::size_t>(z)]);

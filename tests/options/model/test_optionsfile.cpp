@@ -15,7 +15,7 @@ namespace {
 /// A snapshot whose 40 numbers are 1.5, 2.5, ... 40.5 in file order.
 OptionsSnapshot countingSnapshot()
 {
-    std::array<float, options::kSnapshotSize> values{};
+    std::array<float, options::snapshotSize> values{};
     for (std::size_t i = 0; i < values.size(); ++i)
         values[i] = static_cast<float>(i) + 1.5f;
     return options::fromFileOrder(values);
@@ -29,7 +29,7 @@ std::string lines(int count, const std::string &lineEnd = "  \r\n")
     return text;
 }
 
-std::array<float, options::kSnapshotSize> scanned(std::string_view text, bool &complete)
+std::array<float, options::snapshotSize> scanned(std::string_view text, bool &complete)
 {
     OptionsSnapshot snapshot = countingSnapshot();
     complete = options::scanOptionsText(text, snapshot);
@@ -195,7 +195,7 @@ TEST(OptionsFileIo, MissingOversizedAndUnreadableFilesChangeNothing)
     EXPECT_FALSE(options::readOptionsFile(folder.file("default.dat"), snapshot));
     EXPECT_EQ(snapshot, countingSnapshot());
 
-    writeBytes(folder.file("big.dat"), lines(40) + std::string(options::kMaxOptionsFileSize, ' '));
+    writeBytes(folder.file("big.dat"), lines(40) + std::string(options::maxOptionsFileSize, ' '));
     EXPECT_FALSE(options::readOptionsFile(folder.file("big.dat"), snapshot));
     EXPECT_EQ(snapshot, countingSnapshot());
 

@@ -2,10 +2,10 @@
 // zoom and pan through the widgets, saving and printing into files.
 #include "test_viewer.h"
 
+#include "report/reportpage.h"
 #include "report/viewer/pageview.h"
 #include "report/viewer/resultviewer.h"
 #include "report/viewer/viewerdialogs.h"
-#include "report/reportpage.h"
 #include "support/scriptedmessenger.h"
 
 #include <QCheckBox>
@@ -142,7 +142,7 @@ void ResultViewerTest::startsWithThePlaceholderInEverySlot()
     QCOMPARE(window.CheckBox_print_color->text(), QStringLiteral("计算结果用黑色文字显示"));
     QCOMPARE(window.CheckBox_print_color->toolTip(), QStringLiteral("选此项便于黑白打印机输出时更清晰"));
     QVERIFY(!window.CheckBox_print_color->isChecked());
-    QCOMPARE(window.pictureSize(), report::ViewerZoom::kInitialSize);
+    QCOMPARE(window.pictureSize(), report::ViewerZoom::initialSize);
     QCOMPARE(window.Image1->size(), QSize(1188, 840));
 
     // The empty grid of page 1 in every slot, and on show.

@@ -30,7 +30,7 @@ TEST(ViewerZoom, ZoomOutStepsDownToTheSmallestPage)
     zoom.zoomOut();
     EXPECT_EQ(zoom.size(), (PictureSize{594, 420}));
     zoom.restoreInitialSize();
-    EXPECT_EQ(zoom.size(), ViewerZoom::kInitialSize);
+    EXPECT_EQ(zoom.size(), ViewerZoom::initialSize);
 }
 
 TEST(ViewerZoom, UprightAndSquarePictures)

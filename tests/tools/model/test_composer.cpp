@@ -11,18 +11,18 @@ using tools::ComposerModel;
 
 namespace {
 
-constexpr int kXwp2_160 = 0;
-constexpr int kXwp2_100 = 1;
-constexpr int kXp7 = 4;
+constexpr int xwp2_160 = 0;
+constexpr int xwp2_100 = 1;
+constexpr int xp7 = 4;
 
 /// Fitting set indices by the catalogue's short names.
-constexpr int kTension400_16t = 4;
-constexpr int kAdjustable400_16t = 5;
-constexpr int kTension200_16t = 2;
-constexpr int kAdjustableSingle_16t = 1;
-constexpr int kTension200_10t = 8;
-constexpr int kAdjustableSingle_10t = 7;
-constexpr int kTensionSingle_10t = 6;
+constexpr int tension400_16t = 4;
+constexpr int adjustable400_16t = 5;
+constexpr int tension200_16t = 2;
+constexpr int adjustableSingle_16t = 1;
+constexpr int tension200_10t = 8;
+constexpr int adjustableSingle_10t = 7;
+constexpr int tensionSingle_10t = 6;
 
 struct CatalogueEntry
 {
@@ -40,15 +40,15 @@ struct CatalogueEntry
 TEST(ComposeString, ReproducesTheStringCatalogue)
 {
     const CatalogueEntry entries[] = {
-        {kXwp2_160, kTension400_16t, 33, "33*XWP2-160耐张(单串双线,分裂间距400)",
+        {xwp2_160, tension400_16t, 33, "33*XWP2-160耐张(单串双线,分裂间距400)",
          5640, 347.3f, 372.1f, 403.6f, 1.3594f, 1.5967f, 1.8168f},
-        {kXwp2_160, kTension200_16t, 16, "16*XWP2-160耐张(单串双线,分裂间距200)",
+        {xwp2_160, tension200_16t, 16, "16*XWP2-160耐张(单串双线,分裂间距200)",
          2965, 165.3f, 175.3f, 187.8f, 0.529f, 0.618f, 0.695f},
-        {kXwp2_160, kAdjustableSingle_16t, 16, "16*XWP2-160可调(单串单线)",
+        {xwp2_160, adjustableSingle_16t, 16, "16*XWP2-160可调(单串单线)",
          3155, 164.8f, 174.6f, 187, 0.534f, 0.628f, 0.707f},
-        {kXwp2_100, kTension200_10t, 16, "16*XWP2-100耐张(单串双线,分裂间距200)",
+        {xwp2_100, tension200_10t, 16, "16*XWP2-100耐张(单串双线,分裂间距200)",
          2985, 129.9f, 138.64f, 148.3f, 0.442f, 0.578f, 0.654f},
-        {kXwp2_100, kAdjustableSingle_10t, 4, "4*XWP2-100可调(单串单线)",
+        {xwp2_100, adjustableSingle_10t, 4, "4*XWP2-100可调(单串单线)",
          1255, 38.9f, 41.2f, 43.7f, 0.144f, 0.187f, 0.219f},
     };
     for (const CatalogueEntry &entry : entries) {
@@ -73,29 +73,29 @@ TEST(ComposeString, ReproducesTheStringCatalogue)
 
 TEST(ComposeString, TextsOfTheDefaultString)
 {
-    EXPECT_EQ(tools::composeString(kXwp2_160, 0, 14, 2),
+    EXPECT_EQ(tools::composeString(xwp2_160, 0, 14, 2),
               (ComposedString{"14*XWP2-160耐张(单串单线)", "2505", "139.1", "158.4", "0.447", "0.585"}));
-    const ComposedString ice5 = tools::composeString(kXwp2_160, 0, 14, 1);
+    const ComposedString ice5 = tools::composeString(xwp2_160, 0, 14, 1);
     EXPECT_EQ(ice5.stringIcedWeight, "147.7");
     EXPECT_EQ(ice5.stringIcedWindArea, "0.523");
-    EXPECT_EQ(tools::composeString(kXp7, kTensionSingle_10t, 1, 2).stringLength, "421");
-    EXPECT_EQ(tools::composeString(kXp7, kTensionSingle_10t, 1, 2).stringWeight, "6.7");
+    EXPECT_EQ(tools::composeString(xp7, tensionSingle_10t, 1, 2).stringLength, "421");
+    EXPECT_EQ(tools::composeString(xp7, tensionSingle_10t, 1, 2).stringWeight, "6.7");
 }
 
 TEST(ComposeString, IceIndexSelectsTheIcedColumns)
 {
     for (int ice : {3, 4}) {
-        const auto values = tools::composeStringValues(kXwp2_160, 0, 14, ice);
+        const auto values = tools::composeStringValues(xwp2_160, 0, 14, ice);
         EXPECT_EQ(values.stringIcedWeight, 0.0f);
         EXPECT_EQ(values.stringIcedWindArea, 0.0f);
         EXPECT_EQ(values.stringLength, 2505.0f);
         EXPECT_EQ(values.stringWeight, 139.1f);
         EXPECT_EQ(values.stringWindArea, 0.447f);
     }
-    const auto bare = tools::composeStringValues(kXwp2_160, 0, 14, 0);
+    const auto bare = tools::composeStringValues(xwp2_160, 0, 14, 0);
     EXPECT_EQ(bare.stringIcedWeight, bare.stringWeight);
     EXPECT_EQ(bare.stringIcedWindArea, bare.stringWindArea);
-    EXPECT_EQ(tools::composeString(kXwp2_160, 0, 14, 4).stringIcedWeight, "0");
+    EXPECT_EQ(tools::composeString(xwp2_160, 0, 14, 4).stringIcedWeight, "0");
 }
 
 TEST(ComposeString, ArgumentsOutsideTheTablesAreRefused)
@@ -110,11 +110,11 @@ TEST(ComposeString, ArgumentsOutsideTheTablesAreRefused)
 
 TEST(ComposeString, FiveHundredKilovoltListNameAndShortName)
 {
-    const auto &set = tools::fittingSetTable()[kTension400_16t];
+    const auto &set = tools::fittingSetTable()[tension400_16t];
     EXPECT_EQ(set.fittingSetName, "500kV (16t)耐张单串双线,分裂间距400)");
-    EXPECT_EQ(tools::composeString(kXwp2_160, kTension400_16t, 20, 2).stringType,
+    EXPECT_EQ(tools::composeString(xwp2_160, tension400_16t, 20, 2).stringType,
               "20*XWP2-160耐张(单串双线,分裂间距400)");
-    EXPECT_EQ(tools::composeString(kXwp2_160, kAdjustable400_16t, 20, 2).stringType,
+    EXPECT_EQ(tools::composeString(xwp2_160, adjustable400_16t, 20, 2).stringType,
               "20*XWP2-160可调(单串双线,分裂间距400)");
 }
 
@@ -143,8 +143,8 @@ TEST(ComposerModel, ShowingOnlyUpdatesTheIceDisplay)
 TEST(ComposerModel, DiscCountRule)
 {
     ComposerModel model;
-    model.selectDiscModel(kXp7);
-    model.selectFittingSet(kTensionSingle_10t);
+    model.selectDiscModel(xp7);
+    model.selectFittingSet(tensionSingle_10t);
     model.setDiscCountText("1");
     EXPECT_EQ(model.result().stringLength, "421");
 

@@ -47,7 +47,7 @@ BoundKind upperBoundKind(int row)
 }
 
 /// The weight families, each scaled from one row given in full.
-const std::vector<RowRange> kWeightFamilies = {
+const std::vector<RowRange> weightFamilies = {
     {1, 24}, {25, 34}, {35, 70}, {71, 90}, {91, 130}, {131, 177},
     {178, 194}, {195, 213}, {214, 289}, {290, 297},
 };
@@ -64,10 +64,10 @@ std::optional<double> catalogueDiameter(std::string_view designation)
 /// Diameter of the largest conductor a row is for, mm, when the row tells it.
 std::optional<double> upperDiameter(const WeightTableRow &row)
 {
-    const float value = tools::boundValue(row[tools::kUpperBoundColumn]);
+    const float value = tools::boundValue(row[tools::upperBoundColumn]);
     if (value > 0)
         return value;
-    return catalogueDiameter(row[tools::kUpperBoundColumn]);
+    return catalogueDiameter(row[tools::upperBoundColumn]);
 }
 
 std::set<int> markedRows(const WeightTable &table)
@@ -109,11 +109,11 @@ TEST(FittingData, EveryRowHasAWeightAndBoundsOfItsFamilysKind)
     for (int i = 0; i < table.rowCount(); ++i) {
         const int row = i + 1;
         const WeightTableRow &cells = table.row(i);
-        expectBoundOfKind(cells[tools::kLowerBoundColumn], lowerBoundKind(row), row);
-        expectBoundOfKind(cells[tools::kUpperBoundColumn], upperBoundKind(row), row);
+        expectBoundOfKind(cells[tools::lowerBoundColumn], lowerBoundKind(row), row);
+        expectBoundOfKind(cells[tools::upperBoundColumn], upperBoundKind(row), row);
         if (lowerBoundKind(row) == BoundKind::Diameter) {
-            EXPECT_LE(tools::boundValue(cells[tools::kLowerBoundColumn]),
-                      tools::boundValue(cells[tools::kUpperBoundColumn])) << row;
+            EXPECT_LE(tools::boundValue(cells[tools::lowerBoundColumn]),
+                      tools::boundValue(cells[tools::upperBoundColumn])) << row;
         }
 
         table.selectRow(i);
@@ -135,7 +135,7 @@ TEST(FittingData, DesignationBoundsNameCatalogueConductors)
     };
     const WeightTable table = tools::fittingWeightTable();
     for (int i = 0; i < table.rowCount(); ++i) {
-        for (int column : {tools::kLowerBoundColumn, tools::kUpperBoundColumn}) {
+        for (int column : {tools::lowerBoundColumn, tools::upperBoundColumn}) {
             const std::string_view bound = table.row(i)[static_cast<std::size_t>(column)];
             if (tools::boundValue(bound) > 0)
                 continue;
@@ -154,8 +154,8 @@ TEST(FittingData, DiameterGroupsTakeEveryConductorOnce)
         const std::string_view model = table.row(i)[tools::kModelColumn];
         if (model.size() != 5 || model.substr(0, 3) != "TL-")
             continue;
-        const std::pair<float, float> range = {tools::boundValue(table.row(i)[tools::kLowerBoundColumn]),
-                                               tools::boundValue(table.row(i)[tools::kUpperBoundColumn])};
+        const std::pair<float, float> range = {tools::boundValue(table.row(i)[tools::lowerBoundColumn]),
+                                               tools::boundValue(table.row(i)[tools::upperBoundColumn])};
         const auto [known, inserted] = groups.emplace(model[3], range);
         EXPECT_EQ(known->second, range) << model << " differs from another row of its group";
     }
@@ -176,12 +176,12 @@ TEST(FittingData, DiameterGroupsTakeEveryConductorOnce)
 TEST(FittingData, WeightsGrowWithTheConductorWithinAFamily)
 {
     const WeightTable table = tools::fittingWeightTable();
-    for (const RowRange &family : kWeightFamilies) {
+    for (const RowRange &family : weightFamilies) {
         std::vector<std::pair<double, double>> sizeAndWeight;
         for (int row = family.first; row <= family.last; ++row) {
             const WeightTableRow &cells = table.row(row - 1);
             if (const std::optional<double> diameter = upperDiameter(cells))
-                sizeAndWeight.emplace_back(*diameter, engine::toNumber(cells[tools::kWeightColumn]));
+                sizeAndWeight.emplace_back(*diameter, engine::toNumber(cells[tools::weightColumn]));
         }
         ASSERT_GE(sizeAndWeight.size(), 2u) << family.first;
         std::sort(sizeAndWeight.begin(), sizeAndWeight.end());

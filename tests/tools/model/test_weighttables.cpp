@@ -38,7 +38,7 @@ TEST(SpacerTable, DesignationMarksItsRowsAndSelectsTheLast)
 {
     WeightTable table = tools::spacerWeightTable();
     ASSERT_EQ(table.rowCount(), 30);
-    table.markMatches("LGKK-600", tools::kNoDiameter);
+    table.markMatches("LGKK-600", tools::noDiameter);
     EXPECT_EQ(markedRows(table), (std::vector<int>{18, 19, 20, 21, 22, 23}));
     EXPECT_EQ(table.selectedRow(), 22);
     EXPECT_EQ(table.row(table.selectedRow())[tools::kModelColumn], "MRJ-600K-450");
@@ -61,19 +61,19 @@ TEST(SpacerTable, DiameterRangesAreInclusiveAndUpperTextIsNotCompared)
     EXPECT_EQ(markedRows(table), (std::vector<int>{1, 4}));
 
     // "LGJQT-1400" is only the upper text of rows 18 and 19.
-    table.markMatches("LGJQT-1400", tools::kNoDiameter);
+    table.markMatches("LGJQT-1400", tools::noDiameter);
     EXPECT_EQ(markedRows(table), (std::vector<int>{25, 26, 27, 28}));
 }
 
 TEST(SpacerTable, NoMatchKeepsTheSelection)
 {
     WeightTable table = tools::spacerWeightTable();
-    table.markMatches("", tools::kNoDiameter);
+    table.markMatches("", tools::noDiameter);
     EXPECT_TRUE(markedRows(table).empty());
     EXPECT_EQ(table.selectedRow(), 0);
 
     table.selectRow(6);
-    table.markMatches("lgkk-600", tools::kNoDiameter);   // case matters
+    table.markMatches("lgkk-600", tools::noDiameter);   // case matters
     EXPECT_TRUE(markedRows(table).empty());
     EXPECT_EQ(table.selectedRow(), 6);
     EXPECT_EQ(table.selectedWeight(), "2.2");
@@ -90,8 +90,8 @@ TEST(SpacerTable, ZeroDiameterDoesNotMarkEveryDesignationRow)
 TEST(FittingTable, LayoutAndCatalogueRows)
 {
     const WeightTable table = tools::fittingWeightTable();
-    ASSERT_EQ(table.rowCount(), tools::kFittingWeightRowCount);
-    EXPECT_EQ(table.layout().headers[tools::kSourceColumn], "  备 注");
+    ASSERT_EQ(table.rowCount(), tools::fittingWeightRowCount);
+    EXPECT_EQ(table.layout().headers[tools::sourceColumn], "  备 注");
     EXPECT_EQ(table.layout().caption, "常用T接引下金具重量查询");
     const tools::WeightTableRow first = {"TL-185", "LGJ-185/10", "LGJ-185/25", "2.9", "LN样本"};
     EXPECT_EQ(table.row(0), first);
@@ -102,21 +102,21 @@ TEST(FittingTable, LayoutAndCatalogueRows)
     const tools::WeightTableRow last = {"TLS-2×1440N/400", "NAHLGJQ-1440", "NAHLGJQ-1440", "23.5", "NJ样本"};
     EXPECT_EQ(table.row(296), last);
     for (int i = 0; i < table.rowCount(); ++i)
-        EXPECT_EQ(table.row(i)[tools::kSourceColumn], i < 130 ? "LN样本" : "NJ样本") << i + 1;
+        EXPECT_EQ(table.row(i)[tools::sourceColumn], i < 130 ? "LN样本" : "NJ样本") << i + 1;
 }
 
 TEST(FittingTable, DesignationOnEitherBoundAndDiameterWithTrailingBlank)
 {
     WeightTable table = tools::fittingWeightTable();
-    table.markMatches("LGJ-120/7", tools::kNoDiameter);
+    table.markMatches("LGJ-120/7", tools::noDiameter);
     const auto marked = markedRows(table);
     EXPECT_TRUE(std::find(marked.begin(), marked.end(), 91) != marked.end());
     EXPECT_TRUE(std::find(marked.begin(), marked.end(), 131) != marked.end());
     EXPECT_TRUE(std::find(marked.begin(), marked.end(), 1) == marked.end());
 
-    table.markMatches("LGJ-630/80", tools::kNoDiameter);
+    table.markMatches("LGJ-630/80", tools::noDiameter);
     EXPECT_TRUE(table.isMatched(268));       // the upper bound's text
-    EXPECT_EQ(table.selectedWeight().value_or(""), table.row(table.selectedRow())[tools::kWeightColumn]);
+    EXPECT_EQ(table.selectedWeight().value_or(""), table.row(table.selectedRow())[tools::weightColumn]);
 
     // A designation-and-diameter row takes every diameter up to its bound.
     table.markMatches("", 14.5f);
