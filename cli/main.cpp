@@ -73,6 +73,16 @@ int main(int argc, char *argv[])
         pages = command.black ? app::ReportPages::Black : app::ReportPages::Teal;
     }
 
+    // A span file names the key of a text the calculation cannot read; the
+    // checks below would name only the field.
+    if (command.spanSources.size() == 1) {
+        const std::string unreadable = app::unreadableNumberMessage(inputs->span, command.spanSources.front());
+        if (!unreadable.empty()) {
+            std::cerr << unreadable << '\n';
+            return inputRefused;
+        }
+    }
+
     cli::StreamMessenger messenger(std::cerr);
     const app::CalculationRun run =
         app::runCalculationPipeline(inputs->span.window, inputs->span.options,

@@ -91,6 +91,52 @@ LeadData convertLead(const CalculationInput &input, int lead)
 
 } // namespace
 
+// Keep in step with convertInput() and convertLead(): this lists what they read.
+std::vector<int> numberSlots(const CalculationInput &input)
+{
+    std::vector<int> slots;
+    for (int state = 0; state < loadStateCount; ++state) {
+        const int condition = conditionOfState(state);
+        slots.push_back(slot::conditionWindSpeed + condition - 1);
+        slots.push_back(slot::conditionTemperature + condition - 1);
+    }
+    slots.push_back(slot::iceThickness);
+    for (int i = 0; i < markingTemperatureCount; ++i)
+        slots.push_back(slot::markingTemperature + i);
+    for (const int slotIndex : {slot::bundleCount, slot::elasticModulus, slot::conductorArea,
+                                slot::expansionCoefficient, slot::controlSag, slot::voltageLevel, slot::spanLength,
+                                slot::heightDifference, slot::conductorDiameter, slot::conductorUnitWeight,
+                                slot::subSpan, slot::spacerWeight})
+        slots.push_back(slotIndex);
+    for (const int string : {slot::stringA, slot::stringB}) {
+        for (int field = stringLength; field <= stringIcedWindArea; ++field)
+            slots.push_back(string + field);
+    }
+    slots.push_back(slot::maintenancePoint);
+    for (int lead = 0; lead < leadCount; ++lead) {
+        const auto filled = [&](int field) { return !input[leadSlot(lead, field)].empty(); };
+        if (filled(leadUnitWeight) && filled(leadDiameter) && filled(leadBundleCount) && filled(leadSubSpan)
+            && filled(leadSpacerWeight)) {
+            for (int field = leadUnitWeight; field <= fittingWeight; ++field)
+                slots.push_back(leadSlot(lead, field));
+        }
+        if (lead >= leadP1 && lead <= leadP4 && filled(relativeDistance))
+            slots.push_back(leadSlot(lead, relativeDistance));
+    }
+    return slots;
+}
+
+bool isWholeNumberSlot(int slotIndex)
+{
+    if (slotIndex == slot::bundleCount || slotIndex == slot::voltageLevel)
+        return true;
+    for (int lead = 0; lead < leadCount; ++lead) {
+        if (slotIndex == leadSlot(lead, leadBundleCount))
+            return true;
+    }
+    return false;
+}
+
 SpanData convertInput(const CalculationInput &input)
 {
     SpanData span;

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace engine {
 
@@ -91,6 +92,20 @@ struct SpanData
  *         strings not shorter than the span, a modulus or area not above 0
  */
 SpanData convertInput(const CalculationInput &input);
+
+/**
+ * The slots convertInput() reads as numbers from \a input, in the order it
+ * reads them: the options' temperatures, wind speeds and ice, the span, the
+ * conductor and both strings, the fields of each concentrated load whose
+ * five weight fields are all filled in, and the relative distance of a
+ * drop-down lead when it is filled in. Counts (the bundle counts) and the
+ * voltage are among them. A check that converts each of these first leaves
+ * the engine no text it cannot read.
+ */
+std::vector<int> numberSlots(const CalculationInput &input);
+
+/// The slots among numberSlots() that the engine takes as whole numbers: the bundle counts and the voltage.
+bool isWholeNumberSlot(int slotIndex);
 
 /// Rounds a double to the stored single precision; a value that is not
 /// finite there throws CalculationError naming \a what.

@@ -1,5 +1,7 @@
 #include "app/model/jsonfieldreader.h"
 
+#include "app/model/jsontext.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -61,6 +63,10 @@ std::optional<std::string> JsonFieldReader::text(const KeyPath &path)
         return std::nullopt;
     if (!value->is_string())
         refuse(path, "应为用引号括起的文字");
+    // A tab, line feed, escape or direction control would reach the report
+    // and the terminal as it is and change what they show.
+    if (hasControlCharacter(value->get_ref<const std::string &>()))
+        refuse(path, "含有控制字符(制表符、换行符、文字方向控制符等)");
     return value->get<std::string>();
 }
 

@@ -33,6 +33,7 @@ class JsonFieldReader
 public:
     JsonFieldReader(const nlohmann::ordered_json &document, std::string fileName);
 
+    /// A JSON string; one holding a control character (hasControlCharacter()) is refused.
     std::optional<std::string> text(const KeyPath &path);
     std::optional<bool> flag(const KeyPath &path);
     /// A JSON integer that fits 32 bits; 40.0 is refused, as is 1e10.

@@ -4,8 +4,10 @@
 #include "engine/calculationerror.h"
 #include "engine/inputfields.h"
 #include "engine/loadstate.h"
+#include "engine/spandata.h"
 
 #include <array>
+#include <cmath>
 #include <vector>
 #include <string>
 
@@ -145,6 +147,23 @@ std::string physicalFault(const engine::CalculationInput &input)
     return {};
 }
 
+/**
+ * The first count the engine would cut to a whole number ("2.5" sub-conductors
+ * of a lead), or an empty text. Every slot has been converted before.
+ */
+std::string wholeNumberFault(const engine::CalculationInput &input)
+{
+    using namespace engine;
+    for (const int slotIndex : numberSlots(input)) {
+        if (!isWholeNumberSlot(slotIndex))
+            continue;
+        const double value = slotValue(input, slotIndex);
+        if (value != std::trunc(value))
+            return fieldLabel(slotIndex) + "应为整数,请修改.";
+    }
+    return {};
+}
+
 } // namespace
 
 bool checkPlausibility(const engine::CalculationInput &input, const MainWindowModel &window,
@@ -169,6 +188,16 @@ bool checkPlausibility(const engine::CalculationInput &input, const MainWindowMo
         const std::string impossible = physicalFault(input);
         if (!impossible.empty()) {
             common::showError(messenger, impossible, common::plausibilityCaption);
+            return false;
+        }
+        // Every other text the engine reads, so that an empty or unreadable
+        // one is refused here, naming its field, rather than failing the
+        // calculation.
+        for (const int slotIndex : numberSlots(input))
+            slotNumber(input, slotIndex);
+        const std::string notWhole = wholeNumberFault(input);
+        if (!notWhole.empty()) {
+            common::showError(messenger, notWhole, common::plausibilityCaption);
             return false;
         }
     } catch (const ConversionError &error) {

@@ -22,11 +22,14 @@ namespace app {
  * 7. a value no real span can have: a negative weight, wind area, diameter,
  *    length or wind speed, a temperature below -273.15 ℃, a modulus or
  *    area not above 0, a bundle count below 1 or above 8; each message
- *    names the field ("弹性模量(N/mm2)应大于0,请修改.").
+ *    names the field ("弹性模量(N/mm2)应大于0,请修改.");
+ * 8. a count the engine takes whole that is not ("引下线P1 分裂根数应为整数,请修改.").
  *
  * Messages 2..7 carry the caption "数据合理性检查出错误信息" and an error
  * icon. A slot that is no number, or beyond the float range, is reported with
- * its conversion message naming the field (caption "错误信息", error icon).
+ * its conversion message naming the field (caption "错误信息", error icon);
+ * every slot the engine reads as a number is examined (engine::numberSlots),
+ * an empty one included, so that no text reaches the calculation unread.
  *
  * @return true when the calculation may go on
  */

@@ -1,15 +1,24 @@
 #include "app/model/spanfile.h"
 
 #include "app/model/conductorcatalogue.h"
+#include "app/model/jsontext.h"
+#include "common/filewriteerror.h"
 #include "common/replacefile.h"
+#include "engine/calculationerror.h"
+#include "engine/inputfields.h"
+#include "engine/numberconversion.h"
 #include "engine/numberformatting.h"
+#include "engine/spandata.h"
 #include "options/model/markingstates.h"
 #include "options/model/markingtemperatures.h"
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
+#include <charconv>
 #include <fstream>
 #include <iterator>
+#include <limits>
 #include <system_error>
 
 namespace app {
@@ -101,6 +110,57 @@ Json &slot(Json &document, const KeyPath &path)
     return *node;
 }
 
+/// The key of the window's box or the option that fills calculation slot \a slotIndex, if any.
+std::optional<KeyPath> keyOfSlot(int slotIndex)
+{
+    using namespace engine;
+    const std::pair<int, EditBox> boxes[] = {
+        {slot::spanLength, EditBox::Edit_L},
+        {slot::heightDifference, EditBox::Edit_h},
+        {slot::controlSag, EditBox::Edit_f},
+        {slot::maintenancePoint, EditBox::Edit_jxd},
+        {slot::conductorDiameter, EditBox::Edit_dx_d},
+        {slot::conductorUnitWeight, EditBox::Edit_dx_kg},
+        {slot::bundleCount, EditBox::Edit_dx_flgs},
+        {slot::expansionCoefficient, EditBox::Edit_dx_ax},
+        {slot::elasticModulus, EditBox::Edit_dx_E},
+        {slot::conductorArea, EditBox::Edit_dx_S},
+        {slot::subSpan, EditBox::Edit_dx_cdj},
+        {slot::spacerWeight, EditBox::Edit_dx_flkg},
+        {slot::stringA + stringLength, EditBox::Edit_jyza_l},
+        {slot::stringA + stringWeight, EditBox::Edit_jyza_kg},
+        {slot::stringA + stringIcedWeight, EditBox::Edit_jyza_kgb},
+        {slot::stringA + stringWindArea, EditBox::Edit_jyza_f1},
+        {slot::stringA + stringIcedWindArea, EditBox::Edit_jyza_f2},
+        {slot::stringB + stringLength, EditBox::Edit_jyzb_l},
+        {slot::stringB + stringWeight, EditBox::Edit_jyzb_kg},
+        {slot::stringB + stringIcedWeight, EditBox::Edit_jyzb_kgb},
+        {slot::stringB + stringWindArea, EditBox::Edit_jyzb_f1},
+        {slot::stringB + stringIcedWindArea, EditBox::Edit_jyzb_f2},
+    };
+    for (const auto &[boxSlot, box] : boxes) {
+        if (boxSlot == slotIndex) {
+            const EditField &field = editFields[static_cast<int>(box)];
+            return KeyPath{field.section, field.key};
+        }
+    }
+    if (slotIndex == slot::voltageLevel)
+        return voltagePath;
+    for (int row = 1; row <= 9; ++row) {
+        if (slotIndex == slot::conditionTemperature + row - 1)
+            return conditionPath(row, conditionTemperatureKey);
+        if (slotIndex == slot::conditionWindSpeed + row - 1)
+            return conditionPath(row, conditionWindKey);
+    }
+    for (int lead = 0; lead < leadCount; ++lead) {
+        for (int field = leadUnitWeight; field <= relativeDistance; ++field) {
+            if (slotIndex == leadSlot(lead, field))
+                return cellPath(lead + 1, field + 1);
+        }
+    }
+    return std::nullopt;
+}
+
 /// The data cells a span file stores: the editable ones.
 template<typename Visit>
 void forEachStoredCell(Visit visit)
@@ -113,29 +173,38 @@ void forEachStoredCell(Visit visit)
     }
 }
 
+/// A text as the file stores it: the reader refuses control characters, so
+/// one typed or pasted into the window is stored as a blank, as the
+/// last-input file stores it.
+std::string writable(const std::string &text)
+{
+    return withoutControlCharacters(text);
+}
+
 void putWindow(Json &document, const MainWindowModel &window)
 {
     // A new file lists name and voltage first, and each type before its figures.
-    slot(document, {editFields[0].section, editFields[0].key}) = window.text(editFields[0].box);
+    slot(document, {editFields[0].section, editFields[0].key}) = writable(window.text(editFields[0].box));
     slot(document, voltagePath) = window.voltageText();
     slot(document, conductorTypePath) = window.conductorText();
-    slot(document, stringTypePath[0]) = window.stringTypeText(StringSide::A);
-    slot(document, stringTypePath[1]) = window.stringTypeText(StringSide::B);
+    slot(document, stringTypePath[0]) = writable(window.stringTypeText(StringSide::A));
+    slot(document, stringTypePath[1]) = writable(window.stringTypeText(StringSide::B));
     for (const EditField &field : editFields)
-        slot(document, {field.section, field.key}) = window.text(field.box);
+        slot(document, {field.section, field.key}) = writable(window.text(field.box));
     for (int box = 0; box < presenceBoxCount; ++box) {
         const auto presence = static_cast<PresenceBox>(box);
         slot(document, presencePath(columnOf(presence))) = window.isTicked(presence);
     }
-    forEachStoredCell([&](int column, int row) { slot(document, cellPath(column, row)) = window.cell(column, row); });
+    forEachStoredCell(
+        [&](int column, int row) { slot(document, cellPath(column, row)) = writable(window.cell(column, row)); });
 }
 
 void putOptions(Json &document, const options::OptionsTexts &options, const options::ReservedNumbers &reserved)
 {
     for (int row = 1; row <= 9; ++row) {
         const auto i = static_cast<std::size_t>(row - 1);
-        slot(document, conditionPath(row, conditionTemperatureKey)) = options.conditionTemperature[i];
-        slot(document, conditionPath(row, conditionWindKey)) = options.conditionWindSpeed[i];
+        slot(document, conditionPath(row, conditionTemperatureKey)) = writable(options.conditionTemperature[i]);
+        slot(document, conditionPath(row, conditionWindKey)) = writable(options.conditionWindSpeed[i]);
     }
     slot(document, iceThicknessPath) = options.iceIndex * iceThicknessStep_mm;
     Json temperatures = Json::array();
@@ -166,14 +235,51 @@ int listIndex(JsonFieldReader &reader, const KeyPath &path, const std::string &t
     reader.refuse(path, "\"" + text + "\" 不在程序的列表中");
 }
 
+/// Whether \a text is a whole number of 32 bits as written: an optional "-"
+/// and digits, nothing else. The window's box keeps such a text as it is.
+bool isWholeNumberText(std::string_view text)
+{
+    const std::string_view digits = text.substr(!text.empty() && text.front() == '-' ? 1 : 0);
+    if (digits.empty() || digits.find_first_not_of("0123456789") != std::string_view::npos)
+        return false;
+    std::int64_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size()
+           && value >= std::numeric_limits<std::int32_t>::min() && value <= std::numeric_limits<std::int32_t>::max();
+}
+
+std::size_t characterCount(std::string_view text)
+{
+    return static_cast<std::size_t>(std::count_if(
+        text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+/**
+ * Refuses a text its box would not keep as written: the window cuts a name
+ * beyond spanNameMaxLength characters and turns a bundle count that is no
+ * whole number into 1, which would compute another span than the file's.
+ */
+void checkEditText(JsonFieldReader &reader, const EditField &field, const std::string &text)
+{
+    const KeyPath path{field.section, field.key};
+    if (field.box == EditBox::Edit_bt && characterCount(text) > static_cast<std::size_t>(spanNameMaxLength))
+        reader.refuse(path, "有 " + std::to_string(characterCount(text)) + " 个字符,跨线名称最多 "
+                                + std::to_string(spanNameMaxLength) + " 个字符");
+    if (field.box == EditBox::Edit_dx_flgs && !isWholeNumberText(text))
+        reader.refuse(path, "应为不带小数点、空格和指数的整数文字(如 \"2\"),而不是 \""
+                                + (characterCount(text) > 40 ? text.substr(0, 40) + "…" : text) + "\"");
+}
+
 void readWindow(JsonFieldReader &reader, MainWindowModel &window)
 {
     // The order of the last-input file: the span's rule moves the maintenance
     // point before the stored one arrives, and presence boxes rewrite their
     // column before the stored cells do.
     for (const EditField &field : editFields) {
-        if (const auto text = reader.text({field.section, field.key}))
+        if (const auto text = reader.text({field.section, field.key})) {
+            checkEditText(reader, field, *text);
             window.setText(field.box, *text);
+        }
     }
     if (const auto text = reader.text(voltagePath))
         window.setVoltageIndex(listIndex(reader, voltagePath, *text, MainWindowModel::voltageLevels()));
@@ -238,26 +344,15 @@ void readOptions(JsonFieldReader &reader, options::OptionsTexts &options, option
     }
 }
 
-/// Line and column (from 1) of byte \a offset in \a text.
-std::pair<int, int> lineAndColumn(std::string_view text, std::size_t offset)
-{
-    offset = std::min(offset, text.size());
-    const std::string_view before = text.substr(0, offset);
-    const auto line = 1 + std::count(before.begin(), before.end(), '\n');
-    const std::size_t lineStart = before.rfind('\n');
-    const std::size_t column = lineStart == std::string_view::npos ? offset + 1 : offset - lineStart;
-    return {static_cast<int>(line), static_cast<int>(column)};
-}
-
 Json parseDocument(std::string_view text, const std::string &fileName)
 {
     try {
-        return Json::parse(text.begin(), text.end());
-    } catch (const Json::parse_error &error) {
-        // The parser reports the byte after the fault.
-        const auto [line, column] = lineAndColumn(text, error.byte > 0 ? error.byte - 1 : 0);
-        throw SpanFileError("文件 " + fileName + " 不是跨线文件: 第 " + std::to_string(line) + " 行第 "
-                            + std::to_string(column) + " 列处不是正确的JSON文本(须为UTF-8编码).");
+        return parseJsonText(text);
+    } catch (const JsonTextError &error) {
+        const JsonTextFault &fault = error.fault();
+        if (fault.kind == JsonTextFault::Kind::Syntax || fault.kind == JsonTextFault::Kind::TooDeep)
+            throw SpanFileError("文件 " + fileName + " 不是跨线文件: " + fault.describe() + ".");
+        throw SpanFileError("跨线文件 " + fileName + " " + fault.describe() + ".");
     }
 }
 
@@ -280,17 +375,28 @@ void checkFormatAndVersion(const Json &document, JsonFieldReader &reader)
 
 constexpr const char *designCheckKey = "designCheck";
 
-/// The design-check settings of a span; a file without them takes the defaults.
-options::DesignCheckOptions readDesignCheck(const Json &document, const std::string &fileName)
+/// The design-check settings of a span; a file without them, or without
+/// some of their keys, takes the defaults, and the note says which.
+options::DesignCheckOptions readDesignCheck(const Json &document, JsonFieldReader &reader)
 {
     const auto stored = document.find(designCheckKey);
-    if (stored == document.end())
+    if (stored == document.end()) {
+        reader.text({designCheckKey}); // notes the whole section as missing
         return {};
-    try {
-        return options::designCheckOptionsFromJson(nlohmann::json(*stored));
-    } catch (const std::invalid_argument &error) {
-        throw SpanFileError("跨线文件 " + fileName + " 中的 \"" + designCheckKey + "\" 有误: " + error.what() + ".");
     }
+    options::DesignCheckOptions read;
+    try {
+        read = options::designCheckOptionsFromJson(nlohmann::json(*stored));
+    } catch (const std::invalid_argument &error) {
+        throw SpanFileError("跨线文件 " + reader.fileName() + " 中的 \"" + designCheckKey + "\" 有误: " + error.what()
+                            + ".");
+    }
+    // Once more through the reader, which notes missing keys and refuses
+    // control characters as for every other section.
+    for (int i = 0; i < options::designCheckFieldCount; ++i)
+        reader.text({designCheckKey, options::designCheckFieldKey(static_cast<options::DesignCheckField>(i))});
+    reader.flag({designCheckKey, options::designCheckIncludePageKey});
+    return read;
 }
 
 } // namespace
@@ -303,8 +409,13 @@ ReadSpan parseSpanFile(std::string_view text, const std::string &fileName)
     checkFormatAndVersion(read.span.document, reader);
     readWindow(reader, read.span.window);
     readOptions(reader, read.span.options, read.span.reserved);
-    read.span.designCheck = readDesignCheck(read.span.document, fileName);
+    read.span.designCheck = readDesignCheck(read.span.document, reader);
     read.missingKeys = reader.missingKeys();
+    // Keys this version does not know are written back, indented: what
+    // would grow beyond what the reader takes is refused now, so that every
+    // span the program saves opens again.
+    if (spanFileText(read.span).size() > maxSpanFileBytes)
+        throw SpanFileError("跨线文件 " + fileName + " 中本程序不认识的内容过多: 保存时将超过1MB,保存后无法再打开.");
     return read;
 }
 
@@ -325,7 +436,11 @@ ReadSpan readSpanFile(const std::filesystem::path &path)
 
 void writeSpanFile(const std::filesystem::path &path, const SpanFile &span)
 {
-    common::replaceFileContents(path, spanFileText(span));
+    const std::string text = spanFileText(span);
+    // A file the reader would refuse is not written: the old one stays.
+    if (text.size() > maxSpanFileBytes)
+        throw common::FileWriteError(path, EFBIG);
+    common::replaceFileContents(path, text);
 }
 
 std::string missingKeysNote(const std::string &fileName, const std::vector<std::string> &missingKeys)
@@ -338,6 +453,25 @@ std::string missingKeysNote(const std::string &fileName, const std::vector<std::
     return note + ".";
 }
 
+std::string unreadableNumberMessage(const SpanFile &span, const std::string &fileName)
+{
+    const engine::CalculationInput input = assembleCalculationInput(span.window, span.options);
+    for (const int slotIndex : engine::numberSlots(input)) {
+        try {
+            engine::slotNumber(input, slotIndex);
+        } catch (const engine::ConversionError &) {
+            const std::string &text = input[slotIndex];
+            const std::string shown = text.size() > 40 ? text.substr(0, 40) + "…" : text;
+            const std::optional<KeyPath> key = keyOfSlot(slotIndex);
+            const std::string named = key ? "\"" + joinKeyPath(*key) + "\"(" + engine::fieldLabel(slotIndex) + ")"
+                                          : engine::fieldLabel(slotIndex);
+            return "跨线文件 " + fileName + " 中 " + named + " 的值"
+                   + (text.empty() ? std::string("为空,应为数值.") : " \"" + shown + "\" 不是可计算的数值.");
+        }
+    }
+    return {};
+}
+
 std::string spanFileText(const SpanFile &span)
 {
     Json document = span.document.is_object() ? span.document : Json::object();
@@ -345,7 +479,12 @@ std::string spanFileText(const SpanFile &span)
     slot(document, {"version"}) = spanFileVersion;
     putWindow(document, span.window);
     putOptions(document, span.options, span.reserved);
-    document[designCheckKey] = Json(options::designCheckOptionsToJson(span.designCheck));
+    Json designCheck = Json(options::designCheckOptionsToJson(span.designCheck));
+    for (auto &value : designCheck) {
+        if (value.is_string())
+            value = writable(value.get<std::string>());
+    }
+    document[designCheckKey] = std::move(designCheck);
     return document.dump(2) + "\n";
 }
 

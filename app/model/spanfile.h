@@ -54,7 +54,9 @@ struct ReadSpan
 /**
  * The span file text of \a span: UTF-8 JSON, indented by two blanks, ended
  * by a line feed. Keys name the quantity and its unit ("spanLength_m");
- * every text of the window is a JSON string exactly as typed.
+ * every text of the window is a JSON string as typed, except that a control
+ * character (hasControlCharacter()) is stored as a blank, as in the
+ * last-input file, since the reader refuses it.
  *
  * @throws nlohmann::json::type_error for a text that is not valid UTF-8
  */
@@ -67,9 +69,14 @@ std::string spanFileText(const SpanFile &span);
  * the last-input file uses, except that every stored cell is written, empty
  * ones included, so that what was saved comes back unchanged.
  *
- * @throws SpanFileError for a text that is not JSON, does not name the
- *         span format, has a newer version, or holds a value of the wrong
- *         type or outside its list
+ * @throws SpanFileError for a text that is not JSON (parseJsonText(): too
+ *         deep, a number beyond double, a key twice), does not name the
+ *         span format, has a newer version, holds a value of the wrong
+ *         type or outside its list, a text with a control character, a
+ *         name longer than spanNameMaxLength characters, a bundle count
+ *         that is no whole number as written ("2.0", "2 ", "1e30"), or
+ *         unknown keys that would make the saved file larger than
+ *         maxSpanFileBytes
  */
 ReadSpan parseSpanFile(std::string_view text, const std::string &fileName);
 
@@ -84,9 +91,22 @@ ReadSpan readSpanFile(const std::filesystem::path &path);
  * Writes \a span to \a path: a temporary file beside it, flushed to disk,
  * then renamed over it, so a failed write keeps the old file whole.
  *
- * @throws common::FileWriteError when the file cannot be written
+ * @throws common::FileWriteError when the file cannot be written, or
+ *         (EFBIG) when its text would exceed maxSpanFileBytes
  */
 void writeSpanFile(const std::filesystem::path &path, const SpanFile &span);
+
+/**
+ * The refusal of \a span, read from \a fileName, whose calculation would
+ * meet a text it cannot read as a number (empty, "abc", beyond single
+ * precision), naming the file, the key and the field:
+ * "跨线文件 F 中 "span.heightDifference_m"(高差h(m)) 的值为空,应为数值.";
+ * an empty text when there is none. The texts examined are those the
+ * engine reads (engine::numberSlots): a cleared load's fields are not.
+ * A file may hold such a text, since the window may: it is refused when
+ * the span is computed, not when it is opened.
+ */
+std::string unreadableNumberMessage(const SpanFile &span, const std::string &fileName);
 
 /**
  * The one note that lists \a missingKeys of \a fileName, or an empty text

@@ -41,6 +41,13 @@ void computeSpan(SpanOutcome &outcome, const BatchSettings &settings)
     outcome.span = std::move(read.span);
 
     const SpanFile &span = *outcome.span;
+    // Named by the file's key, as a damaged file is; the checks of the
+    // pipeline would name only the field.
+    if (std::string unreadable = unreadableNumberMessage(span, outcome.file.string()); !unreadable.empty()) {
+        outcome.status = SpanStatus::Refused;
+        outcome.message = std::move(unreadable);
+        return;
+    }
     const DesignCheckRequest checks{settings.designCheck.value_or(span.designCheck), settings.designCheckPage};
     CollectingMessenger messenger;
     outcome.run = runCalculationPipeline(span.window, span.options, checks, settings.pages, messenger);

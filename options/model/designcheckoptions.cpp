@@ -2,6 +2,7 @@
 
 #include "engine/numberconversion.h"
 
+#include <limits>
 #include <stdexcept>
 
 namespace options {
@@ -24,7 +25,7 @@ constexpr std::array<FieldDescription, designCheckFieldCount> fields = {{
     {"绝缘子串长期荷载安全系数", "stringLongTermFactor", &DesignCheckOptions::stringLongTermFactor},
     {"绝缘子串短时荷载安全系数", "stringShortTermFactor", &DesignCheckOptions::stringShortTermFactor},
 }};
-constexpr const char *includePageKey = "includeCheckPage";
+constexpr const char *includePageKey = designCheckIncludePageKey;
 
 const FieldDescription &describe(DesignCheckField field)
 {
@@ -39,8 +40,10 @@ bool isBlank(const std::string &text)
 bool isPositiveNumber(const std::string &text)
 {
     try {
+        // The check computes in single precision: a factor of 1e300 would
+        // make every ratio infinite and print no number at all.
         const std::optional<double> value = designCheckNumber(text);
-        return value && *value > 0;
+        return value && *value > 0 && *value <= std::numeric_limits<float>::max();
     } catch (const std::exception &) {
         return false;
     }
@@ -51,6 +54,11 @@ bool isPositiveNumber(const std::string &text)
 const char *designCheckFieldLabel(DesignCheckField field)
 {
     return describe(field).label;
+}
+
+const char *designCheckFieldKey(DesignCheckField field)
+{
+    return describe(field).jsonKey;
 }
 
 std::string &designCheckFieldText(DesignCheckOptions &options, DesignCheckField field)

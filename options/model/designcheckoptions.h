@@ -56,7 +56,8 @@ const std::string &designCheckFieldText(const DesignCheckOptions &options, Desig
 /// The three strengths may be blank; the four factors must be given.
 constexpr bool mayBeBlank(DesignCheckField field) { return field <= DesignCheckField::stringBRatedLoad; }
 
-/// The first field that is neither blank (where that is allowed) nor a number greater than 0.
+/// The first field that is neither blank (where that is allowed) nor a number greater than 0
+/// that single precision holds (up to about 3.4e38).
 std::optional<DesignCheckField> firstBadDesignCheckField(const DesignCheckOptions &options);
 
 /// "设计校核: “A串额定破坏荷载(kN)”应为大于0的数值,留空则按型号取值." and the like.
@@ -64,6 +65,11 @@ std::string badDesignCheckFieldMessage(DesignCheckField field);
 
 /// A typed strength or factor; nothing for a blank text. @throws engine::ConversionError
 std::optional<double> designCheckNumber(const std::string &text);
+
+/// The key of \a field in the JSON form.
+const char *designCheckFieldKey(DesignCheckField field);
+/// The key of includeCheckPage in the JSON form.
+inline constexpr const char *designCheckIncludePageKey = "includeCheckPage";
 
 /// The settings as a JSON object under the keys of designCheckOptionsToJson().
 nlohmann::json designCheckOptionsToJson(const DesignCheckOptions &options);

@@ -187,3 +187,41 @@ TEST(PlausibilityCheck, OptionsBelowAbsoluteZeroOrWithNegativeWindAreRefused)
     // A hot, windy design is unusual but computes.
     EXPECT_EQ(refusalWith([](options::OptionsTexts &o) { o.conditionTemperature[0] = "150"; }), "");
 }
+
+TEST(PlausibilityCheck, EveryTextTheEngineReadsMustBeANumber)
+{
+    // Each of these reached the engine unread and failed the calculation.
+    const EditBox boxes[] = {EditBox::Edit_h, EditBox::Edit_jxd, EditBox::Edit_dx_ax, EditBox::Edit_dx_d,
+                             EditBox::Edit_dx_kg, EditBox::Edit_dx_cdj, EditBox::Edit_dx_flkg,
+                             EditBox::Edit_jyza_kg, EditBox::Edit_jyza_kgb, EditBox::Edit_jyza_f1,
+                             EditBox::Edit_jyzb_f2};
+    for (const EditBox box : boxes) {
+        for (const char *text : {"", ".", "1e39"}) {
+            MainWindowModel model;
+            model.setText(box, text);
+            const std::string message = refusal(model, "错误信息");
+            EXPECT_NE(message.find("“" + std::string(text) + "”"), std::string::npos) << message;
+        }
+    }
+    MainWindowModel noVoltage;
+    noVoltage.setVoltageIndex(-1);
+    EXPECT_EQ(refusal(noVoltage, "错误信息"), "电压等级(kV): “” 不是有效的数值");
+
+    // A present lead's cell and a drop-down lead's distance are read; a cleared lead's are not.
+    MainWindowModel lead;
+    lead.setCell(2, lengthRow, ".");
+    EXPECT_NE(refusal(lead, "错误信息").find("引下线P1"), std::string::npos);
+    MainWindowModel cleared;
+    cleared.setTicked(PresenceBox::CheckBox_yx4, false);
+    cleared.setCell(5, lengthRow, ".");
+    EXPECT_EQ(refusal(cleared), "");
+}
+
+TEST(PlausibilityCheck, ALeadBundleCountMustBeWhole)
+{
+    MainWindowModel model;
+    model.setCell(2, bundleCountRow, "2.5");
+    EXPECT_EQ(refusal(model), "引下线P1 分裂根数应为整数,请修改.");
+    model.setCell(2, bundleCountRow, "2.0");
+    EXPECT_EQ(refusal(model), "");
+}

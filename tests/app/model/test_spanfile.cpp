@@ -1,5 +1,6 @@
 #include "app/model/lastinputfile.h"
 #include "app/model/spanfile.h"
+#include "common/filewriteerror.h"
 #include "options/model/optionsmodel.h"
 #include "options/model/optionstexts.h"
 
@@ -294,4 +295,133 @@ TEST(SpanFile, KeepsTheDesignCheckSettings)
     EXPECT_EQ(parseSpanFile(older, "a.tenrix").span.designCheck, options::DesignCheckOptions{});
     const std::string wrong = changedDefaultSpan([](Json &document) { document["designCheck"]["includeCheckPage"] = 1; });
     EXPECT_NE(refusal(wrong).find("\"designCheck\" 有误"), std::string::npos);
+}
+
+TEST(SpanFile, RefusesJsonThatCannotBeReadAsWritten)
+{
+    const std::string head = "{\"format\": \"tenrix-span\", \"version\": 1,\n";
+    const std::string deep = std::string(100000, '[') + std::string(100000, ']');
+    // Sixteen levels in all are taken, seventeen are not.
+    const std::string deepest = "\"x\": " + std::string(15, '[') + std::string(15, ']');
+    const std::string tooDeep = "\"x\": " + std::string(16, '[') + std::string(16, ']');
+    const std::pair<std::string, std::string> cases[] = {
+        {head + "\"x\": " + deep + "}", "文件 站1.tenrix 不是跨线文件: 第 2 行第 21 列处的 {} 或 [] 嵌套超过 16 层."},
+        {head + tooDeep + "}", "文件 站1.tenrix 不是跨线文件: 第 2 行第 21 列处的 {} 或 [] 嵌套超过 16 层."},
+        {head + deepest + "}", ""},
+        {head + "\"x\": 1e400}", "跨线文件 站1.tenrix 第 2 行第 10 列 \"x\" 的数值超出可表示的范围."},
+        {head + "\"options\": {\"reserved\": {\"line20\":\n -1e400}}}",
+         "跨线文件 站1.tenrix 第 3 行第 7 列 \"options.reserved.line20\" 的数值超出可表示的范围."},
+        {head + "\"x\": [1, " + std::string(400, '9') + "]}", "跨线文件 站1.tenrix 第 2 行第 409 列 \"x\" 的数值超出可表示的范围."},
+        {head + "\"span\": {\"name\": \"a\", \"name\": \"b\"}}", "跨线文件 站1.tenrix 中 \"span.name\" 出现了不止一次."},
+        {head + "\"span\": {\"name\": \"a\", \"\\u006eame\": \"b\"}}", "跨线文件 站1.tenrix 中 \"span.name\" 出现了不止一次."},
+        {head + "\"version\": 1}", "跨线文件 站1.tenrix 中 \"version\" 出现了不止一次."},
+        {head + "\"\\u001b[31m\": 1, \"\\u001b[31m\": 2}", "跨线文件 站1.tenrix 中 \"\\u001B[31m\" 出现了不止一次."},
+    };
+    for (const auto &[text, expected] : cases)
+        EXPECT_EQ(refusal(text), expected) << text.substr(0, 80);
+
+    std::string manyKeys = head + "\"x\": {";
+    for (int i = 0; i <= 1000; ++i)
+        manyKeys += (i ? ", \"k" : "\"k") + std::to_string(i) + "\": 0";
+    EXPECT_EQ(refusal(manyKeys + "}}"), "跨线文件 站1.tenrix 中 \"x\" 的键超过 1000 个.");
+}
+
+TEST(SpanFile, BundleCountIsReadAsWrittenOrRefused)
+{
+    const auto withBundle = [](const char *text) {
+        return changedDefaultSpan([text](Json &d) { d["conductor"]["bundleCount"] = text; });
+    };
+    for (const char *bad : {"2.0", "2 ", " 2", "abc", "", "1e30", "+2", "-", "99999999999"}) {
+        EXPECT_EQ(refusal(withBundle(bad)).rfind("跨线文件 站1.tenrix 中 \"conductor.bundleCount\" 的值应为不带小数点", 0), 0u)
+            << bad;
+    }
+    // A whole number stays as written, out of range too: the input check refuses 0 and 9 by name.
+    for (const char *good : {"2", "0", "9", "-3"})
+        EXPECT_EQ(parseSpanFile(withBundle(good), "a").span.window.text(EditBox::Edit_dx_flgs), good);
+}
+
+TEST(SpanFile, RefusesControlCharactersAndNamesTooLong)
+{
+    const std::string rlo = "\u202E";
+    for (const std::string &name : {std::string("a\tb"), std::string("a\nb"), std::string("a\0b", 3),
+                                    std::string("\x1b[2J"), "甲" + rlo + "乙", std::string("a\u0085b")}) {
+        EXPECT_EQ(refusal(changedDefaultSpan([&](Json &d) { d["span"]["name"] = name; })),
+                  "跨线文件 站1.tenrix 中 \"span.name\" 的值含有控制字符(制表符、换行符、文字方向控制符等)");
+    }
+    EXPECT_NE(refusal(changedDefaultSpan([](Json &d) { d["designCheck"]["stringARatedLoad_kN"] = "7\t0"; }))
+                  .find("\"designCheck.stringARatedLoad_kN\""),
+              std::string::npos);
+
+    std::string name;
+    for (int i = 0; i < spanNameMaxLength; ++i)
+        name += "跨";
+    EXPECT_EQ(parseSpanFile(changedDefaultSpan([&](Json &d) { d["span"]["name"] = name; }), "a")
+                  .span.window.text(EditBox::Edit_bt),
+              name);
+    EXPECT_EQ(refusal(changedDefaultSpan([&](Json &d) { d["span"]["name"] = name + "x"; })),
+              "跨线文件 站1.tenrix 中 \"span.name\" 的值有 101 个字符,跨线名称最多 100 个字符");
+
+    // What the window may hold is written so that it opens again.
+    SpanFile typed;
+    typed.window.setText(EditBox::Edit_bt, "甲\t乙" + rlo);
+    EXPECT_EQ(roundTrip(typed).span.window.text(EditBox::Edit_bt), "甲 乙 ");
+}
+
+TEST(SpanFile, EverySpanThatOpensSavesToAFileThatOpensAgain)
+{
+    // Compact unknown keys grow when written indented: refused while they still fit.
+    std::string many = "[0";
+    for (int i = 0; i < 150000; ++i)
+        many += ",0";
+    many += "]";
+    const std::string crowded = changedDefaultSpan([](Json &) {});
+    const std::string withMany = crowded.substr(0, crowded.size() - 1) + ",\"x\":" + many + "}";
+    ASSERT_LT(withMany.size(), maxSpanFileBytes);
+    EXPECT_EQ(refusal(withMany), "跨线文件 站1.tenrix 中本程序不认识的内容过多: 保存时将超过1MB,保存后无法再打开.");
+
+    std::string nested = "0";
+    for (int level = 0; level < 12; ++level)
+        nested = "[" + nested + "," + nested + "]";
+    const std::string withNested = crowded.substr(0, crowded.size() - 1) + ",\"x\":" + nested + "}";
+    const ReadSpan read = parseSpanFile(withNested, "a");
+    EXPECT_EQ(parseSpanFile(spanFileText(read.span), "b").span.document, read.span.document);
+
+    // A window text too long for the reader is not written; the old file stays.
+    const fs::path file = fs::temp_directory_path() / "tenrix-too-large.tenrix";
+    writeSpanFile(file, SpanFile());
+    SpanFile huge;
+    huge.window.setCell(2, lengthRow, std::string(maxSpanFileBytes, '1'));
+    EXPECT_THROW(writeSpanFile(file, huge), common::FileWriteError);
+    EXPECT_NO_THROW(readSpanFile(file));
+    fs::remove(file);
+}
+
+TEST(SpanFile, MissingDesignCheckKeysAreNotedLikeAnyOther)
+{
+    const ReadSpan partial = parseSpanFile(
+        changedDefaultSpan([](Json &d) { d["designCheck"].erase("stringLongTermFactor"); }), "a");
+    EXPECT_EQ(partial.missingKeys, std::vector<std::string>{"designCheck.stringLongTermFactor"});
+    const ReadSpan none = parseSpanFile(changedDefaultSpan([](Json &d) { d.erase("designCheck"); }), "a");
+    EXPECT_EQ(none.missingKeys, std::vector<std::string>{"designCheck"});
+}
+
+TEST(SpanFile, ATextTheCalculationCannotReadIsNamedByItsKey)
+{
+    EXPECT_EQ(unreadableNumberMessage(SpanFile(), "a.tenrix"), "");
+    const auto messageWith = [](auto change) {
+        SpanFile span;
+        change(span);
+        return unreadableNumberMessage(span, "a.tenrix");
+    };
+    EXPECT_EQ(messageWith([](SpanFile &s) { s.window.setText(EditBox::Edit_h, ""); }),
+              "跨线文件 a.tenrix 中 \"span.heightDifference_m\"(高差h(m)) 的值为空,应为数值.");
+    EXPECT_EQ(messageWith([](SpanFile &s) { s.window.setText(EditBox::Edit_dx_d, "1e39"); }),
+              "跨线文件 a.tenrix 中 \"conductor.diameter_mm\"(计算外径(mm)) 的值 \"1e39\" 不是可计算的数值.");
+    EXPECT_NE(messageWith([](SpanFile &s) { s.options.conditionWindSpeed[4] = "abc"; })
+                  .find("\"options.designConditions.maxWind.windSpeed_m_s\""),
+              std::string::npos);
+    EXPECT_NE(messageWith([](SpanFile &s) { s.window.setCell(2, lengthRow, "."); }).find("\"loads.P1.length_m\""),
+              std::string::npos);
+    EXPECT_NE(messageWith([](SpanFile &s) { s.window.setVoltageIndex(-1); }).find("\"span.voltageLevel_kV\""),
+              std::string::npos);
 }
