@@ -77,8 +77,8 @@ void TForm_zcx::Button_optionClick()
     mWindows.options->showCatalogueStrengths(
         app::catalogueStrengths(app::assembleCalculationInput(mModel, mWindows.options->optionsTexts()),
                                 app::composedRatings(mModel)));
-    // The options take effect as the dialog leaves them, confirmed or not;
-    // confirmed, they count as a change of the span even when no text moved.
+    // Confirmed, the options count as a change of the span even when no text
+    // moved; cancelled, the dialog has put back what it was shown with.
     if (mDialogs.run(*mWindows.options) == QDialog::Accepted && mDocument)
         mDocument->markChanged();
     refreshCaption();

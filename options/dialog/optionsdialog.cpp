@@ -11,6 +11,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -81,19 +82,20 @@ TForm_xuan_xiang::TForm_xuan_xiang(common::Messenger &messenger, QWidget *parent
     Button_resume->setObjectName(QStringLiteral("Button_resume"));
     Button_resume->setToolTip(QStringLiteral("恢复到程序初始设置的参数."));
     Button_resume->setAutoDefault(false);
-    BitBtn_YES = new QPushButton(QStringLiteral("确定"), this);
+    // "确定" checks and saves before it closes, so the row is not the plain
+    // accept/reject row of the other dialogs.
+    auto *buttons = new QDialogButtonBox(this);
+    buttons->addButton(Button_resume, QDialogButtonBox::ResetRole);
+    BitBtn_YES = buttons->addButton(QStringLiteral("确定"), QDialogButtonBox::AcceptRole);
     BitBtn_YES->setObjectName(QStringLiteral("BitBtn_YES"));
     BitBtn_YES->setDefault(true);
-    BitBtn_YES->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Button_resume);
-    buttons->addWidget(BitBtn_YES);
+    BitBtn_NO = buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
+    BitBtn_NO->setObjectName(QStringLiteral("BitBtn_NO"));
+    BitBtn_NO->setAutoDefault(false);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->addWidget(PageControl1);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
 
     fillConditionGrid();
     fitConditionGrid();
@@ -126,6 +128,7 @@ TForm_xuan_xiang::TForm_xuan_xiang(common::Messenger &messenger, QWidget *parent
     connect(CheckBox_jiaohe, &QCheckBox::toggled, this, [this](bool ticked) { mDesignChecks.includeCheckPage = ticked; });
     connect(Button_resume, &QPushButton::clicked, this, &TForm_xuan_xiang::Button_resumeClick);
     connect(BitBtn_YES, &QPushButton::clicked, this, &TForm_xuan_xiang::BitBtn_YESClick);
+    connect(BitBtn_NO, &QPushButton::clicked, this, &TForm_xuan_xiang::reject);
     connect(qApp, &QApplication::focusChanged, this, &TForm_xuan_xiang::focusMoved);
 }
 
@@ -458,6 +461,24 @@ void TForm_xuan_xiang::showSettings(const options::OptionsTexts &texts, const op
     showModel();
 }
 
+void TForm_xuan_xiang::showEvent(QShowEvent *event)
+{
+    if (!mShownWith)
+        mShownWith = ShownSettings{optionsTexts(), options::reservedNumbers(mModel.snapshot()), mDesignChecks};
+    QDialog::showEvent(event);
+}
+
+void TForm_xuan_xiang::reject()
+{
+    if (mShownWith) {
+        showSettings(mShownWith->texts, mShownWith->reserved);
+        mDesignChecks = mShownWith->checks;
+        showDesignChecks();
+        mShownWith.reset();
+    }
+    QDialog::reject();
+}
+
 void TForm_xuan_xiang::BitBtn_YESClick()
 {
     if (designChecksRefused())
@@ -470,6 +491,7 @@ void TForm_xuan_xiang::BitBtn_YESClick()
     case options::SaveOutcome::Saved:
     case options::SaveOutcome::WriteFailed:
         // A failed write has been reported; the settings still apply to this run.
+        mShownWith.reset();
         accept();
         return;
     }

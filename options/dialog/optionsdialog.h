@@ -7,6 +7,7 @@
 #include <QDialog>
 
 #include <array>
+#include <optional>
 
 class QButtonGroup;
 class QCheckBox;
@@ -76,6 +77,13 @@ public:
     void Button_resumeClick();             ///< "恢复设置"
     void BitBtn_YESClick();                ///< "确定": save and close
 
+    /**
+     * "取消", Esc and the close box: every setting returns to what it was
+     * when the dialog was shown, so a calculation never uses settings that
+     * were neither confirmed nor saved.
+     */
+    void reject() override;
+
     QTabWidget *PageControl1;
     QWidget *TabSheet1;
     QWidget *TabSheet2;
@@ -98,8 +106,20 @@ public:
     std::array<QLineEdit *, options::designCheckFieldCount> Edit_jiaohe{};
     QPushButton *Button_resume;
     QPushButton *BitBtn_YES;
+    QPushButton *BitBtn_NO;
+
+protected:
+    void showEvent(QShowEvent *event) override;
 
 private:
+    /// The settings in force when the dialog was shown, which "取消" brings back.
+    struct ShownSettings
+    {
+        options::OptionsTexts texts;
+        options::ReservedNumbers reserved;
+        options::DesignCheckOptions checks;
+    };
+
     QWidget *buildConditionsPage();
     QWidget *buildMarkingPage();
     QWidget *buildDesignCheckPage();
@@ -124,5 +144,6 @@ private:
     common::Messenger &mMessenger;
     options::OptionsModel mModel;
     options::DesignCheckOptions mDesignChecks;
+    std::optional<ShownSettings> mShownWith;
     bool mShowingModel = false;
 };

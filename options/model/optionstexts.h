@@ -26,6 +26,8 @@ struct OptionsTexts
                                                   "5", "0", "-5", "-10"};
     /// CheckBox_huayin1 .. CheckBox_huayin5.
     std::array<bool, 5> markingState{true, true, true, false, false};
+
+    bool operator==(const OptionsTexts &) const = default;
 };
 
 /**

@@ -69,7 +69,7 @@ private slots:
     void firstRunShowsTheBuiltInSettings();
     void zoneThreeFillsTheGridAndTheIce();
     void confirmWritesDefaultDatForTheNextRun();
-    void editsReachTheCalculationUnconfirmed();
+    void cancelBringsBackTheSettingsItWasShownWith();
     void leavingTheGridChecksEveryCell();
     void confirmWithABadCellWritesNothing();
     void markingBoxesFollowTheirGoverningBox();
@@ -202,22 +202,51 @@ void OptionsDialogTest::confirmWritesDefaultDatForTheNextRun()
     QVERIFY(messenger.shown.empty());
 }
 
-void OptionsDialogTest::editsReachTheCalculationUnconfirmed()
+void OptionsDialogTest::cancelBringsBackTheSettingsItWasShownWith()
 {
     ScriptedMessenger messenger;
     TForm_xuan_xiang dialog(messenger);
-    dialog.SGrid_qx->item(1, 1)->setText(QStringLiteral("80"));
-    dialog.SGrid_qx->item(9, 2)->setText(QStringLiteral("12.5"));
-    dialog.findChildren<QRadioButton *>()[4]->click();
-    dialog.CheckBox_huayin[0]->click();
+    const options::OptionsTexts before = dialog.optionsTexts();
+    const options::DesignCheckOptions checksBefore = dialog.designCheckOptions();
+    const QString strengthBefore = dialog.Edit_jiaohe[0]->text();
+    const auto edit = [&dialog] {
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        dialog.SGrid_qx->item(1, 1)->setText(QStringLiteral("80"));
+        dialog.SGrid_qx->item(9, 2)->setText(QStringLiteral("12.5"));
+        dialog.findChildren<QRadioButton *>()[4]->click();
+        dialog.CheckBox_huayin[0]->click();
+        dialog.Edit_jiaohe[0]->setText(QStringLiteral("150000"));
+        Q_EMIT dialog.Edit_jiaohe[0]->textEdited(QStringLiteral("150000"));
+        // While the dialog is open it shows the edits.
+        const options::OptionsTexts texts = dialog.optionsTexts();
+        QCOMPARE(texts.conditionTemperature[0], std::string("80"));
+        QCOMPARE(texts.conditionWindSpeed[8], std::string("12.5"));
+        QCOMPARE(texts.iceIndex, 4);
+        QVERIFY(!texts.markingState[0]);
+    };
+    const auto expectShownSettings = [&] {
+        QVERIFY(!dialog.isVisible());
+        QVERIFY(dialog.optionsTexts() == before);
+        QCOMPARE(dialog.SGrid_qx->item(1, 1)->text(), QString::fromStdString(before.conditionTemperature[0]));
+        QCOMPARE(dialog.iceIndex(), before.iceIndex);
+        QVERIFY(dialog.designCheckOptions() == checksBefore);
+        QCOMPARE(dialog.Edit_jiaohe[0]->text(), strengthBefore);
+        QVERIFY(!QFile::exists(QStringLiteral("default.dat")));
+    };
 
-    const options::OptionsTexts texts = dialog.optionsTexts();
-    QCOMPARE(texts.conditionTemperature[0], std::string("80"));
-    QCOMPARE(texts.conditionWindSpeed[8], std::string("12.5"));
-    QCOMPARE(texts.iceIndex, 4);
-    QCOMPARE(dialog.iceIndex(), 4);
-    QVERIFY(!texts.markingState[0]);
-    QVERIFY(!QFile::exists(QStringLiteral("default.dat")));
+    edit();
+    QTest::mouseClick(dialog.BitBtn_NO, Qt::LeftButton);
+    expectShownSettings();
+
+    edit();
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    expectShownSettings();
+
+    edit();
+    dialog.close();
+    expectShownSettings();
+    QVERIFY(messenger.shown.empty());
 }
 
 void OptionsDialogTest::leavingTheGridChecksEveryCell()
