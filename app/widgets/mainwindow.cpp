@@ -125,13 +125,16 @@ void TForm_zcx::saveInputs()
 
 void TForm_zcx::closeEvent(QCloseEvent *event)
 {
-    // Without a span file the inputs live on in temp_input.dat, as they always have.
-    if (mDocument && mDocument->hasFile() && !settleUnsavedChanges()) {
+    // Without a span file the inputs live on in temp_input.dat, as they always
+    // have. Edits the user chose not to save go nowhere, temp_input.dat included.
+    bool discarded = false;
+    if (mDocument && mDocument->hasFile() && !settleUnsavedChanges(&discarded)) {
         event->ignore();
         return;
     }
     mPendingExitCheck = nullptr;
-    saveInputs();
+    if (!discarded)
+        saveInputs();
     event->accept();
     Q_EMIT closed();
 }

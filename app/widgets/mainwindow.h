@@ -229,8 +229,9 @@ private:
 
     /// Shows the span's name and unsaved state in the caption.
     void refreshCaption();
-    /// Asks to save unsaved changes; false when the user cancelled.
-    bool settleUnsavedChanges();
+    /// Asks to save unsaved changes; false when the user cancelled. \a discarded
+    /// (when given) tells whether the user chose "不保存".
+    bool settleUnsavedChanges(bool *discarded = nullptr);
     /// Runs a file dialog; the chosen paths, none when cancelled.
     QStringList chooseFiles(const QString &caption, int fileMode, bool saving, const QString &suggested = {});
     void rememberRecentFile(const QString &file);

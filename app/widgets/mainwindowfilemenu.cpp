@@ -108,7 +108,7 @@ void TForm_zcx::spanFileMessage(const std::string &text, common::MessageIcon ico
     mMessenger.show({text, spanFileCaption, icon, common::MessageButtons::Ok});
 }
 
-bool TForm_zcx::settleUnsavedChanges()
+bool TForm_zcx::settleUnsavedChanges(bool *discarded)
 {
     if (!mDocument || !mDocument->isChanged(currentSpan()))
         return true;
@@ -117,6 +117,8 @@ bool TForm_zcx::settleUnsavedChanges()
     case common::MessageAnswer::Save:
         return FileSaveClick();
     case common::MessageAnswer::Discard:
+        if (discarded != nullptr)
+            *discarded = true;
         return true;
     default:
         return false;
@@ -265,7 +267,7 @@ void TForm_zcx::FileRecentShow()
 
 void TForm_zcx::FileImportClick()
 {
-    if (!settlePendingExitCheck())
+    if (!settlePendingExitCheck() || !settleUnsavedChanges())
         return;
     const QStringList folders =
         chooseFiles(QStringLiteral("导入 temp_input.dat/default.dat: 选择文件夹"), QFileDialog::Directory, false);
@@ -300,7 +302,10 @@ void TForm_zcx::FileImportClick()
             return;
         }
     }
+    // The imported span is a span of its own: saving it must never overwrite
+    // the span file that was open before.
     showSpan(span);
+    mDocument->startUntitled(currentSpan());
     mDocument->markChanged();
     refreshCaption();
 }

@@ -173,11 +173,56 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(folder + QStringLiteral("/temp_input.dat")));
         QVERIFY(QFile::exists(folder + QStringLiteral("/default.dat")));
 
+        // The import replaces the window's span, so unsaved edits are asked about first.
         replaceText(window().edit(EditBox::Edit_L), QStringLiteral("50"));
+        mProgram->messenger.expect(common::MessageAnswer::Discard);
         mProgram->dialogs.expect(choose(folder));
         window().Action_import->trigger();
         QCOMPARE(window().edit(EditBox::Edit_L)->text(), QStringLiteral("40"));
+        QCOMPARE(mProgram->messenger.shown.size(), std::size_t{1});
+    }
+
+    void anImportIntoAnOpenSpanFileOpensAsAnUntitledSpan()
+    {
+        const QString folder = path(QStringLiteral("old"));
+        QVERIFY(QDir().mkpath(folder));
+        replaceText(window().edit(EditBox::Edit_L), QStringLiteral("40"));
+        mProgram->dialogs.expect(choose(folder));
+        window().Action_export->trigger();
+
+        saveAs(QStringLiteral("a.tenrix"), QStringLiteral("45"));
+        mProgram->dialogs.expect(choose(folder));
+        window().Action_import->trigger();
+        QCOMPARE(window().edit(EditBox::Edit_L)->text(), QStringLiteral("40"));
+        QCOMPARE(window().windowTitle(), caption());
+
+        // Saving asks for a name; a.tenrix keeps what it had.
+        mProgram->dialogs.expect(choose(path(QStringLiteral("imported.tenrix"))));
+        window().Action_save->trigger();
+        QCOMPARE(window().windowTitle(), caption(QStringLiteral("imported.tenrix")));
+        QCOMPARE(app::readSpanFile(path(QStringLiteral("a.tenrix")).toStdString()).span.window.text(EditBox::Edit_L),
+                 std::string("45"));
         QVERIFY(mProgram->messenger.shown.empty());
+    }
+
+    void discardedEditsOnClosingReachNoFile()
+    {
+        saveAs(QStringLiteral("a.tenrix"), QStringLiteral("40"));
+        window().close();
+        mProgram.emplace();
+        QVERIFY(window().openSpanFile(path(QStringLiteral("a.tenrix"))));
+        const QByteArray lastInputs = [] {
+            QFile file(QStringLiteral("temp_input.dat"));
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        }();
+        replaceText(window().edit(EditBox::Edit_L), QStringLiteral("99"));
+        mProgram->messenger.expect(common::MessageAnswer::Discard);
+        window().close();
+        QFile file(QStringLiteral("temp_input.dat"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), lastInputs);
+        QCOMPARE(app::readSpanFile(path(QStringLiteral("a.tenrix")).toStdString()).span.window.text(EditBox::Edit_L),
+                 std::string("40"));
     }
 
     void aBatchWritesItsSummaryAndPdfAndNamesTheSpanItCouldNotRead()
