@@ -6,6 +6,7 @@
 #include "common/checkmessages.h"
 #include "common/messenger.h"
 #include "common/widgets/qtutf8.h"
+#include "report/viewer/resultviewer.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -35,6 +36,12 @@ void setTextShown(QLineEdit *edit, const std::string &text)
 void TForm_zcx::setCompanions(const app::CompanionWindows &windows)
 {
     mWindows = windows;
+    // The colour of the results is drawn into the pages: a new choice draws them anew.
+    if (mWindows.viewer != nullptr)
+        connect(mWindows.viewer, &TForm_print::resultColourChanged, this, [this] {
+            if (!mComputedInputs.empty())
+                Button_jsClick();
+        });
     // The options dialog has read default.dat by now: what both show is the untitled span.
     mDocument = std::make_unique<app::SpanDocument>(currentSpan());
 }

@@ -229,6 +229,8 @@ private:
 
     /// Shows the span's name and unsaved state in the caption.
     void refreshCaption();
+    /// The inputs on screen as the calculation takes them, to tell whether the viewer's pages are theirs.
+    std::string calculationInputsText() const;
     /// Asks to save unsaved changes; false when the user cancelled. \a discarded
     /// (when given) tells whether the user chose "不保存".
     bool settleUnsavedChanges(bool *discarded = nullptr);
@@ -246,6 +248,8 @@ private:
     app::MainWindowModel mModel;
     /// Created with the companions: the options dialog is part of the span.
     std::unique_ptr<app::SpanDocument> mDocument;
+    /// calculationInputsText() of the inputs the viewer's pages were computed from; empty before the first.
+    std::string mComputedInputs;
     app::RecentFiles mRecentFiles;
     /// The form below the menu bar, with the controls at their places.
     QWidget *mForm = nullptr;

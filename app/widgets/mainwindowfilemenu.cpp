@@ -12,6 +12,7 @@
 #include "options/model/optionsfile.h"
 #include "options/model/optionsmodel.h"
 #include "options/model/optionstexts.h"
+#include "report/viewer/resultviewer.h"
 #include "report/viewer/viewerdialogs.h"
 
 #include <QAction>
@@ -97,10 +98,22 @@ app::SpanFile TForm_zcx::currentSpan() const
     return span;
 }
 
+std::string TForm_zcx::calculationInputsText() const
+{
+    app::SpanFile span = currentSpan();
+    span.document = nlohmann::ordered_json::object();
+    if (mWindows.options != nullptr)
+        span.designCheck = mWindows.options->designCheckOptions();
+    return app::spanFileText(span);
+}
+
 void TForm_zcx::refreshCaption()
 {
     if (mDocument)
         setWindowTitle(toQString(mDocument->caption(currentSpan())));
+    // Every change of an input passes here: the viewer learns at once whether its pages are still those of the inputs.
+    if (mWindows.viewer != nullptr && !mComputedInputs.empty())
+        mWindows.viewer->setReportCurrent(calculationInputsText() == mComputedInputs);
 }
 
 void TForm_zcx::spanFileMessage(const std::string &text, common::MessageIcon icon)

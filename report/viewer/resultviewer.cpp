@@ -32,6 +32,8 @@
 
 namespace {
 
+constexpr const char *staleReportText = "输入已修改,计算书不是当前数据";
+
 const QString metafileFilter = QStringLiteral("Metafiles (*.wmf)");
 
 /// What every slot shows before the first calculation: the empty grid of page 1.
@@ -71,6 +73,12 @@ TForm_print::TForm_print(common::Messenger &messenger, std::unique_ptr<report::V
     Image1->setObjectName(QStringLiteral("Image1"));
     ScrollBox_image->setWidget(Image1);
     setCentralWidget(ScrollBox_image);
+
+    Label_stale = new QLabel(QString::fromUtf8(staleReportText), this);
+    Label_stale->setObjectName(QStringLiteral("Label_stale"));
+    Label_stale->setStyleSheet(QStringLiteral("QLabel { color: #c00000; font-weight: bold; }"));
+    statusBar()->addPermanentWidget(Label_stale);
+    Label_stale->hide();
 
     const report::ReportPage placeholder = placeholderPage();
     mPages.assign(kPageCount, placeholder);
@@ -156,6 +164,7 @@ void TForm_print::buildToolBar()
     CheckBox_print_color->setObjectName(QStringLiteral("CheckBox_print_color"));
     CheckBox_print_color->setToolTip(QStringLiteral("选此项便于黑白打印机输出时更清晰"));
     ToolBar1->addWidget(CheckBox_print_color);
+    connect(CheckBox_print_color, &QCheckBox::toggled, this, &TForm_print::resultColourChanged);
 
     ToolButton1->setShortcut(QKeySequence::ZoomIn);
     ToolButton2->setShortcut(QKeySequence::ZoomOut);
@@ -192,6 +201,21 @@ void TForm_print::setPageCount(int count)
         ComboBox1->removeItem(ComboBox1->count() - 1);
     while (ComboBox1->count() < count)
         ComboBox1->addItem(QStringLiteral("第%1页").arg(ComboBox1->count() + 1));
+}
+
+void TForm_print::setReportCurrent(bool current)
+{
+    mReportCurrent = current;
+    Label_stale->setVisible(!current);
+}
+
+bool TForm_print::goOnWithStaleReport(const std::string &action)
+{
+    if (mReportCurrent)
+        return true;
+    return mMessenger.show({std::string(staleReportText) + ". 仍要" + action + "吗?", "计算书", common::MessageIcon::Warning,
+                            common::MessageButtons::OkCancel})
+           == common::MessageAnswer::Ok;
 }
 
 void TForm_print::showDesignCheckStatus(const QString &text)
@@ -339,6 +363,8 @@ QString TForm_print::suggestedFileName(const report::ReportExporter &format) con
 // writes placeable metafiles.
 void TForm_print::ToolButton8Click()
 {
+    if (!goOnWithStaleReport("保存"))
+        return;
     const report::WmfExporter wmf;
     const report::EmfExporter emf;
     const QString fileName = mDialogs->saveFileName(this, QStringLiteral("保存当前页"),
@@ -349,6 +375,8 @@ void TForm_print::ToolButton8Click()
 
 void TForm_print::ToolButton9Click()
 {
+    if (!goOnWithStaleReport("保存"))
+        return;
     const report::WmfExporter wmf;
     const QString fileName =
         mDialogs->saveFileName(this, QStringLiteral("全部保存"), {wmf.nameFilter()}, suggestedFileName(wmf));
@@ -358,6 +386,8 @@ void TForm_print::ToolButton9Click()
 
 void TForm_print::ToolButtonPdfClick()
 {
+    if (!goOnWithStaleReport("导出"))
+        return;
     const report::PdfExporter pdf;
     const QString fileName =
         mDialogs->saveFileName(this, QStringLiteral("导出PDF"), {pdf.nameFilter()}, suggestedFileName(pdf));
@@ -443,6 +473,8 @@ bool TForm_print::printJob(QPrinter &target, std::span<const report::ReportPage>
 
 void TForm_print::ToolButton11Click()
 {
+    if (!goOnWithStaleReport("打印"))
+        return;
     QPrinter &target = printer();
     if (setUpPrinter(target))
         printPages(target, std::span<const report::ReportPage>(&shownPage(), 1), true);
@@ -450,6 +482,8 @@ void TForm_print::ToolButton11Click()
 
 void TForm_print::ToolButton12Click()
 {
+    if (!goOnWithStaleReport("打印"))
+        return;
     const common::MessageAnswer answer =
         mMessenger.show({"程序将连续打印" + std::to_string(pageCount()) + "页计算书,请确认纸张已正确放置", "连续打印确认",
                          common::MessageIcon::Warning, common::MessageButtons::OkCancel});

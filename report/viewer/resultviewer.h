@@ -120,6 +120,20 @@ public:
     void setSpanName(const QString &spanName);
     QString spanName() const { return mSpanName; }
 
+    /**
+     * Whether the stored pages were computed from the inputs now on screen.
+     * While they were not, the viewer says so in red ("输入已修改,计算书不是当前数据")
+     * and saving, exporting and printing ask before they go on.
+     */
+    void setReportCurrent(bool current);
+    bool isReportCurrent() const { return mReportCurrent; }
+
+Q_SIGNALS:
+    /// "计算结果用黑色文字显示" was ticked or cleared: the pages want drawing anew.
+    void resultColourChanged();
+
+public:
+
     // Handlers of the toolbar, the page choice and the picture.
     void ToolButton1Click();   ///< zoom in
     void ToolButton2Click();   ///< zoom out
@@ -143,6 +157,8 @@ public:
     QToolButton *ToolButton4;
     QToolButton *ToolButton15;
     QLabel *Label1;
+    /// "输入已修改,计算书不是当前数据", shown while the pages are not those of the inputs on screen.
+    QLabel *Label_stale;
     /// Page choice "第1页" .. "第17页" (.. "第18页" with the design check).
     QComboBox *ComboBox1;
     QToolButton *ToolButton8;
@@ -157,6 +173,8 @@ public:
     report::PageView *Image1;
 
 private:
+    /// Before saving, exporting or printing stale pages: whether the user wants to go on.
+    bool goOnWithStaleReport(const std::string &action);
     /**
      * Prints \a pages on \a printer, each stretched into the report's area
      * of the printable page (report::reportPrintArea()). Each page is its own
@@ -188,6 +206,7 @@ private:
     std::vector<report::ReportPage> mPages;
     report::ViewerZoom mZoom;
     QString mSpanName;
+    bool mReportCurrent = true;
 };
 
 namespace report {

@@ -81,6 +81,9 @@ private Q_SLOTS:
         w.Form_print.resize(1280, 900);
         save(w.Form_print, "viewer");
         savePopup(w.Form_print.ComboBox1, "viewer-page-list");
+        w.Form_print.setReportCurrent(false);
+        save(w.Form_print, "viewer-stale");
+        w.Form_print.setReportCurrent(true);
 
         auto *edit = main.findChild<QLineEdit *>(QStringLiteral("Edit_bt"));
         QVERIFY(edit != nullptr);

@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
@@ -139,8 +140,8 @@ private Q_SLOTS:
     {
         calculate();
         const std::vector<PageTexts> coloured = storedTexts(viewer());
+        // The choice takes effect at once: the pages are drawn anew.
         viewer().CheckBox_print_color->setChecked(true);
-        calculate();
         const std::vector<PageTexts> black = storedTexts(viewer());
         QCOMPARE(black.size(), coloured.size());
         for (std::size_t page = 0; page < black.size(); ++page) {
@@ -150,6 +151,38 @@ private Q_SLOTS:
                 QVERIFY(black[page][text].color != teal);
             }
         }
+    }
+
+    void pagesOfOtherInputsAreMarkedAndAskBeforeTheyLeave()
+    {
+        calculate();
+        QVERIFY(viewer().isReportCurrent());
+        QLabel *stale = viewer().findChild<QLabel *>(QStringLiteral("Label_stale"));
+        QVERIFY(stale != nullptr);
+        QVERIFY(!stale->isVisibleTo(&viewer()));
+
+        const QString span = window().edit(EditBox::Edit_L)->text();
+        replaceText(window().edit(EditBox::Edit_L), QStringLiteral("37"));
+        QVERIFY(!viewer().isReportCurrent());
+        QVERIFY(stale->isVisibleTo(&viewer()));
+        QCOMPARE(stale->text(), QStringLiteral("输入已修改,计算书不是当前数据"));
+
+        // Printing and saving ask first; 取消 stops them before any dialog.
+        mProgram->messenger.expect(common::MessageAnswer::Cancel);
+        viewer().ToolButton11Click();
+        mProgram->messenger.expect(common::MessageAnswer::Cancel);
+        viewer().ToolButtonPdfClick();
+        QCOMPARE(mProgram->messenger.shown.size(), std::size_t{2});
+        QCOMPARE(mProgram->messenger.shown[0].text, std::string("输入已修改,计算书不是当前数据. 仍要打印吗?"));
+        QCOMPARE(mProgram->messenger.shown[1].text, std::string("输入已修改,计算书不是当前数据. 仍要导出吗?"));
+
+        // Typing the old value back makes the pages those of the inputs again.
+        replaceText(window().edit(EditBox::Edit_L), span);
+        QVERIFY(viewer().isReportCurrent());
+        replaceText(window().edit(EditBox::Edit_L), QStringLiteral("37"));
+        calculate();
+        QVERIFY(viewer().isReportCurrent());
+        QVERIFY(!stale->isVisibleTo(&viewer()));
     }
 
     void aLoadTableErrorLeavesTheViewerAsItWas()
