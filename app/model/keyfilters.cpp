@@ -31,34 +31,40 @@ char32_t filterGridKey(char32_t key)
 
 namespace {
 
-/// The characters of \a pasted that \a filter lets through, each judged on
-/// the box's text as it would be with the characters before it typed in.
+/// \a pasted without the blanks and line breaks around it, when typing each
+/// of its characters into a box holding \a currentText would let every one
+/// of them in.
 template<typename Filter>
-std::string typedOneByOne(std::string_view currentText, std::string_view pasted, Filter filter)
+std::optional<std::string> typedWhole(std::string_view currentText, std::string_view pasted, Filter filter)
 {
+    const auto isSpace = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    while (!pasted.empty() && isSpace(pasted.front()))
+        pasted.remove_prefix(1);
+    while (!pasted.empty() && isSpace(pasted.back()))
+        pasted.remove_suffix(1);
+    if (pasted.empty())
+        return std::nullopt;
     std::string text(currentText);
-    std::string taken;
     for (const char c : pasted) {
         // Multi-byte characters are never numbers; their bytes all fail here.
         const auto key = static_cast<char32_t>(static_cast<unsigned char>(c));
         if (key < 0x20 || key >= 0x80 || filter(text, key) == discardedKey)
-            continue;
+            return std::nullopt;
         text += c;
-        taken += c;
     }
-    return taken;
+    return std::string(pasted);
 }
 
 } // namespace
 
-std::string filterPastedNumber(std::string_view currentText, std::string_view pasted)
+std::optional<std::string> acceptedPastedNumber(std::string_view currentText, std::string_view pasted)
 {
-    return typedOneByOne(currentText, pasted, filterNumericKey);
+    return typedWhole(currentText, pasted, filterNumericKey);
 }
 
-std::string filterPastedGridText(std::string_view pasted)
+std::optional<std::string> acceptedPastedGridText(std::string_view pasted)
 {
-    return typedOneByOne({}, pasted, [](std::string_view, char32_t key) { return filterGridKey(key); });
+    return typedWhole({}, pasted, [](std::string_view, char32_t key) { return filterGridKey(key); });
 }
 
 } // namespace app

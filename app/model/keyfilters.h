@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -28,14 +29,16 @@ char32_t filterNumericKey(std::string_view currentText, char32_t key);
 char32_t filterGridKey(char32_t key);
 
 /**
- * What of a pasted or dropped text the numeric box holding \a currentText
- * lets in: the characters typing them one by one would let through, so
- * digits, and one "." while neither the box nor the pasted part has one.
- * Line breaks and other control characters of the paste are dropped.
+ * A pasted or dropped text for the numeric box holding \a currentText, taken
+ * whole or not at all: without the blanks and line breaks around it (a cell
+ * copied from a spreadsheet ends in one), every character must be one that
+ * typing would let in, so digits and one "." while neither the box nor the
+ * pasted part has one. "220kV#1" is refused, never read as "2201".
+ * @return the text to insert, or nothing when the paste is refused
  */
-std::string filterPastedNumber(std::string_view currentText, std::string_view pasted);
+std::optional<std::string> acceptedPastedNumber(std::string_view currentText, std::string_view pasted);
 
 /// The same for a cell of the load grid: digits and any number of ".".
-std::string filterPastedGridText(std::string_view pasted);
+std::optional<std::string> acceptedPastedGridText(std::string_view pasted);
 
 } // namespace app

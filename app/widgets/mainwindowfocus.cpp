@@ -6,6 +6,7 @@
 
 #include "app/model/inputchecks.h"
 #include "app/model/keyfilters.h"
+#include "common/checkmessages.h"
 #include "common/widgets/editingshortcuts.h"
 #include "common/widgets/qtutf8.h"
 
@@ -58,14 +59,21 @@ bool TForm_zcx::isGridEditor(const QObject *watched)
 
 void TForm_zcx::pasteFiltered(QLineEdit *box, QClipboard::Mode mode)
 {
-    const std::string pasted = toUtf8(QGuiApplication::clipboard()->text(mode));
-    const std::string taken =
-        isGridEditor(box) ? app::filterPastedGridText(pasted) : app::filterPastedNumber(toUtf8(box->text()), pasted);
-    if (taken.empty()) {
-        QApplication::beep();
+    const QString clipboard = QGuiApplication::clipboard()->text(mode);
+    const std::string pasted = toUtf8(clipboard);
+    const std::optional<std::string> taken =
+        isGridEditor(box) ? app::acceptedPastedGridText(pasted) : app::acceptedPastedNumber(toUtf8(box->text()), pasted);
+    if (!taken) {
+        // Refused whole: the box keeps its text, and the user learns why.
+        QString shown = clipboard.simplified();
+        shown.removeIf([](QChar c) { return !c.isPrint(); });
+        if (shown.size() > 40)
+            shown = shown.left(40) + QStringLiteral("...");
+        mMessenger.show({"粘贴的内容“" + toUtf8(shown) + "”不是有效的数值,未粘贴.", common::syntaxCheckCaption,
+                         common::MessageIcon::Warning, common::MessageButtons::Ok});
         return;
     }
-    box->insert(QString::fromStdString(taken));
+    box->insert(QString::fromStdString(*taken));
 }
 
 void TForm_zcx::showFilteredContextMenu(QLineEdit *box, const QPoint &globalPosition)

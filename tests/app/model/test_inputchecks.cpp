@@ -141,3 +141,21 @@ TEST(LoadTableCheck, RefusesCellsThatAreNoNumbers)
         expectError(messenger, "跳线及引下线荷载表第 1 列 , 第 8 行数据有误,请检查", "语法检查");
     }
 }
+
+TEST(PasteRule, ANumberGoesInWholeOrNotAtAll)
+{
+    const std::pair<const char *, std::optional<std::string>> numberBox[] = {
+        {"42.5", "42.5"},        {" 42.5\r\n", "42.5"}, {"220kV#1主变进线", std::nullopt},
+        {"X-1.5.2 m", std::nullopt}, {"1.5.2", std::nullopt}, {"-3", std::nullopt},
+        {"1e5", std::nullopt},   {"", std::nullopt},      {"\n", std::nullopt},
+        {"4 2", std::nullopt},   {"１２", std::nullopt},
+    };
+    for (const auto &[pasted, taken] : numberBox)
+        EXPECT_EQ(acceptedPastedNumber("", pasted), taken) << pasted;
+    // The box's own point counts, whatever part of it is selected.
+    EXPECT_EQ(acceptedPastedNumber("3.", "5"), "5");
+    EXPECT_EQ(acceptedPastedNumber("3.", ".5"), std::nullopt);
+
+    EXPECT_EQ(acceptedPastedGridText("1.5.\n"), "1.5.");
+    EXPECT_EQ(acceptedPastedGridText("ab2.5"), std::nullopt);
+}

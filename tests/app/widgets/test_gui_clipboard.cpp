@@ -1,5 +1,5 @@
-// Keyboard and clipboard in the main window's number fields: pasted text goes
-// through the same rule as typing, the editing shortcuts and the cursor keys
+// Keyboard and clipboard in the main window's number fields: a paste goes in
+// whole when typing would let every character in, else it is refused whole, the editing shortcuts and the cursor keys
 // work, and typing on a cell without editor leaves the selection alone.
 #include "guiprogram.h"
 #include "guitests.h"
@@ -19,25 +19,35 @@ private:
     static void setClipboard(const QString &text) { QGuiApplication::clipboard()->setText(text); }
 
 private Q_SLOTS:
-    void pasteKeepsOnlyWhatTypingWouldLetIn()
+    void aPasteThatIsNoNumberIsRefusedWhole()
     {
-        QLineEdit *height = window().edit(EditBox::Edit_h);
-        height->setFocus();
-        height->selectAll();
-        setClipboard(QStringLiteral("X-1.5.2 m"));
-        QTest::keyClick(height, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(height->text(), QStringLiteral("1.52"));
-        QCOMPARE(window().model().text(EditBox::Edit_h), "1.52");
+        QLineEdit *span = window().edit(EditBox::Edit_L);
+        span->setFocus();
+        span->selectAll();
+        const QString before = span->text();
+        setClipboard(QStringLiteral("220kV#1主变进线间隔跨线"));
+        mProgram->messenger.expect();
+        QTest::keyClick(span, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(span->text(), before);
+        QCOMPARE(mProgram->messenger.shown.size(), std::size_t{1});
+        QCOMPARE(mProgram->messenger.shown[0].text, std::string("粘贴的内容“220kV#1主变进线间隔跨线”不是有效的数值,未粘贴."));
+        QCOMPARE(mProgram->messenger.shown[0].caption, std::string("语法检查"));
 
-        // Nothing acceptable: nothing changes.
-        setClipboard(QStringLiteral("X"));
-        QTest::keyClick(height, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(height->text(), QStringLiteral("1.52"));
-        QTest::keyClick(height, Qt::Key_Insert, Qt::ShiftModifier);
-        QCOMPARE(height->text(), QStringLiteral("1.52"));
+        // Shift+Insert and the middle button take the same road.
+        mProgram->messenger.expect();
+        QTest::keyClick(span, Qt::Key_Insert, Qt::ShiftModifier);
+        QCOMPARE(span->text(), before);
+
+        // A number copied from a spreadsheet cell, line break and all, goes in.
+        span->selectAll();
+        setClipboard(QStringLiteral("42.5\r\n"));
+        QTest::keyClick(span, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(span->text(), QStringLiteral("42.5"));
+        QCOMPARE(window().model().text(EditBox::Edit_L), "42.5");
+        QCOMPARE(mProgram->messenger.shown.size(), std::size_t{2});
     }
 
-    void gridCellPasteKeepsDigitsAndPoints()
+    void gridCellPasteTakesDigitsAndPointsOnly()
     {
         TForm_zcx &w = window();
         w.SGrid_hz->setFocus();
@@ -45,10 +55,15 @@ private Q_SLOTS:
         auto *editor = w.SGrid_hz->findChild<QLineEdit *>(QStringLiteral("SGrid_hzEditor"));
         QVERIFY(editor != nullptr);
         editor->selectAll();
-        setClipboard(QStringLiteral("ab2.5\n"));
+        setClipboard(QStringLiteral("2.5\n"));
         QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(editor->text(), QStringLiteral("2.5"));
         QCOMPARE(w.model().cell(2, 5), "2.5");
+        editor->selectAll();
+        setClipboard(QStringLiteral("ab2.5"));
+        mProgram->messenger.expect();
+        QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(editor->text(), QStringLiteral("2.5"));
     }
 
     void editingShortcutsAndCursorKeysWork()
