@@ -3,6 +3,7 @@
 #include "app/model/singlenumber.h"
 #include "common/checkmessages.h"
 #include "engine/calculationerror.h"
+#include "engine/inputfields.h"
 #include "engine/numberconversion.h"
 
 #include <string>
@@ -85,6 +86,34 @@ bool checkLoadTable(const MainWindowModel &window, common::Messenger &messenger)
                       "跳线及引下线荷载表第 " + std::to_string(column) + " 列 , 第 "
                           + std::to_string(row) + " 行数据有误,请检查",
                       common::syntaxCheckCaption);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool checkIcedStrings(const engine::CalculationInput &input, common::Messenger &messenger)
+{
+    using namespace engine;
+    const std::pair<StringField, StringField> icedAndBare[] = {{stringIcedWeight, stringWeight},
+                                                              {stringIcedWindArea, stringWindArea}};
+    for (const int string : {slot::stringA, slot::stringB}) {
+        for (const auto &[icedField, bareField] : icedAndBare) {
+            double iced = 0;
+            double bare = 0;
+            try {
+                iced = slotValue(input, string + icedField);
+                bare = slotValue(input, string + bareField);
+            } catch (const ConversionError &) {
+                continue;
+            }
+            if (iced >= bare)
+                continue;
+            common::showError(messenger,
+                              fieldLabel(string + icedField) + " " + input[string + icedField] + " 小于"
+                                  + fieldLabel(string + bareField) + " " + input[string + bareField]
+                                  + ": 覆冰只会增加绝缘子串的重量和受风面积,请修改.",
+                              common::plausibilityCaption);
             return false;
         }
     }

@@ -2,6 +2,7 @@
 
 #include "app/model/mainwindowmodel.h"
 #include "common/messenger.h"
+#include "engine/calculationinput.h"
 
 namespace app {
 
@@ -28,5 +29,15 @@ bool hasExitCheck(EditBox box);
  * Row 1 and the columns of cleared boxes are never examined.
  */
 bool checkLoadTable(const MainWindowModel &window, common::Messenger &messenger);
+
+/**
+ * Ice only adds to an insulator string: for string A and then B of \a input,
+ * the iced weight must not be below the bare weight, nor the iced wind area
+ * below the bare one. The first that is (a string list or composer entry
+ * without data for the ice thickness gives 0) is reported naming both
+ * fields, caption "数据合理性检查出错误信息", and the result is false. A text
+ * that is not a number is left to the checks that name it.
+ */
+bool checkIcedStrings(const engine::CalculationInput &input, common::Messenger &messenger);
 
 } // namespace app

@@ -58,7 +58,7 @@ CalculationRun runCalculationPipeline(const MainWindowModel &window, const optio
     if (!checkLoadTable(window, messenger))
         return run;
     run.input = assembleCalculationInput(window, options);
-    if (!checkPlausibility(run.input, window, messenger))
+    if (!checkPlausibility(run.input, window, messenger) || !checkIcedStrings(run.input, messenger))
         return run;
     if (checks) {
         try {

@@ -1,6 +1,7 @@
 #include "app/model/inputchecks.h"
 #include "app/model/keyfilters.h"
 #include "support/scriptedmessenger.h"
+#include "support/spanfixture.h"
 
 #include <gtest/gtest.h>
 
@@ -158,4 +159,34 @@ TEST(PasteRule, ANumberGoesInWholeOrNotAtAll)
 
     EXPECT_EQ(acceptedPastedGridText("1.5.\n"), "1.5.");
     EXPECT_EQ(acceptedPastedGridText("ab2.5"), std::nullopt);
+}
+
+TEST(IcedStrings, IceOnlyAddsWeightAndWindArea)
+{
+    using namespace engine;
+    CalculationInput input = testing_span::defaultSpan();
+    ScriptedMessenger sound;
+    EXPECT_TRUE(checkIcedStrings(input, sound));
+
+    // What the list gives for an ice thickness it has no data for.
+    input[slot::stringB + stringIcedWeight] = "0";
+    ScriptedMessenger messenger;
+    messenger.expect();
+    EXPECT_FALSE(checkIcedStrings(input, messenger));
+    ASSERT_EQ(messenger.shown.size(), 1u);
+    EXPECT_EQ(messenger.shown[0].text, "绝缘子串B 覆冰时重量(kg) 0 小于绝缘子串B 无冰时重量(kg) 165.3: "
+                                       "覆冰只会增加绝缘子串的重量和受风面积,请修改.");
+    EXPECT_EQ(messenger.shown[0].caption, "数据合理性检查出错误信息");
+
+    input[slot::stringB + stringIcedWeight] = "165.3"; // no ice: as heavy as bare
+    input[slot::stringA + stringIcedWindArea] = "0.4";
+    ScriptedMessenger area;
+    area.expect();
+    EXPECT_FALSE(checkIcedStrings(input, area));
+    EXPECT_NE(area.shown.at(0).text.find("绝缘子串A 覆冰时受风面积(m2) 0.4 小于"), std::string::npos);
+
+    // A text that is no number is the number checks' business.
+    input[slot::stringA + stringIcedWindArea] = "abc";
+    ScriptedMessenger quiet;
+    EXPECT_TRUE(checkIcedStrings(input, quiet));
 }

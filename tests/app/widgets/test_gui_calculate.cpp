@@ -215,6 +215,18 @@ private Q_SLOTS:
         QVERIFY(sameReport(storedTexts(viewer()), placeholder));
     }
 
+    void anIcedStringLighterThanTheBareOneIsRefused()
+    {
+        replaceText(window().edit(EditBox::Edit_jyza_kgb), QStringLiteral("0"));
+        mProgram->messenger.expect();
+        calculate();
+        QCOMPARE(mProgram->messenger.shown.size(), std::size_t{1});
+        QCOMPARE(mProgram->messenger.shown[0].caption, std::string("数据合理性检查出错误信息"));
+        QVERIFY(QString::fromStdString(mProgram->messenger.shown[0].text)
+                    .startsWith(QStringLiteral("绝缘子串A 覆冰时重量(kg) 0 小于")));
+        QVERIFY(!viewer().isVisible());
+    }
+
     void theChosenZoneReachesTheNextCalculation()
     {
         TForm_xuan_xiang &options = mProgram->windows->Form_xuan_xiang;
