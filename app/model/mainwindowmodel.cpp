@@ -212,6 +212,21 @@ void MainWindowModel::pickStringType(StringSide side, int index, int iceIndex)
     edit(boxes.length) = trimSpacesAndControls(entry.length);
     edit(boxes.weight) = trimSpacesAndControls(entry.weight);
     edit(boxes.windArea) = trimSpacesAndControls(entry.windArea);
+    takeIcedValues(side, entry, iceIndex);
+}
+
+void MainWindowModel::followIceIndex(int iceIndex)
+{
+    for (const StringSide side : {StringSide::A, StringSide::B}) {
+        const int index = mStringTypeIndices[sideIndex(side)];
+        if (index >= 0 && index < insulatorStringCount)
+            takeIcedValues(side, insulatorStringCatalogue()[index], iceIndex);
+    }
+}
+
+void MainWindowModel::takeIcedValues(StringSide side, const InsulatorStringEntry &entry, int iceIndex)
+{
+    const StringBoxes boxes = stringBoxes(side);
     // The catalogue has iced columns for 5 and 10 mm only; for other ice
     // the user's iced values stay rather than being replaced by guesses.
     if (iceIndex == 1) {

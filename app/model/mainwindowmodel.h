@@ -10,6 +10,8 @@
 
 namespace app {
 
+struct InsulatorStringEntry;
+
 /**
  * The 23 single-line edit boxes of the main window, named as the controls,
  * in the order of lines 1..23 of the last-input file.
@@ -149,6 +151,13 @@ public:
      * any other ice index. An index outside the catalogue changes nothing.
      */
     void pickStringType(StringSide side, int index, int iceIndex);
+    /**
+     * The options' ice index became \a iceIndex: a string still picked from
+     * the catalogue takes the iced weight and area of that ice as
+     * pickStringType() would (5 and 10 mm); its other values, and the values
+     * of a typed or composed string, stay.
+     */
+    void followIceIndex(int iceIndex);
     /// Copies a confirmed composition: the five values, then the designation.
     void applyComposedString(StringSide side, const tools::ComposedString &composed);
     /**
@@ -230,6 +239,8 @@ private:
     void onSpanChanged();
     void normaliseBundleCount();
     void rewriteColumnForPresence(PresenceBox box);
+    /// The iced weight and wind area of catalogue \a entry for \a iceIndex, where the catalogue has them.
+    void takeIcedValues(StringSide side, const InsulatorStringEntry &entry, int iceIndex);
 
     std::array<std::string, editBoxCount> mEdits;
     int mVoltageIndex = 4;

@@ -82,8 +82,16 @@ void TForm_zcx::Button_optionClick()
                                 app::composedRatings(mModel)));
     // Confirmed, the options count as a change of the span even when no text
     // moved; cancelled, the dialog has put back what it was shown with.
-    if (mDialogs.run(*mWindows.options) == QDialog::Accepted && mDocument)
-        mDocument->markChanged();
+    const int iceIndex = mWindows.options->iceIndex();
+    if (mDialogs.run(*mWindows.options) == QDialog::Accepted) {
+        if (mDocument)
+            mDocument->markChanged();
+        // Strings picked from the list follow the new ice thickness.
+        if (mWindows.options->iceIndex() != iceIndex) {
+            mModel.followIceIndex(mWindows.options->iceIndex());
+            showModel();
+        }
+    }
     refreshCaption();
 }
 

@@ -163,6 +163,25 @@ TEST(MainWindowModel, PickedStringTakesTheIcedColumnsOfTheIceIndex)
     EXPECT_EQ(model.stringTypeIndex(StringSide::B), -1);
 }
 
+TEST(MainWindowModel, PickedStringsFollowANewIceThickness)
+{
+    MainWindowModel model;
+    model.pickStringType(StringSide::A, 8, 2);
+    model.setText(EditBox::Edit_jyzb_kgb, "200");
+    model.setStringTypeText(StringSide::B, "自定义");
+
+    model.followIceIndex(1);
+    EXPECT_EQ(model.text(EditBox::Edit_jyza_kgb), "167.9"); // the 5 mm columns of entry 8
+    EXPECT_EQ(model.text(EditBox::Edit_jyza_f2), "0.593");
+    EXPECT_EQ(model.text(EditBox::Edit_jyza_kg), "158.1");
+    EXPECT_EQ(model.text(EditBox::Edit_jyzb_kgb), "200"); // typed: the engineer's own
+
+    model.followIceIndex(2);
+    EXPECT_EQ(model.text(EditBox::Edit_jyza_kgb), "180.1");
+    model.followIceIndex(4); // no data for 20 mm: the values stay for the iced-string check to judge
+    EXPECT_EQ(model.text(EditBox::Edit_jyza_kgb), "180.1");
+}
+
 TEST(MainWindowModel, ConfirmedCompositionIsCopiedUnchanged)
 {
     MainWindowModel model;
