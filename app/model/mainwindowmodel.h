@@ -25,7 +25,7 @@ enum class EditBox {
     Edit_dx_E,     ///< elastic modulus, N/mm2 (catalogue)
     Edit_dx_S,     ///< cross-section of one sub-conductor, mm2 (catalogue)
     Edit_dx_kg,    ///< weight of one sub-conductor, kg/m (catalogue)
-    Edit_dx_flgs,  ///< number of sub-conductors, always an integer text
+    Edit_dx_flgs,  ///< number of sub-conductors, as typed (the key filter lets digits in)
     Edit_dx_cdj,   ///< spacer interval, m
     Edit_dx_flkg,  ///< spacer weight, kg
     Edit_jyza_l,   ///< string A length, mm
@@ -228,7 +228,6 @@ private:
     static int checkedCellIndex(int column, int row);
     std::string &gridCell(int column, int row);
     void onSpanChanged();
-    void normaliseBundleCount();
     void rewriteColumnForPresence(PresenceBox box);
 
     std::array<std::string, editBoxCount> mEdits;
