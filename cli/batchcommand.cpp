@@ -46,7 +46,7 @@ int spanExitCode(const app::SpanOutcome &span)
     return inputRefused;
 }
 
-/// Names every span that was not computed, and every note; returns the worst exit code.
+/// Names every span that was not computed, every unusual value computed, and every note; returns the worst exit code.
 int reportSpans(const std::vector<app::SpanOutcome> &spans)
 {
     int code = success;
@@ -55,6 +55,10 @@ int reportSpans(const std::vector<app::SpanOutcome> &spans)
             std::cerr << span.missingKeysNote << '\n';
         if (span.status != app::SpanStatus::Computed)
             std::cerr << span.file.string() << ": " << span.message << '\n';
+        else {
+            for (const std::string &warning : span.run.warnings)
+                std::cerr << span.file.string() << ": 警告: " << warning << '\n';
+        }
         code = std::max(code, spanExitCode(span));
     }
     std::cout << app::batchCountLine(spans) << '\n';

@@ -27,6 +27,7 @@ std::string jsonText(const app::CalculationRun &run)
 {
     nlohmann::ordered_json json = cli::resultToJson(run.result);
     json["checks"] = cli::designChecksToJson(*run.checks, run.checkSettings);
+    json["warnings"] = run.warnings;
     return json.dump(2) + "\n";
 }
 
@@ -86,7 +87,10 @@ int main(int argc, char *argv[])
     cli::StreamMessenger messenger(std::cerr);
     const app::CalculationRun run =
         app::runCalculationPipeline(inputs->span.window, inputs->span.options,
-                                    app::DesignCheckRequest{*checkOptions, command.designCheckPage}, pages, messenger);
+                                    app::DesignCheckRequest{*checkOptions, command.designCheckPage}, pages,
+                                    app::UnusualValues::Compute, messenger);
+    for (const std::string &warning : run.warnings)
+        std::cerr << "警告: " << warning << '\n';
     if (run.outcome == app::RunOutcome::Refused)
         return inputRefused;
     if (run.outcome == app::RunOutcome::Failed) {

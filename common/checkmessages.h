@@ -10,6 +10,8 @@ namespace common {
 inline constexpr const char *syntaxCheckCaption = "语法检查";
 /// Caption of the messages of the plausibility check.
 inline constexpr const char *plausibilityCaption = "数据合理性检查出错误信息";
+/// Caption of the question about values that are possible but unusual.
+inline constexpr const char *implausibleCaption = "数据合理性提示";
 /// Caption of the message for a text that is not a number.
 inline constexpr const char *errorCaption = "错误信息";
 /// Caption of the messages about the settings of the options dialog.

@@ -8,8 +8,9 @@ namespace common {
 enum class MessageIcon { None, Information, Question, Warning, Error };
 
 /// The buttons a message box offers; also the answer it returns.
-enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, SaveDiscardCancel, FilesFolderCancel };
-enum class MessageAnswer { Ok, Cancel, Yes, No, Save, Discard, Files, Folder };
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, SaveDiscardCancel, FilesFolderCancel, ContinueRevise };
+/// Continue and Revise answer ContinueRevise ("继续计算", "返回修改"); closing that box revises.
+enum class MessageAnswer { Ok, Cancel, Yes, No, Save, Discard, Files, Folder, Continue, Revise };
 
 /// One message as the user sees it. Texts are UTF-8.
 struct Message

@@ -8,9 +8,6 @@
 #include "engine/numberconversion.h"
 #include "engine/numberformatting.h"
 
-#include <charconv>
-#include <cstdint>
-#include <limits>
 #include <stdexcept>
 
 namespace app {
@@ -35,34 +32,6 @@ constexpr StringBoxes stringBoxes(StringSide side)
 }
 
 constexpr int sideIndex(StringSide side) { return side == StringSide::A ? 0 : 1; }
-
-/**
- * The integer a bundle-count text stands for: optional leading blanks, an
- * optional sign and digits that fit 32 bits. Anything else means one
- * conductor, the only count that never divides a load into nothing.
- */
-int bundleCountOf(std::string_view text)
-{
-    const std::size_t start = text.find_first_not_of(" \t");
-    if (start == std::string_view::npos)
-        return 1;
-    text.remove_prefix(start);
-    const bool negative = text.front() == '-';
-    if (negative || text.front() == '+')
-        text.remove_prefix(1);
-    if (text.empty() || text.front() < '0' || text.front() > '9')
-        return 1;
-    std::int64_t value = 0;
-    const char *end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (error != std::errc() || stop != end)
-        return 1;
-    if (negative)
-        value = -value;
-    if (value < std::numeric_limits<std::int32_t>::min() || value > std::numeric_limits<std::int32_t>::max())
-        return 1;
-    return static_cast<int>(value);
-}
 
 /// The texts a new model starts with, in the order of EditBox.
 const std::array<std::string_view, editBoxCount> editDefaults{
@@ -120,10 +89,10 @@ void MainWindowModel::setText(EditBox box, std::string_view text)
     if (box == EditBox::Edit_bt)
         text = firstCharacters(text, spanNameMaxLength);
     edit(box) = text;
+    // The bundle count stays as typed, "2.5" and "" included: the input
+    // check refuses what is no whole number from 1 to 8, naming the field.
     if (box == EditBox::Edit_L)
         onSpanChanged();
-    else if (box == EditBox::Edit_dx_flgs)
-        normaliseBundleCount();
 }
 
 void MainWindowModel::onSpanChanged()
@@ -138,11 +107,6 @@ void MainWindowModel::onSpanChanged()
     } catch (const engine::ConversionError &) {
         // "." alone or more digits than a double holds: no number, no move.
     }
-}
-
-void MainWindowModel::normaliseBundleCount()
-{
-    edit(EditBox::Edit_dx_flgs) = std::to_string(bundleCountOf(text(EditBox::Edit_dx_flgs)));
 }
 
 const std::array<std::string_view, 10> &MainWindowModel::voltageLevels()

@@ -27,7 +27,7 @@ enum class EditBox {
     Edit_dx_E,     ///< elastic modulus, N/mm2 (catalogue)
     Edit_dx_S,     ///< cross-section of one sub-conductor, mm2 (catalogue)
     Edit_dx_kg,    ///< weight of one sub-conductor, kg/m (catalogue)
-    Edit_dx_flgs,  ///< number of sub-conductors, always an integer text
+    Edit_dx_flgs,  ///< number of sub-conductors, as typed (the key filter lets digits in)
     Edit_dx_cdj,   ///< spacer interval, m
     Edit_dx_flkg,  ///< spacer weight, kg
     Edit_jyza_l,   ///< string A length, mm
@@ -237,7 +237,6 @@ private:
     static int checkedCellIndex(int column, int row);
     std::string &gridCell(int column, int row);
     void onSpanChanged();
-    void normaliseBundleCount();
     void rewriteColumnForPresence(PresenceBox box);
     /// The iced weight and wind area of catalogue \a entry for \a iceIndex, where the catalogue has them.
     void takeIcedValues(StringSide side, const InsulatorStringEntry &entry, int iceIndex);

@@ -4,20 +4,72 @@
 #include "engine/calculationerror.h"
 #include "engine/inputfields.h"
 #include "engine/loadstate.h"
+#include "engine/numberformatting.h"
 #include "engine/spandata.h"
 
 #include <array>
 #include <cmath>
-#include <vector>
+#include <numbers>
 #include <string>
+#include <vector>
 
 namespace app {
 
 namespace {
 
 constexpr int leadCount = 4;
-constexpr float absoluteZero = -273.15f;
 constexpr float maxBundleCount = 8;
+
+// The bounds of the inputs, each written once. A refusal bound marks what no
+// real span can have; a usual range marks what a substation strain span
+// rarely has, so that the user is asked before it is computed (a paste that
+// turned 36 m into 2201 m computes without a word otherwise).
+
+/// Colder than any air measured on Earth (-89.2 ℃, Vostok 1983): no design
+/// condition, no stringing temperature.
+constexpr float lowestTemperature_degC = -90;
+/// Hotter than any bare conductor may get even in a short circuit (aluminium
+/// and steel-cored aluminium 200 ℃, copper 300 ℃); the conductor has lost its
+/// strength there.
+constexpr float highestTemperature_degC = 300;
+/// Stronger than any gust measured (113 m/s, Barrow Island 1996).
+constexpr float highestWindSpeed_mps = 120;
+/// A conductor hung under its own weight alone sags f = w·L²/(8·H); H is at
+/// most its breaking load, so f ≥ L²/(8·Lb) with Lb the breaking length
+/// (breaking load over weight per metre). The catalogue's conductors reach
+/// 7..12 km and even the strongest steel wire (1960 N/mm², 7.85 g/cm³) about
+/// 25 km; strings and loads only add sag. A smaller sag cannot be strung.
+constexpr double longestBreakingLength_m = 30000;
+
+/// The handbook advises a control sag of 1/30..1/15 of the span; a tight or
+/// slack span may go twice beyond either end before it is questioned
+/// (the tight-sag case, 0.8 m on 36 m = 1/45, lies within).
+constexpr double tightestSagRatio = 1.0 / 60;
+constexpr double slackestSagRatio = 2.0 / 15;
+/// One bay of a 35 kV yard up to a line entry across several bays of a
+/// 500 kV yard; beyond lie transmission-line spans, which the beam method
+/// does not describe.
+constexpr float shortestUsualSpan_m = 10;
+constexpr float longestUsualSpan_m = 200;
+/// The coldest design zones of China take -40 ℃ (record -52.3 ℃ at Mohe);
+/// heat-resistant alloy conductors run at up to 150 ℃.
+constexpr float coldestUsualTemperature_degC = -50;
+constexpr float hottestUsualTemperature_degC = 150;
+/// Stringing happens in the open air.
+constexpr float hottestUsualStringingTemperature_degC = 50;
+/// Design winds of Chinese substations stay near 40 m/s even on typhoon coasts.
+constexpr float strongestUsualWind_mps = 50;
+/// Stranded conductors: all-aluminium about 55 000, steel-cored 60 000..105 000,
+/// steel strand up to steel's own 206 000 N/mm².
+constexpr float lowestUsualModulus_Nmm2 = 40000;
+constexpr float highestUsualModulus_Nmm2 = 210000;
+/// Between steel (11.5) and aluminium (23) per ℃, in 10⁻⁶.
+constexpr float lowestUsualExpansion = 10;
+constexpr float highestUsualExpansion = 25;
+/// Weight per metre over cross-section: between aluminium (2.7 g/cm³) and
+/// copper (8.9 g/cm³); kg/m per mm² times 1000 gives g/cm³.
+constexpr double lightestUsualDensity_gcm3 = 2.5;
+constexpr double heaviestUsualDensity_gcm3 = 9;
 
 /// The presence boxes of the drop-down leads P1..P4.
 constexpr std::array<PresenceBox, leadCount> leadBoxes{
@@ -115,28 +167,81 @@ std::vector<int> temperatureSlots()
     return slots;
 }
 
+/// A bound or a typed value as the messages print it.
+std::string numberText(double value) { return engine::formatGeneral(value); }
+
+/// The wind-speed slots of the nine design conditions.
+std::vector<int> windSpeedSlots()
+{
+    std::vector<int> slots;
+    for (int condition = 0; condition < engine::conditionCount; ++condition)
+        slots.push_back(engine::slot::conditionWindSpeed + condition);
+    return slots;
+}
+
+/// The first fault of the control sag against the span, or an empty text.
+std::string sagFault(const engine::CalculationInput &input)
+{
+    using namespace engine;
+    const double span = slotNumber(input, slot::spanLength);
+    const double sag = slotNumber(input, slot::controlSag);
+    if (!(sag < span))
+        return "控制弧垂f(m)应小于跨距L(m),请修改.";
+    const double leastSag = span * span / (8 * longestBreakingLength_m);
+    if (sag < leastSag) {
+        // Rounded up, so that the printed least sag is itself accepted; the
+        // factor keeps 0.0054 from rounding up to 0.0055 through binary noise.
+        const double shown = std::ceil(leastSag * 1e4 * (1 - 1e-12)) / 1e4;
+        return "控制弧垂f(m)过小: 跨距" + numberText(span) + "m的导线即使拉到拉断也有" + numberText(shown)
+               + "m以上的弧垂,请修改.";
+    }
+    return {};
+}
+
 /**
  * The first value no real span can have, or an empty text. Unusual values
- * (a very long span, a hot conductor, a strong wind) pass: only what has no
- * physical meaning is refused, because the engine would compute "results"
- * from it without a word.
+ * (a very long span, a hot conductor, a strong wind) pass here and are
+ * questioned by implausibleValues(): only what has no physical meaning is
+ * refused, because the engine would compute "results" from it without a word.
  */
 std::string physicalFault(const engine::CalculationInput &input)
 {
     using namespace engine;
+    if (std::string fault = sagFault(input); !fault.empty())
+        return fault;
+    const float maintenancePoint = slotNumber(input, slot::maintenancePoint);
+    if (!(maintenancePoint >= 0 && maintenancePoint <= slotNumber(input, slot::spanLength)))
+        return fieldLabel(slot::maintenancePoint) + "应在0与跨距L(m)之间,请修改.";
     for (const int slotIndex : nonNegativeSlots()) {
         // A load field the user left empty makes the load weigh nothing.
         if (!input[slotIndex].empty() && slotNumber(input, slotIndex) < 0)
             return fieldLabel(slotIndex) + "不能为负值,请修改.";
     }
+    for (const int slotIndex : windSpeedSlots()) {
+        if (slotNumber(input, slotIndex) > highestWindSpeed_mps)
+            return fieldLabel(slotIndex) + "不能大于" + numberText(highestWindSpeed_mps)
+                   + "m/s(超过实测到的最大风速),请修改.";
+    }
     for (const int slotIndex : temperatureSlots()) {
-        if (slotNumber(input, slotIndex) < absoluteZero)
-            return fieldLabel(slotIndex) + "不能低于绝对零度-273.15℃,请修改.";
+        const float temperature = slotNumber(input, slotIndex);
+        if (temperature < lowestTemperature_degC)
+            return fieldLabel(slotIndex) + "不能低于" + numberText(lowestTemperature_degC)
+                   + "℃(低于地球上测到的最低气温),请修改.";
+        if (temperature > highestTemperature_degC)
+            return fieldLabel(slotIndex) + "不能高于" + numberText(highestTemperature_degC)
+                   + "℃(超过裸导线短路时的最高允许温度),请修改.";
     }
     for (const int slotIndex : {slot::elasticModulus, slot::conductorArea}) {
         if (!(slotNumber(input, slotIndex) > 0))
             return fieldLabel(slotIndex) + "应大于0,请修改.";
     }
+    // The strands fill less than the circle of the outer diameter; a larger
+    // area is usually a diameter and an area typed into each other's boxes.
+    const double diameter = slotNumber(input, slot::conductorDiameter);
+    const double circle = std::numbers::pi * diameter * diameter / 4;
+    if (slotNumber(input, slot::conductorArea) > circle)
+        return fieldLabel(slot::conductorArea) + "不能大于" + fieldLabel(slot::conductorDiameter) + "所围的圆面积"
+               + numberText(std::floor(circle * 10) / 10) + "mm2,请修改.";
     // The engine divides every load by the bundle count as an integer, so
     // 0.9 would become 0 sub-conductors; no bundle has more than 8.
     const float bundle = slotNumber(input, slot::bundleCount);
@@ -145,6 +250,18 @@ std::string physicalFault(const engine::CalculationInput &input)
     if (bundle > maxBundleCount)
         return "分裂根数不能大于8,请修改.";
     return {};
+}
+
+/// "<field>为<value><unit>,常用<range>" for one questioned value.
+std::string unusualLine(int slotIndex, const engine::CalculationInput &input, const std::string &unit,
+                        const std::string &usual)
+{
+    return engine::fieldLabel(slotIndex) + "为" + input[slotIndex] + unit + ",常用" + usual;
+}
+
+std::string rangeText(double low, double high, const std::string &unit)
+{
+    return numberText(low) + " ~ " + numberText(high) + unit;
 }
 
 /**
@@ -205,6 +322,68 @@ bool checkPlausibility(const engine::CalculationInput &input, const MainWindowMo
         return false;
     }
     return true;
+}
+
+std::vector<std::string> implausibleValues(const engine::CalculationInput &input)
+{
+    using namespace engine;
+    std::vector<std::string> lines;
+    const float span = slotNumber(input, slot::spanLength);
+    if (span < shortestUsualSpan_m || span > longestUsualSpan_m)
+        lines.push_back(unusualLine(slot::spanLength, input, "m",
+                                    rangeText(shortestUsualSpan_m, longestUsualSpan_m, "m(变电站跨线)")));
+    const double sag = slotNumber(input, slot::controlSag);
+    const double sagRatio = sag / span;
+    if (sagRatio < tightestSagRatio || sagRatio > slackestSagRatio)
+        lines.push_back(fieldLabel(slot::controlSag) + "为" + input[slot::controlSag] + "m,是跨距的1/"
+                        + numberText(std::round(span / sag * 10) / 10) + ",常用跨距的1/"
+                        + numberText(1 / tightestSagRatio) + " ~ 1/" + numberText(1 / slackestSagRatio)
+                        + "(手册建议1/30 ~ 1/15)");
+    for (int condition = 0; condition < conditionCount; ++condition) {
+        const int slotIndex = slot::conditionTemperature + condition;
+        const float temperature = slotNumber(input, slotIndex);
+        if (temperature < coldestUsualTemperature_degC || temperature > hottestUsualTemperature_degC)
+            lines.push_back(unusualLine(slotIndex, input, "℃",
+                                        rangeText(coldestUsualTemperature_degC, hottestUsualTemperature_degC, "℃")));
+    }
+    for (int marking = 0; marking < markingTemperatureCount; ++marking) {
+        const int slotIndex = slot::markingTemperature + marking;
+        const float temperature = slotNumber(input, slotIndex);
+        if (temperature < coldestUsualTemperature_degC || temperature > hottestUsualStringingTemperature_degC)
+            lines.push_back(unusualLine(
+                slotIndex, input, "℃",
+                rangeText(coldestUsualTemperature_degC, hottestUsualStringingTemperature_degC, "℃")));
+    }
+    for (const int slotIndex : windSpeedSlots()) {
+        if (slotNumber(input, slotIndex) > strongestUsualWind_mps)
+            lines.push_back(unusualLine(slotIndex, input, "m/s", "不超过" + numberText(strongestUsualWind_mps) + "m/s"));
+    }
+    const float modulus = slotNumber(input, slot::elasticModulus);
+    if (modulus < lowestUsualModulus_Nmm2 || modulus > highestUsualModulus_Nmm2)
+        lines.push_back(unusualLine(slot::elasticModulus, input, "",
+                                    rangeText(lowestUsualModulus_Nmm2, highestUsualModulus_Nmm2, "")));
+    const float expansion = slotNumber(input, slot::expansionCoefficient);
+    if (expansion < lowestUsualExpansion || expansion > highestUsualExpansion)
+        lines.push_back(unusualLine(slot::expansionCoefficient, input, "",
+                                    rangeText(lowestUsualExpansion, highestUsualExpansion, "")));
+    // A weight typed in N/m or kg/km, or an area in cm², shows as a density
+    // no conductor metal has.
+    const double density = double(slotNumber(input, slot::conductorUnitWeight)) * 1000
+                           / slotNumber(input, slot::conductorArea);
+    if (density < lightestUsualDensity_gcm3 || density > heaviestUsualDensity_gcm3)
+        lines.push_back(fieldLabel(slot::conductorUnitWeight) + "与" + fieldLabel(slot::conductorArea) + "之比合"
+                        + numberText(std::round(density * 100) / 100) + "g/cm3,导线常用"
+                        + rangeText(lightestUsualDensity_gcm3, heaviestUsualDensity_gcm3, "g/cm3"));
+    return lines;
+}
+
+common::Message implausibleValuesQuestion(const std::vector<std::string> &lines)
+{
+    std::string text = "以下数值对变电站跨线不常见,请确认:";
+    for (const std::string &line : lines)
+        text += "\n" + line + ".";
+    text += "\n\n按“继续计算”照此计算,按“返回修改”回到输入.";
+    return {text, common::implausibleCaption, common::MessageIcon::Warning, common::MessageButtons::ContinueRevise};
 }
 
 } // namespace app

@@ -255,9 +255,9 @@ std::size_t characterCount(std::string_view text)
 }
 
 /**
- * Refuses a text its box would not keep as written: the window cuts a name
- * beyond spanNameMaxLength characters and turns a bundle count that is no
- * whole number into 1, which would compute another span than the file's.
+ * Refuses a text its box would not keep as written, or the window could not
+ * hold: the window cuts a name beyond spanNameMaxLength characters, and its
+ * bundle-count box lets only digits in.
  */
 void checkEditText(JsonFieldReader &reader, const EditField &field, const std::string &text)
 {

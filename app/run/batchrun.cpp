@@ -50,7 +50,8 @@ void computeSpan(SpanOutcome &outcome, const BatchSettings &settings)
     }
     const DesignCheckRequest checks{settings.designCheck.value_or(span.designCheck), settings.designCheckPage};
     CollectingMessenger messenger;
-    outcome.run = runCalculationPipeline(span.window, span.options, checks, settings.pages, messenger);
+    outcome.run = runCalculationPipeline(span.window, span.options, checks, settings.pages, UnusualValues::Compute,
+                                         messenger);
     switch (outcome.run.outcome) {
     case RunOutcome::Done:
         outcome.status = SpanStatus::Computed;

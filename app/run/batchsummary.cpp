@@ -10,7 +10,19 @@ namespace {
 const std::vector<std::string> spanHeader{
     "文件", "跨线名称", "电压等级(kV)", "跨距L(m)", "高差h(m)", "控制弧垂f(m)", "导线型号", "分裂根数",
 };
+const char *const warningsHeader = "警告";
 const char *const statusHeader = "状态";
+
+/// The unusual values a computed span was computed with, "; " between them.
+std::string warningsText(const SpanOutcome &span)
+{
+    std::string text;
+    if (span.status != SpanStatus::Computed)
+        return text;
+    for (const std::string &warning : span.run.warnings)
+        text += (text.empty() ? "" : "; ") + warning;
+    return text;
+}
 
 /// A text as typed; a workbook gets a number where the text is one.
 TableCell typed(const std::string &text)
@@ -51,6 +63,7 @@ std::vector<std::string> batchSummaryHeader()
 {
     std::vector<std::string> header = spanHeader;
     header.insert(header.end(), summaryFigureHeader().begin(), summaryFigureHeader().end());
+    header.push_back(warningsHeader);
     header.push_back(statusHeader);
     return header;
 }
@@ -62,6 +75,7 @@ TableRow batchSummaryRow(const SpanOutcome &span)
         row.insert(row.end(), span.figures.summary.begin(), span.figures.summary.end());
     else
         row.resize(row.size() + summaryFigureHeader().size());
+    row.push_back({warningsText(span), false});
     row.push_back({spanStatusText(span), false});
     return row;
 }

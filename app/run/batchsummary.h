@@ -13,7 +13,8 @@ std::string spanStatusText(const SpanOutcome &span);
 /**
  * The batch summary, one row per span in input order: file, span name,
  * voltage, L, h, f, conductor and bundle count as typed, the span's figures
- * (SpanFigures::summary; blank for a span that was not computed), and its
+ * (SpanFigures::summary; blank for a span that was not computed), the
+ * unusual values it was computed with (警告, blank when none) and its
  * status. The header names each column with its unit.
  */
 std::vector<std::string> batchSummaryHeader();

@@ -14,7 +14,7 @@ CalculationOutcome calculateAndShow(const MainWindowModel &window, const options
     if (checks.includeCheckPage)
         checkRequest = DesignCheckRequest{checks, true};
     const ReportPages colour = viewer.resultsInBlack() ? ReportPages::Black : ReportPages::Teal;
-    const CalculationRun run = runCalculationPipeline(window, options, checkRequest, colour, messenger);
+    const CalculationRun run = runCalculationPipeline(window, options, checkRequest, colour, UnusualValues::Ask, messenger);
     switch (run.outcome) {
     case RunOutcome::Refused:
         return CalculationOutcome::Refused;

@@ -33,6 +33,8 @@ std::string failedCalculationText(const std::string &cause);
  * \a checks that is not a number is refused with its message (caption
  * "选项设置") before the calculation.
  *
+ * Before a span with unusual values is computed the user is asked once,
+ * naming each of them ("继续计算" / "返回修改"); going back is Refused.
  * A refused check has shown its own message through \a messenger. A failed
  * calculation shows "计算过程中遇到错误,请尝试调整输入数据再算." (caption
  * "计算出错", error icon) with the calculation's own message below it, which

@@ -52,13 +52,17 @@ void calculate(CalculationRun &run, const std::optional<DesignCheckRequest> &che
 
 CalculationRun runCalculationPipeline(const MainWindowModel &window, const options::OptionsTexts &options,
                                       const std::optional<DesignCheckRequest> &checks, ReportPages pages,
-                                      common::Messenger &messenger)
+                                      UnusualValues unusual, common::Messenger &messenger)
 {
     CalculationRun run;
     if (!checkLoadTable(window, messenger))
         return run;
     run.input = assembleCalculationInput(window, options);
     if (!checkPlausibility(run.input, window, messenger) || !checkIcedStrings(run.input, messenger))
+        return run;
+    run.warnings = implausibleValues(run.input);
+    if (!run.warnings.empty() && unusual == UnusualValues::Ask
+        && messenger.show(implausibleValuesQuestion(run.warnings)) != common::MessageAnswer::Continue)
         return run;
     if (checks) {
         try {

@@ -26,10 +26,16 @@ struct DesignCheckRequest
     bool withPage = false;
 };
 
+/// What a run does with values that are possible but unusual (implausibleValues()).
+enum class UnusualValues {
+    Ask,     ///< asks once whether to compute them; "返回修改" refuses the run
+    Compute, ///< computes them; the run carries the warnings
+};
+
 /// How a run ended.
 enum class RunOutcome {
     Done,    ///< every step went through
-    Refused, ///< an input check refused; its message was shown, nothing was calculated
+    Refused, ///< an input check refused, or the user chose to revise an unusual value; nothing was calculated
     Failed,  ///< the calculation or its pages failed; nothing was shown
 };
 
@@ -39,6 +45,8 @@ struct CalculationRun
     RunOutcome outcome = RunOutcome::Refused;
     /// The snapshot of the inputs, once assembled.
     engine::CalculationInput input;
+    /// The unusual values of the input that were computed all the same, one line each.
+    std::vector<std::string> warnings;
     /// The results, when Done.
     engine::CalculationResult result;
     /// The design check and what it used, when one was asked for and Done.
@@ -53,9 +61,10 @@ struct CalculationRun
 /**
  * The one road from the inputs as shown to the results, for the window and
  * for tenrix-calc alike: checks the load table of \a window, takes the
- * snapshot of \a window and \a options, checks its plausibility, runs the
- * calculation and the design check \a checks asks for and, unless \a pages
- * is None, builds the report pages.
+ * snapshot of \a window and \a options, checks its plausibility, deals with
+ * its unusual values as \a unusual says, runs the calculation and the design
+ * check \a checks asks for and, unless \a pages is None, builds the report
+ * pages.
  *
  * The checks show their own messages through \a messenger (a check setting
  * that is not a number is refused with caption "选项设置"); a failure of the
@@ -65,6 +74,6 @@ struct CalculationRun
  */
 CalculationRun runCalculationPipeline(const MainWindowModel &window, const options::OptionsTexts &options,
                                       const std::optional<DesignCheckRequest> &checks, ReportPages pages,
-                                      common::Messenger &messenger);
+                                      UnusualValues unusual, common::Messenger &messenger);
 
 } // namespace app

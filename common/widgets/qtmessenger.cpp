@@ -41,6 +41,8 @@ common::MessageAnswer QtMessenger::show(const common::Message &message)
     QPushButton *discard = nullptr;
     QPushButton *files = nullptr;
     QPushButton *folder = nullptr;
+    QPushButton *continueButton = nullptr;
+    QPushButton *revise = nullptr;
     switch (message.buttons) {
     case common::MessageButtons::Ok:
         ok = box.addButton(QStringLiteral("确定"), QMessageBox::AcceptRole);
@@ -74,8 +76,15 @@ common::MessageAnswer QtMessenger::show(const common::Message &message)
         cancel = box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
         box.setEscapeButton(cancel);
         break;
+    case common::MessageButtons::ContinueRevise:
+        continueButton = box.addButton(QStringLiteral("继续计算"), QMessageBox::AcceptRole);
+        revise = box.addButton(QStringLiteral("返回修改"), QMessageBox::RejectRole);
+        box.setEscapeButton(revise);
+        break;
     }
-    box.setDefaultButton(ok ? ok : yes ? yes : save ? save : files);
+    // Enter on a question about unusual values goes back to the inputs: a
+    // figure computed from a slip is worse than one more click.
+    box.setDefaultButton(ok ? ok : yes ? yes : save ? save : files ? files : revise);
     box.exec();
 
     const QAbstractButton *pressed = box.clickedButton();
@@ -93,6 +102,10 @@ common::MessageAnswer QtMessenger::show(const common::Message &message)
         return common::MessageAnswer::Files;
     if (pressed != nullptr && pressed == folder)
         return common::MessageAnswer::Folder;
+    if (pressed != nullptr && pressed == continueButton)
+        return common::MessageAnswer::Continue;
+    if (revise != nullptr)
+        return common::MessageAnswer::Revise;
     // Cancel, Escape or the title bar's close button.
     if (cancel != nullptr)
         return common::MessageAnswer::Cancel;

@@ -143,7 +143,7 @@ TEST_F(LastInputFile, RestoreRunsTheHandlersInOrder)
     lines[0] = "   带空格的名称";
     lines[1] = "40";  // moves the maintenance point ...
     lines[4] = "12";  // ... which the stored text then overrides
-    lines[10] = "";   // bundle count: normalised to 1
+    lines[10] = "";   // bundle count: kept empty, refused when computed
     lines[31] = "5";  // LGKK-900 selected, boxes untouched
     lines[41] = "0";  // P1 cleared: column emptied, header rewritten ...
     lines[64] = "7";  // ... yet its stored cells are written back
@@ -155,7 +155,7 @@ TEST_F(LastInputFile, RestoreRunsTheHandlersInOrder)
     ASSERT_TRUE(loadLastInputs(model, mFile));
     EXPECT_EQ(model.text(EditBox::Edit_bt), "带空格的名称");
     EXPECT_EQ(model.text(EditBox::Edit_jxd), "12");
-    EXPECT_EQ(model.text(EditBox::Edit_dx_flgs), "1");
+    EXPECT_EQ(model.text(EditBox::Edit_dx_flgs), "");
     EXPECT_EQ(model.conductorText(), "LGKK-900");
     EXPECT_EQ(model.text(EditBox::Edit_dx_d), "51.36");
     EXPECT_FALSE(model.isTicked(PresenceBox::CheckBox_yx1));

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace app;
 using namespace app::loadtable;
 
@@ -162,7 +164,7 @@ TEST(PlausibilityCheck, PhysicallyImpossibleValuesAreRefusedNamingTheField)
     EXPECT_EQ(refusal(lead), "引下线P1 金具重(kg)不能为负值,请修改.");
 }
 
-TEST(PlausibilityCheck, OptionsBelowAbsoluteZeroOrWithNegativeWindAreRefused)
+TEST(PlausibilityCheck, OptionsNoDesignConditionCanHaveAreRefused)
 {
     const MainWindowModel model;
     const auto refusalWith = [&model](auto change) {
@@ -179,11 +181,17 @@ TEST(PlausibilityCheck, OptionsBelowAbsoluteZeroOrWithNegativeWindAreRefused)
     };
     EXPECT_EQ(refusalWith([](options::OptionsTexts &o) { o.conditionWindSpeed[4] = "-30"; }),
               "最大风速 计算风速(m/s)不能为负值,请修改.");
-    EXPECT_EQ(refusalWith([](options::OptionsTexts &o) { o.conditionTemperature[1] = "-273.2"; }),
-              "最低温度 导线温度(℃)不能低于绝对零度-273.15℃,请修改.");
-    EXPECT_EQ(refusalWith([](options::OptionsTexts &o) { o.conditionTemperature[1] = "-273.15"; }), "");
+    EXPECT_EQ(refusalWith([](options::OptionsTexts &o) { o.conditionTemperature[1] = "-90.1"; }),
+              "最低温度 导线温度(℃)不能低于-90℃(低于地球上测到的最低气温),请修改.");
+    EXPECT_EQ(refusalWith([](options::OptionsTexts &o) { o.conditionTemperature[1] = "-90"; }), "");
     EXPECT_EQ(refusalWith([](options::OptionsTexts &o) { o.markingTemperature[8] = "-300"; }),
-              "安装划印计算温度9(℃)不能低于绝对零度-273.15℃,请修改.");
+              "安装划印计算温度9(℃)不能低于-90℃(低于地球上测到的最低气温),请修改.");
+    EXPECT_EQ(refusalWith([](options::OptionsTexts &o) { o.conditionTemperature[0] = "1e6"; }),
+              "最高温度 导线温度(℃)不能高于300℃(超过裸导线短路时的最高允许温度),请修改.");
+    EXPECT_EQ(refusalWith([](options::OptionsTexts &o) { o.conditionTemperature[0] = "300"; }), "");
+    EXPECT_EQ(refusalWith([](options::OptionsTexts &o) { o.conditionWindSpeed[4] = "1e6"; }),
+              "最大风速 计算风速(m/s)不能大于120m/s(超过实测到的最大风速),请修改.");
+    EXPECT_EQ(refusalWith([](options::OptionsTexts &o) { o.conditionWindSpeed[4] = "120"; }), "");
     // A hot, windy design is unusual but computes.
     EXPECT_EQ(refusalWith([](options::OptionsTexts &o) { o.conditionTemperature[0] = "150"; }), "");
 }
@@ -224,4 +232,133 @@ TEST(PlausibilityCheck, ALeadBundleCountMustBeWhole)
     EXPECT_EQ(refusal(model), "引下线P1 分裂根数应为整数,请修改.");
     model.setCell(2, bundleCountRow, "2.0");
     EXPECT_EQ(refusal(model), "");
+}
+
+// The sag against the span: L = 36 m, so the least sag any conductor can be
+// strung to is 36² / (8 · 30 000 m) = 0.0054 m.
+TEST(PlausibilityCheck, SagsNoConductorCanHaveAreRefused)
+{
+    const auto refusalWith = [](const char *span, const char *sag) {
+        MainWindowModel model;
+        model.setText(EditBox::Edit_L, span);
+        model.setText(EditBox::Edit_f, sag);
+        return refusal(model);
+    };
+    EXPECT_EQ(refusalWith("36", "100000"), "控制弧垂f(m)应小于跨距L(m),请修改.");
+    EXPECT_EQ(refusalWith("36", "36"), "控制弧垂f(m)应小于跨距L(m),请修改.");
+    EXPECT_EQ(refusalWith("36", "1e-31"), "控制弧垂f(m)过小: 跨距36m的导线即使拉到拉断也有0.0054m以上的弧垂,请修改.");
+    EXPECT_EQ(refusalWith("36", "0.0053"), "控制弧垂f(m)过小: 跨距36m的导线即使拉到拉断也有0.0054m以上的弧垂,请修改.");
+    EXPECT_EQ(refusalWith("36", "0.0055"), "");
+    // The pasted span of the report: 2 m on 2201 m would take about 15 000 kN.
+    EXPECT_EQ(refusalWith("2201", "2"), "控制弧垂f(m)过小: 跨距2201m的导线即使拉到拉断也有20.1851m以上的弧垂,请修改.");
+    EXPECT_EQ(refusalWith("36", "35.9"), "");
+}
+
+TEST(PlausibilityCheck, MaintenancePointOutsideTheSpanAndAnAreaBeyondTheDiameterAreRefused)
+{
+    const auto refusalWith = [](EditBox box, const char *text) {
+        MainWindowModel model;
+        model.setText(box, text);
+        return refusal(model);
+    };
+    EXPECT_EQ(refusalWith(EditBox::Edit_jxd, "-0.1"), "检修点距左侧(m)应在0与跨距L(m)之间,请修改.");
+    EXPECT_EQ(refusalWith(EditBox::Edit_jxd, "36.1"), "检修点距左侧(m)应在0与跨距L(m)之间,请修改.");
+    EXPECT_EQ(refusalWith(EditBox::Edit_jxd, "36"), "");
+    EXPECT_EQ(refusalWith(EditBox::Edit_jxd, "0"), "");
+    // π · 51.36² / 4 = 2071.74 mm²; the default area is 1555.8 mm².
+    EXPECT_EQ(refusalWith(EditBox::Edit_dx_S, "2072"), "单根截面(mm2)不能大于计算外径(mm)所围的圆面积2071.7mm2,请修改.");
+    EXPECT_EQ(refusalWith(EditBox::Edit_dx_S, "2071.7"), "");
+    EXPECT_EQ(refusalWith(EditBox::Edit_dx_d, "0"), "单根截面(mm2)不能大于计算外径(mm)所围的圆面积0mm2,请修改.");
+}
+
+TEST(PlausibilityCheck, BundleCountMustBeAWholeNumberFromOneToEight)
+{
+    const std::pair<const char *, const char *> cases[] = {
+        {"2.5", "分裂根数应为整数,请修改."}, {"0", "分裂根数应不小于1,请修改."}, {"9", "分裂根数不能大于8,请修改."}};
+    for (const auto &[typed, message] : cases) {
+        MainWindowModel model;
+        model.setText(EditBox::Edit_dx_flgs, typed);
+        EXPECT_EQ(refusal(model), message) << typed;
+    }
+    for (const char *typed : {"", "abc"}) {
+        MainWindowModel model;
+        model.setText(EditBox::Edit_dx_flgs, typed);
+        EXPECT_EQ(refusal(model, "错误信息"), std::string("分裂根数: “") + typed + "” 不是有效的数值");
+    }
+}
+
+namespace {
+
+/// The unusual values of the default span with \a change made to its window or options.
+std::vector<std::string> unusualWith(const std::function<void(MainWindowModel &, options::OptionsTexts &)> &change)
+{
+    MainWindowModel model;
+    options::OptionsTexts options;
+    change(model, options);
+    const engine::CalculationInput input = assembleCalculationInput(model, options);
+    ScriptedMessenger messenger;
+    EXPECT_TRUE(checkPlausibility(input, model, messenger));
+    return implausibleValues(input);
+}
+
+using Lines = std::vector<std::string>;
+
+} // namespace
+
+TEST(ImplausibleValues, DefaultSpanAndTheTightSagCaseHaveNone)
+{
+    EXPECT_EQ(unusualWith([](MainWindowModel &, options::OptionsTexts &) {}), Lines{});
+    // 0.8 m on 36 m is 1/45: tighter than the handbook's 1/30, yet a real design.
+    EXPECT_EQ(unusualWith([](MainWindowModel &m, options::OptionsTexts &) { m.setText(EditBox::Edit_f, "0.8"); }),
+              Lines{});
+}
+
+TEST(ImplausibleValues, EachUnusualValueIsNamedWithItsUsualRange)
+{
+    using Change = std::function<void(MainWindowModel &, options::OptionsTexts &)>;
+    const std::pair<Change, Lines> cases[] = {
+        // The pasted span of the report: 36 m became 2201 m (the sag stays 2 m).
+        // A span of 2201 m with a sag of 2 m is refused; with 100 m it is only unusual.
+        {[](MainWindowModel &m, options::OptionsTexts &) {
+             m.setText(EditBox::Edit_L, "2201");
+             m.setText(EditBox::Edit_f, "100");
+         },
+         {"跨距L(m)为2201m,常用10 ~ 200m(变电站跨线)"}},
+        {[](MainWindowModel &m, options::OptionsTexts &) { m.setText(EditBox::Edit_L, "9.5"); },
+         {"跨距L(m)为9.5m,常用10 ~ 200m(变电站跨线)",
+          "控制弧垂f(m)为2m,是跨距的1/4.8,常用跨距的1/60 ~ 1/7.5(手册建议1/30 ~ 1/15)"}},
+        // The ends 36 / 60 = 0.6 m and 36 · 2 / 15 = 4.8 m (4.8 in single precision lies just above).
+        {[](MainWindowModel &m, options::OptionsTexts &) { m.setText(EditBox::Edit_f, "0.6"); }, {}},
+        {[](MainWindowModel &m, options::OptionsTexts &) { m.setText(EditBox::Edit_f, "4.79"); }, {}},
+        {[](MainWindowModel &m, options::OptionsTexts &) { m.setText(EditBox::Edit_f, "0.59"); },
+         {"控制弧垂f(m)为0.59m,是跨距的1/61,常用跨距的1/60 ~ 1/7.5(手册建议1/30 ~ 1/15)"}},
+        {[](MainWindowModel &m, options::OptionsTexts &) { m.setText(EditBox::Edit_f, "4.9"); },
+         {"控制弧垂f(m)为4.9m,是跨距的1/7.3,常用跨距的1/60 ~ 1/7.5(手册建议1/30 ~ 1/15)"}},
+        {[](MainWindowModel &, options::OptionsTexts &o) { o.conditionTemperature[0] = "151"; },
+         {"最高温度 导线温度(℃)为151℃,常用-50 ~ 150℃"}},
+        {[](MainWindowModel &, options::OptionsTexts &o) { o.conditionTemperature[1] = "-51"; },
+         {"最低温度 导线温度(℃)为-51℃,常用-50 ~ 150℃"}},
+        {[](MainWindowModel &, options::OptionsTexts &o) { o.markingTemperature[0] = "51"; },
+         {"安装划印计算温度1(℃)为51℃,常用-50 ~ 50℃"}},
+        {[](MainWindowModel &, options::OptionsTexts &o) { o.conditionWindSpeed[4] = "50.5"; },
+         {"最大风速 计算风速(m/s)为50.5m/s,常用不超过50m/s"}},
+        {[](MainWindowModel &m, options::OptionsTexts &) { m.setText(EditBox::Edit_dx_E, "718530"); },
+         {"弹性模量(N/mm2)为718530,常用40000 ~ 210000"}},
+        {[](MainWindowModel &m, options::OptionsTexts &) { m.setText(EditBox::Edit_dx_ax, "2.3"); },
+         {"温度线膨胀系数(1/℃)10E-6为2.3,常用10 ~ 25"}},
+        // A weight in N/m: 48.5 N/m over 1555.8 mm² reads as 31.17 g/cm³.
+        {[](MainWindowModel &m, options::OptionsTexts &) { m.setText(EditBox::Edit_dx_kg, "48.5"); },
+         {"单根自重(kg)与单根截面(mm2)之比合31.17g/cm3,导线常用2.5 ~ 9g/cm3"}},
+    };
+    for (const auto &[change, lines] : cases)
+        EXPECT_EQ(unusualWith(change), lines);
+}
+
+TEST(ImplausibleValues, TheQuestionListsTheValuesAndOffersToContinueOrRevise)
+{
+    const common::Message question = implausibleValuesQuestion({"跨距L(m)为2201m,常用10 ~ 200m(变电站跨线)"});
+    EXPECT_EQ(question.text, "以下数值对变电站跨线不常见,请确认:\n跨距L(m)为2201m,常用10 ~ 200m(变电站跨线).\n\n"
+                             "按“继续计算”照此计算,按“返回修改”回到输入.");
+    EXPECT_EQ(question.caption, "数据合理性提示");
+    EXPECT_EQ(question.buttons, common::MessageButtons::ContinueRevise);
 }

@@ -12,7 +12,7 @@ TEST(CalculationPipeline, DefaultsGoThroughWithTheirSnapshotAndNoPages)
 {
     ScriptedMessenger messenger;
     const CalculationRun run =
-        runCalculationPipeline(MainWindowModel(), options::OptionsTexts(), std::nullopt, ReportPages::None, messenger);
+        runCalculationPipeline(MainWindowModel(), options::OptionsTexts(), std::nullopt, ReportPages::None, UnusualValues::Ask, messenger);
     EXPECT_EQ(run.outcome, RunOutcome::Done);
     EXPECT_EQ(run.input, defaultCalculationInput());
     EXPECT_TRUE(run.pages.empty());
@@ -26,7 +26,7 @@ TEST(CalculationPipeline, ARefusedCheckStopsBeforeTheCalculation)
     window.setCell(2, loadtable::relativeDistanceRow, "1.2.3");
     window.setTicked(PresenceBox::CheckBox_yx1, true);
     ScriptedMessenger messenger({common::MessageAnswer::Ok});
-    const CalculationRun run = runCalculationPipeline(window, options::OptionsTexts(), std::nullopt, ReportPages::None, messenger);
+    const CalculationRun run = runCalculationPipeline(window, options::OptionsTexts(), std::nullopt, ReportPages::None, UnusualValues::Ask, messenger);
     EXPECT_EQ(run.outcome, RunOutcome::Refused);
     ASSERT_EQ(messenger.shown.size(), 1u);
     EXPECT_EQ(messenger.shown[0].caption, "语法检查");
@@ -34,14 +34,16 @@ TEST(CalculationPipeline, ARefusedCheckStopsBeforeTheCalculation)
 
 TEST(CalculationPipeline, AFailureIsDescribedNotShown)
 {
-    // A span far beyond any real one passes every check, but its load factor
-    // is beyond what the engine can hold.
+    // An expansion coefficient far beyond any material is only unusual, but
+    // its thermal strain is beyond what the engine can hold.
     MainWindowModel window;
-    window.setText(EditBox::Edit_L, "1e30");
+    window.setText(EditBox::Edit_dx_ax, "3e38");
     ScriptedMessenger messenger;
-    const CalculationRun run = runCalculationPipeline(window, options::OptionsTexts(), std::nullopt, ReportPages::None, messenger);
+    const CalculationRun run = runCalculationPipeline(window, options::OptionsTexts(), std::nullopt,
+                                                      ReportPages::None, UnusualValues::Compute, messenger);
     EXPECT_EQ(run.outcome, RunOutcome::Failed);
     EXPECT_FALSE(run.failure.empty());
+    EXPECT_EQ(run.warnings, std::vector<std::string>{"温度线膨胀系数(1/℃)10E-6为3e38,常用10 ~ 25"});
     EXPECT_TRUE(messenger.shown.empty());
 }
 
@@ -50,14 +52,41 @@ TEST(CalculationPipeline, TheDesignCheckRunsWhenAskedAndABadFactorIsRefused)
     ScriptedMessenger messenger;
     DesignCheckRequest request;
     request.withPage = false;
-    CalculationRun run = runCalculationPipeline(MainWindowModel(), options::OptionsTexts(), request, ReportPages::None, messenger);
+    CalculationRun run = runCalculationPipeline(MainWindowModel(), options::OptionsTexts(), request, ReportPages::None, UnusualValues::Ask, messenger);
     EXPECT_EQ(run.outcome, RunOutcome::Done);
     EXPECT_TRUE(run.checks.has_value());
 
     request.options.conductorLongTermFactor = "四";
     messenger.expect();
-    run = runCalculationPipeline(MainWindowModel(), options::OptionsTexts(), request, ReportPages::None, messenger);
+    run = runCalculationPipeline(MainWindowModel(), options::OptionsTexts(), request, ReportPages::None, UnusualValues::Ask, messenger);
     EXPECT_EQ(run.outcome, RunOutcome::Refused);
     ASSERT_EQ(messenger.shown.size(), 1u);
     EXPECT_EQ(messenger.shown[0].caption, "选项设置");
+}
+
+TEST(CalculationPipeline, UnusualValuesAreAskedOnceOrComputedWithTheirWarnings)
+{
+    MainWindowModel window;
+    window.setText(EditBox::Edit_L, "250");
+    window.setText(EditBox::Edit_f, "10");
+    const std::vector<std::string> warnings{"跨距L(m)为250m,常用10 ~ 200m(变电站跨线)"};
+
+    ScriptedMessenger revise({common::MessageAnswer::Revise});
+    CalculationRun run = runCalculationPipeline(window, options::OptionsTexts(), std::nullopt, ReportPages::None,
+                                                UnusualValues::Ask, revise);
+    EXPECT_EQ(run.outcome, RunOutcome::Refused);
+    ASSERT_EQ(revise.shown.size(), 1u);
+    EXPECT_EQ(revise.shown[0].caption, "数据合理性提示");
+
+    ScriptedMessenger carryOn({common::MessageAnswer::Continue});
+    run = runCalculationPipeline(window, options::OptionsTexts(), std::nullopt, ReportPages::None, UnusualValues::Ask,
+                                 carryOn);
+    EXPECT_EQ(run.outcome, RunOutcome::Done);
+    EXPECT_EQ(run.warnings, warnings);
+
+    ScriptedMessenger silent;
+    run = runCalculationPipeline(window, options::OptionsTexts(), std::nullopt, ReportPages::None,
+                                 UnusualValues::Compute, silent);
+    EXPECT_EQ(run.outcome, RunOutcome::Done);
+    EXPECT_EQ(run.warnings, warnings);
 }

@@ -3,8 +3,10 @@
 // and widths, on the offscreen platform.
 #include "guiprogram.h"
 
+#include "app/model/plausibilitycheck.h"
 #include "common/widgets/applicationfont.h"
 #include "common/widgets/dropdownstyle.h"
+#include "common/widgets/qtmessenger.h"
 #include "common/widgets/qttranslations.h"
 
 #include "report/viewer/viewerdialogs.h"
@@ -24,6 +26,7 @@
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 #include <cstdio>
 #include <memory>
@@ -103,6 +106,23 @@ private Q_SLOTS:
         progress.setWindowTitle(QStringLiteral("批量计算"));
         progress.setValue(11);
         showAndSave(progress, "batch-progress");
+    }
+
+    void unusualValuesQuestion()
+    {
+        // The question of a pasted span, as the calculate command asks it.
+        const common::Message question = app::implausibleValuesQuestion(
+            {"跨距L(m)为2201m,常用10 ~ 200m(变电站跨线)", "温度线膨胀系数(1/℃)10E-6为2.3,常用10 ~ 25"});
+        common::QtMessenger messenger;
+        QTimer::singleShot(0, this, [this] {
+            QWidget *box = QApplication::activeModalWidget();
+            QVERIFY(box != nullptr);
+            QVERIFY(QTest::qWaitForWindowExposed(box));
+            save(*box, "unusual-values-question");
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        // Enter goes back to the inputs.
+        QCOMPARE(messenger.show(question), common::MessageAnswer::Revise);
     }
 
     void platformDialogs()

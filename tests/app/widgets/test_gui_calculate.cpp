@@ -245,19 +245,20 @@ private Q_SLOTS:
 
     void aFailedCalculationIsReportedAndHandsOverNothing()
     {
-        // A span far beyond any real one passes the checks, but its load
-        // factor is beyond what the engine can hold.
+        // An expansion coefficient far beyond any material is only asked
+        // about, but its thermal strain is beyond what the engine can hold.
         app::MainWindowModel span;
-        span.setText(EditBox::Edit_L, "1e30");
-        ScriptedMessenger messenger({common::MessageAnswer::Ok});
+        span.setText(EditBox::Edit_dx_ax, "3e38");
+        ScriptedMessenger messenger({common::MessageAnswer::Continue, common::MessageAnswer::Ok});
         RecordingPages pages;
         QCOMPARE(app::calculateAndShow(span, options::OptionsTexts{}, {}, pages, messenger), app::CalculationOutcome::Failed);
         QCOMPARE(pages.stored, 0);
         QVERIFY(!pages.shown);
-        QCOMPARE(messenger.shown.size(), std::size_t{1});
-        const common::Message &failure = messenger.shown.front();
+        QCOMPARE(messenger.shown.size(), std::size_t{2});
+        QCOMPARE(messenger.shown.front().caption, "数据合理性提示");
+        const common::Message &failure = messenger.shown.back();
         // The generic line first, then the engine's own words on what failed.
-        QCOMPARE(failure.text, "计算过程中遇到错误,请尝试调整输入数据再算.\n\n荷载因数超出可计算的范围,请检查输入数据.");
+        QCOMPARE(failure.text, "计算过程中遇到错误,请尝试调整输入数据再算.\n\nB超出可计算的范围,请检查输入数据.");
         QCOMPARE(failure.caption, "计算出错");
         QCOMPARE(failure.icon, common::MessageIcon::Error);
 
@@ -316,11 +317,12 @@ private Q_SLOTS:
         mProgram.reset();
         // A stored span far beyond what the engine can compute.
         app::MainWindowModel damaged;
-        damaged.setText(EditBox::Edit_L, "1e30");
+        damaged.setText(EditBox::Edit_dx_ax, "3e38");
         QVERIFY(app::saveLastInputs(damaged, app::lastInputFileName));
         mProgram.emplace();
-        QCOMPARE(window().edit(EditBox::Edit_L)->text(), QStringLiteral("1e30"));
+        QCOMPARE(window().edit(EditBox::Edit_dx_ax)->text(), QStringLiteral("3e38"));
         window().show();
+        mProgram->messenger.expect(common::MessageAnswer::Continue);
         mProgram->messenger.expect();
         calculate();
         QVERIFY(!mProgram->messenger.shown.empty());
