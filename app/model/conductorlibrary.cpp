@@ -52,7 +52,8 @@ CustomConductor readConductor(const Json &entry, std::size_t index, const std::s
     const std::string place = conductorPlace(index);
     if (!entry.is_object())
         refuse(fileName, place + "应为一个对象 {...}");
-    for (const auto &[key, value] : entry.items()) {
+    for (auto item = entry.begin(); item != entry.end(); ++item) {
+        const std::string &key = item.key();
         const bool known = key == typeKey
                            || std::find(figureKeys.begin(), figureKeys.end(), key) != figureKeys.end();
         if (!known)
@@ -98,7 +99,8 @@ ConductorLibrary parseConductorLibrary(std::string_view text, const std::string 
     }
     if (!document.is_object())
         refuse(fileName, "最外层应为一个对象 {...}");
-    for (const auto &[key, value] : document.items()) {
+    for (auto item = document.begin(); item != document.end(); ++item) {
+        const std::string &key = item.key();
         if (key != "format" && key != "version" && key != "conductors")
             refuse(fileName, "有本程序不认识的 \"" + printableKey(key) + "\"");
     }

@@ -105,21 +105,24 @@ void TForm_zcx::ComboBox_zdxEdited(const QString &text)
 
 void TForm_zcx::ToolButton_dxkShow()
 {
+    // The submenu is a child widget that clear() leaves behind.
+    qDeleteAll(Menu_dxk->findChildren<QMenu *>(QString(), Qt::FindDirectChildrenOnly));
     Menu_dxk->clear();
     const QString file = conductorLibraryPath();
     const std::optional<app::ConductorLibrary> library = readLibrary(file, mMessenger);
     if (library) {
         for (const app::CustomConductor &conductor : *library) {
             const QString designation = toQString(conductor.designation);
-            Menu_dxk->addAction(designation, this, [this, designation] { ConductorLibraryPick(designation); });
+            connect(Menu_dxk->addAction(designation), &QAction::triggered, this,
+                    [this, designation] { ConductorLibraryPick(designation); });
         }
         if (library->empty())
             Menu_dxk->addAction(QStringLiteral("(导线库中还没有导线)"))->setEnabled(false);
     }
     Menu_dxk->addSeparator();
     // A damaged file is never written over: what it holds is the engineer's.
-    QAction *keep = Menu_dxk->addAction(QStringLiteral("将当前自定义导线存入导线库"), this,
-                                        &TForm_zcx::ConductorLibraryKeep);
+    QAction *keep = Menu_dxk->addAction(QStringLiteral("将当前自定义导线存入导线库"));
+    connect(keep, &QAction::triggered, this, [this] { ConductorLibraryKeep(); });
     keep->setObjectName(QStringLiteral("Action_dxk_keep"));
     keep->setEnabled(library && mModel.isCustomConductor());
     QMenu *remove = Menu_dxk->addMenu(QStringLiteral("从导线库删除"));
@@ -128,7 +131,8 @@ void TForm_zcx::ToolButton_dxkShow()
     if (library) {
         for (const app::CustomConductor &conductor : *library) {
             const QString designation = toQString(conductor.designation);
-            remove->addAction(designation, this, [this, designation] { ConductorLibraryRemove(designation); });
+            connect(remove->addAction(designation), &QAction::triggered, this,
+                    [this, designation] { ConductorLibraryRemove(designation); });
         }
     }
 }
