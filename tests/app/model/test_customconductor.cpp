@@ -27,8 +27,8 @@ std::string libraryText(const std::string &conductors)
 }
 
 const std::string jl400Entry =
-    R"({"type": "JL/G1A-400/35(厂家)", "diameter_mm": "26.82", "expansionCoefficient_1e-6_per_degC": "20.5",)"
-    R"( "elasticModulus_N_mm2": "65000", "area_mm2": "425.24", "unitWeight_kg_m": "1.349"})";
+    R"x({"type": "JL/G1A-400/35(厂家)", "diameter_mm": "26.82", "expansionCoefficient_1e-6_per_degC": "20.5",)x"
+    R"x( "elasticModulus_N_mm2": "65000", "area_mm2": "425.24", "unitWeight_kg_m": "1.349"})x";
 
 } // namespace
 
@@ -62,7 +62,7 @@ TEST(CustomConductor, FaultNamesTheFieldAndWhatIsWrong)
         {with(jl400, ConductorFigure::area, "."), "单根截面(mm2) \".\" 不是数值"},
         // Zero in single precision, as the engine would hold it.
         {with(jl400, ConductorFigure::unitWeight, "0.0000000000000000000000000000000000000000000001"),
-         "单根自重(kg/m) \"0.00000000000000000000…\" 应大于0"},
+         "单根自重(kg/m) \"0.000000000000000000…\" 应大于0"},
         {with(jl400, ConductorFigure::unitWeight, std::string(40, '9')),
          "单根自重(kg/m) \"99999999999999999999…\" 不是数值"},
         {with(jl400, ConductorFigure::unitWeight, " 1.349"), "单根自重(kg/m) \" 1.349\" 不是数值"},
@@ -101,6 +101,7 @@ TEST(CustomConductor, CheckedBeforeTheCalculation)
     ScriptedMessenger messenger;
     EXPECT_TRUE(checkCustomConductor(model, messenger)); // a catalogue type
     model.pickLibraryConductor(with(jl400, ConductorFigure::elasticModulus, "6 5000"));
+    messenger.expect();
     EXPECT_FALSE(checkCustomConductor(model, messenger));
     ASSERT_EQ(messenger.shown.size(), 1u);
     EXPECT_EQ(messenger.shown[0].text, "自定义导线的弹性模量(N/mm2) \"6 5000\" 不是数值,请修改.");
