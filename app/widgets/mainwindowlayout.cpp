@@ -256,7 +256,7 @@ void TForm_zcx::buildConductorGroup()
     addLabel(GroupBox_dx, QStringLiteral("主导线型号"), QRect(8, 21, 70, listHeight));
     ComboBox_zdx = new QComboBox(GroupBox_dx);
     ComboBox_zdx->setObjectName(QStringLiteral("ComboBox_zdx"));
-    ComboBox_zdx->setGeometry(80, 21, 153, listHeight);
+    ComboBox_zdx->setGeometry(80, 21, 141, listHeight);
     ComboBox_zdx->setMaxVisibleItems(20);
     // Typed designations never become items, nor are they completed to a
     // catalogue name the engineer did not type.
@@ -267,7 +267,7 @@ void TForm_zcx::buildConductorGroup()
     ToolButton_dxk->setObjectName(QStringLiteral("ToolButton_dxk"));
     ToolButton_dxk->setText(QStringLiteral("导线库"));
     ToolButton_dxk->setToolTip(QStringLiteral("自定义导线: 从导线库选取, 存入导线库或从中删除"));
-    ToolButton_dxk->setGeometry(235, 21, 46, listHeight);
+    ToolButton_dxk->setGeometry(225, 21, 56, listHeight);
     ToolButton_dxk->setPopupMode(QToolButton::InstantPopup);
     Menu_dxk = new QMenu(ToolButton_dxk);
     Menu_dxk->setObjectName(QStringLiteral("Menu_dxk"));
