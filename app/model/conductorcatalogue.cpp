@@ -15,6 +15,14 @@ namespace {
 // catalogue has always shown 896.5. "LGJ-185/20" has no row of that name
 // (its figures are those of LGJ-185/25), so it is left without a strength.
 // The other types have no published strength at hand: the user types it.
+//
+// The GB/T 1179 types (JL/G1A-...) come after the 73 old ones, so that the
+// list indices the last-input file stores keep naming the same types.
+// JL/G1A-630/45: 钢芯铝绞线技术参数表 (procurement technical data sheet for
+// JL/G1A-630/45 to GB/T 1179-2008), rows 计算截面积 合计 674.0 mm2, 外径
+// 33.80 mm, 单位长度质量 2079.2 kg/km, 额定抗拉力 150.45 kN, 弹性模量
+// 63.0 GPa, 线膨胀系数 20.9e-6 /degC. Other JL/G1A sizes are left out until
+// a table of their own figures is at hand.
 constexpr ConductorCatalogue kConductors{{
     {"NAHLGJQ-1440", "51.36", "1555.8", "23.0", "71853", "4.942"},
     {"NAHLGJQ-800", "38.40", "950", "20.4", "73000", "2.69"},
@@ -89,6 +97,7 @@ constexpr ConductorCatalogue kConductors{{
     {"LJ-70", "10.8", "71.25", "23.0", "59000", "0.1951"},
     {"LJ-50", "9.00", "49.48", "23.0", "59000", "0.1355"},
     {"JLHN58K-1600", "70.00", "1582.9", "23.0", "50000", "4.475"},
+    {"JL/G1A-630/45", "33.80", "674.0", "20.9", "63000", "2.0792", "150450"},
 }};
 
 } // namespace

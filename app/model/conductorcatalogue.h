@@ -23,9 +23,10 @@ struct ConductorEntry
     std::string_view ratedStrength{};
 };
 
-inline constexpr int conductorCount = 73;
+inline constexpr int conductorCount = 74;
 
-/// The 73 conductor types in list order; the list index is the array index.
+/// The conductor types in list order; the list index is the array index.
+/// The first 73 are the old list, whose indices old last-input files hold.
 using ConductorCatalogue = std::array<ConductorEntry, conductorCount>;
 
 /// The built-in conductor catalogue, constant for the whole run.

@@ -1,5 +1,6 @@
 #include "app/model/inputchecks.h"
 
+#include "app/model/customconductor.h"
 #include "app/model/singlenumber.h"
 #include "common/checkmessages.h"
 #include "engine/calculationerror.h"
@@ -67,6 +68,17 @@ bool checkPositiveInput(const MainWindowModel &window, EditBox box, common::Mess
     } catch (const engine::ConversionError &error) {
         common::showError(messenger, error.what(), common::errorCaption);
     }
+    return false;
+}
+
+bool checkCustomConductor(const MainWindowModel &window, common::Messenger &messenger)
+{
+    if (!window.isCustomConductor())
+        return true;
+    const std::string fault = customConductorFault(window.conductor());
+    if (fault.empty())
+        return true;
+    common::showError(messenger, "自定义导线的" + fault + ",请修改.", common::syntaxCheckCaption);
     return false;
 }
 

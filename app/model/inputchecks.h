@@ -40,4 +40,12 @@ bool checkLoadTable(const MainWindowModel &window, common::Messenger &messenger)
  */
 bool checkIcedStrings(const engine::CalculationInput &input, common::Messenger &messenger);
 
+/**
+ * The check of a custom conductor before a calculation: nothing for a
+ * catalogue type; otherwise customConductorFault() of the designation and
+ * the five boxes, reported as "自定义导线的<fault>,请修改." (caption
+ * "语法检查", error icon) with the result false.
+ */
+bool checkCustomConductor(const MainWindowModel &window, common::Messenger &messenger);
+
 } // namespace app

@@ -56,6 +56,20 @@ const Json *JsonFieldReader::find(const KeyPath &path)
     return node;
 }
 
+bool JsonFieldReader::has(const KeyPath &path) const
+{
+    const Json *node = &mDocument;
+    for (const std::string &key : path) {
+        if (!node->is_object())
+            return false;
+        const auto found = node->find(key);
+        if (found == node->end())
+            return false;
+        node = &*found;
+    }
+    return true;
+}
+
 std::optional<std::string> JsonFieldReader::text(const KeyPath &path)
 {
     const Json *value = find(path);

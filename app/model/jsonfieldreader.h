@@ -43,6 +43,9 @@ public:
     /// Any finite JSON number that a float holds.
     std::optional<float> singleNumber(const KeyPath &path);
 
+    /// Whether the document holds a value at \a path; a missing one is not noted.
+    bool has(const KeyPath &path) const;
+
     /// Refuses the file: "跨线文件 F 中 "key" 的值<what>".
     [[noreturn]] void refuse(const KeyPath &path, const std::string &what) const;
 

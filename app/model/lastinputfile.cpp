@@ -25,6 +25,7 @@ namespace {
 constexpr int voltageIndexLine = 30;
 constexpr int conductorIndexLine = 31;
 constexpr int stringTypeLine[2] = {32, 33};
+constexpr int conductorDesignationLine = 34;
 constexpr int presenceLine = 40;
 
 /// Index of the line of grid cell (column 1..6, row 1..9).
@@ -96,7 +97,7 @@ std::string lineField(int line)
         return fieldLabel(editSlots[static_cast<std::size_t>(index)]);
     if (index == voltageIndexLine)
         return fieldLabel(slot::voltageLevel);
-    if (index == conductorIndexLine)
+    if (index == conductorIndexLine || index == conductorDesignationLine)
         return fieldLabel(slot::conductorType);
     if (index == stringTypeLine[0] || index == stringTypeLine[1])
         return fieldLabel((index == stringTypeLine[0] ? slot::stringA : slot::stringB) + stringType);
@@ -133,7 +134,14 @@ LastInputLines lastInputLines(const MainWindowModel &window)
     for (int box = 0; box < editBoxCount; ++box)
         lines[box] = window.text(static_cast<EditBox>(box));
     lines[voltageIndexLine] = std::to_string(window.voltageIndex());
-    lines[conductorIndexLine] = std::to_string(window.conductorIndex());
+    // A custom conductor is kept by its item's text, not its index: the
+    // index moves whenever the catalogue grows, the text does not.
+    if (window.isCustomConductor()) {
+        lines[conductorIndexLine] = MainWindowModel::customConductorItem;
+        lines[conductorDesignationLine] = window.conductorText();
+    } else {
+        lines[conductorIndexLine] = std::to_string(window.conductorIndex());
+    }
     lines[stringTypeLine[0]] = window.stringTypeText(StringSide::A);
     lines[stringTypeLine[1]] = window.stringTypeText(StringSide::B);
     for (int box = 0; box < presenceBoxCount; ++box)
@@ -155,8 +163,11 @@ void applyLastInputLines(MainWindowModel &window, const ReadLastInputLines &line
 
     applyListIndex(lines[voltageIndexLine], static_cast<int>(MainWindowModel::voltageLevels().size()),
                    [&window](int index) { window.setVoltageIndex(index); });
-    applyListIndex(lines[conductorIndexLine], conductorCount,
-                   [&window](int index) { window.setConductorIndex(index); });
+    if (lines[conductorIndexLine] == MainWindowModel::customConductorItem)
+        window.setCustomConductor(lines[conductorDesignationLine].value_or(""));
+    else
+        applyListIndex(lines[conductorIndexLine], conductorCount,
+                       [&window](int index) { window.setConductorIndex(index); });
 
     if (lines[stringTypeLine[0]])
         window.setStringTypeText(StringSide::A, *lines[stringTypeLine[0]]);

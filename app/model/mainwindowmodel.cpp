@@ -127,13 +127,22 @@ std::string MainWindowModel::voltageText() const
 void MainWindowModel::setConductorIndex(int index)
 {
     mConductorIndex = index >= 0 && index < conductorCount ? index : -1;
+    mCustomConductor = false;
 }
 
 void MainWindowModel::pickConductor(int index)
 {
+    if (index == customConductorIndex) {
+        // The figures shown so far are the likeliest start for the engineer's
+        // own; the name is not: a catalogue name on other figures would pass
+        // for the catalogue type.
+        if (!mCustomConductor)
+            setCustomConductor("");
+        return;
+    }
     if (index < 0 || index >= conductorCount)
         return;
-    mConductorIndex = index;
+    setConductorIndex(index);
     const ConductorEntry &entry = conductorCatalogue()[index];
     edit(EditBox::Edit_dx_d) = trimSpacesAndControls(entry.diameter);
     edit(EditBox::Edit_dx_S) = trimSpacesAndControls(entry.area);
@@ -142,8 +151,39 @@ void MainWindowModel::pickConductor(int index)
     edit(EditBox::Edit_dx_kg) = trimSpacesAndControls(entry.unitWeight);
 }
 
+void MainWindowModel::setCustomConductor(std::string_view designation)
+{
+    mCustomConductor = true;
+    mConductorIndex = -1;
+    mConductorDesignation = designation;
+}
+
+void MainWindowModel::setConductorDesignation(std::string_view designation)
+{
+    if (mCustomConductor)
+        mConductorDesignation = designation;
+}
+
+void MainWindowModel::pickLibraryConductor(const CustomConductor &conductor)
+{
+    setCustomConductor(conductor.designation);
+    edit(EditBox::Edit_dx_d) = conductor.diameter;
+    edit(EditBox::Edit_dx_ax) = conductor.expansionCoefficient;
+    edit(EditBox::Edit_dx_E) = conductor.elasticModulus;
+    edit(EditBox::Edit_dx_S) = conductor.area;
+    edit(EditBox::Edit_dx_kg) = conductor.unitWeight;
+}
+
+CustomConductor MainWindowModel::conductor() const
+{
+    return {conductorText(), text(EditBox::Edit_dx_d), text(EditBox::Edit_dx_ax), text(EditBox::Edit_dx_E),
+            text(EditBox::Edit_dx_S), text(EditBox::Edit_dx_kg)};
+}
+
 std::string MainWindowModel::conductorText() const
 {
+    if (mCustomConductor)
+        return mConductorDesignation;
     return mConductorIndex < 0 ? std::string()
                                : std::string(conductorCatalogue()[mConductorIndex].typeName);
 }

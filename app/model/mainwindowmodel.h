@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/model/conductorcatalogue.h"
+#include "app/model/customconductor.h"
 #include "app/model/loadtable.h"
 #include "tools/model/composedstring.h"
 
@@ -43,6 +45,9 @@ enum class EditBox {
 };
 
 inline constexpr int editBoxCount = 23;
+
+/// Items of ComboBox_zdx: the catalogue types and "自定义".
+inline constexpr int conductorListCount = conductorCount + 1;
 
 /// The most characters the span name holds.
 inline constexpr int spanNameMaxLength = 100;
@@ -120,19 +125,38 @@ public:
     std::string voltageText() const;
     ///@}
 
-    /// @name Main conductor type (ComboBox_zdx, pick-only, the 73 catalogue types)
+    /// @name Main conductor type (ComboBox_zdx: the catalogue types, then "自定义")
     ///@{
-    int conductorIndex() const { return mConductorIndex; }
-    /// Selects \a index without filling the conductor boxes; outside the list: no selection.
+    /// The last item of ComboBox_zdx, after the catalogue types: the engineer's own conductor.
+    static constexpr std::string_view customConductorItem = "自定义";
+    /// The list index of customConductorItem.
+    static constexpr int customConductorIndex = conductorListCount - 1;
+
+    /// The selected list item: a catalogue index, customConductorIndex, or -1 for none.
+    int conductorIndex() const { return mCustomConductor ? customConductorIndex : mConductorIndex; }
+    /// Whether the conductor is the engineer's own: its five boxes and designation are typed.
+    bool isCustomConductor() const { return mCustomConductor; }
+    /// Selects catalogue entry \a index without filling the conductor boxes; outside the catalogue: no selection.
     void setConductorIndex(int index);
     /**
-     * The user picked catalogue entry \a index: selects it and writes its
-     * diameter, area, expansion coefficient, modulus and unit weight into the
-     * five conductor boxes. Bundle count, spacer interval and spacer weight
-     * stay. An index outside the catalogue changes nothing.
+     * The user picked list item \a index. A catalogue entry is selected and
+     * its diameter, area, expansion coefficient, modulus and unit weight are
+     * written into the five conductor boxes. customConductorItem makes the
+     * conductor the engineer's own: the five boxes keep their figures to be
+     * edited, and the designation starts empty unless the conductor was
+     * already a custom one. Bundle count, spacer interval and spacer weight
+     * stay. An index outside the list changes nothing.
      */
     void pickConductor(int index);
-    /// The selected type name, empty without a selection.
+    /// Makes the conductor a custom one named \a designation, as a file restores it; the boxes stay.
+    void setCustomConductor(std::string_view designation);
+    /// The designation typed for a custom conductor; ignored for a catalogue one.
+    void setConductorDesignation(std::string_view designation);
+    /// The user picked \a conductor from the library: custom, with its designation and five figures.
+    void pickLibraryConductor(const CustomConductor &conductor);
+    /// The designation and the five figures as the boxes hold them.
+    CustomConductor conductor() const;
+    /// The selected type name or the custom designation; empty without a selection.
     std::string conductorText() const;
     ///@}
 
@@ -244,6 +268,8 @@ private:
     std::array<std::string, editBoxCount> mEdits;
     int mVoltageIndex = 4;
     int mConductorIndex = 0;
+    bool mCustomConductor = false;
+    std::string mConductorDesignation;
     std::array<std::string, 2> mStringTypeTexts;
     std::array<int, 2> mStringTypeIndices{};
     struct ComposedRating

@@ -63,6 +63,7 @@ constexpr EditField editFields[editBoxCount] = {
 
 const KeyPath voltagePath{"span", "voltageLevel_kV"};
 const KeyPath conductorTypePath{"conductor", "type"};
+const KeyPath customConductorPath{"conductor", "custom"};
 const KeyPath stringTypePath[2] = {{"stringA", "type"}, {"stringB", "type"}};
 
 /// Load columns 1..6 at index 0..5.
@@ -186,7 +187,8 @@ void putWindow(Json &document, const MainWindowModel &window)
     // A new file lists name and voltage first, and each type before its figures.
     slot(document, {editFields[0].section, editFields[0].key}) = writable(window.text(editFields[0].box));
     slot(document, voltagePath) = window.voltageText();
-    slot(document, conductorTypePath) = window.conductorText();
+    slot(document, conductorTypePath) = writable(window.conductorText());
+    slot(document, customConductorPath) = window.isCustomConductor();
     slot(document, stringTypePath[0]) = writable(window.stringTypeText(StringSide::A));
     slot(document, stringTypePath[1]) = writable(window.stringTypeText(StringSide::B));
     for (const EditField &field : editFields)
@@ -283,7 +285,12 @@ void readWindow(JsonFieldReader &reader, MainWindowModel &window)
     }
     if (const auto text = reader.text(voltagePath))
         window.setVoltageIndex(listIndex(reader, voltagePath, *text, MainWindowModel::voltageLevels()));
-    if (const auto text = reader.text(conductorTypePath)) {
+    // Files from before the engineer's own conductors have no "custom" key:
+    // their type is a catalogue one, and no key is missing.
+    const bool custom = reader.has(customConductorPath) && reader.flag(customConductorPath).value_or(false);
+    if (const auto text = reader.text(conductorTypePath); text && custom) {
+        window.setCustomConductor(*text);
+    } else if (text) {
         std::vector<std::string_view> names;
         for (const ConductorEntry &entry : conductorCatalogue())
             names.push_back(entry.typeName);

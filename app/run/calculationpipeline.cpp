@@ -55,7 +55,7 @@ CalculationRun runCalculationPipeline(const MainWindowModel &window, const optio
                                       UnusualValues unusual, common::Messenger &messenger)
 {
     CalculationRun run;
-    if (!checkLoadTable(window, messenger))
+    if (!checkCustomConductor(window, messenger) || !checkLoadTable(window, messenger))
         return run;
     run.input = assembleCalculationInput(window, options);
     if (!checkPlausibility(run.input, window, messenger) || !checkIcedStrings(run.input, messenger))

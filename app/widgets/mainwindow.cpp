@@ -66,7 +66,7 @@ void TForm_zcx::showModel()
     for (int index = 0; index < app::editBoxCount; ++index)
         setTextShown(mEdits[static_cast<std::size_t>(index)], mModel.text(static_cast<EditBox>(index)));
     ComboBox_kV->setCurrentIndex(mModel.voltageIndex());
-    ComboBox_zdx->setCurrentIndex(mModel.conductorIndex());
+    showConductor();
     showStringType(StringSide::A);
     showStringType(StringSide::B);
     for (int index = 0; index < app::presenceBoxCount; ++index)

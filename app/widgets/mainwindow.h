@@ -22,6 +22,7 @@ class QPushButton;
 class QScrollArea;
 class QTableWidget;
 class QTableWidgetItem;
+class QToolButton;
 
 class TForm_help;
 class TForm_jgb;
@@ -103,6 +104,8 @@ public:
     const app::RecentFiles &recentFiles() const { return mRecentFiles; }
 
     const app::MainWindowModel &model() const { return mModel; }
+    /// The user's conductor library file, in the folder of common::UserSettings.
+    static QString conductorLibraryPath();
 
     QLineEdit *edit(app::EditBox box) const { return mEdits[static_cast<int>(box)]; }
     QCheckBox *presenceBox(app::PresenceBox box) const { return mPresenceBoxes[static_cast<int>(box)]; }
@@ -117,6 +120,16 @@ public:
     void Button_closeClick();
     void ComboBox_kVChange(int index);
     void ComboBox_zdxChange(int index);
+    /// ComboBox_zdx while it shows "自定义": the designation typed.
+    void ComboBox_zdxEdited(const QString &text);
+    /// ToolButton_dxk "导线库" about to open its menu: the library is read anew.
+    void ToolButton_dxkShow();
+    /// A conductor of the library picked from the menu.
+    void ConductorLibraryPick(const QString &designation);
+    /// "存入导线库": the custom conductor is checked and kept in the library.
+    void ConductorLibraryKeep();
+    /// "从导线库删除": the conductor named \a designation leaves the library.
+    void ConductorLibraryRemove(const QString &designation);
     /// ComboBox_jyza / ComboBox_jyzb: a catalogue string picked.
     void ComboBox_jyzChange(app::StringSide side, int index);
     /// ComboBox_jyza / ComboBox_jyzb: the designation typed.
@@ -178,6 +191,9 @@ public:
 
     QGroupBox *GroupBox_dx;
     QComboBox *ComboBox_zdx;
+    /// "导线库": the user's own conductors (conductors.json beside the user's settings).
+    QToolButton *ToolButton_dxk;
+    QMenu *Menu_dxk;
 
     QGroupBox *GroupBox_jyza;
     QGroupBox *GroupBox_jyzb;
@@ -213,6 +229,8 @@ private:
     void showGrid();
     void showStringType(app::StringSide side);
     void showLeadTypeList();
+    /// The conductor list's selection, its designation while custom, and whether the five boxes take typing.
+    void showConductor();
 
     bool filterKey(QObject *watched, const QString &typed);
     static bool isGridEditor(const QObject *watched);

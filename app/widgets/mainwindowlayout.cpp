@@ -20,6 +20,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
@@ -27,6 +28,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QTableWidget>
+#include <QToolButton>
 
 #include <utility>
 #include <vector>
@@ -68,12 +70,6 @@ constexpr std::array<const char *, app::presenceBoxCount> presenceBoxNames{
 bool isNumericBox(EditBox box)
 {
     return box != EditBox::Edit_bt && box != EditBox::Edit_dx_flgs;
-}
-
-bool isCatalogueBox(EditBox box)
-{
-    return box == EditBox::Edit_dx_d || box == EditBox::Edit_dx_ax || box == EditBox::Edit_dx_E ||
-           box == EditBox::Edit_dx_S || box == EditBox::Edit_dx_kg;
 }
 
 /// The string-A box for side A, the matching string-B box for side B.
@@ -187,14 +183,7 @@ QLineEdit *TForm_zcx::addEdit(QWidget *parent, EditBox box, const QRect &bounds)
         edit->setAcceptDrops(false);
         edit->installEventFilter(this);
     }
-    if (isCatalogueBox(box)) {
-        edit->setReadOnly(true);
-        // Nothing to type there, so Tab passes them by; a click still reaches them.
-        edit->setFocusPolicy(Qt::ClickFocus);
-        QPalette grey = edit->palette();
-        grey.setColor(QPalette::Base, grey.color(QPalette::Window));
-        edit->setPalette(grey);
-    }
+    // The catalogue boxes take typing only for a custom conductor: showConductor() sets them.
     if (hasExitCheck(box))
         edit->installEventFilter(this);
 
@@ -267,9 +256,23 @@ void TForm_zcx::buildConductorGroup()
     addLabel(GroupBox_dx, QStringLiteral("主导线型号"), QRect(8, 21, 70, listHeight));
     ComboBox_zdx = new QComboBox(GroupBox_dx);
     ComboBox_zdx->setObjectName(QStringLiteral("ComboBox_zdx"));
-    ComboBox_zdx->setGeometry(80, 21, 201, listHeight);
+    ComboBox_zdx->setGeometry(80, 21, 141, listHeight);
     ComboBox_zdx->setMaxVisibleItems(20);
+    // Typed designations never become items, nor are they completed to a
+    // catalogue name the engineer did not type.
+    ComboBox_zdx->setInsertPolicy(QComboBox::NoInsert);
     connect(ComboBox_zdx, &QComboBox::activated, this, &TForm_zcx::ComboBox_zdxChange);
+
+    ToolButton_dxk = new QToolButton(GroupBox_dx);
+    ToolButton_dxk->setObjectName(QStringLiteral("ToolButton_dxk"));
+    ToolButton_dxk->setText(QStringLiteral("导线库"));
+    ToolButton_dxk->setToolTip(QStringLiteral("自定义导线: 从导线库选取, 存入导线库或从中删除"));
+    ToolButton_dxk->setGeometry(225, 21, 56, listHeight);
+    ToolButton_dxk->setPopupMode(QToolButton::InstantPopup);
+    Menu_dxk = new QMenu(ToolButton_dxk);
+    Menu_dxk->setObjectName(QStringLiteral("Menu_dxk"));
+    ToolButton_dxk->setMenu(Menu_dxk);
+    connect(Menu_dxk, &QMenu::aboutToShow, this, &TForm_zcx::ToolButton_dxkShow);
 
     constexpr int firstRowTop = 50;
     constexpr int rowPitch = 25;
@@ -451,6 +454,7 @@ void TForm_zcx::fillCatalogueLists()
         ComboBox_zdx->addItem(toQString(entry.typeName));
         ComboBox_dx->addItem(toQString(entry.typeName));
     }
+    ComboBox_zdx->addItem(toQString(app::MainWindowModel::customConductorItem));
     for (QComboBox *list : mStringTypeLists) {
         for (const app::InsulatorStringEntry &entry : app::insulatorStringCatalogue())
             list->addItem(toQString(entry.typeName));
@@ -473,6 +477,8 @@ void TForm_zcx::arrangeTabOrder()
     chain.push_back(ComboBox_kV);
     addEdits({EditBox::Edit_L, EditBox::Edit_h, EditBox::Edit_f, EditBox::Edit_jxd});
     chain.push_back(ComboBox_zdx);
+    chain.push_back(ToolButton_dxk);
+    addEdits({EditBox::Edit_dx_d, EditBox::Edit_dx_ax, EditBox::Edit_dx_E, EditBox::Edit_dx_S, EditBox::Edit_dx_kg});
     addEdits({EditBox::Edit_dx_flgs, EditBox::Edit_dx_cdj, EditBox::Edit_dx_flkg});
     for (StringSide side : {StringSide::A, StringSide::B}) {
         chain.push_back(stringTypeList(side));

@@ -35,6 +35,10 @@ TEST(ConductorCatalogue, KeepsTheTextsAsWritten)
     EXPECT_EQ(fields(c[17]), (Strings{"LGJ-630/45", "33.60", "666.55", "20.9", "63000", "2.060"}));
     EXPECT_EQ(fields(c[69]), (Strings{"LJ-95", "12.48", "95.14", "23.0", "59000", "0.2605"}));
     EXPECT_EQ(fields(c[72]), (Strings{"JLHN58K-1600", "70.00", "1582.9", "23.0", "50000", "4.475"}));
+    // After the old 73, so that old last-input files keep their indices; the
+    // figures of the JL/G1A-630/45 data sheet (674.0 mm2, 33.80 mm,
+    // 2079.2 kg/km, 63.0 GPa, 20.9e-6 /degC).
+    EXPECT_EQ(fields(c[73]), (Strings{"JL/G1A-630/45", "33.80", "674.0", "20.9", "63000", "2.0792"}));
 
     std::set<std::string_view> names;
     for (const ConductorEntry &entry : c) {
@@ -43,7 +47,7 @@ TEST(ConductorCatalogue, KeepsTheTextsAsWritten)
                                               entry.elasticModulus, entry.unitWeight})
             EXPECT_TRUE(engine::isDecimalNumber(number, false)) << entry.typeName << " " << number;
     }
-    EXPECT_EQ(names.size(), 73u);
+    EXPECT_EQ(names.size(), 74u);
 }
 
 TEST(InsulatorStringCatalogue, ComposedEntriesMatchThePublishedTables)
@@ -114,6 +118,8 @@ TEST(ConductorCatalogue, RatedStrengthsOnlyWherePublished)
     EXPECT_EQ(conductorNamed("LGJ-240/30").ratedStrength, "75620");
     EXPECT_EQ(conductorNamed("LGJ-800/100").ratedStrength, "241100");
     EXPECT_EQ(conductorNamed("LGJ-50/8").ratedStrength, "16870");
+    // 额定抗拉力 150.45 kN of the JL/G1A-630/45 data sheet.
+    EXPECT_EQ(conductorNamed("JL/G1A-630/45").ratedStrength, "150450");
     // No published row of that name, and the special types: the user types them.
     EXPECT_EQ(conductorNamed("LGJ-185/20").ratedStrength, "");
     EXPECT_EQ(conductorNamed("NAHLGJQ-1440").ratedStrength, "");
@@ -124,8 +130,8 @@ TEST(ConductorCatalogue, RatedStrengthsOnlyWherePublished)
         if (entry.ratedStrength.empty())
             continue;
         ++rated;
-        EXPECT_TRUE(entry.typeName.starts_with("LGJ-")) << entry.typeName;
+        EXPECT_TRUE(entry.typeName.starts_with("LGJ-") || entry.typeName.starts_with("JL/G1A-")) << entry.typeName;
         EXPECT_TRUE(engine::isDecimalNumber(entry.ratedStrength, false)) << entry.typeName;
     }
-    EXPECT_EQ(rated, 46);
+    EXPECT_EQ(rated, 47);
 }

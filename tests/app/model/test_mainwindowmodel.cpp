@@ -116,7 +116,7 @@ TEST(MainWindowModel, FloatingConductorListFillsTheTypeRowsOfTheCurrentColumn)
     EXPECT_EQ(dataRows(model, 3), (Strings{"LGJ-400/35", "1.349", "26.82", "", "", "", "", "", ""}));
     model.pickLeadConductor(1);
     EXPECT_EQ(model.cell(3, diameterRow), "38.40");
-    model.pickLeadConductor(73);
+    model.pickLeadConductor(conductorCount);
     EXPECT_EQ(model.cell(3, conductorTypeRow), "NAHLGJQ-800");
     EXPECT_EQ(model.leadTypeIndex(), 1);
 }

@@ -11,3 +11,4 @@ std::unique_ptr<QObject> makeStartAndCloseTest();
 std::unique_ptr<QObject> makeHelpWindowTest();
 std::unique_ptr<QObject> makeClipboardTest();
 std::unique_ptr<QObject> makeFileMenuTest();
+std::unique_ptr<QObject> makeConductorTest();

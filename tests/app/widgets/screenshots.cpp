@@ -25,6 +25,7 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QTest>
 #include <QTimer>
 
@@ -56,6 +57,17 @@ private Q_SLOTS:
         main.SGrid_hz->cellClicked(1, 3);
         savePopup(main.ComboBox_dx, "load-grid-conductor-list");
         savePopup(main.ComboBox_kV, "voltage-list");
+
+        // The engineer's own conductor: the list takes a designation, the five figures take typing.
+        Q_EMIT main.ComboBox_zdx->activated(app::MainWindowModel::customConductorIndex);
+        main.ComboBox_zdx->setEditText(QStringLiteral("JL/G1A-400/35"));
+        save(main, "main-window-custom-conductor");
+        Q_EMIT main.Menu_dxk->aboutToShow();
+        main.Menu_dxk->popup(main.ToolButton_dxk->mapToGlobal(QPoint(0, main.ToolButton_dxk->height())));
+        QVERIFY(QTest::qWaitForWindowExposed(main.Menu_dxk));
+        save(*main.Menu_dxk, "main-conductor-library-menu");
+        main.Menu_dxk->hide();
+        Q_EMIT main.ComboBox_zdx->activated(0);
 
         showAndSave(w.Form_xuan_xiang, "options-conditions");
         w.Form_xuan_xiang.PageControl1->setCurrentIndex(1);

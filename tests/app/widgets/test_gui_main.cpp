@@ -23,7 +23,8 @@ int main(int argc, char *argv[])
     const std::map<std::string, std::function<std::unique_ptr<QObject>()>> classes{
         {"MainWindowTest", makeMainWindowTest}, {"CalculateTest", makeCalculateTest},
         {"StartAndCloseTest", makeStartAndCloseTest}, {"HelpWindowTest", makeHelpWindowTest},
-        {"ClipboardTest", makeClipboardTest}, {"FileMenuTest", makeFileMenuTest}};
+        {"ClipboardTest", makeClipboardTest}, {"FileMenuTest", makeFileMenuTest},
+        {"ConductorTest", makeConductorTest}};
     const auto chosen = argc > 1 ? classes.find(argv[1]) : classes.end();
     if (chosen == classes.end()) {
         std::fputs("usage: app_gui_tests CLASS [Qt Test options]; CLASS is one of:\n", stderr);

@@ -59,9 +59,9 @@ private Q_SLOTS:
 
         QCOMPARE(w.ComboBox_kV->count(), 10);
         QCOMPARE(w.ComboBox_kV->currentText(), QStringLiteral("220"));
-        QCOMPARE(w.ComboBox_zdx->count(), 73);
+        QCOMPARE(w.ComboBox_zdx->count(), 75); // the catalogue and "自定义"
         QCOMPARE(w.ComboBox_zdx->currentText(), QStringLiteral("NAHLGJQ-1440"));
-        QCOMPARE(w.ComboBox_dx->count(), 73);
+        QCOMPARE(w.ComboBox_dx->count(), 74);
         QVERIFY(!w.ComboBox_dx->isVisible());
         for (StringSide side : {StringSide::A, StringSide::B}) {
             QCOMPARE(w.stringTypeList(side)->count(), 100);
