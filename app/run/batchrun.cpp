@@ -1,5 +1,7 @@
 #include "app/run/batchrun.h"
 
+#include "common/checkmessages.h"
+
 #include <algorithm>
 #include <exception>
 #include <mutex>
@@ -10,7 +12,8 @@ namespace app {
 
 namespace {
 
-/// Keeps what the checks of one span would have shown, "caption: text" each.
+/// Keeps what the checks of one span would have shown, "caption: text" each;
+/// a message whose caption names no check (the program's name) is its text alone.
 class CollectingMessenger : public common::Messenger
 {
 public:
@@ -18,7 +21,9 @@ public:
     {
         if (!mText.empty())
             mText += "; ";
-        mText += message.caption + ": " + message.text;
+        if (message.caption != common::applicationTitle)
+            mText += message.caption + ": ";
+        mText += message.text;
         return common::MessageAnswer::Ok;
     }
     const std::string &text() const { return mText; }

@@ -12,6 +12,7 @@
 #include "report/pagepainter.h"
 #include "report/reportpage.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetrics>
@@ -242,6 +243,15 @@ void TForm_zcx::buildCommandButtons()
     Button_close = addButton("Button_close", QStringLiteral("退出"), 186);
 
     connect(Button_js, &QPushButton::clicked, this, &TForm_zcx::Button_jsClick);
+    // F5, and Ctrl+Enter from any field, compute without reaching for the mouse.
+    auto *calculate = new QAction(this);
+    calculate->setObjectName(QStringLiteral("Action_calculate"));
+    calculate->setShortcuts({QKeySequence(Qt::Key_F5), QKeySequence(Qt::CTRL | Qt::Key_Return),
+                             QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+    calculate->setShortcutContext(Qt::WindowShortcut);
+    connect(calculate, &QAction::triggered, this, &TForm_zcx::Button_jsClick);
+    addAction(calculate);
+    Button_js->setToolTip(QStringLiteral("计算 (F5 或 Ctrl+Enter)"));
     connect(Button_help, &QPushButton::clicked, this, &TForm_zcx::Button_helpClick);
     connect(Button_option, &QPushButton::clicked, this, &TForm_zcx::Button_optionClick);
     connect(Button_close, &QPushButton::clicked, this, &TForm_zcx::Button_closeClick);

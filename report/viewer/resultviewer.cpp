@@ -14,6 +14,7 @@
 #include "report/viewer/viewerdialogs.h"
 #include "report/viewer/viewericons.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -27,6 +28,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -166,6 +168,16 @@ void TForm_print::buildToolBar()
     ToolBar1->addWidget(CheckBox_print_color);
     connect(CheckBox_print_color, &QCheckBox::toggled, this, &TForm_print::resultColourChanged);
 
+    // Page Up and Page Down turn the pages, whatever part of the viewer has the focus.
+    auto *previousPage = new QAction(this);
+    previousPage->setShortcuts({QKeySequence(Qt::Key_PageUp)});
+    connect(previousPage, &QAction::triggered, this,
+            [this] { ComboBox1->setCurrentIndex(std::max(0, ComboBox1->currentIndex() - 1)); });
+    auto *nextPage = new QAction(this);
+    nextPage->setShortcuts({QKeySequence(Qt::Key_PageDown)});
+    connect(nextPage, &QAction::triggered, this,
+            [this] { ComboBox1->setCurrentIndex(std::min(ComboBox1->count() - 1, ComboBox1->currentIndex() + 1)); });
+    addActions({previousPage, nextPage});
     ToolButton1->setShortcut(QKeySequence::ZoomIn);
     ToolButton2->setShortcut(QKeySequence::ZoomOut);
     ToolButton8->setShortcut(QKeySequence::Save);
@@ -367,8 +379,12 @@ void TForm_print::ToolButton8Click()
         return;
     const report::WmfExporter wmf;
     const report::EmfExporter emf;
+    // The name says which page it holds, as "全部保存" names its pages.
+    const QString suggested = report::fileNameForSpan(mSpanName)
+                              + QStringLiteral("_NO_%1.").arg(ComboBox1->currentIndex() + 1, 2, 10, QLatin1Char('0'))
+                              + wmf.suffix();
     const QString fileName = mDialogs->saveFileName(this, QStringLiteral("保存当前页"),
-                                                    {wmf.nameFilter(), emf.nameFilter()}, suggestedFileName(wmf));
+                                                    {wmf.nameFilter(), emf.nameFilter()}, suggested);
     if (!fileName.isEmpty())
         saveShownPage(fileName);
 }

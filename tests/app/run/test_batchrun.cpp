@@ -251,3 +251,17 @@ TEST_F(Batch, OutputsThatCannotBeWrittenLeaveNothing)
 }
 
 } // namespace
+
+TEST(BatchReasons, AMessageNamingNoCheckIsItsTextAlone)
+{
+    TemporaryFolder folder;
+    app::SpanFile span;
+    span.window.setText(app::EditBox::Edit_f, "0");
+    app::writeSpanFile(folder.file("zero-sag.tenrix"), span);
+    const std::atomic<bool> notCancelled = false;
+    const app::BatchRun run =
+        app::runBatch({folder.file("zero-sag.tenrix")}, app::BatchSettings{}, {}, notCancelled);
+    ASSERT_EQ(run.spans.size(), 1u);
+    EXPECT_EQ(run.spans[0].status, app::SpanStatus::Refused);
+    EXPECT_EQ(run.spans[0].message, "允许弧垂必须大于0,一般取跨度的1/15 ~ 1/30,请修改.");
+}

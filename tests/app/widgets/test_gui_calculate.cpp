@@ -215,6 +215,31 @@ private Q_SLOTS:
         QVERIFY(sameReport(storedTexts(viewer()), placeholder));
     }
 
+    void keysComputeAndTurnThePages()
+    {
+        QLineEdit *span = window().edit(EditBox::Edit_L);
+        span->setFocus();
+        QTest::keyClick(span, Qt::Key_Return, Qt::ControlModifier);
+        QVERIFY(viewer().isVisible());
+        QVERIFY(viewer().isReportCurrent());
+        viewer().hide();
+        window().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window()));
+        QTest::keyClick(&window(), Qt::Key_F5);
+        QVERIFY(viewer().isVisible());
+
+        QVERIFY(QTest::qWaitForWindowActive(&viewer()));
+        QCOMPARE(viewer().ComboBox1->currentIndex(), 0);
+        QTest::keyClick(&viewer(), Qt::Key_PageDown);
+        QTest::keyClick(&viewer(), Qt::Key_PageDown);
+        QCOMPARE(viewer().ComboBox1->currentIndex(), 2);
+        QTest::keyClick(&viewer(), Qt::Key_PageUp);
+        QCOMPARE(viewer().ComboBox1->currentIndex(), 1);
+        QTest::keyClick(&viewer(), Qt::Key_PageUp);
+        QTest::keyClick(&viewer(), Qt::Key_PageUp);
+        QCOMPARE(viewer().ComboBox1->currentIndex(), 0);
+    }
+
     void anIcedStringLighterThanTheBareOneIsRefused()
     {
         replaceText(window().edit(EditBox::Edit_jyza_kgb), QStringLiteral("0"));

@@ -358,7 +358,7 @@ void ResultViewerTest::saveDialogsOfferTheirFormatsAndTheSpansName()
     QCOMPARE(viewer.dialogs->filters,
              QList<QStringList>({{wmf, emf}, {wmf, emf}, {wmf}, {pdf}}));
     QCOMPARE(viewer.dialogs->suggestedNames,
-             QStringList({QStringLiteral("计算书.wmf"), QStringLiteral("220kV#1主变_进线间隔跨线.wmf"),
+             QStringList({QStringLiteral("计算书_NO_01.wmf"), QStringLiteral("220kV#1主变_进线间隔跨线_NO_01.wmf"),
                           QStringLiteral("220kV#1主变_进线间隔跨线.wmf"), QStringLiteral("220kV#1主变_进线间隔跨线.pdf")}));
 }
 
