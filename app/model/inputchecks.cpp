@@ -94,10 +94,11 @@ bool checkLoadTable(const MainWindowModel &window, common::Messenger &messenger)
                 continue;
             if (isLoadTableNumber(window.cell(column, row)))
                 continue;
+            // Named by the column's load and the row's quantity: "引下线P1 导线长度(m)".
             common::showError(messenger,
-                      "跳线及引下线荷载表第 " + std::to_string(column) + " 列 , 第 "
-                          + std::to_string(row) + " 行数据有误,请检查",
-                      common::syntaxCheckCaption);
+                              "跳线及引下线荷载表 " + engine::fieldLabel(engine::leadSlot(column - 1, row - 1))
+                                  + " 数据有误,请检查",
+                              common::syntaxCheckCaption);
             return false;
         }
     }

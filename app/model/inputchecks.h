@@ -24,8 +24,9 @@ bool hasExitCheck(EditBox box);
  * The syntax check of the load table before a calculation: in each column
  * 1..6 whose presence box is ticked, rows 2..9 (not row 9 of the jumper
  * columns) must be unsigned decimal numbers. The first bad cell, column by
- * column and top to bottom, is reported ("跳线及引下线荷载表第 c 列 , 第 r 行
- * 数据有误,请检查", caption "语法检查", error icon) and the result is false.
+ * column and top to bottom, is reported by its load and quantity
+ * ("跳线及引下线荷载表 引下线P1 导线长度(m) 数据有误,请检查", caption "语法检查",
+ * error icon) and the result is false.
  * Row 1 and the columns of cleared boxes are never examined.
  */
 bool checkLoadTable(const MainWindowModel &window, common::Messenger &messenger);

@@ -337,8 +337,7 @@ void TForm_zcx::FileExportClick()
 
     options::OptionsModel exported = mWindows.options != nullptr ? mWindows.options->model() : options::OptionsModel();
     if (const auto badCell = exported.storeOptions()) {
-        spanFileMessage("选项中气象表第 " + std::to_string(badCell->column) + " 列 , 第 "
-                            + std::to_string(badCell->row) + " 行数据有误,未导出.",
+        spanFileMessage("选项中气象表 " + options::conditionCellLabel(*badCell) + " 数据有误,未导出.",
                         common::MessageIcon::Error);
         return;
     }

@@ -1,5 +1,8 @@
 #include "options/model/conditiontable.h"
 
+#include "engine/calculationinput.h"
+#include "engine/inputfields.h"
+
 #include <stdexcept>
 #include <utility>
 
@@ -65,6 +68,13 @@ void ConditionTable::restoreDefaults()
         mCells[row] = {builtInTexts[row].name, builtInTexts[row].temperature,
                        builtInTexts[row].windSpeed};
     }
+}
+
+std::string conditionCellLabel(GridCell cell)
+{
+    const int firstSlot =
+        cell.column == temperatureColumn ? engine::slot::conditionTemperature : engine::slot::conditionWindSpeed;
+    return engine::fieldLabel(firstSlot + cell.row - 1);
 }
 
 } // namespace options

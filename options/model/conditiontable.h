@@ -24,6 +24,9 @@ struct GridCell
     bool operator==(const GridCell &) const = default;
 };
 
+/// What a data cell holds, for messages: "最低温度 计算风速(m/s)".
+std::string conditionCellLabel(GridCell cell);
+
 /**
  * The condition grid `SGrid_qx` as texts: a header row, a column of the
  * condition names, and per condition the conductor temperature (degC) and

@@ -21,8 +21,7 @@ namespace {
 
 std::string badCellText(GridCell cell, std::string_view advice)
 {
-    return "气象表第 " + std::to_string(cell.column) + " 列 , 第 " + std::to_string(cell.row)
-        + " 行数据有误," + std::string(advice);
+    return "气象表 " + conditionCellLabel(cell) + " 数据有误," + std::string(advice);
 }
 
 /// The float a grid text stands for, or nothing when it is no number or too large for a float.

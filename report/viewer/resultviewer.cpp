@@ -478,12 +478,13 @@ bool TForm_print::printJob(QPrinter &target, std::span<const report::ReportPage>
             target.newPage();
         report::paintPage(painter, pages[i], targetRect);
     }
-    if (waitWhilePrinting)
-        mMessenger.show({"正在打印...", "打印", common::MessageIcon::Information, common::MessageButtons::Ok});
+    // The job goes to the printer or file first: the message must not hold it.
     if (!painter.end()) {
         reportFailure(QStringLiteral("打印未能完成,请检查打印机或输出文件夹是否可用."));
         return false;
     }
+    if (waitWhilePrinting)
+        mMessenger.show({"正在打印...", "打印", common::MessageIcon::Information, common::MessageButtons::Ok});
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include "common/messenger.h"
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -43,6 +44,8 @@ public:
     common::MessageAnswer show(const common::Message &message) override
     {
         shown.push_back(message);
+        if (whileShown)
+            whileShown(message);
         if (mAnswers.empty()) {
             failMessageScript("unexpected message \"" + message.caption + "\": " + message.text);
             return common::MessageAnswer::Ok;
@@ -54,6 +57,8 @@ public:
 
     /// Every message shown so far, in order.
     std::vector<common::Message> shown;
+    /// Called while a message is on screen, to look at what the program has done by then.
+    std::function<void(const common::Message &)> whileShown;
 
 private:
     std::deque<common::MessageAnswer> mAnswers;

@@ -114,7 +114,7 @@ TEST(LoadTableCheck, NamesTheFirstBadCellColumnByColumn)
     model.setCell(6, unitWeightRow, "x"); // a later column waits its turn
     ScriptedMessenger messenger({common::MessageAnswer::Ok});
     EXPECT_FALSE(checkLoadTable(model, messenger));
-    expectError(messenger, "跳线及引下线荷载表第 3 列 , 第 5 行数据有误,请检查", "语法检查");
+    expectError(messenger, "跳线及引下线荷载表 引下线P2 次档距(m) 数据有误,请检查", "语法检查");
 }
 
 TEST(LoadTableCheck, SkipsTypeRowJumperNotesAndClearedColumns)
@@ -129,7 +129,7 @@ TEST(LoadTableCheck, SkipsTypeRowJumperNotesAndClearedColumns)
     model.setCell(2, relativeDistanceRow, "此处不填");
     messenger.expect();
     EXPECT_FALSE(checkLoadTable(model, messenger));
-    expectError(messenger, "跳线及引下线荷载表第 2 列 , 第 9 行数据有误,请检查", "语法检查");
+    expectError(messenger, "跳线及引下线荷载表 引下线P1 相对距离(m) 数据有误,请检查", "语法检查");
 }
 
 TEST(LoadTableCheck, RefusesCellsThatAreNoNumbers)
@@ -139,7 +139,7 @@ TEST(LoadTableCheck, RefusesCellsThatAreNoNumbers)
         model.setCell(1, fittingWeightRow, text);
         ScriptedMessenger messenger({common::MessageAnswer::Ok});
         EXPECT_FALSE(checkLoadTable(model, messenger)) << text;
-        expectError(messenger, "跳线及引下线荷载表第 1 列 , 第 8 行数据有误,请检查", "语法检查");
+        expectError(messenger, "跳线及引下线荷载表 左跳线PA 金具重(kg) 数据有误,请检查", "语法检查");
     }
 }
 

@@ -196,7 +196,7 @@ private Q_SLOTS:
         mProgram->messenger.expect();
         calculate();
 
-        QCOMPARE(mProgram->messageTexts(), std::vector<std::string>{"跳线及引下线荷载表第 2 列 , 第 5 行数据有误,请检查"});
+        QCOMPARE(mProgram->messageTexts(), std::vector<std::string>{"跳线及引下线荷载表 引下线P1 次档距(m) 数据有误,请检查"});
         QCOMPARE(mProgram->messenger.shown.front().caption, "语法检查");
         QVERIFY(!viewer().isVisible());
         QCOMPARE(viewer().ComboBox1->currentIndex(), 3);

@@ -272,8 +272,8 @@ void OptionsDialogTest::leavingTheGridChecksEveryCell()
     dialog.SGrid_qx->setFocus();
     dialog.ComboBox1->setFocus();
     QTRY_COMPARE(messenger.shown.size(), std::size_t{2});
-    QCOMPARE(messenger.shown[0].text, std::string("气象表第 1 列 , 第 2 行数据有误,请检查"));
-    QCOMPARE(messenger.shown[1].text, std::string("气象表第 2 列 , 第 5 行数据有误,请检查"));
+    QCOMPARE(messenger.shown[0].text, std::string("气象表 最低温度 导线温度(℃) 数据有误,请检查"));
+    QCOMPARE(messenger.shown[1].text, std::string("气象表 最大风速 计算风速(m/s) 数据有误,请检查"));
     for (const common::Message &message : messenger.shown) {
         QCOMPARE(message.caption, std::string("语法检查"));
         QCOMPARE(message.icon, common::MessageIcon::Error);

@@ -192,8 +192,8 @@ TEST_F(OptionsModelTest, GridCheckReportsEveryBadCellInOrder)
     ScriptedMessenger messenger({common::MessageAnswer::Ok, common::MessageAnswer::Ok});
     EXPECT_FALSE(model.checkConditionGrid(messenger));
     ASSERT_EQ(messenger.shown.size(), 2u);
-    EXPECT_EQ(messenger.shown[0].text, "气象表第 1 列 , 第 2 行数据有误,请检查");
-    EXPECT_EQ(messenger.shown[1].text, "气象表第 2 列 , 第 5 行数据有误,请检查");
+    EXPECT_EQ(messenger.shown[0].text, "气象表 最低温度 导线温度(℃) 数据有误,请检查");
+    EXPECT_EQ(messenger.shown[1].text, "气象表 最大风速 计算风速(m/s) 数据有误,请检查");
     EXPECT_EQ(messenger.shown[1].caption, "语法检查");
     EXPECT_EQ(messenger.shown[1].icon, common::MessageIcon::Error);
     EXPECT_EQ(messenger.shown[1].buttons, common::MessageButtons::Ok);
@@ -217,7 +217,7 @@ TEST_F(OptionsModelTest, ConfirmWithABadCellWritesNothing)
     ScriptedMessenger messenger({common::MessageAnswer::Ok});
     EXPECT_EQ(model.saveOptionsFile(messenger), SaveOutcome::BadCell);
     ASSERT_EQ(messenger.shown.size(), 1u);
-    EXPECT_EQ(messenger.shown[0].text, "气象表第 2 列 , 第 6 行数据有误,选项未保存,请检查");
+    EXPECT_EQ(messenger.shown[0].text, "气象表 最大覆冰 计算风速(m/s) 数据有误,选项未保存,请检查");
     EXPECT_EQ(messenger.shown[0].caption, "选项设置");
     EXPECT_EQ(messenger.shown[0].icon, common::MessageIcon::Error);
     EXPECT_EQ(model.selectedCell(), (GridCell{2, 6}));

@@ -430,7 +430,13 @@ void ResultViewerTest::printsTheShownPageIntoAPdfFile()
 {
     Viewer viewer({common::MessageAnswer::Ok});
     viewer.dialogs->printInto = inCurrentFolder(QStringLiteral("printed-page.pdf"));
+    // "正在打印..." never holds the job: the file is whole while it is shown.
+    int pagesWhileShown = -1;
+    viewer.messenger.whileShown = [&](const common::Message &) {
+        pagesWhileShown = pdfPageCount(QStringLiteral("printed-page.pdf"));
+    };
     viewer.window->ToolButton11->click();
+    QCOMPARE(pagesWhileShown, 1);
     QCOMPARE(viewer.dialogs->printerSetUps, 1);
     // The pages are landscape, and so is the sheet the set-up starts with.
     QCOMPARE(viewer.dialogs->orientations.value(0), QPageLayout::Landscape);
