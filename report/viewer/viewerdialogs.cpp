@@ -1,7 +1,11 @@
 #include "report/viewer/viewerdialogs.h"
 
+#include "common/widgets/usersettings.h"
+
 #include <QDateTime>
 #include <QDialog>
+#include <QDir>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QHeaderView>
@@ -14,6 +18,8 @@
 namespace report {
 
 namespace {
+
+const QString lastFolderKey = QStringLiteral("fileDialogs/lastFolder");
 
 /// The extension of a filter such as "PDF 文件 (*.pdf)", without the dot.
 QString filterSuffix(const QString &nameFilter)
@@ -71,6 +77,20 @@ void prepareFileDialog(QFileDialog &dialog)
     dialog.setProxyModel(new LocaleDateFiles(&dialog));
     widenListColumns(dialog);
     dialog.resize(760, 460);
+
+    // Every file dialog starts where the last one was confirmed: a project's
+    // files live together, wherever the program was started.
+    const QString lastFolder = common::UserSettings().value(lastFolderKey).toString();
+    if (!lastFolder.isEmpty() && QDir(lastFolder).exists())
+        dialog.setDirectory(lastFolder);
+    QObject::connect(&dialog, &QDialog::accepted, &dialog, [&dialog] {
+        const QStringList chosen = dialog.selectedFiles();
+        if (chosen.isEmpty())
+            return;
+        const QFileInfo first(chosen.front());
+        common::UserSettings().setValue(lastFolderKey,
+                                        first.isDir() ? first.absoluteFilePath() : first.absolutePath());
+    });
 }
 
 std::unique_ptr<QFileDialog> makeSaveDialog(QWidget *parent, const QString &title, const QStringList &nameFilters,

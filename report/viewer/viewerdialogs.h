@@ -54,15 +54,17 @@ public:
  * Gives \a dialog the look of every file dialog of the program: Qt's own
  * dialog, the same on every desktop and in Chinese with Qt's translation,
  * in detail view with dates in the locale's short form and list columns wide
- * enough for their contents.
+ * enough for their contents. It starts in the folder the last confirmed
+ * file dialog ended in (kept in the user's settings), and remembers its own.
  */
 void prepareFileDialog(QFileDialog &dialog);
 
 /**
  * The save dialog as the viewer shows it, not yet shown: Qt's own dialog,
  * the same on every desktop and in Chinese with Qt's translation, starting
- * in the current folder with \a suggestedName, its list columns wide enough
- * for their contents. Existing files are replaced without a question.
+ * where the last confirmed file dialog ended, with \a suggestedName, its
+ * list columns wide enough for their contents. Existing files are replaced
+ * without a question.
  */
 std::unique_ptr<QFileDialog> makeSaveDialog(QWidget *parent, const QString &title, const QStringList &nameFilters,
                                             const QString &suggestedName);

@@ -2,15 +2,16 @@
 // zoom and pan through the widgets, saving and printing into files.
 #include "test_viewer.h"
 
+#include "common/widgets/usersettings.h"
 #include "report/reportpage.h"
 #include "report/viewer/pageview.h"
 #include "report/viewer/resultviewer.h"
 #include "report/viewer/viewerdialogs.h"
 #include "support/scriptedmessenger.h"
 
+#include <QAbstractProxyModel>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QAbstractProxyModel>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -21,8 +22,9 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
-#include <QTemporaryDir>
+#include <QStandardPaths>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <QTreeView>
@@ -123,6 +125,8 @@ QString inCurrentFolder(const QString &name)
 
 void ResultViewerTest::initTestCase()
 {
+    // The file dialogs remember their folder in the user's settings; a test run keeps its own.
+    QStandardPaths::setTestModeEnabled(true);
     static QTemporaryDir folder;
     QVERIFY(folder.isValid());
     QVERIFY(QDir::setCurrent(folder.path()));
@@ -485,4 +489,39 @@ void ResultViewerTest::backHidesTheViewer()
     viewer.window->show();
     viewer.window->showPage(0);
     QCOMPARE(firstText(viewer.window->shownPage()), QStringLiteral("再次计算"));
+}
+
+void ResultViewerTest::fileDialogsStartWhereTheLastOneEnded()
+{
+    common::UserSettings().clear();
+    QTemporaryDir project;
+    QVERIFY(project.isValid());
+    QVERIFY(QDir(project.path()).mkpath(QStringLiteral("spans")));
+
+    QFileDialog first;
+    report::prepareFileDialog(first);
+    first.setAcceptMode(QFileDialog::AcceptSave);
+    first.setDirectory(project.path());
+    first.selectFile(QDir(project.path()).filePath(QStringLiteral("report.pdf")));
+    static_cast<QDialog &>(first).accept();
+
+    QFileDialog next;
+    report::prepareFileDialog(next);
+    QCOMPARE(next.directory().absolutePath(), QDir(project.path()).absolutePath());
+
+    // A chosen folder is itself the place to start next time.
+    next.setFileMode(QFileDialog::Directory);
+    next.selectFile(QDir(project.path()).filePath(QStringLiteral("spans")));
+    static_cast<QDialog &>(next).accept();
+    QFileDialog third;
+    report::prepareFileDialog(third);
+    QCOMPARE(third.directory().absolutePath(), QDir(project.path()).filePath(QStringLiteral("spans")));
+
+    // A cancelled dialog leaves the place as it was.
+    third.setDirectory(QDir::tempPath());
+    third.reject();
+    QFileDialog fourth;
+    report::prepareFileDialog(fourth);
+    QCOMPARE(fourth.directory().absolutePath(), QDir(project.path()).filePath(QStringLiteral("spans")));
+    common::UserSettings().clear();
 }

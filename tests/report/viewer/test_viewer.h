@@ -26,4 +26,5 @@ private slots:
     void printsTheShownPageIntoAPdfFile();
     void printsAllPagesAfterTheConfirmation();
     void backHidesTheViewer();
+    void fileDialogsStartWhereTheLastOneEnded();
 };
