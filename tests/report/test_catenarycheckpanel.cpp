@@ -1,9 +1,11 @@
 // Page 18, lower part: the handbook's H and f beside the exact chain's.
 #include "annotationat.h"
 
+#include "common/gbkcodec.h"
 #include "engine/calculationresult.h"
 #include "report/pages.h"
 #include "report/reportpage.h"
+#include "support/defaultreport.h"
 
 #include <gtest/gtest.h>
 
@@ -135,4 +137,20 @@ TEST(CatenaryCheckPanel, NoteNamesTheStatesBeyondFivePerCentInRed)
     const MarkupAnnotation calm = annotationAt(quiet, 40, noteY);
     EXPECT_EQ(calm.text, QStringLiteral("注:各工况手册方法与精确解之差均不超过5%."));
     EXPECT_EQ(calm.color, black);
+}
+
+// The metafiles store texts in GBK: a character it lacks would print as "?".
+TEST(CatenaryCheckPanel, EveryTextOfTheReportHasAGbkCode)
+{
+    report::ReportPage pageEighteen;
+    report::drawDesignCheckPageFixed(pageEighteen);
+    report::drawCatenaryCheckFixed(pageEighteen);
+    std::vector<report::ReportPage> pages = testing_span::defaultReport();
+    pages.push_back(pageEighteen);
+    for (std::size_t p = 0; p < pages.size(); ++p) {
+        for (const MarkupAnnotation &a : pages[p].markupAnnotations()) {
+            const std::string text = a.text.toStdString();
+            EXPECT_EQ(common::encodeStrictGbk(text).find('?'), text.find('?')) << "page " << p + 1 << ": " << text;
+        }
+    }
 }
