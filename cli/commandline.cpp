@@ -58,6 +58,7 @@ const char *usageText()
            "  --design-check   计算书增加第18页设计校核\n"
            "  --checks FILE    读取设计校核设置(JSON), 缺省按型号取额定强度, 安全系数按DL/T 5222\n"
            "  --help           显示本说明\n"
+           "  --version        显示程序名称和版本\n"
            "\n"
            "多个跨线文件或文件夹(取其中的 *.tenrix, 按文件名顺序)为批量计算, 只能输出:\n"
            "  --summary FILE   汇总表, 每个跨线一行; FILE 以 .csv 或 .xlsx 结尾, 可给两次\n"
@@ -82,6 +83,8 @@ CommandLine parseCommandLine(const std::vector<std::string> &arguments)
         const std::string &arg = arguments[i];
         if (arg == "--help" || arg == "-h")
             command.help = true;
+        else if (arg == "--version")
+            command.version = true;
         else if (arg == "--input")
             command.inputFile = valueOf(i);
         else if (arg == "--options")

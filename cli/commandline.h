@@ -27,6 +27,7 @@ struct CommandLine
     int dpi = 96;
     bool black = false;
     bool help = false;
+    bool version = false; ///< --version: the program's name and version, nothing else
 
     /// True when any report output is asked for (they need the page drawing).
     bool wantsReport() const;

@@ -46,6 +46,10 @@ int main(int argc, char *argv[])
         std::cout << cli::usageText();
         return success;
     }
+    if (command.version) {
+        std::cout << "tenrix-calc " << TENRIX_VERSION << '\n';
+        return success;
+    }
     if (cli::isBatch(command))
         return cli::runBatchCommand(command, argc, argv);
 
