@@ -33,6 +33,19 @@ Json governingJson(const std::optional<GoverningFactor> &governing)
     return {{"factor", shortestDouble(governing->factor)}, {"state", stateName(governing->state)}};
 }
 
+/// The strengths that were not given, by name: ["conductor", "stringB"].
+Json uncheckedJson(const UncheckedStrengths &unchecked)
+{
+    Json names = Json::array();
+    if (unchecked.conductor)
+        names.push_back("conductor");
+    if (unchecked.stringA)
+        names.push_back("stringA");
+    if (unchecked.stringB)
+        names.push_back("stringB");
+    return names;
+}
+
 Json stateCheckJson(const StateCheck &check, int s)
 {
     return {
@@ -48,6 +61,8 @@ Json stateCheckJson(const StateCheck &check, int s)
         {"required",
          {{"conductor", shortestDouble(check.requiredConductorFactor)}, {"string", shortestDouble(check.requiredStringFactor)}}},
         {"pass", optionalVerdict(check.pass)},
+        {"unchecked", uncheckedJson(check.unchecked)},
+        {"verdict", verdictText(check.pass, check.unchecked)},
     };
 }
 
@@ -73,6 +88,8 @@ Json designChecksToJson(const DesignChecks &checks, const DesignCheckSettings &s
         {"governingConductorFactor", governingJson(checks.conductor)},
         {"governingStringFactor", governingJson(checks.string)},
         {"pass", optionalVerdict(checks.pass)},
+        {"unchecked", uncheckedJson(checks.unchecked)},
+        {"verdict", verdictText(checks.pass, checks.unchecked)},
     };
 }
 

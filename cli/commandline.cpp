@@ -55,7 +55,7 @@ const char *usageText()
            "  --dpi N          PNG分辨率, 缺省96\n"
            "  --black          计算结果用黑色文字\n"
            "  --texts FILE     列出计算书中的全部文字(制表符分隔)\n"
-           "  --design-check   计算书增加第18页设计校核\n"
+           "  --design-check   计算书增加第18页设计校核(跨线文件按其自身的“输出设计校核页”设置)\n"
            "  --checks FILE    读取设计校核设置(JSON), 缺省按型号取额定强度, 安全系数按DL/T 5222\n"
            "  --help           显示本说明\n"
            "  --version        显示程序名称和版本\n"

@@ -88,10 +88,14 @@ int main(int argc, char *argv[])
         }
     }
 
+    // A span file's own "输出设计校核页" holds; the last-input and options
+    // files know no such switch, so that road gives page 18 only when asked.
+    const bool spanAsksForCheckPage = command.spanSources.size() == 1 && inputs->span.designCheck.includeCheckPage;
     cli::StreamMessenger messenger(std::cerr);
     const app::CalculationRun run =
         app::runCalculationPipeline(inputs->span.window, inputs->span.options,
-                                    app::DesignCheckRequest{*checkOptions, command.designCheckPage}, pages,
+                                    app::DesignCheckRequest{*checkOptions, command.designCheckPage || spanAsksForCheckPage},
+                                    pages,
                                     app::UnusualValues::Compute, messenger);
     for (const std::string &warning : run.warnings)
         std::cerr << "警告: " << warning << '\n';

@@ -16,6 +16,7 @@ constexpr int spanLength = 2;           ///< L, m
 constexpr int heightDifference = 3;     ///< h, m
 constexpr int controlSag = 4;           ///< f, m
 constexpr int maintenancePoint = 5;     ///< distance from structure A, m
+constexpr int higherStructure = 6;      ///< higherStructureText: which structure stands h higher
 constexpr int conditionTemperature = 10; ///< nine texts 10..18, degC, in the options' condition order
 constexpr int iceThickness = 19;        ///< "0", "5", "10", "15" or "20", mm
 constexpr int conditionWindSpeed = 20;  ///< nine texts 20..28, m/s
@@ -63,6 +64,12 @@ enum Lead { leadPA = 0, leadP1, leadP2, leadP3, leadP4, leadPB, leadCount };
 
 /// Slot of \a field of concentrated load \a lead (0 = PA .. 5 = PB).
 constexpr int leadSlot(int lead, int field) { return slot::leads + 10 * lead + field; }
+
+/// The texts of the list beside the height difference: the structure that stands higher.
+namespace higherStructureText {
+constexpr const char *structureA = "A侧高";
+constexpr const char *structureB = "B侧高";
+} // namespace higherStructureText
 
 /// The texts of the five marking switches when ticked (slots 141..145).
 namespace markingText {

@@ -70,7 +70,8 @@ ChainSpan chainOfState(const SpanData &span, const StateResult &state)
 {
     ChainSpan chain;
     chain.span = span.spanLength;
-    chain.drop = std::fabs(double(span.heightDifference));
+    const double h = std::fabs(double(span.heightDifference));
+    chain.drop = span.structureBHigher ? -h : h;
     chain.stringA = {span.stringA.length, double(state.stringALoad) * g};
     chain.stringB = {span.stringB.length, double(state.stringBLoad) * g};
     chain.jumperA = double(state.leadLoad[leadPA]) * g;

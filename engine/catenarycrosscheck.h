@@ -14,8 +14,8 @@ namespace engine {
  * leads and maintenance load of the state's point list at their horizontal
  * positions, the conductor with the state's resultant unit load per metre of
  * conductor (weight, ice and wind, as the state equation takes it) and EA.
- * Structure B is taken as the lower one: the method uses the height
- * difference only through cos γ, so its sign carries no meaning there.
+ * The structure the input names as the higher one stands |h| above the
+ * other; the handbook's method itself uses h only through cos γ.
  */
 ChainSpan chainOfState(const SpanData &span, const StateResult &state);
 

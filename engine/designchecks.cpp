@@ -98,7 +98,31 @@ void keepSmallest(std::optional<GoverningFactor> &governing, const std::optional
         governing = GoverningFactor{*value, state};
 }
 
+/// "导线、绝缘子串" and the like: the parts of \a unchecked in the page's order.
+std::string uncheckedParts(const UncheckedStrengths &unchecked)
+{
+    std::string parts = unchecked.conductor ? "导线" : "";
+    const char *strings = unchecked.stringA && unchecked.stringB ? "绝缘子串"
+                          : unchecked.stringA                    ? "A串"
+                          : unchecked.stringB                    ? "B串"
+                                                                 : "";
+    if (*strings)
+        parts += (parts.empty() ? "" : "、") + std::string(strings);
+    return parts;
+}
+
 } // namespace
+
+std::string verdictText(const std::optional<bool> &pass, const UncheckedStrengths &unchecked)
+{
+    if (!pass)
+        return verdictNotChecked;
+    if (!*pass)
+        return verdictFailed;
+    if (!unchecked.any())
+        return verdictMet;
+    return std::string(verdictMet) + "(" + uncheckedParts(unchecked) + verdictNotChecked + ")";
+}
 
 DesignChecks checkDesign(const CalculationResult &result, const DesignCheckSettings &settings)
 {
@@ -106,6 +130,8 @@ DesignChecks checkDesign(const CalculationResult &result, const DesignCheckSetti
     const SpanData &span = result.span;
     requireDivisor(span.spanLength, "跨距为0,无法进行设计校核.");
     const double tanGamma = std::fabs(double(span.heightDifference)) / span.spanLength;
+    // The conductor leaves the higher structure the steeper way: +H·tanγ there, −H·tanγ at the lower end.
+    const double slopeSignA = span.structureBHigher ? -1.0 : 1.0;
     const double N = span.bundleCount;
     const std::optional<double> stringARated = newtons(settings.stringARatedLoad_kN);
     const std::optional<double> stringBRated = newtons(settings.stringBRatedLoad_kN);
@@ -115,15 +141,16 @@ DesignChecks checkDesign(const CalculationResult &result, const DesignCheckSetti
         const StateResult &state = result.states[s];
         StateCheck &check = checks.states[s];
         const double H = horizontalTension(result, s);
-        const double slope = H * tanGamma;
+        const double slopeA = slopeSignA * H * tanGamma;
+        const double slopeB = -slopeA;
         const EndShears shears = conductorEndShears(state, s);
 
         check.horizontalTension = storeFloat(H, "水平张力");
-        check.conductorTensionA = resultant(H, newtonPerKgf * shears.atA + slope, "导线A端拉力");
-        check.conductorTensionB = resultant(H, newtonPerKgf * shears.atB + slope, "导线B端拉力");
+        check.conductorTensionA = resultant(H, newtonPerKgf * shears.atA + slopeA, "导线A端拉力");
+        check.conductorTensionB = resultant(H, newtonPerKgf * shears.atB + slopeB, "导线B端拉力");
         check.conductorTension = std::max(check.conductorTensionA, check.conductorTensionB);
-        check.stringPullA = storeFloat(N * std::hypot(H, newtonPerKgf * state.reactionA + slope), "A串拉力");
-        check.stringPullB = storeFloat(N * std::hypot(H, newtonPerKgf * state.reactionB + slope), "B串拉力");
+        check.stringPullA = storeFloat(N * std::hypot(H, newtonPerKgf * state.reactionA + slopeA), "A串拉力");
+        check.stringPullB = storeFloat(N * std::hypot(H, newtonPerKgf * state.reactionB + slopeB), "B串拉力");
 
         const bool longTerm = isLongTermState(s);
         check.requiredConductorFactor = static_cast<float>(longTerm ? settings.conductorLongTermFactor
@@ -136,6 +163,11 @@ DesignChecks checkDesign(const CalculationResult &result, const DesignCheckSetti
         if (!(s == marking && span.markingNoStringB))
             check.stringFactorB = factor(stringBRated, check.stringPullB, "B串安全系数");
         check.pass = statePasses(check);
+        check.unchecked = {!check.conductorFactor, !check.stringFactorA,
+                           !check.stringFactorB && !(s == marking && span.markingNoStringB)};
+        checks.unchecked.conductor |= check.unchecked.conductor;
+        checks.unchecked.stringA |= check.unchecked.stringA;
+        checks.unchecked.stringB |= check.unchecked.stringB;
 
         keepSmallest(checks.conductor, check.conductorFactor, s);
         keepSmallest(checks.string, check.stringFactorA, s);

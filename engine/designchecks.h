@@ -5,6 +5,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 
 namespace engine {
 
@@ -34,6 +35,18 @@ struct DesignCheckSettings
 /// The loads act for a long time in 最高温度, 最大荷载, 最大风速 and 最低温度; the other nine states are short.
 constexpr bool isLongTermState(int state) { return state <= minTemperature; }
 
+/// The strengths a check could not compare with because none was given.
+/// String B while marking without it is not among them: there is no string to check.
+struct UncheckedStrengths
+{
+    bool conductor = false;
+    bool stringA = false;
+    bool stringB = false;
+
+    bool any() const { return conductor || stringA || stringB; }
+    bool operator==(const UncheckedStrengths &) const = default;
+};
+
 /// The check of one load state. Tensions in N; an absent factor was not checked.
 struct StateCheck
 {
@@ -51,6 +64,7 @@ struct StateCheck
     /// True when every factor that was checked reaches its required value;
     /// absent when nothing was checked.
     std::optional<bool> pass;
+    UncheckedStrengths unchecked;
 };
 
 /// The smallest factor of one kind and the state it occurs in.
@@ -67,30 +81,32 @@ struct DesignChecks
     std::optional<GoverningFactor> string;     ///< smallest K_s of both ends
     /// True when every state passes, false when one fails; absent when nothing was checked.
     std::optional<bool> pass;
+    UncheckedStrengths unchecked;  ///< of any state
 };
 
 /// The verdict words of the check wherever it is shown: the page, the
-/// summaries, the viewer's status line.
+/// summaries, the viewer's status line, the JSON.
 inline constexpr const char *verdictMet = "满足";
 inline constexpr const char *verdictFailed = "不满足";
 inline constexpr const char *verdictNotChecked = "未校核";
 
-/// "满足", "不满足", or "未校核" when nothing was checked.
-constexpr const char *verdictText(const std::optional<bool> &pass)
-{
-    if (!pass)
-        return verdictNotChecked;
-    return *pass ? verdictMet : verdictFailed;
-}
+/**
+ * "不满足" when a checked factor fails; "未校核" when nothing was checked;
+ * "满足" only when every check was made and passed, and otherwise names
+ * what was left unchecked: "满足(导线未校核)", "满足(B串未校核)",
+ * "满足(导线、绝缘子串未校核)". A pass never claims a check that was not made.
+ */
+std::string verdictText(const std::optional<bool> &pass, const UncheckedStrengths &unchecked);
 
 /**
  * Tensions of the conductor at its two ends and pulls of the strings on the
  * structures for each of the 13 load states, and their safety factors
  * against the rated strengths of \a settings.
  *
- * The vertical component at an end is the shear at the jumper there plus
- * H·tan γ: the input does not say which structure is the higher one, so the
- * slope adds at both ends, the conservative side.
+ * The vertical component at an end is the shear at the jumper there (the
+ * handbook's beam, which knows no slope) plus H·tan γ at the higher
+ * structure and minus H·tan γ at the lower one, so that the two ends
+ * together carry the weight and nothing more.
  *
  * @throws CalculationError for a strength or factor that is not a positive number
  */

@@ -33,14 +33,15 @@ std::string singleLabel(int slotIndex)
     case slot::voltageLevel: return "电压等级(kV)";
     case slot::spanLength: return "跨距L(m)";
     case slot::heightDifference: return "高差h(m)";
+    case slot::higherStructure: return "较高一侧";
     case slot::controlSag: return "控制弧垂f(m)";
     case slot::maintenancePoint: return "检修点距左侧(m)";
     case slot::iceThickness: return "覆冰厚度(mm)";
     case slot::conductorType: return "主导线型号";
     case slot::conductorDiameter: return "计算外径(mm)";
-    case slot::conductorUnitWeight: return "单根自重(kg)";
+    case slot::conductorUnitWeight: return "单根自重(kg/m)";
     case slot::bundleCount: return "分裂根数";
-    case slot::expansionCoefficient: return "温度线膨胀系数(1/℃)10E-6";
+    case slot::expansionCoefficient: return "温度线膨胀系数(10⁻⁶/℃)";
     case slot::elasticModulus: return "弹性模量(N/mm2)";
     case slot::conductorArea: return "单根截面(mm2)";
     case slot::subSpan: return "次档距(m)";

@@ -54,6 +54,16 @@ std::int32_t wholeNumber(const CalculationInput &input, int slotIndex)
     return static_cast<std::int32_t>(value);
 }
 
+bool structureBHigher(const CalculationInput &input)
+{
+    const std::string &text = input[slot::higherStructure];
+    if (text != higherStructureText::structureA && text != higherStructureText::structureB)
+        throw CalculationError(CalculationError::Kind::Arithmetic,
+                               fieldLabel(slot::higherStructure) + ": “" + text + "”应为“"
+                                   + higherStructureText::structureA + "”或“" + higherStructureText::structureB + "”");
+    return text == higherStructureText::structureB;
+}
+
 StringData convertString(const CalculationInput &input, int base)
 {
     StringData string;
@@ -157,6 +167,7 @@ SpanData convertInput(const CalculationInput &input)
     span.voltageLevel = wholeNumber(input, slot::voltageLevel);
     span.spanLength = number(input, slot::spanLength);
     span.heightDifference = number(input, slot::heightDifference);
+    span.structureBHigher = structureBHigher(input);
     span.conductorDiameter = number(input, slot::conductorDiameter);
     span.conductorUnitWeight = number(input, slot::conductorUnitWeight);
     span.subSpan = number(input, slot::subSpan);

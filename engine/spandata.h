@@ -63,7 +63,8 @@ struct SpanData
 
     float controlSag = 0;           ///< m
     float spanLength = 0;           ///< L, m
-    float heightDifference = 0;     ///< h, m
+    float heightDifference = 0;     ///< h, m; its sign carries no meaning, structureBHigher says which end is up
+    bool structureBHigher = false;  ///< B stands |h| above A; otherwise A stands |h| above B
     float cosGamma = 0;             ///< L/√(L² + h²)
 
     StringData stringA;

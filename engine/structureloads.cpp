@@ -60,16 +60,20 @@ BeamLoads beamLoads(const SpanData &span, const CalculationResult &result)
     loads.singlePhaseB = kN(beamBaseLoad + W1 * x / L, "单相上人横梁荷载");
 
     // Stringing: F = 200 + Qi + T·sin α with the largest installation or
-    // marking tension of one sub-conductor and the whole string Qi.
+    // marking tension of one sub-conductor and the whole string Qi. Qi is the
+    // string that is lifted with the conductor at that end, so it comes from
+    // the installation state, where both strings hang: the marking state may
+    // lack string B (it is measured before B is fitted), yet B is hoisted with
+    // the conductor when the span is strung. Both states share their conditions.
     float Hmax = result.stateEquation[installationColumn][rowH];
     for (int c = installationColumn; c < stateEquationColumnCount; ++c)
         if (result.stateEquation[c][rowH] > Hmax)
             Hmax = result.stateEquation[c][rowH];
-    const StateResult &markingState = result.states[marking];
+    const StateResult &stringing = result.states[installation];
     const double pull = tensionFactor * Hmax * N;
-    loads.stringingA = storeFloat((double(markingState.stringALoad) * N * g + beamBaseLoad * g + pull) * 0.001,
+    loads.stringingA = storeFloat((double(stringing.stringALoad) * N * g + beamBaseLoad * g + pull) * 0.001,
                                   "紧线横梁荷载");
-    loads.stringingB = storeFloat((double(markingState.stringBLoad) * N * g + beamBaseLoad * g + pull) * 0.001,
+    loads.stringingB = storeFloat((double(stringing.stringBLoad) * N * g + beamBaseLoad * g + pull) * 0.001,
                                   "紧线横梁荷载");
     return loads;
 }

@@ -52,7 +52,7 @@ constexpr PageLabel rowLabels[] = {
 
 constexpr PageLabel panelTitle[] = {{
     panelLeft, panelTitleY,
-    u"精确悬链线校核:导线为弹性悬链线,绝缘子串为刚性直杆,假定B端低于A端;"
+    u"精确悬链线校核:导线为弹性悬链线,绝缘子串为刚性直杆,较高一侧如上;"
     u"安装、划印取九个温度中张力最大者;Δ = (手册方法 - 精确解)/精确解,每根子导线."}};
 
 const QString notConverged = QStringLiteral("未收敛");

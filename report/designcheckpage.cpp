@@ -10,6 +10,7 @@
 #include "report/primitives.h"
 
 #include <array>
+#include <cmath>
 
 namespace report {
 
@@ -25,7 +26,8 @@ constexpr int rowHeight = 20;
 constexpr int tableBottom = headerBottom + rowHeight * engine::loadStateCount;
 
 /// Column boundaries: 工况, H, T_A, T_B, K_c, S_A, S_B, K_s(A), K_s(B), required K_c and K_s, 结论.
-constexpr std::array<int, 13> columnEdges = {40, 140, 230, 320, 410, 500, 590, 680, 770, 860, 950, 1040, 1148};
+/// The verdict column is wide enough for "满足(导线、绝缘子串未校核)".
+constexpr std::array<int, 13> columnEdges = {40, 140, 220, 300, 380, 460, 540, 620, 700, 780, 860, 940, 1148};
 
 enum Column { stateColumn, hColumn, tensionAColumn, tensionBColumn, conductorFactorColumn, pullAColumn,
               pullBColumn, stringFactorAColumn, stringFactorBColumn, requiredConductorColumn,
@@ -63,6 +65,8 @@ constexpr int verdictLineY = 622;
 constexpr int valueX = 120;
 constexpr int strengthLabelX = 560;
 constexpr int strengthValueX = 680;
+constexpr int higherStructureLabelX = 920;
+constexpr int higherStructureValueX = 1000;
 
 constexpr PageLabel inputLabels[] = {
     {40, conductorLineY, u"导线型号"},
@@ -77,7 +81,8 @@ constexpr PageLabel inputLabels[] = {
     {520, factorsLineY, u"绝缘子串  长期荷载"},
     {750, factorsLineY, u"短时荷载"},
     {40, 578, u"长期荷载工况:最高温度、最大荷载、最大风速、最低温度,其余为短时荷载工况;安装、划印取九个安装划印计算温度中的最大张力."},
-    {40, 600, u"T$xbksA$xbjs=√(H$sbks2$sbjs+(9.8Q$xbksA$xbjs+Htanγ)$sbks2$sbjs),Q$xbksA$xbjs为PA右侧剪力;S$xbksA$xbjs=N√(H$sbks2$sbjs+(9.8RA+Htanγ)$sbks2$sbjs);B侧同;tanγ=h/L;H、T为每根子导线,S为整相."},
+    {40, 600, u"T$xbksA$xbjs=√(H$sbks2$sbjs+(9.8Q$xbksA$xbjs±Htanγ)$sbks2$sbjs),Q$xbksA$xbjs为PA右侧剪力;S$xbksA$xbjs=N√(H$sbks2$sbjs+(9.8RA±Htanγ)$sbks2$sbjs);B侧同;tanγ=h/L,较高一侧取+,较低一侧取-;H、T为每根子导线,S为整相."},
+    {higherStructureLabelX, stringALineY, u"较高一侧"},
     {40, verdictLineY, u"最小安全系数  K$xbksc$xbjs"},
     {330, verdictLineY, u"K$xbkss$xbjs"},
     {strengthLabelX, verdictLineY, u"设计校核"},
@@ -105,15 +110,21 @@ void drawKilonewtons(PageCanvas &canvas, int column, int state, float newtons)
     drawCell(canvas, column, state, text(engine::formatNumber(newtons * 0.001f, 3)));
 }
 
-void drawFactor(PageCanvas &canvas, int column, int state, const std::optional<float> &factor)
+/// A factor, "未校核" without a strength, or \a absent where the state has no such string.
+void drawFactor(PageCanvas &canvas, int column, int state, const std::optional<float> &factor, bool unchecked,
+                const char16_t *absent = u"")
 {
-    drawCell(canvas, column, state, factor ? text(engine::formatNumber(*factor, 3)) : text(engine::verdictNotChecked));
+    const QString value = factor      ? text(engine::formatNumber(*factor, 3))
+                          : unchecked ? text(engine::verdictNotChecked)
+                                      : QString::fromUtf16(absent);
+    drawCell(canvas, column, state, value);
 }
 
 /// "满足" in the result colour, "不满足" in red whatever the result colour.
-void drawVerdict(PageCanvas &canvas, int x, int y, const QString &anchor, const std::optional<bool> &pass)
+void drawVerdict(PageCanvas &canvas, int x, int y, const QString &anchor, const std::optional<bool> &pass,
+                 const engine::UncheckedStrengths &unchecked)
 {
-    const QString verdict = text(engine::verdictText(pass));
+    const QString verdict = text(engine::verdictText(pass, unchecked));
     if (pass != std::optional<bool>(false)) {
         drawMarkupText(x, y, 9, anchor, verdict, canvas);
         return;
@@ -129,19 +140,29 @@ void drawStateRow(PageCanvas &canvas, const engine::StateCheck &check, int state
     drawKilonewtons(canvas, hColumn, state, check.horizontalTension);
     drawKilonewtons(canvas, tensionAColumn, state, check.conductorTensionA);
     drawKilonewtons(canvas, tensionBColumn, state, check.conductorTensionB);
-    drawFactor(canvas, conductorFactorColumn, state, check.conductorFactor);
+    drawFactor(canvas, conductorFactorColumn, state, check.conductorFactor, check.unchecked.conductor);
     drawKilonewtons(canvas, pullAColumn, state, check.stringPullA);
     drawKilonewtons(canvas, pullBColumn, state, check.stringPullB);
-    drawFactor(canvas, stringFactorAColumn, state, check.stringFactorA);
-    drawFactor(canvas, stringFactorBColumn, state, check.stringFactorB);
+    drawFactor(canvas, stringFactorAColumn, state, check.stringFactorA, check.unchecked.stringA);
+    drawFactor(canvas, stringFactorBColumn, state, check.stringFactorB, check.unchecked.stringB, u"无B串");
     drawCell(canvas, requiredConductorColumn, state, text(engine::formatNumber(check.requiredConductorFactor, 3)));
     drawCell(canvas, requiredStringColumn, state, text(engine::formatNumber(check.requiredStringFactor, 3)));
-    drawVerdict(canvas, columnCentre(verdictColumn), rowCentre(state), QStringLiteral("MC"), check.pass);
+    drawVerdict(canvas, columnCentre(verdictColumn), rowCentre(state), QStringLiteral("MC"), check.pass,
+                check.unchecked);
 }
 
 QString strengthText(const std::optional<double> &strength, const char16_t *missing)
 {
     return strength ? text(engine::formatGeneral(*strength)) : QString::fromUtf16(missing);
+}
+
+/// "A侧(高差3m)", or "两侧等高" where h is 0.
+QString higherStructureText(const engine::SpanData &span)
+{
+    if (span.heightDifference == 0)
+        return QStringLiteral("两侧等高");
+    return (span.structureBHigher ? QStringLiteral("B侧") : QStringLiteral("A侧")) + QStringLiteral("(高差")
+           + text(engine::formatNumber(std::fabs(span.heightDifference), 3)) + QStringLiteral("m)");
 }
 
 QString governingText(const std::optional<engine::GoverningFactor> &governing)
@@ -184,6 +205,7 @@ void drawDesignCheckPageResults(PageCanvas &canvas, const engine::CalculationInp
     drawLeft(canvas, valueX, stringALineY, text(input[engine::slot::stringA + engine::stringType]));
     drawLeft(canvas, strengthValueX, stringALineY,
              strengthText(settings.stringARatedLoad_kN, u"未给定额定破坏荷载, 未校核"));
+    drawLeft(canvas, higherStructureValueX, stringALineY, higherStructureText(result.span));
     drawLeft(canvas, valueX, stringBLineY, text(input[engine::slot::stringB + engine::stringType]));
     drawLeft(canvas, strengthValueX, stringBLineY,
              strengthText(settings.stringBRatedLoad_kN, u"未给定额定破坏荷载, 未校核"));
@@ -195,7 +217,7 @@ void drawDesignCheckPageResults(PageCanvas &canvas, const engine::CalculationInp
 
     drawLeft(canvas, 190, verdictLineY, governingText(checks.conductor));
     drawLeft(canvas, 360, verdictLineY, governingText(checks.string));
-    drawVerdict(canvas, 640, verdictLineY, QStringLiteral("LC"), checks.pass);
+    drawVerdict(canvas, 640, verdictLineY, QStringLiteral("LC"), checks.pass, checks.unchecked);
 }
 
 } // namespace report

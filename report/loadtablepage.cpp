@@ -66,8 +66,8 @@ void drawTableLabels(PageCanvas &canvas)
 
     // Each caption of the top row has its value in the cell to its right.
     drawCentred(canvas, 140, 162, QStringLiteral("cosγ"));
-    drawCentred(canvas, 350, 162, QStringLiteral("A串投影长"));
-    drawCentred(canvas, 550, 162, QStringLiteral("B串投影长"));
+    drawCentred(canvas, 350, 162, QStringLiteral("A串投影长(m)"));
+    drawCentred(canvas, 550, 162, QStringLiteral("B串投影长(m)"));
     drawCentred(canvas, 750, 162, QStringLiteral("导线特性系数ξ"));
     drawCentred(canvas, 950, 162, QStringLiteral("检修上人荷载"));
 

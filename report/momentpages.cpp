@@ -68,16 +68,19 @@ QString numberText(float value, int decimals)
     return QString::fromStdString(engine::formatNumber(value, decimals));
 }
 
-// The captions name the load W of one person with tools, whatever share of it
-// the engine entered per sub-conductor.
+// The captions name the load W of the phase and, for a bundle, the share W/N
+// each sub-conductor carries in the diagram below.
 void drawMaintenanceCaption(PageCanvas &canvas, const engine::CalculationResult &result, int state)
 {
     if (!engine::isMaintenanceState(state))
         return;
     const bool threePhase = state == engine::threePhaseHot || state == engine::threePhaseCold;
     const float load = threePhase ? result.threePhaseMaintenanceLoad : result.singlePhaseMaintenanceLoad;
-    drawMarkupText(594, 160, 12, QStringLiteral("MC"),
-                   QStringLiteral("(导线上人检修") + numberText(load, 0) + QStringLiteral("kg)"), canvas);
+    QString caption = QStringLiteral("(导线上人检修") + numberText(load, 0) + QStringLiteral("kg");
+    const int N = result.span.bundleCount;
+    if (N > 1)
+        caption += QStringLiteral(",每根子导线") + numberText(load / float(N), 3) + QStringLiteral("kg");
+    drawMarkupText(594, 160, 12, QStringLiteral("MC"), caption + QStringLiteral(")"), canvas);
 }
 
 void drawReactions(PageCanvas &canvas, const engine::StateResult &state)
@@ -133,7 +136,7 @@ void drawSegmentValues(PageCanvas &canvas, const std::vector<engine::Segment> &s
 
 } // namespace
 
-void drawMomentPageFixed(PageCanvas &canvas)
+void drawMomentPageFixed(PageCanvas &canvas, bool withStringB)
 {
     applyPageDefaults(canvas);
     canvas.rectangle(80, 180, 1100, 780);
@@ -142,12 +145,13 @@ void drawMomentPageFixed(PageCanvas &canvas)
 
     // The span from structure A to B with its attachment points and strings;
     // the string boxes are drawn last so that their white fill hides the span
-    // line inside them.
+    // line inside them. Marked without string B, the conductor runs on to B.
     drawLine(288, 400, 1092, 400, canvas);
     drawCircle(288, 400, 4, canvas);
     drawCircle(1092, 400, 4, canvas);
     canvas.rectangle(304, 396, 352, 404);
-    canvas.rectangle(1028, 396, 1076, 404);
+    if (withStringB)
+        canvas.rectangle(1028, 396, 1076, 404);
 
     // The labels sit on white paper, so they need no text background; and
     // the superscript of the first line of the two-line load-factor formula

@@ -77,8 +77,9 @@ void drawLoadTablePageResults(PageCanvas &canvas, const engine::CalculationResul
 
 // ---- Pages 3..15: moments and load factor, one page per load state ----------
 
-/// Grid, labels and span figure shared by the 13 moment pages.
-void drawMomentPageFixed(PageCanvas &canvas);
+/// Grid, labels and span figure shared by the 13 moment pages; the figure
+/// shows string B only \a withStringB (not while marking without it).
+void drawMomentPageFixed(PageCanvas &canvas, bool withStringB = true);
 
 /**
  * Reactions, load and shear diagrams, segment table, M and D of load state

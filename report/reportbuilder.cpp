@@ -14,7 +14,7 @@ constexpr int firstMomentPage = 2;  // state s is on page index s + 2
 constexpr int stressPage = 15;
 constexpr int stringingPage = 16;
 
-void drawFixedContent(PageCanvas &page, int pageIndex)
+void drawFixedContent(PageCanvas &page, int pageIndex, const engine::CalculationResult &result)
 {
     if (pageIndex == designCheckPageIndex) {
         drawDesignCheckPageFixed(page);
@@ -27,8 +27,10 @@ void drawFixedContent(PageCanvas &page, int pageIndex)
         drawStressPageFixed(page);
     else if (pageIndex == stringingPage)
         drawStringingPageFixed(page);
-    else
-        drawMomentPageFixed(page);
+    else {
+        const int state = pageIndex - firstMomentPage;
+        drawMomentPageFixed(page, !(state == engine::marking && result.span.markingNoStringB));
+    }
 }
 
 } // namespace
@@ -44,7 +46,7 @@ std::vector<ReportPage> buildReport(const engine::CalculationInput &input, const
     // written into its cells.
     for (int index = 0; index < pageCount; ++index) {
         drawPageFrame(pages[index], index, pageCount);
-        drawFixedContent(pages[index], index);
+        drawFixedContent(pages[index], index, result);
         pages[index].setFontColor(resultColor(resultsInBlack));
     }
 

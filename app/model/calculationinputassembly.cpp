@@ -46,6 +46,7 @@ engine::CalculationInput assembleCalculationInput(const MainWindowModel &window,
     input[slot::voltageLevel] = window.voltageText();
     input[slot::spanLength] = window.text(EditBox::Edit_L);
     input[slot::heightDifference] = window.text(EditBox::Edit_h);
+    input[slot::higherStructure] = window.higherStructureText();
     input[slot::controlSag] = window.text(EditBox::Edit_f);
     input[slot::maintenancePoint] = window.text(EditBox::Edit_jxd);
 

@@ -15,7 +15,7 @@ struct ConductorEntry
     std::string_view typeName;             ///< designation, e.g. "LGJ-400/35"
     std::string_view diameter;             ///< calculation outer diameter, mm
     std::string_view area;                 ///< calculation cross-section, mm2
-    std::string_view expansionCoefficient; ///< linear expansion, 10E-6 per degC
+    std::string_view expansionCoefficient; ///< linear expansion, 10⁻⁶ per degC
     std::string_view elasticModulus;       ///< N/mm2
     std::string_view unitWeight;           ///< kg per metre of one conductor
     /// Rated tensile strength (计算拉断力) of one conductor, N; empty where no

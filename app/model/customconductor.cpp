@@ -13,7 +13,7 @@ namespace app {
 namespace {
 
 constexpr std::array<std::string_view, conductorFigureCount> figureLabels{
-    "计算外径(mm)", "温度线膨胀系数(10E-6/℃)", "弹性模量(N/mm2)", "单根截面(mm2)", "单根自重(kg/m)"};
+    "计算外径(mm)", "温度线膨胀系数(10⁻⁶/℃)", "弹性模量(N/mm2)", "单根截面(mm2)", "单根自重(kg/m)"};
 
 std::size_t characterCount(std::string_view text)
 {

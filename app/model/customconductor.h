@@ -17,7 +17,7 @@ struct CustomConductor
 {
     std::string designation;          ///< e.g. "JL/G1A-400/35"
     std::string diameter;             ///< calculation outer diameter, mm
-    std::string expansionCoefficient; ///< linear expansion, 10E-6 per degC
+    std::string expansionCoefficient; ///< linear expansion, 10⁻⁶ per degC
     std::string elasticModulus;       ///< N/mm2
     std::string area;                 ///< calculation cross-section of one conductor, mm2
     std::string unitWeight;           ///< kg per metre of one conductor

@@ -75,7 +75,7 @@ std::string designCheckStatusText(const engine::DesignChecks &checks)
     if (!checks.pass)
         return {};
     if (*checks.pass)
-        return std::string("设计校核: ") + engine::verdictMet;
+        return "设计校核: " + engine::verdictText(checks.pass, checks.unchecked);
     std::string failing;
     for (int s = 0; s < engine::loadStateCount; ++s) {
         if (checks.states[s].pass == std::optional<bool>(false))

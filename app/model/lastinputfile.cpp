@@ -26,6 +26,7 @@ constexpr int voltageIndexLine = 30;
 constexpr int conductorIndexLine = 31;
 constexpr int stringTypeLine[2] = {32, 33};
 constexpr int conductorDesignationLine = 34;
+constexpr int higherStructureLine = 35;
 constexpr int presenceLine = 40;
 
 /// Index of the line of grid cell (column 1..6, row 1..9).
@@ -144,6 +145,7 @@ LastInputLines lastInputLines(const MainWindowModel &window)
     }
     lines[stringTypeLine[0]] = window.stringTypeText(StringSide::A);
     lines[stringTypeLine[1]] = window.stringTypeText(StringSide::B);
+    lines[higherStructureLine] = window.structureBHigher() ? "B" : "A";
     for (int box = 0; box < presenceBoxCount; ++box)
         lines[presenceLine + box].assign(1, window.isTicked(static_cast<PresenceBox>(box)) ? '1' : '0');
     for (int column = firstLoadColumn; column <= lastLoadColumn; ++column) {
@@ -169,6 +171,8 @@ void applyLastInputLines(MainWindowModel &window, const ReadLastInputLines &line
         applyListIndex(lines[conductorIndexLine], conductorCount,
                        [&window](int index) { window.setConductorIndex(index); });
 
+    if (lines[higherStructureLine] == "A" || lines[higherStructureLine] == "B")
+        window.setStructureBHigher(lines[higherStructureLine] == "B");
     if (lines[stringTypeLine[0]])
         window.setStringTypeText(StringSide::A, *lines[stringTypeLine[0]]);
     if (lines[stringTypeLine[1]])

@@ -28,7 +28,7 @@ using ReadLastInputLines = std::array<std::optional<std::string>, lastInputLineC
  * order of EditBox, 31 and 32 the voltage and conductor list indices (-1
  * without a selection; for a custom conductor line 32 holds "自定义" and
  * line 35 its designation, its figures being lines 6..10), 33 and 34 the
- * two string types, 41..46 "1" or "0"
+ * two string types, 36 "A" or "B" for the higher structure, 41..46 "1" or "0"
  * for the presence boxes, and the cell of grid column c (1..6), row r (1..9)
  * on line 41 + 10c + r, without surrounding blanks. All other lines are
  * empty; the grid headers are not stored, the presence boxes rebuild them.
@@ -41,8 +41,8 @@ LastInputLines lastInputLines(const MainWindowModel &window);
  * stored maintenance point overwrites it, and the bundle count is made an
  * integer); the voltage and conductor selections where the line is a whole
  * number inside the list, without filling the conductor boxes, or a custom
- * conductor named by line 35 where line 32 is "自定义"; the two string
- * types; the presence boxes, ticked exactly for "1", each change rewriting
+ * conductor named by line 35 where line 32 is "自定义"; the higher
+ * structure where line 36 is "A" or "B"; the two string types; the presence boxes, ticked exactly for "1", each change rewriting
  * its column; then the non-empty cells of rows 1..8 and the leads' row 9.
  *
  * A line that is missing or unreadable is not applied: what it would have

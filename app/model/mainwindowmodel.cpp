@@ -5,6 +5,7 @@
 #include "app/model/singlenumber.h"
 #include "app/model/trimspacesandcontrols.h"
 #include "engine/calculationerror.h"
+#include "engine/calculationinput.h"
 #include "engine/numberconversion.h"
 #include "engine/numberformatting.h"
 
@@ -117,6 +118,11 @@ const std::array<std::string_view, 10> &MainWindowModel::voltageLevels()
 void MainWindowModel::setVoltageIndex(int index)
 {
     mVoltageIndex = index >= 0 && index < static_cast<int>(kVoltageLevels.size()) ? index : -1;
+}
+
+std::string MainWindowModel::higherStructureText() const
+{
+    return mStructureBHigher ? engine::higherStructureText::structureB : engine::higherStructureText::structureA;
 }
 
 std::string MainWindowModel::voltageText() const

@@ -25,7 +25,7 @@ enum class EditBox {
     Edit_f,        ///< control sag, m
     Edit_jxd,      ///< maintenance point from structure A, m
     Edit_dx_d,     ///< conductor outer diameter, mm (filled from the catalogue)
-    Edit_dx_ax,    ///< expansion coefficient, 10E-6 per degC (catalogue)
+    Edit_dx_ax,    ///< expansion coefficient, 10⁻⁶ per degC (catalogue)
     Edit_dx_E,     ///< elastic modulus, N/mm2 (catalogue)
     Edit_dx_S,     ///< cross-section of one sub-conductor, mm2 (catalogue)
     Edit_dx_kg,    ///< weight of one sub-conductor, kg/m (catalogue)
@@ -123,6 +123,14 @@ public:
     void setVoltageIndex(int index);
     /// The text of the selected item, empty without a selection.
     std::string voltageText() const;
+    ///@}
+
+    /// @name The higher structure (ComboBox_gd beside the height difference, pick-only)
+    ///@{
+    bool structureBHigher() const { return mStructureBHigher; }
+    void setStructureBHigher(bool higher) { mStructureBHigher = higher; }
+    /// The list's text as the calculation reads it: "A侧高" or "B侧高".
+    std::string higherStructureText() const;
     ///@}
 
     /// @name Main conductor type (ComboBox_zdx: the catalogue types, then "自定义")
@@ -269,6 +277,7 @@ private:
     int mVoltageIndex = 4;
     int mConductorIndex = 0;
     bool mCustomConductor = false;
+    bool mStructureBHigher = false;
     std::string mConductorDesignation;
     std::array<std::string, 2> mStringTypeTexts;
     std::array<int, 2> mStringTypeIndices{};

@@ -62,6 +62,7 @@ constexpr EditField editFields[editBoxCount] = {
 };
 
 const KeyPath voltagePath{"span", "voltageLevel_kV"};
+const KeyPath higherStructurePath{"span", "higherStructure"};
 const KeyPath conductorTypePath{"conductor", "type"};
 const KeyPath customConductorPath{"conductor", "custom"};
 const KeyPath stringTypePath[2] = {{"stringA", "type"}, {"stringB", "type"}};
@@ -187,6 +188,7 @@ void putWindow(Json &document, const MainWindowModel &window)
     // A new file lists name and voltage first, and each type before its figures.
     slot(document, {editFields[0].section, editFields[0].key}) = writable(window.text(editFields[0].box));
     slot(document, voltagePath) = window.voltageText();
+    slot(document, higherStructurePath) = window.structureBHigher() ? "B" : "A";
     slot(document, conductorTypePath) = writable(window.conductorText());
     slot(document, customConductorPath) = window.isCustomConductor();
     slot(document, stringTypePath[0]) = writable(window.stringTypeText(StringSide::A));
@@ -285,6 +287,11 @@ void readWindow(JsonFieldReader &reader, MainWindowModel &window)
     }
     if (const auto text = reader.text(voltagePath))
         window.setVoltageIndex(listIndex(reader, voltagePath, *text, MainWindowModel::voltageLevels()));
+    if (const auto text = reader.text(higherStructurePath)) {
+        if (*text != "A" && *text != "B")
+            reader.refuse(higherStructurePath, "应为 \"A\" 或 \"B\", 而不是 \"" + *text + "\"");
+        window.setStructureBHigher(*text == "B");
+    }
     // Files from before the engineer's own conductors have no "custom" key:
     // their type is a catalogue one, and no key is missing.
     const bool custom = reader.has(customConductorPath) && reader.flag(customConductorPath).value_or(false);

@@ -81,7 +81,7 @@ TableRow summaryFigures(const CalculationRun &run)
     if (run.checks) {
         addGoverningFactor(row, run.checks->conductor);
         addGoverningFactor(row, run.checks->string);
-        row.push_back({engine::verdictText(run.checks->pass), false});
+        row.push_back({engine::verdictText(run.checks->pass, run.checks->unchecked), false});
     } else {
         row.insert(row.end(), 5, TableCell{});
     }

@@ -53,7 +53,9 @@ void computeSpan(SpanOutcome &outcome, const BatchSettings &settings)
         outcome.message = std::move(unreadable);
         return;
     }
-    const DesignCheckRequest checks{settings.designCheck.value_or(span.designCheck), settings.designCheckPage};
+    // The page follows the span's own switch unless the batch asks for it for every span.
+    const DesignCheckRequest checks{settings.designCheck.value_or(span.designCheck),
+                                    settings.designCheckPage || span.designCheck.includeCheckPage};
     CollectingMessenger messenger;
     outcome.run = runCalculationPipeline(span.window, span.options, checks, settings.pages, UnusualValues::Compute,
                                          messenger);

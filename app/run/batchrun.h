@@ -62,7 +62,7 @@ public:
 struct BatchSettings
 {
     ReportPages pages = ReportPages::None;
-    /// The design check's page after the 17 of every span.
+    /// The design check's page after the 17 of every span; without, each span's own switch decides.
     bool designCheckPage = false;
     /// Strengths and factors for every span instead of each span's own.
     std::optional<options::DesignCheckOptions> designCheck;

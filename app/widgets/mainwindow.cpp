@@ -66,6 +66,7 @@ void TForm_zcx::showModel()
     for (int index = 0; index < app::editBoxCount; ++index)
         setTextShown(mEdits[static_cast<std::size_t>(index)], mModel.text(static_cast<EditBox>(index)));
     ComboBox_kV->setCurrentIndex(mModel.voltageIndex());
+    ComboBox_gd->setCurrentIndex(mModel.structureBHigher() ? 1 : 0);
     showConductor();
     showStringType(StringSide::A);
     showStringType(StringSide::B);

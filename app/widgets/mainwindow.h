@@ -119,6 +119,7 @@ public:
     void Button_optionClick();
     void Button_closeClick();
     void ComboBox_kVChange(int index);
+    void ComboBox_gdChange(int index);
     void ComboBox_zdxChange(int index);
     /// ComboBox_zdx while it shows "自定义": the designation typed.
     void ComboBox_zdxEdited(const QString &text);
@@ -183,6 +184,7 @@ public:
 
     QGroupBox *GroupBox_jbqk;
     QComboBox *ComboBox_kV;
+    QComboBox *ComboBox_gd;  ///< the higher structure, beside 高差
 
     QPushButton *Button_js;
     QPushButton *Button_help;

@@ -108,6 +108,12 @@ void TForm_zcx::ComboBox_kVChange(int index)
     showModel();
 }
 
+void TForm_zcx::ComboBox_gdChange(int index)
+{
+    mModel.setStructureBHigher(index == 1);
+    showModel();
+}
+
 void TForm_zcx::ComboBox_zdxChange(int index)
 {
     mModel.pickConductor(index);

@@ -8,6 +8,7 @@
 #include "app/widgets/loadgriddelegate.h"
 #include "common/widgets/dropdownstyle.h"
 #include "common/widgets/qtutf8.h"
+#include "engine/calculationinput.h"
 #include "report/inputsketch.h"
 #include "report/pagepainter.h"
 #include "report/reportpage.h"
@@ -227,6 +228,15 @@ void TForm_zcx::buildProjectBasics()
         addLabel(GroupBox_jbqk, caption, labelBounds.translated(0, top));
         addEdit(GroupBox_jbqk, box, fieldBounds.translated(0, top));
     }
+
+    // Which structure stands h higher: between the height difference's caption and its box.
+    ComboBox_gd = new QComboBox(GroupBox_jbqk);
+    ComboBox_gd->setObjectName(QStringLiteral("ComboBox_gd"));
+    ComboBox_gd->setGeometry(QRect(62, firstRowTop + 2 * rowPitch, 44, listHeight));
+    ComboBox_gd->addItem(QString::fromUtf8(engine::higherStructureText::structureA));
+    ComboBox_gd->addItem(QString::fromUtf8(engine::higherStructureText::structureB));
+    ComboBox_gd->setToolTip(QStringLiteral("较高的一侧架构: 该侧竖向分力加Htanγ, 另一侧减Htanγ"));
+    connect(ComboBox_gd, &QComboBox::activated, this, &TForm_zcx::ComboBox_gdChange);
 }
 
 void TForm_zcx::buildCommandButtons()
@@ -293,12 +303,12 @@ void TForm_zcx::buildConductorGroup()
     };
     const std::array<Row, 4> catalogueRows{{
         {QStringLiteral("计算外径(mm)"), EditBox::Edit_dx_d},
-        {QStringLiteral("温度线膨胀系数\n(1/℃)10E-6"), EditBox::Edit_dx_ax},
+        {QStringLiteral("温度线膨胀系数\n(10⁻⁶/℃)"), EditBox::Edit_dx_ax},
         {QStringLiteral("弹性模量(N/mm2)"), EditBox::Edit_dx_E},
         {QStringLiteral("单根截面(mm2)"), EditBox::Edit_dx_S},
     }};
     const std::array<Row, 4> bundleRows{{
-        {QStringLiteral("单根自重(kg)"), EditBox::Edit_dx_kg},
+        {QStringLiteral("单根自重(kg/m)"), EditBox::Edit_dx_kg},
         {QStringLiteral("分裂根数"), EditBox::Edit_dx_flgs},
         {QStringLiteral("次档距(m)"), EditBox::Edit_dx_cdj},
         {QStringLiteral("间隔棒重(kg)"), EditBox::Edit_dx_flkg},
@@ -485,7 +495,9 @@ void TForm_zcx::arrangeTabOrder()
     };
     addEdits({EditBox::Edit_bt});
     chain.push_back(ComboBox_kV);
-    addEdits({EditBox::Edit_L, EditBox::Edit_h, EditBox::Edit_f, EditBox::Edit_jxd});
+    addEdits({EditBox::Edit_L});
+    chain.push_back(ComboBox_gd);
+    addEdits({EditBox::Edit_h, EditBox::Edit_f, EditBox::Edit_jxd});
     chain.push_back(ComboBox_zdx);
     chain.push_back(ToolButton_dxk);
     addEdits({EditBox::Edit_dx_d, EditBox::Edit_dx_ax, EditBox::Edit_dx_E, EditBox::Edit_dx_S, EditBox::Edit_dx_kg});

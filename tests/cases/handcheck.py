@@ -245,6 +245,22 @@ def main():
         compare(f"column {c} sigma (N/mm2)", mine["sigma"], theirs["sigmaM_N_mm2"])
         compare(f"column {c} H (N)", mine["H"], theirs["H_N"])
         compare(f"column {c} f (m)", mine["f"], theirs["f_m"])
+    # Beam loads, kN: F = 200 + Qi + T·sin α while stringing, T = 1.2·Hmax of
+    # the 18 stringing columns, α = 45°, Qi the whole string of that end as it
+    # hangs at installation (string B is hoisted even when marked without it);
+    # F = 200 + W·(L − b)/L at A and 200 + W·b/L at B in maintenance.
+    N = s["N"]
+    Hmax = max(eq["cols"][c]["H"] for c in range(11, 29))
+    beam_loads = expected["beamLoads_kN"]
+    for side, Q in (("A", "QA"), ("B", "QB")):
+        Qi = states[INSTALLATION][Q] * N
+        mine = (Qi * 9.8 + 200 * 9.8 + 1.2 * Hmax * math.sin(math.pi / 4) * N) / 1000
+        compare(f"stringing beam load {side} (kN)", mine, beam_loads["stringing" + side])
+    W3, W1 = (200, 350) if s["kV"] > 330 else (100, 150)
+    L, b = s["L"], s["maint"]
+    for name, W in (("threePhase", W3), ("singlePhase", W1)):
+        compare(f"{name} beam load A (kN)", (200 + W * (L - b) / L) * 9.8 / 1000, beam_loads[name + "MaintenanceA"])
+        compare(f"{name} beam load B (kN)", (200 + W * b / L) * 9.8 / 1000, beam_loads[name + "MaintenanceB"])
     print(f"{failures} mismatches")
     return 1 if failures else 0
 

@@ -261,5 +261,5 @@ TEST(Calculation, RefusalsNameTheFieldAtFault)
 
     input = defaultSpan();
     input[slot::conductorUnitWeight] = "1e300";
-    EXPECT_EQ(messageOf(input), "单根自重(kg): “1e300”超出可计算的范围,请检查输入数据.");
+    EXPECT_EQ(messageOf(input), "单根自重(kg/m): “1e300”超出可计算的范围,请检查输入数据.");
 }

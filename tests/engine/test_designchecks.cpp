@@ -1,10 +1,17 @@
 // Strength checks on a result record built by hand, so that every tension
 // and factor below is worked out with a pocket calculator from the numbers
 // set here.
+#include "engine/calculation.h"
 #include "engine/calculationerror.h"
+#include "engine/catenarychain.h"
+#include "engine/catenarycrosscheck.h"
 #include "engine/designchecks.h"
+#include "engine/stateequation.h"
+#include "support/spanfixture.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 using namespace engine;
 
@@ -70,19 +77,70 @@ TEST(DesignChecks, LevelSpanTensionsAndPullsByHand)
     EXPECT_NEAR(*maxTemp.stringFactorB, 160000 / 41376.576, 0.0001);
 }
 
-TEST(DesignChecks, HeightDifferenceAddsTheSlopeAtBothEnds)
+TEST(DesignChecks, HeightDifferenceAddsTheSlopeAtTheHigherEndAndTakesItAtTheLower)
 {
-    // tan γ = 3 / 40 = 0.075, H·tan γ = 1500 N; the sign of h does not matter.
+    // tan γ = 3 / 40 = 0.075, H·tan γ = 1500 N; the sign of h does not matter,
+    // the structure named higher does.
     for (const float h : {3.0f, -3.0f}) {
         const DesignChecks checks = checkDesign(handBuiltResult(h), allStrengthsGiven());
         const StateCheck &state = checks.states[maxWind];
-        // √(20000² + (4900 + 1500)²) = 20999.048 and √(20000² + (4704 + 1500)²) = 20940.144
+        // A higher: √(20000² + (4900 + 1500)²) = 20999.048, √(20000² + (4704 − 1500)²) = 20255.014
         EXPECT_NEAR(state.conductorTensionA, 20999.048, 0.01);
-        EXPECT_NEAR(state.conductorTensionB, 20940.144, 0.01);
-        // 2·√(20000² + (5488 + 1500)²) = 42371.318 and 2·√(20000² + (5292 + 1500)²) = 42243.639
+        EXPECT_NEAR(state.conductorTensionB, 20255.014, 0.01);
+        // 2·√(20000² + (5488 + 1500)²) = 42371.318 and 2·√(20000² + (5292 − 1500)²) = 40712.615
         EXPECT_NEAR(state.stringPullA, 42371.318, 0.01);
-        EXPECT_NEAR(state.stringPullB, 42243.639, 0.01);
+        EXPECT_NEAR(state.stringPullB, 40712.615, 0.01);
     }
+
+    CalculationResult bHigher = handBuiltResult(3);
+    bHigher.span.structureBHigher = true;
+    const StateCheck state = checkDesign(bHigher, allStrengthsGiven()).states[maxWind];
+    // √(20000² + (4900 − 1500)²) = 20286.942 and √(20000² + (4704 + 1500)²) = 20940.144
+    EXPECT_NEAR(state.conductorTensionA, 20286.942, 0.01);
+    EXPECT_NEAR(state.conductorTensionB, 20940.144, 0.01);
+    // 2·√(20000² + (5488 − 1500)²) = 40787.456 and 2·√(20000² + (5292 + 1500)²) = 42243.639
+    EXPECT_NEAR(state.stringPullA, 40787.456, 0.01);
+    EXPECT_NEAR(state.stringPullB, 42243.639, 0.01);
+}
+
+TEST(DesignChecks, VerdictNamesWhatWasNotChecked)
+{
+    DesignCheckSettings settings = allStrengthsGiven();
+    settings.conductorLongTermFactor = settings.conductorShortTermFactor = 1;
+    settings.stringLongTermFactor = settings.stringShortTermFactor = 1;
+    EXPECT_EQ(verdictText(checkDesign(handBuiltResult(0), settings).pass, {}), "满足");
+
+    settings.conductorRatedStrength_N.reset();
+    DesignChecks checks = checkDesign(handBuiltResult(0), settings);
+    EXPECT_TRUE(checks.unchecked.conductor);
+    EXPECT_FALSE(checks.unchecked.stringA || checks.unchecked.stringB);
+    EXPECT_EQ(verdictText(checks.pass, checks.unchecked), "满足(导线未校核)");
+    EXPECT_EQ(verdictText(checks.states[maxLoad].pass, checks.states[maxLoad].unchecked), "满足(导线未校核)");
+
+    settings.stringBRatedLoad_kN.reset();
+    checks = checkDesign(handBuiltResult(0), settings);
+    EXPECT_EQ(verdictText(checks.pass, checks.unchecked), "满足(导线、B串未校核)");
+    settings.stringARatedLoad_kN.reset();
+    settings.conductorRatedStrength_N = 80000;
+    checks = checkDesign(handBuiltResult(0), settings);
+    EXPECT_EQ(verdictText(checks.pass, checks.unchecked), "满足(绝缘子串未校核)");
+
+    // A failure is said as such whatever else was left out; nothing checked is "未校核".
+    EXPECT_EQ(verdictText(false, checks.unchecked), "不满足");
+    const DesignChecks nothing = checkDesign(handBuiltResult(0), DesignCheckSettings{});
+    EXPECT_EQ(verdictText(nothing.pass, nothing.unchecked), "未校核");
+}
+
+TEST(DesignChecks, StringBAbsentWhileMarkingIsNotAnUncheckedStrength)
+{
+    CalculationResult result = handBuiltResult(0);
+    result.span.markingNoStringB = true;
+    DesignCheckSettings settings = allStrengthsGiven();
+    settings.conductorLongTermFactor = settings.conductorShortTermFactor = 1;
+    settings.stringLongTermFactor = settings.stringShortTermFactor = 1;
+    const DesignChecks checks = checkDesign(result, settings);
+    EXPECT_FALSE(checks.states[marking].unchecked.any());
+    EXPECT_EQ(verdictText(checks.pass, checks.unchecked), "满足");
 }
 
 TEST(DesignChecks, TwinStringCarriesTwiceTheRatedLoad)
@@ -167,4 +225,32 @@ TEST(DesignChecks, RefusesStrengthsAndFactorsThatAreNotPositive)
     settings = allStrengthsGiven();
     settings.conductorLongTermFactor = -4;
     EXPECT_THROW(checkDesign(handBuiltResult(0), settings), CalculationError);
+}
+
+// The ends of the default span, raised 12 m on one side, against the exact
+// chain hung at the handbook's sag of the same state: its end forces come
+// from the chain's own equilibrium, not from the beam reactions. Adding
+// H·tan γ at both ends put S at the lower end 9–13 % too high; at the higher
+// end +H·tan γ and at the lower −H·tan γ meet the chain within 3 %.
+TEST(DesignChecks, EndPullsOfASlopedSpanMeetTheExactChain)
+{
+    for (const bool bHigher : {false, true}) {
+        CalculationInput input = testing_span::defaultSpan();
+        input[slot::heightDifference] = "12";
+        input[slot::higherStructure] = bHigher ? higherStructureText::structureB : higherStructureText::structureA;
+        const CalculationResult result = runCalculation(input);
+        const DesignChecks checks = checkDesign(result, allStrengthsGiven());
+        for (const int s : {maxTemperature, maxWind, minTemperature}) {
+            const int column = governingColumn(result, s);
+            const ChainSpan chain = chainOfState(result.span, result.states[s]);
+            const double H = result.stateEquation[column][rowH];
+            const ChainSolution exact =
+                solveChainForSag(chain, result.stateEquation[column][rowF], chain.span + 0.3, {H, 0.5 * H});
+            const double N = result.span.bundleCount;
+            const double exactPullA = N * std::hypot(exact.H, exact.pieces.front().V0);
+            const double exactPullB = N * std::hypot(exact.H, exact.pieces.back().V1);
+            EXPECT_NEAR(checks.states[s].stringPullA / exactPullA, 1.0, 0.03) << bHigher << ' ' << s;
+            EXPECT_NEAR(checks.states[s].stringPullB / exactPullB, 1.0, 0.03) << bHigher << ' ' << s;
+        }
+    }
 }

@@ -74,7 +74,7 @@ TEST(CatenaryCheckPanel, GridLabelsAndStatementOfTheModel)
     EXPECT_EQ(annotationAt(page, stateX(10), stateY).text, QStringLiteral("单相上人低温"));
     EXPECT_EQ(annotationAt(page, stateX(12), stateY).text, QStringLiteral("划印"));
     const QString title = annotationAt(page, 40, 646).text;
-    EXPECT_TRUE(title.contains(QStringLiteral("假定B端低于A端"))) << title.toStdString();
+    EXPECT_TRUE(title.contains(QStringLiteral("较高一侧如上"))) << title.toStdString();
     EXPECT_TRUE(title.contains(QStringLiteral("安装、划印取九个温度中张力最大者"))) << title.toStdString();
     // Below the design check (above y 640), above the page number at y 800.
     EXPECT_LT(page.drawnBounds().bottom, 794);

@@ -245,6 +245,21 @@ TEST_P(MaintenanceCaption, NamesTheLoadOfItsState)
         EXPECT_EQ(captions, QStringList{QString::fromUtf16(c.caption)});
 }
 
+// The diagram carries W/N on each sub-conductor: the caption says both.
+TEST(MaintenanceCaption, ABundleNamesTheShareOfEachSubConductor)
+{
+    engine::CalculationResult result = resultWithState(engine::singlePhaseHot, stateWithZeroShearPoint());
+    result.singlePhaseMaintenanceLoad = 350;
+    for (const auto &[bundle, caption] : {std::pair{2, u"(导线上人检修350kg,每根子导线175kg)"},
+                                          std::pair{3, u"(导线上人检修350kg,每根子导线116.667kg)"},
+                                          std::pair{1, u"(导线上人检修350kg)"}}) {
+        result.span.bundleCount = bundle;
+        DrawingRecorder page;
+        report::drawMomentPageResults(page, result, engine::singlePhaseHot);
+        EXPECT_EQ(textsOf(page.textsAt(594, 160)), QStringList{QString::fromUtf16(caption)}) << bundle;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(
     UpToAndAbove330kV, MaintenanceCaption,
     ::testing::Values(CaptionCase{engine::threePhaseHot, 100, 150, u"(导线上人检修100kg)"},
@@ -281,6 +296,19 @@ TEST(MomentPageFixed, StringBoxesHideTheSpanLineAndTextsComeLast)
         EXPECT_EQ(text.fontColor, report::fixedTextColor);
     EXPECT_EQ(page.fontName(), report::reportFontName());
     EXPECT_EQ(page.penColor(), report::gridColor);
+}
+
+TEST(MomentPageFixed, MarkingWithoutStringBDrawsNoStringB)
+{
+    DrawingRecorder page;
+    report::drawMomentPageFixed(page, false);
+    const auto hasRectangleAt = [&](int left, int top) {
+        return page.indexOf([=](const Call &call) {
+                   return call.kind == Kind::Rectangle && call.points[0] == QPoint(left, top);
+               }) >= 0;
+    };
+    EXPECT_TRUE(hasRectangleAt(304, 396));
+    EXPECT_FALSE(hasRectangleAt(1028, 396));
 }
 
 // The row lines of the label column run whole past every label: no text

@@ -23,7 +23,7 @@ void setSlots(CalculationInput &input, int first, std::initializer_list<const ch
 CalculationInput defaultSpan()
 {
     CalculationInput in;
-    setSlots(in, slot::spanTitle, {"220kV#1主变进线间隔跨线", "220", "36", "3", "2", "18"});
+    setSlots(in, slot::spanTitle, {"220kV#1主变进线间隔跨线", "220", "36", "3", "2", "18", "A侧高"});
     setSlots(in, slot::conditionTemperature, {"70", "-40", "40", "-10", "10", "-5", "15", "25", "25"});
     in[slot::iceThickness] = "10";
     setSlots(in, slot::conditionWindSpeed, {"0", "10", "10", "10", "30", "10", "10", "15", "10"});

@@ -30,7 +30,8 @@ TEST(CalculationInputAssembly, DefaultSpanFillsTheListedSlots)
         EXPECT_EQ(input[index], text) << "slot " << index;
     }
     // Slots nobody fills keep "0".
-    for (const int index : {6, 9, 29, 39, 40, 49, 56, 59, 66, 69, 79, 129, 140, 146, 149, 159})
+    EXPECT_EQ(input[6], "A侧高");
+    for (const int index : {9, 29, 39, 40, 49, 56, 59, 66, 69, 79, 129, 140, 146, 149, 159})
         EXPECT_EQ(input[index], "0") << "slot " << index;
 }
 

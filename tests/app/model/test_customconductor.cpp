@@ -56,7 +56,7 @@ TEST(CustomConductor, FaultNamesTheFieldAndWhatIsWrong)
         {tab, "型号含有控制字符"},
         {with(jl400, ConductorFigure::diameter, "abc"), "计算外径(mm) \"abc\" 不是数值"},
         {with(jl400, ConductorFigure::diameter, ""), "计算外径(mm) \"\" 不是数值"},
-        {with(jl400, ConductorFigure::expansionCoefficient, "-20.5"), "温度线膨胀系数(10E-6/℃) \"-20.5\" 不是数值"},
+        {with(jl400, ConductorFigure::expansionCoefficient, "-20.5"), "温度线膨胀系数(10⁻⁶/℃) \"-20.5\" 不是数值"},
         {with(jl400, ConductorFigure::elasticModulus, "6.5e4"), "弹性模量(N/mm2) \"6.5e4\" 不是数值"},
         {with(jl400, ConductorFigure::area, "0"), "单根截面(mm2) \"0\" 应大于0"},
         {with(jl400, ConductorFigure::area, "."), "单根截面(mm2) \".\" 不是数值"},

@@ -84,7 +84,7 @@ TEST_F(LastInputFile, DefaultWindowWritesTheDocumentedLines)
 {
     const LastInputLines lines = lastInputLines(MainWindowModel());
     const std::pair<int, const char *> expected[] = {
-        {1, "220kV#1主变进线间隔跨线"}, {24, ""}, {31, "4"}, {32, "0"}, {33, "16*XWP2-160可调(单串单线)"},
+        {1, "220kV#1主变进线间隔跨线"}, {24, ""}, {31, "4"}, {32, "0"}, {33, "16*XWP2-160可调(单串单线)"}, {36, "A"},
         {41, "1"}, {42, "1"}, {43, "0"}, {46, "1"}, {47, ""}, {52, "NAHLGJQ-1440"}, {60, "此处不填"},
         {61, ""}, {70, "6"}, {110, "此处不填"}, {130, ""}};
     for (const auto &[line, text] : expected)
@@ -178,6 +178,20 @@ TEST_F(LastInputFile, ListIndicesAreAppliedOnlyWhenTheyFitTheList)
         MainWindowModel model;
         ASSERT_TRUE(loadLastInputs(model, mFile));
         EXPECT_EQ(model.voltageIndex(), expected) << line;
+    }
+}
+
+TEST_F(LastInputFile, HigherStructureIsAppliedOnlyForAOrB)
+{
+    for (const auto &[line, bHigher] : {std::pair{"B", true}, std::pair{"A", false}, std::pair{"b", true},
+                                        std::pair{"", true}, std::pair{"B ", true}}) {
+        std::vector<std::string> lines = defaultLines();
+        lines[35] = line;
+        writeLines(lines);
+        MainWindowModel model;
+        model.setStructureBHigher(true);  // a line that is not "A" or "B" keeps this
+        ASSERT_TRUE(loadLastInputs(model, mFile));
+        EXPECT_EQ(model.structureBHigher(), bHigher) << line;
     }
 }
 

@@ -145,7 +145,7 @@ TEST(PlausibilityCheck, PhysicallyImpossibleValuesAreRefusedNamingTheField)
         model.setText(box, text);
         return refusal(model);
     };
-    EXPECT_EQ(refusalWith(EditBox::Edit_dx_kg, "-2.5"), "单根自重(kg)不能为负值,请修改.");
+    EXPECT_EQ(refusalWith(EditBox::Edit_dx_kg, "-2.5"), "单根自重(kg/m)不能为负值,请修改.");
     EXPECT_EQ(refusalWith(EditBox::Edit_dx_d, "-1"), "计算外径(mm)不能为负值,请修改.");
     EXPECT_EQ(refusalWith(EditBox::Edit_dx_flkg, "-0.1"), "间隔棒重(kg)不能为负值,请修改.");
     EXPECT_EQ(refusalWith(EditBox::Edit_jyza_kg, "-10"), "绝缘子串A 无冰时重量(kg)不能为负值,请修改.");
@@ -345,10 +345,10 @@ TEST(ImplausibleValues, EachUnusualValueIsNamedWithItsUsualRange)
         {[](MainWindowModel &m, options::OptionsTexts &) { m.setText(EditBox::Edit_dx_E, "718530"); },
          {"弹性模量(N/mm2)为718530,常用40000 ~ 210000"}},
         {[](MainWindowModel &m, options::OptionsTexts &) { m.setText(EditBox::Edit_dx_ax, "2.3"); },
-         {"温度线膨胀系数(1/℃)10E-6为2.3,常用10 ~ 25"}},
+         {"温度线膨胀系数(10⁻⁶/℃)为2.3,常用10 ~ 25"}},
         // A weight in N/m: 48.5 N/m over 1555.8 mm² reads as 31.17 g/cm³.
         {[](MainWindowModel &m, options::OptionsTexts &) { m.setText(EditBox::Edit_dx_kg, "48.5"); },
-         {"单根自重(kg)与单根截面(mm2)之比合31.17g/cm3,导线常用2.5 ~ 9g/cm3"}},
+         {"单根自重(kg/m)与单根截面(mm2)之比合31.17g/cm3,导线常用2.5 ~ 9g/cm3"}},
     };
     for (const auto &[change, lines] : cases)
         EXPECT_EQ(unusualWith(change), lines);

@@ -425,3 +425,21 @@ TEST(SpanFile, ATextTheCalculationCannotReadIsNamedByItsKey)
     EXPECT_NE(messageWith([](SpanFile &s) { s.window.setVoltageIndex(-1); }).find("\"span.voltageLevel_kV\""),
               std::string::npos);
 }
+
+TEST(SpanFile, KeepsTheHigherStructureAndRefusesAnyOtherName)
+{
+    SpanFile span;
+    span.window.setStructureBHigher(true);
+    const ReadSpan read = roundTrip(span);
+    EXPECT_TRUE(read.span.window.structureBHigher());
+    EXPECT_EQ(assembleCalculationInput(read.span.window, read.span.options)[engine::slot::higherStructure], "B侧高");
+
+    EXPECT_EQ(refusal(changedDefaultSpan([](Json &d) { d["span"]["higherStructure"] = "b"; })),
+              "跨线文件 站1.tenrix 中 \"span.higherStructure\" 的值应为 \"A\" 或 \"B\", 而不是 \"b\"");
+    EXPECT_EQ(refusal(changedDefaultSpan([](Json &d) { d["span"]["higherStructure"] = ""; })),
+              "跨线文件 站1.tenrix 中 \"span.higherStructure\" 的值应为 \"A\" 或 \"B\", 而不是 \"\"");
+    // Files from before the setting hang A higher, as the program then did, and say so.
+    const ReadSpan old = parseSpanFile(changedDefaultSpan([](Json &d) { d["span"].erase("higherStructure"); }), "a.tenrix");
+    EXPECT_FALSE(old.span.window.structureBHigher());
+    EXPECT_EQ(old.missingKeys, std::vector<std::string>{"span.higherStructure"});
+}

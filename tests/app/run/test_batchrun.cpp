@@ -32,10 +32,12 @@ const fs::path casesFolder = TENRIX_CASES_DIR;
 const std::vector<std::string> computedCases{"default-span", "four-leads", "single-conductor", "tight-sag"};
 constexpr int pagesPerSpan = 17;
 
-/// The span file of a golden case's two data files, as tenrix-calc --save-span writes it.
+/// The span file of a golden case's two data files, as tenrix-calc --save-span
+/// writes it, with "输出设计校核页" cleared: 17 pages a span.
 void saveCaseAsSpan(const std::string &caseName, const fs::path &spanFile)
 {
     app::SpanFile span;
+    span.designCheck.includeCheckPage = false;
     app::loadNamedLastInputs(span.window, casesFolder / caseName / "temp_input.dat");
     options::OptionsModel optionsModel(casesFolder / caseName / "default.dat");
     optionsModel.loadNamedOptionsFile();
@@ -264,4 +266,28 @@ TEST(BatchReasons, AMessageNamingNoCheckIsItsTextAlone)
     ASSERT_EQ(run.spans.size(), 1u);
     EXPECT_EQ(run.spans[0].status, app::SpanStatus::Refused);
     EXPECT_EQ(run.spans[0].message, "允许弧垂必须大于0,一般取跨度的1/15 ~ 1/30,请修改.");
+}
+
+// The span file's own "输出设计校核页" decides; the batch's switch adds the page to every span.
+TEST(BatchPages, EachSpanKeepsItsOwnDesignCheckPageSwitch)
+{
+    TemporaryFolder folder;
+    app::SpanFile span;
+    span.designCheck.includeCheckPage = false;
+    app::writeSpanFile(folder.file("1-without.tenrix"), span);
+    span.designCheck.includeCheckPage = true;
+    app::writeSpanFile(folder.file("2-with.tenrix"), span);
+    const std::atomic<bool> notCancelled = false;
+    app::BatchSettings settings;
+    settings.pages = app::ReportPages::Teal;
+    const auto pageCounts = [&] {
+        const app::BatchRun run = app::runBatch(app::batchFiles({folder.path()}), settings, {}, notCancelled);
+        std::vector<std::size_t> counts;
+        for (const app::SpanOutcome &outcome : run.spans)
+            counts.push_back(outcome.run.pages.size());
+        return counts;
+    };
+    EXPECT_EQ(pageCounts(), (std::vector<std::size_t>{17, 18}));
+    settings.designCheckPage = true;
+    EXPECT_EQ(pageCounts(), (std::vector<std::size_t>{18, 18}));
 }

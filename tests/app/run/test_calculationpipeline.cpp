@@ -43,7 +43,7 @@ TEST(CalculationPipeline, AFailureIsDescribedNotShown)
                                                       ReportPages::None, UnusualValues::Compute, messenger);
     EXPECT_EQ(run.outcome, RunOutcome::Failed);
     EXPECT_FALSE(run.failure.empty());
-    EXPECT_EQ(run.warnings, std::vector<std::string>{"温度线膨胀系数(1/℃)10E-6为3e38,常用10 ~ 25"});
+    EXPECT_EQ(run.warnings, std::vector<std::string>{"温度线膨胀系数(10⁻⁶/℃)为3e38,常用10 ~ 25"});
     EXPECT_TRUE(messenger.shown.empty());
 }
 

@@ -124,7 +124,7 @@ private Q_SLOTS:
     {
         // The question of a pasted span, as the calculate command asks it.
         const common::Message question = app::implausibleValuesQuestion(
-            {"跨距L(m)为2201m,常用10 ~ 200m(变电站跨线)", "温度线膨胀系数(1/℃)10E-6为2.3,常用10 ~ 25"});
+            {"跨距L(m)为2201m,常用10 ~ 200m(变电站跨线)", "温度线膨胀系数(10⁻⁶/℃)为2.3,常用10 ~ 25"});
         common::QtMessenger messenger;
         QTimer::singleShot(0, this, [this] {
             QWidget *box = QApplication::activeModalWidget();
