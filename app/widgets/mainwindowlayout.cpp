@@ -197,16 +197,16 @@ void TForm_zcx::buildProjectBasics()
 {
     GroupBox_jbqk = new QGroupBox(QStringLiteral("项目基本情况"), mForm);
     GroupBox_jbqk->setObjectName(QStringLiteral("GroupBox_jbqk"));
-    GroupBox_jbqk->setGeometry(576, 8, 185, 225);
+    GroupBox_jbqk->setGeometry(576, 8, 195, 225);
 
     addLabel(GroupBox_jbqk, QStringLiteral("跨线名称"), QRect(8, 20, 169, 16));
-    QLineEdit *name = addEdit(GroupBox_jbqk, EditBox::Edit_bt, QRect(8, 38, 169, editHeight));
+    QLineEdit *name = addEdit(GroupBox_jbqk, EditBox::Edit_bt, QRect(8, 38, 179, editHeight));
     name->setMaxLength(app::spanNameMaxLength);
 
     constexpr int firstRowTop = 70;
     constexpr int rowPitch = 29;
     const QRect labelBounds(8, firstRowTop, 100, editHeight);
-    const QRect fieldBounds(108, firstRowTop, 69, editHeight);
+    const QRect fieldBounds(108, firstRowTop, 79, editHeight);
 
     addLabel(GroupBox_jbqk, QStringLiteral("电压等级(kV)"), labelBounds);
     ComboBox_kV = new QComboBox(GroupBox_jbqk);
@@ -222,17 +222,22 @@ void TForm_zcx::buildProjectBasics()
         {QStringLiteral("控制弧垂 f (m)"), EditBox::Edit_f},
         {QStringLiteral("检修点距左侧(m)"), EditBox::Edit_jxd},
     }};
+    // The height difference's row also holds the list of the higher
+    // structure, between its caption and its box.
+    const QRect heightCaption(8, firstRowTop + 2 * rowPitch, 68, editHeight);
+    const QRect higherStructureList(74, firstRowTop + 2 * rowPitch, 62, listHeight);
+    const QRect heightBox(138, firstRowTop + 2 * rowPitch, 49, editHeight);
     int top = 0;
     for (const auto &[caption, box] : rows) {
         top += rowPitch;
-        addLabel(GroupBox_jbqk, caption, labelBounds.translated(0, top));
-        addEdit(GroupBox_jbqk, box, fieldBounds.translated(0, top));
+        const bool height = box == EditBox::Edit_h;
+        addLabel(GroupBox_jbqk, caption, height ? heightCaption : labelBounds.translated(0, top));
+        addEdit(GroupBox_jbqk, box, height ? heightBox : fieldBounds.translated(0, top));
     }
 
-    // Which structure stands h higher: between the height difference's caption and its box.
     ComboBox_gd = new QComboBox(GroupBox_jbqk);
     ComboBox_gd->setObjectName(QStringLiteral("ComboBox_gd"));
-    ComboBox_gd->setGeometry(QRect(62, firstRowTop + 2 * rowPitch, 44, listHeight));
+    ComboBox_gd->setGeometry(higherStructureList);
     ComboBox_gd->addItem(QString::fromUtf8(engine::higherStructureText::structureA));
     ComboBox_gd->addItem(QString::fromUtf8(engine::higherStructureText::structureB));
     ComboBox_gd->setToolTip(QStringLiteral("较高的一侧架构: 该侧竖向分力加Htanγ, 另一侧减Htanγ"));
@@ -329,8 +334,8 @@ void TForm_zcx::buildConductorGroup()
         addEdit(GroupBox_dx, left.box, QRect(98, top, 50, editHeight));
 
         const Row &right = bundleRows[static_cast<std::size_t>(index)];
-        addLabel(GroupBox_dx, right.caption, QRect(156, top, 76, editHeight));
-        addEdit(GroupBox_dx, right.box, QRect(231, top, 50, editHeight));
+        addLabel(GroupBox_dx, right.caption, QRect(154, top, 86, editHeight));
+        addEdit(GroupBox_dx, right.box, QRect(238, top, 43, editHeight));
     }
     QLineEdit *spacerWeight = edit(EditBox::Edit_dx_flkg);
     spacerWeight->setToolTip(QStringLiteral("双击此处弹出辅助查询工具"));
