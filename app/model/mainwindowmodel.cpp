@@ -8,6 +8,8 @@
 #include "engine/calculationinput.h"
 #include "engine/numberconversion.h"
 #include "engine/numberformatting.h"
+#include "tools/model/composedstring.h"
+#include "tools/model/stringratedload.h"
 
 #include <stdexcept>
 
@@ -229,22 +231,42 @@ void MainWindowModel::followIceIndex(int iceIndex)
 {
     for (const StringSide side : {StringSide::A, StringSide::B}) {
         const int index = mStringTypeIndices[sideIndex(side)];
-        if (index >= 0 && index < insulatorStringCount)
+        if (index >= 0 && index < insulatorStringCount) {
             takeIcedValues(side, insulatorStringCatalogue()[index], iceIndex);
+        } else if (const Composition *composition = shownComposition(side)) {
+            const tools::ComposedString composed = tools::composeString(
+                composition->discModelIndex, composition->fittingSetIndex, composition->discCount, iceIndex);
+            const StringBoxes boxes = stringBoxes(side);
+            edit(boxes.icedWeight) = composed.stringIcedWeight;
+            edit(boxes.icedWindArea) = composed.stringIcedWindArea;
+        }
     }
 }
 
 void MainWindowModel::takeIcedValues(StringSide side, const InsulatorStringEntry &entry, int iceIndex)
 {
     const StringBoxes boxes = stringBoxes(side);
-    // The catalogue has iced columns for 5 and 10 mm only; for other ice
-    // the user's iced values stay rather than being replaced by guesses.
-    if (iceIndex == 1) {
+    // The catalogue has iced columns for 5 and 10 mm; without ice the string
+    // weighs what it weighs bare. Beyond 10 mm there are no data: the boxes
+    // are emptied for the engineer to fill, rather than keep the figures of
+    // another ice thickness that would compute without a word.
+    switch (iceIndex) {
+    case 0:
+        edit(boxes.icedWeight) = trimSpacesAndControls(entry.weight);
+        edit(boxes.icedWindArea) = trimSpacesAndControls(entry.windArea);
+        break;
+    case 1:
         edit(boxes.icedWeight) = trimSpacesAndControls(entry.weightIce5);
         edit(boxes.icedWindArea) = trimSpacesAndControls(entry.windAreaIce5);
-    } else if (iceIndex == 2) {
+        break;
+    case 2:
         edit(boxes.icedWeight) = trimSpacesAndControls(entry.weightIce10);
         edit(boxes.icedWindArea) = trimSpacesAndControls(entry.windAreaIce10);
+        break;
+    default:
+        edit(boxes.icedWeight).clear();
+        edit(boxes.icedWindArea).clear();
+        break;
     }
 }
 
@@ -259,17 +281,27 @@ void MainWindowModel::applyComposedString(StringSide side, const tools::Composed
     setStringTypeText(side, composed.stringType);
 }
 
-void MainWindowModel::noteComposedRatedLoad(StringSide side, double ratedLoad_kN)
+void MainWindowModel::noteComposition(StringSide side, int discModelIndex, int fittingSetIndex, int discCount)
 {
-    mComposedRatings[sideIndex(side)] = ComposedRating{stringTypeText(side), ratedLoad_kN};
+    mCompositions[sideIndex(side)] =
+        Composition{stringTypeText(side), discModelIndex, fittingSetIndex, discCount,
+                    tools::ratedLoadOfComposition(discModelIndex, fittingSetIndex)};
+}
+
+const MainWindowModel::Composition *MainWindowModel::shownComposition(StringSide side) const
+{
+    const std::optional<Composition> &composition = mCompositions[sideIndex(side)];
+    if (!composition || composition->designation != stringTypeText(side))
+        return nullptr;
+    return &*composition;
 }
 
 std::optional<double> MainWindowModel::composedRatedLoad(StringSide side) const
 {
-    const std::optional<ComposedRating> &rating = mComposedRatings[sideIndex(side)];
-    if (!rating || rating->designation != stringTypeText(side))
+    const Composition *composition = shownComposition(side);
+    if (composition == nullptr)
         return std::nullopt;
-    return rating->ratedLoad_kN;
+    return composition->ratedLoad_kN;
 }
 
 bool MainWindowModel::isTicked(PresenceBox box) const

@@ -179,26 +179,29 @@ public:
      * The user picked catalogue entry \a index while the options' ice index
      * is \a iceIndex (0..4 for 0, 5, 10, 15, 20 mm): length, weight and wind
      * area are written; the iced weight and area come from the 5 mm columns
-     * for ice index 1 and the 10 mm columns for 2, and stay as they are for
-     * any other ice index. An index outside the catalogue changes nothing.
+     * for ice index 1 and the 10 mm columns for 2, are the bare ones without
+     * ice, and are emptied for 15 and 20 mm, which the catalogue has no data
+     * for. An index outside the catalogue changes nothing.
      */
     void pickStringType(StringSide side, int index, int iceIndex);
     /**
      * The options' ice index became \a iceIndex: a string still picked from
      * the catalogue takes the iced weight and area of that ice as
-     * pickStringType() would (5 and 10 mm); its other values, and the values
-     * of a typed or composed string, stay.
+     * pickStringType() would, a string still showing its composition is
+     * recomposed for that ice; beyond 10 mm, where neither has data, their
+     * iced boxes are emptied for the engineer to fill. A typed string stays.
      */
     void followIceIndex(int iceIndex);
     /// Copies a confirmed composition: the five values, then the designation.
     void applyComposedString(StringSide side, const tools::ComposedString &composed);
     /**
-     * The composer's rated load of the string just applied to \a side, kN:
-     * its designation does not name the fittings, which may be weaker than
-     * the discs.
+     * The string just applied to \a side was composed of \a discCount discs
+     * of model \a discModelIndex with fitting set \a fittingSetIndex. While
+     * the side shows its designation, its rated load is the composition's
+     * (the designation does not name the fittings, which may be weaker than
+     * the discs) and a change of ice recomposes its iced values.
      */
-    void noteComposedRatedLoad(StringSide side, double ratedLoad_kN);
-    /// That rated load while the side still shows the composed designation; nothing otherwise.
+    void noteComposition(StringSide side, int discModelIndex, int fittingSetIndex, int discCount);
     std::optional<double> composedRatedLoad(StringSide side) const;
     ///@}
 
@@ -281,12 +284,17 @@ private:
     std::string mConductorDesignation;
     std::array<std::string, 2> mStringTypeTexts;
     std::array<int, 2> mStringTypeIndices{};
-    struct ComposedRating
+    struct Composition
     {
         std::string designation;
+        int discModelIndex = 0;
+        int fittingSetIndex = 0;
+        int discCount = 0;
         double ratedLoad_kN = 0;
     };
-    std::array<std::optional<ComposedRating>, 2> mComposedRatings;
+    /// The composition of \a side while the side still shows its designation.
+    const Composition *shownComposition(StringSide side) const;
+    std::array<std::optional<Composition>, 2> mCompositions;
     std::array<bool, presenceBoxCount> mTicked{};
     std::array<std::string, loadtable::columnCount * loadtable::rowCount> mGrid;
     int mCurrentColumn = 1;

@@ -10,6 +10,7 @@
 #include <array>
 #include <cmath>
 #include <numbers>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -70,6 +71,21 @@ constexpr float highestUsualExpansion = 25;
 /// copper (8.9 g/cm³); kg/m per mm² times 1000 gives g/cm³.
 constexpr double lightestUsualDensity_gcm3 = 2.5;
 constexpr double heaviestUsualDensity_gcm3 = 9;
+
+/// Disc counts of a tension string of standard discs (146..155 mm) for a
+/// voltage: from the suspension strings of clean air below 1000 m (35 kV 3,
+/// 66 kV 5, 110 kV 7, 220 kV 13, 330 kV 17, 500 kV 25 discs) up to about
+/// 1.7 times that for tension strings in heavy pollution or at altitude.
+/// Fewer discs, or many more, suggest a string or a voltage picked wrong.
+/// 10, 20, 750 and 1000 kV strings vary too much by design to question.
+struct UsualDiscCount
+{
+    int voltage_kV;
+    int fewest;
+    int most;
+};
+constexpr UsualDiscCount usualDiscCounts[] = {
+    {35, 3, 6}, {60, 5, 9}, {110, 7, 12}, {220, 13, 22}, {330, 17, 29}, {500, 25, 42}};
 
 /// The presence boxes of the drop-down leads P1..P4.
 constexpr std::array<PresenceBox, leadCount> leadBoxes{
@@ -281,6 +297,38 @@ std::string wholeNumberFault(const engine::CalculationInput &input)
     return {};
 }
 
+/// The disc count a designation starts with ("16*XWP2-160…"), or nothing.
+std::optional<int> discCountOfDesignation(const std::string &designation)
+{
+    const std::size_t star = designation.find('*');
+    if (star == 0 || star == std::string::npos || star > 2)
+        return std::nullopt;
+    int count = 0;
+    for (std::size_t i = 0; i < star; ++i) {
+        if (designation[i] < '0' || designation[i] > '9')
+            return std::nullopt;
+        count = count * 10 + (designation[i] - '0');
+    }
+    return count;
+}
+
+/// "绝缘子串A型号为8片,220kV常用13 ~ 22片" for a string unusual for the voltage.
+void questionDiscCounts(const engine::CalculationInput &input, std::vector<std::string> &lines)
+{
+    using namespace engine;
+    const std::string &voltage = input[slot::voltageLevel];
+    for (const UsualDiscCount &usual : usualDiscCounts) {
+        if (voltage != std::to_string(usual.voltage_kV))
+            continue;
+        for (const int slotIndex : {slot::stringA + stringType, slot::stringB + stringType}) {
+            const std::optional<int> discs = discCountOfDesignation(input[slotIndex]);
+            if (discs && (*discs < usual.fewest || *discs > usual.most))
+                lines.push_back(fieldLabel(slotIndex) + "为" + std::to_string(*discs) + "片," + voltage + "kV常用"
+                                + std::to_string(usual.fewest) + " ~ " + std::to_string(usual.most) + "片");
+        }
+    }
+}
+
 } // namespace
 
 bool checkPlausibility(const engine::CalculationInput &input, const MainWindowModel &window,
@@ -374,6 +422,7 @@ std::vector<std::string> implausibleValues(const engine::CalculationInput &input
         lines.push_back(fieldLabel(slot::conductorUnitWeight) + "与" + fieldLabel(slot::conductorArea) + "之比合"
                         + numberText(std::round(density * 100) / 100) + "g/cm3,导线常用"
                         + rangeText(lightestUsualDensity_gcm3, heaviestUsualDensity_gcm3, "g/cm3"));
+    questionDiscCounts(input, lines);
     return lines;
 }
 

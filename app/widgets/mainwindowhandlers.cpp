@@ -148,7 +148,7 @@ void TForm_zcx::Button_jyzClick(StringSide side)
                                       composed.stringIcedWeight, composed.stringWindArea,
                                       composed.stringIcedWindArea});
     const tools::ComposerModel &choice = composer.model();
-    mModel.noteComposedRatedLoad(side, tools::ratedLoadOfComposition(choice.discModelIndex(), choice.fittingSetIndex()));
+    mModel.noteComposition(side, choice.discModelIndex(), choice.fittingSetIndex(), tools::discCountOf(choice.discCountText()));
     showModel();
 }
 

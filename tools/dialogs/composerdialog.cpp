@@ -178,6 +178,9 @@ void TForm_jyz::buildResultGroup()
     grid->addWidget(label(QStringLiteral("覆冰时"), GroupBox_result), 4, 0);
     grid->addWidget(Edit_jyza_kgb, 4, 1);
     grid->addWidget(Edit_jyza_f2, 4, 2);
+    // Empty where the tables stop (15 and 20 mm): said in the box, never shown as 0.
+    for (QLineEdit *iced : {Edit_jyza_kgb, Edit_jyza_f2})
+        iced->setPlaceholderText(QStringLiteral("无覆冰数据"));
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(2, 1);
 }

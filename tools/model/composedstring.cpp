@@ -77,6 +77,7 @@ ComposedStringValues composeStringValues(int discModelIndex, int fittingSetIndex
         // The disc and fitting catalogues give no ice figures beyond 10 mm.
         values.stringIcedWeight = 0;
         values.stringIcedWindArea = 0;
+        values.hasIceData = false;
         return values;
     }
 }
@@ -86,9 +87,9 @@ ComposedString composedStringTexts(const ComposedStringValues &values)
     return {values.stringType,
             engine::formatGeneral(values.stringLength),
             engine::formatNumber(values.stringWeight, weightDecimals),
-            engine::formatNumber(values.stringIcedWeight, weightDecimals),
+            values.hasIceData ? engine::formatNumber(values.stringIcedWeight, weightDecimals) : std::string(),
             engine::formatNumber(values.stringWindArea, windAreaDecimals),
-            engine::formatNumber(values.stringIcedWindArea, windAreaDecimals)};
+            values.hasIceData ? engine::formatNumber(values.stringIcedWindArea, windAreaDecimals) : std::string()};
 }
 
 ComposedString composeString(int discModelIndex, int fittingSetIndex, int discCount, int iceIndex)

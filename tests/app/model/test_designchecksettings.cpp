@@ -75,7 +75,7 @@ TEST(DesignCheckSettings, ComposedStringKeepsItsFittingsRatingWhileItsDesignatio
     // 16 XWP2-160 discs on a 10 t set: the designation reads 160 kN, the fittings hold 100.
     app::MainWindowModel window;
     window.applyComposedString(app::StringSide::A, tools::composeString(0, 6, 16, 2));
-    window.noteComposedRatedLoad(app::StringSide::A, tools::ratedLoadOfComposition(0, 6));
+    window.noteComposition(app::StringSide::A, 0, 6, 16);
     const engine::CalculationInput input = app::assembleCalculationInput(window, options::OptionsTexts{});
     EXPECT_EQ(designCheckSettings({}, input, app::composedRatings(window)).stringARatedLoad_kN, 100.0);
     EXPECT_EQ(designCheckSettings({}, input).stringARatedLoad_kN, 160.0);

@@ -151,9 +151,15 @@ TEST(MainWindowModel, PickedStringTakesTheIcedColumnsOfTheIceIndex)
     EXPECT_EQ(model.text(EditBox::Edit_jyza_kgb), "167.9");
     EXPECT_EQ(model.text(EditBox::Edit_jyza_f2), "0.593");
 
-    model.pickStringType(StringSide::A, 99, 4); // no iced columns for 20 mm
+    // No iced columns for 20 mm: emptied for the engineer, never another ice's figures.
+    model.pickStringType(StringSide::A, 99, 4);
     EXPECT_EQ(model.text(EditBox::Edit_jyza_l), "1255");
-    EXPECT_EQ(model.text(EditBox::Edit_jyza_kgb), "167.9");
+    EXPECT_EQ(model.text(EditBox::Edit_jyza_kgb), "");
+    EXPECT_EQ(model.text(EditBox::Edit_jyza_f2), "");
+    // Without ice the iced string is the bare one.
+    model.pickStringType(StringSide::A, 8, 0);
+    EXPECT_EQ(model.text(EditBox::Edit_jyza_kgb), "158.1");
+    EXPECT_EQ(model.text(EditBox::Edit_jyza_f2), "0.507");
 
     model.pickStringType(StringSide::B, 29, 2);
     EXPECT_EQ(model.text(EditBox::Edit_jyzb_kgb), "110.05");
@@ -177,8 +183,29 @@ TEST(MainWindowModel, PickedStringsFollowANewIceThickness)
 
     model.followIceIndex(2);
     EXPECT_EQ(model.text(EditBox::Edit_jyza_kgb), "180.1");
-    model.followIceIndex(4); // no data for 20 mm: the values stay for the iced-string check to judge
-    EXPECT_EQ(model.text(EditBox::Edit_jyza_kgb), "180.1");
+    model.followIceIndex(4); // no data for 20 mm: emptied, so the calculation asks for them
+    EXPECT_EQ(model.text(EditBox::Edit_jyza_kgb), "");
+    EXPECT_EQ(model.text(EditBox::Edit_jyzb_kgb), "200");
+}
+
+TEST(MainWindowModel, ComposedStringsAreRecomposedForANewIceThickness)
+{
+    MainWindowModel model;
+    model.applyComposedString(StringSide::B, tools::composeString(0, 0, 14, 2));
+    model.noteComposition(StringSide::B, 0, 0, 14);
+    model.followIceIndex(1);
+    EXPECT_EQ(model.text(EditBox::Edit_jyzb_kgb), tools::composeString(0, 0, 14, 1).stringIcedWeight);
+    EXPECT_EQ(model.text(EditBox::Edit_jyzb_kgb), "147.7");
+    model.followIceIndex(3);
+    EXPECT_EQ(model.text(EditBox::Edit_jyzb_kgb), "");
+    EXPECT_EQ(model.text(EditBox::Edit_jyzb_f2), "");
+    EXPECT_EQ(model.text(EditBox::Edit_jyzb_kg), "139.1");
+
+    // Once the designation is typed over, the string is the engineer's own.
+    model.setStringTypeText(StringSide::B, "14*XWP2-160特制");
+    model.setText(EditBox::Edit_jyzb_kgb, "170");
+    model.followIceIndex(2);
+    EXPECT_EQ(model.text(EditBox::Edit_jyzb_kgb), "170");
 }
 
 TEST(MainWindowModel, ConfirmedCompositionIsCopiedUnchanged)

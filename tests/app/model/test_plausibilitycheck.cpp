@@ -349,6 +349,20 @@ TEST(ImplausibleValues, EachUnusualValueIsNamedWithItsUsualRange)
         // A weight in N/m: 48.5 N/m over 1555.8 mm² reads as 31.17 g/cm³.
         {[](MainWindowModel &m, options::OptionsTexts &) { m.setText(EditBox::Edit_dx_kg, "48.5"); },
          {"单根自重(kg/m)与单根截面(mm2)之比合31.17g/cm3,导线常用2.5 ~ 9g/cm3"}},
+        // A 110 kV string picked for a 220 kV span, and a 500 kV one: the voltage or the string is wrong.
+        {[](MainWindowModel &m, options::OptionsTexts &) { m.setStringTypeText(StringSide::A, "8*XWP2-160耐张(单串单线)"); },
+         {"绝缘子串A 型号为8片,220kV常用13 ~ 22片"}},
+        {[](MainWindowModel &m, options::OptionsTexts &) {
+             m.setStringTypeText(StringSide::B, "28*XWP2-160耐张(单串单线)");
+         },
+         {"绝缘子串B 型号为28片,220kV常用13 ~ 22片"}},
+        // A designation without a disc count (a composite string) is not judged, nor are 10 kV strings.
+        {[](MainWindowModel &m, options::OptionsTexts &) { m.setStringTypeText(StringSide::A, "FXBW-220/100"); }, {}},
+        {[](MainWindowModel &m, options::OptionsTexts &) {
+             m.setVoltageIndex(9);
+             m.setStringTypeText(StringSide::A, "8*XWP2-160耐张(单串单线)");
+         },
+         {}},
     };
     for (const auto &[change, lines] : cases)
         EXPECT_EQ(unusualWith(change), lines);

@@ -192,12 +192,13 @@ private Q_SLOTS:
         QCOMPARE(w.edit(EditBox::Edit_jyza_kgb)->text(), QStringLiteral("167.9"));
         QCOMPARE(w.edit(EditBox::Edit_jyza_f2)->text(), QStringLiteral("0.593"));
 
-        // No catalogue column for 20 mm of ice: the iced values stay.
+        // No catalogue column for 20 mm of ice: the iced boxes are emptied for the
+        // engineer, never left with another string's or another ice's figures.
         mProgram->windows->Form_xuan_xiang.RadioGroup_fbClick(4);
         Q_EMIT w.stringTypeList(StringSide::B)->activated(8);
         QCOMPARE(w.edit(EditBox::Edit_jyzb_l)->text(), QStringLiteral("2815"));
-        QCOMPARE(w.edit(EditBox::Edit_jyzb_kgb)->text(), QStringLiteral("187.8"));
-        QCOMPARE(w.edit(EditBox::Edit_jyzb_f2)->text(), QStringLiteral("0.695"));
+        QCOMPARE(w.edit(EditBox::Edit_jyzb_kgb)->text(), QString());
+        QCOMPARE(w.edit(EditBox::Edit_jyzb_f2)->text(), QString());
     }
 
     void aTypedDesignationIsNoPick()

@@ -86,6 +86,7 @@ TEST(ComposeString, IceIndexSelectsTheIcedColumns)
 {
     for (int ice : {3, 4}) {
         const auto values = tools::composeStringValues(xwp2_160, 0, 14, ice);
+        EXPECT_FALSE(values.hasIceData);
         EXPECT_EQ(values.stringIcedWeight, 0.0f);
         EXPECT_EQ(values.stringIcedWindArea, 0.0f);
         EXPECT_EQ(values.stringLength, 2505.0f);
@@ -95,7 +96,12 @@ TEST(ComposeString, IceIndexSelectsTheIcedColumns)
     const auto bare = tools::composeStringValues(xwp2_160, 0, 14, 0);
     EXPECT_EQ(bare.stringIcedWeight, bare.stringWeight);
     EXPECT_EQ(bare.stringIcedWindArea, bare.stringWindArea);
-    EXPECT_EQ(tools::composeString(xwp2_160, 0, 14, 4).stringIcedWeight, "0");
+    EXPECT_TRUE(bare.hasIceData);
+    // Beyond the tables the iced texts stay empty for the engineer to type: never a 0 kg iced string.
+    const tools::ComposedString beyond = tools::composeString(xwp2_160, 0, 14, 4);
+    EXPECT_EQ(beyond.stringIcedWeight, "");
+    EXPECT_EQ(beyond.stringIcedWindArea, "");
+    EXPECT_EQ(beyond.stringWeight, "139.1");
 }
 
 TEST(ComposeString, ArgumentsOutsideTheTablesAreRefused)
