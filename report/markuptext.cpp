@@ -128,6 +128,12 @@ QVector<MarkupSegment> splitMarkup(const QString &text)
     return segments;
 }
 
+int markupTextWidth(int size, const QString &text, PageCanvas &canvas)
+{
+    QVector<MarkupSegment> segments = splitMarkup(text);
+    return measureSegments(segments, size, canvas);
+}
+
 void drawMarkupText(int x, int y, int size, const QString &anchor, const QString &text, PageCanvas &canvas)
 {
     canvas.annotateMarkup(x, y, size, anchor, text);

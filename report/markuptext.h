@@ -49,4 +49,10 @@ QVector<MarkupSegment> splitMarkup(const QString &text);
  */
 void drawMarkupText(int x, int y, int size, const QString &anchor, const QString &text, PageCanvas &canvas);
 
+/**
+ * Width of the box drawMarkupText() would give \a text at \a size points, in
+ * canvas units. Changes the canvas font size as drawing would.
+ */
+int markupTextWidth(int size, const QString &text, PageCanvas &canvas);
+
 } // namespace report
