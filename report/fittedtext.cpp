@@ -9,8 +9,6 @@ namespace report {
 
 namespace {
 
-constexpr qsizetype markupTagLength = 5;
-
 /// Left edge of a box \a width wide placed at \a x by \a anchor, as drawMarkupText() places it.
 int boxLeft(int x, int width, const QString &anchor)
 {
@@ -19,14 +17,6 @@ int boxLeft(int x, int width, const QString &anchor)
     if (!valid || anchor.at(0) == u'L')
         return x;
     return anchor.at(0) == u'M' ? x - width / 2 : x - width;
-}
-
-bool isMarkupTagAt(const QString &text, qsizetype position)
-{
-    static const QString tags[] = {QStringLiteral("$sbks"), QStringLiteral("$sbjs"), QStringLiteral("$xbks"),
-                                   QStringLiteral("$xbjs")};
-    const QStringView rest = QStringView(text).mid(position);
-    return std::any_of(std::begin(tags), std::end(tags), [&](const QString &tag) { return rest.startsWith(tag); });
 }
 
 /// The start of the tag that \a position cuts through, or \a position when it cuts none.

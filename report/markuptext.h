@@ -19,6 +19,12 @@ struct MarkupSegment
     int width = 0;
 };
 
+/// Length of every markup tag ("$sbks", "$sbjs", "$xbks", "$xbjs").
+constexpr qsizetype markupTagLength = 5;
+
+/// Whether one of the four markup tags begins at \a position of \a text.
+bool isMarkupTagAt(const QString &text, qsizetype position);
+
 /**
  * Cuts \a text into runs at every markup tag ("$sbks", "$sbjs", "$xbks",
  * "$xbjs", case-sensitive) that does not stand at the very start; each run
