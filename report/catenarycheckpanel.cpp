@@ -1,10 +1,11 @@
 // Page 18, lower part: the handbook's H and f beside the exact chain's.
+#include "report/pages.h"
+
 #include "engine/calculationresult.h"
 #include "engine/numberformatting.h"
 #include "report/fittedtext.h"
 #include "report/markuptext.h"
 #include "report/pagecanvas.h"
-#include "report/pages.h"
 #include "report/pagestyle.h"
 #include "report/primitives.h"
 

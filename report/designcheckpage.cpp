@@ -1,3 +1,5 @@
+#include "report/pages.h"
+
 #include "engine/calculationinput.h"
 #include "engine/calculationresult.h"
 #include "engine/designchecks.h"
@@ -5,7 +7,6 @@
 #include "report/fittedtext.h"
 #include "report/markuptext.h"
 #include "report/pagecanvas.h"
-#include "report/pages.h"
 #include "report/pagestyle.h"
 #include "report/primitives.h"
 

@@ -1,10 +1,11 @@
+#include "report/pages.h"
+
 #include "engine/calculationresult.h"
 #include "engine/loadstate.h"
 #include "engine/numberformatting.h"
 #include "report/fittedtext.h"
 #include "report/markuptext.h"
 #include "report/pagecanvas.h"
-#include "report/pages.h"
 #include "report/pagestyle.h"
 #include "report/primitives.h"
 

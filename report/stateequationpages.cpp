@@ -1,8 +1,9 @@
+#include "report/pages.h"
+
 #include "engine/calculationresult.h"
 #include "report/fittedtext.h"
 #include "report/markuptext.h"
 #include "report/pagecanvas.h"
-#include "report/pages.h"
 #include "report/pagestyle.h"
 #include "report/primitives.h"
 

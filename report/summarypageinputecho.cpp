@@ -1,8 +1,9 @@
+#include "report/pages.h"
+
 #include "engine/calculationinput.h"
 #include "engine/loadstate.h"
 #include "report/fittedtext.h"
 #include "report/pagecanvas.h"
-#include "report/pages.h"
 #include "report/pagestyle.h"
 
 namespace report {
