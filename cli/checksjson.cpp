@@ -1,11 +1,9 @@
 #include "cli/checksjson.h"
 
 #include "cli/statenames.h"
-#include "engine/numberformatting.h"
 
 namespace cli {
 
-using Json = nlohmann::ordered_json;
 using namespace engine;
 
 namespace {
@@ -15,10 +13,24 @@ Json optionalNumber(const std::optional<Number> &value)
 {
     if (!value)
         return nullptr;
-    if constexpr (std::is_same_v<Number, float>)
-        return shortestDouble(*value);
-    else
-        return *value;
+    return *value;
+}
+
+const char *sourceName(app::StrengthSource source)
+{
+    switch (source) {
+    case app::StrengthSource::Typed:
+        return "typed";
+    case app::StrengthSource::Composer:
+        return "composer";
+    case app::StrengthSource::Catalogue:
+        return "catalogue";
+    case app::StrengthSource::Designation:
+        return "designation";
+    case app::StrengthSource::None:
+        break;
+    }
+    return "none";
 }
 
 Json optionalVerdict(const std::optional<bool> &pass)
@@ -30,7 +42,7 @@ Json governingJson(const std::optional<GoverningFactor> &governing)
 {
     if (!governing)
         return {{"factor", nullptr}, {"state", nullptr}};
-    return {{"factor", shortestDouble(governing->factor)}, {"state", stateName(governing->state)}};
+    return {{"factor", governing->factor}, {"state", stateName(governing->state)}};
 }
 
 /// The strengths that were not given, by name: ["conductor", "stringB"].
@@ -50,16 +62,15 @@ Json stateCheckJson(const StateCheck &check, int s)
 {
     return {
         {"state", stateName(s)},
-        {"horizontalTension_N", shortestDouble(check.horizontalTension)},
-        {"conductorTensionA_N", shortestDouble(check.conductorTensionA)},
-        {"conductorTensionB_N", shortestDouble(check.conductorTensionB)},
-        {"stringPullA_N", shortestDouble(check.stringPullA)},
-        {"stringPullB_N", shortestDouble(check.stringPullB)},
+        {"horizontalTensionSub_N", check.horizontalTension},
+        {"conductorTensionASub_N", check.conductorTensionA},
+        {"conductorTensionBSub_N", check.conductorTensionB},
+        {"stringPullAPhase_N", check.stringPullA},
+        {"stringPullBPhase_N", check.stringPullB},
         {"conductorFactor", optionalNumber(check.conductorFactor)},
         {"stringFactorA", optionalNumber(check.stringFactorA)},
         {"stringFactorB", optionalNumber(check.stringFactorB)},
-        {"required",
-         {{"conductor", shortestDouble(check.requiredConductorFactor)}, {"string", shortestDouble(check.requiredStringFactor)}}},
+        {"required", {{"conductor", check.requiredConductorFactor}, {"string", check.requiredStringFactor}}},
         {"pass", optionalVerdict(check.pass)},
         {"unchecked", uncheckedJson(check.unchecked)},
         {"verdict", verdictText(check.pass, check.unchecked)},
@@ -68,7 +79,8 @@ Json stateCheckJson(const StateCheck &check, int s)
 
 } // namespace
 
-Json designChecksToJson(const DesignChecks &checks, const DesignCheckSettings &settings)
+Json designChecksToJson(const DesignChecks &checks, const DesignCheckSettings &settings,
+                        const app::StrengthSources &sources)
 {
     Json states = Json::array();
     for (int s = 0; s < loadStateCount; ++s)
@@ -76,9 +88,12 @@ Json designChecksToJson(const DesignChecks &checks, const DesignCheckSettings &s
     return {
         {"settings",
          {
-             {"conductorRatedStrength_N", optionalNumber(settings.conductorRatedStrength_N)},
-             {"stringARatedLoad_kN", optionalNumber(settings.stringARatedLoad_kN)},
-             {"stringBRatedLoad_kN", optionalNumber(settings.stringBRatedLoad_kN)},
+             {"conductorRatedStrengthSub_N", optionalNumber(settings.conductorRatedStrength_N)},
+             {"conductorRatedStrengthSource", sourceName(sources.conductor)},
+             {"stringARatedLoadPhase_kN", optionalNumber(settings.stringARatedLoad_kN)},
+             {"stringARatedLoadSource", sourceName(sources.stringA)},
+             {"stringBRatedLoadPhase_kN", optionalNumber(settings.stringBRatedLoad_kN)},
+             {"stringBRatedLoadSource", sourceName(sources.stringB)},
              {"conductorLongTermFactor", settings.conductorLongTermFactor},
              {"conductorShortTermFactor", settings.conductorShortTermFactor},
              {"stringLongTermFactor", settings.stringLongTermFactor},

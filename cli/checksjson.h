@@ -1,8 +1,8 @@
 #pragma once
 
+#include "app/model/designchecksettings.h"
+#include "cli/jsonwriting.h"
 #include "engine/designchecks.h"
-
-#include <nlohmann/json.hpp>
 
 namespace cli {
 
@@ -10,9 +10,10 @@ namespace cli {
  * The design check as JSON: per state the tensions and pulls in N, the
  * three factors (null where not checked), the required factors and the
  * verdict (null where nothing was checked); the smallest factors with their
- * states, the overall verdict and the strengths and factors used.
+ * states, the overall verdict and the strengths and factors used, each
+ * strength with its source (\a sources).
  */
-nlohmann::ordered_json designChecksToJson(const engine::DesignChecks &checks,
-                                          const engine::DesignCheckSettings &settings);
+Json designChecksToJson(const engine::DesignChecks &checks, const engine::DesignCheckSettings &settings,
+                        const app::StrengthSources &sources);
 
 } // namespace cli

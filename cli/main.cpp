@@ -23,10 +23,19 @@ using namespace cli;
 
 namespace {
 
-std::string jsonText(const app::CalculationRun &run)
+std::string jsonText(const app::CalculationRun &run, const app::MainWindowModel &window,
+                     const options::DesignCheckOptions &checkOptions)
 {
-    nlohmann::ordered_json json = cli::resultToJson(run.result);
-    json["checks"] = cli::designChecksToJson(*run.checks, run.checkSettings);
+    cli::LeadTicks ticked{};
+    for (int lead = 0; lead < engine::leadCount; ++lead)
+        ticked[lead] = window.isTicked(static_cast<app::PresenceBox>(lead));
+    cli::Json json = {
+        {"format", {{"name", cli::resultFormatName}, {"version", cli::resultFormatVersion}}},
+        {"program", {{"name", "tenrix-calc"}, {"version", TENRIX_VERSION}}},
+    };
+    json.update(cli::resultToJson(run.input, run.result, ticked));
+    json["checks"] = cli::designChecksToJson(
+        *run.checks, run.checkSettings, app::strengthSources(checkOptions, run.input, app::composedRatings(window)));
     json["warnings"] = run.warnings;
     return json.dump(2) + "\n";
 }
@@ -115,7 +124,8 @@ int main(int argc, char *argv[])
             return calculationFailed;
         }
     }
-    if (command.jsonFile && !cli::writeOutputFile(*command.jsonFile, jsonText(run), std::cerr))
+    if (command.jsonFile
+        && !cli::writeOutputFile(*command.jsonFile, jsonText(run, inputs->span.window, *checkOptions), std::cerr))
         return outputNotWritten;
     if (!command.writesToStandardOutput()) {
         std::ostringstream summary;

@@ -2,13 +2,11 @@
 
 #include "cli/statenames.h"
 #include "engine/catenarycrosscheck.h"
-#include "engine/numberformatting.h"
 
 #include <string>
 
 namespace cli {
 
-using Json = nlohmann::ordered_json;
 using namespace engine;
 
 namespace {
@@ -20,54 +18,58 @@ constexpr const char *stateNames[loadStateCount] = {
 
 constexpr const char *leadNames[leadCount] = {"PA", "P1", "P2", "P3", "P4", "PB"};
 constexpr const char *rowNames[stateEquationRowCount] = {
-    "M_N_m", "Cm", "alphaE", "Cn", "sigmaN_N_mm2", "thetaN_degC", "thetaM_degC", "deltaTheta_degC",
-    "B_N_mm2", "A_N_mm2", "sigmaM_N_mm2", "H_N", "f_m",
+    "MSub_Nm",         "Cm_N3_mm6", "alphaE_N_mm2degC", "Cn_N3_mm6",    "sigmaN_N_mm2", "thetaN_degC", "thetaM_degC",
+    "deltaTheta_degC", "B_N_mm2",   "A_N_mm2",          "sigmaM_N_mm2", "HSub_N",       "f_m",
 };
 
 Json perLead(const std::array<float, leadCount> &values)
 {
     Json json = Json::object();
     for (int k = 0; k < leadCount; ++k)
-        json[leadNames[k]] = shortestDouble(values[k]);
+        json[leadNames[k]] = values[k];
     return json;
 }
 
-Json spanJson(const SpanData &span)
+Json spanJson(const CalculationInput &input, const SpanData &span, const LeadTicks &ticked)
 {
     Json leads = Json::object();
     for (int k = 0; k < leadCount; ++k) {
         const LeadData &lead = span.leads[k];
         leads[leadNames[k]] = {
-            {"present", lead.present},
-            {"unitWeight_kgf_m", shortestDouble(lead.unitWeight)},
-            {"diameter_mm", shortestDouble(lead.diameter)},
+            {"present", ticked[k]},
+            {"unitWeightSub_kgf_m", lead.unitWeight},
+            {"diameterSub_mm", lead.diameter},
             {"bundleCount", lead.bundleCount},
-            {"subSpan_m", shortestDouble(lead.subSpan)},
-            {"spacerWeight_kgf", shortestDouble(lead.spacerWeight)},
-            {"length_m", shortestDouble(lead.length)},
-            {"fittingWeight_kgf", shortestDouble(lead.fittingWeight)},
-            {"relativeDistance_m", shortestDouble(lead.relativeDistance)},
+            {"subSpan_m", lead.subSpan},
+            {"spacerWeight_kgf", lead.spacerWeight},
+            {"length_m", lead.length},
+            {"fittingWeight_kgf", lead.fittingWeight},
+            {"relativeDistance_m", lead.relativeDistance},
         };
     }
     Json markingTemperatures = Json::array();
     for (float t : span.markingTemperature)
-        markingTemperatures.push_back(shortestDouble(t));
+        markingTemperatures.push_back(t);
     return {
+        {"name", input[slot::spanTitle]},
+        {"conductorDesignation", input[slot::conductorType]},
+        {"stringADesignation", input[slot::stringA + stringType]},
+        {"stringBDesignation", input[slot::stringB + stringType]},
         {"voltageLevel_kV", span.voltageLevel},
         {"bundleCount", span.bundleCount},
-        {"spanLength_m", shortestDouble(span.spanLength)},
-        {"heightDifference_m", shortestDouble(span.heightDifference)},
-        {"controlSag_m", shortestDouble(span.controlSag)},
-        {"cosGamma", shortestDouble(span.cosGamma)},
-        {"conductorSpan_m", shortestDouble(span.conductorSpan())},
-        {"stringAProjection_m", shortestDouble(span.stringAProjection)},
-        {"stringBProjection_m", shortestDouble(span.stringBProjection)},
-        {"maintenancePointX_m", shortestDouble(span.maintenancePointX)},
-        {"conductorDiameter_mm", shortestDouble(span.conductorDiameter)},
-        {"conductorUnitWeight_kgf_m", shortestDouble(span.conductorUnitWeight)},
-        {"conductorArea_mm2", shortestDouble(span.conductorArea)},
-        {"elasticModulus_N_mm2", shortestDouble(span.elasticModulus)},
-        {"expansionCoefficient_1e-6_per_degC", shortestDouble(span.expansionCoefficient)},
+        {"spanLength_m", span.spanLength},
+        {"heightDifference_m", span.heightDifference},
+        {"controlSag_m", span.controlSag},
+        {"cosGamma", span.cosGamma},
+        {"conductorSpan_m", span.conductorSpan()},
+        {"stringAProjection_m", span.stringAProjection},
+        {"stringBProjection_m", span.stringBProjection},
+        {"maintenancePointX_m", span.maintenancePointX},
+        {"conductorDiameterSub_mm", span.conductorDiameter},
+        {"conductorUnitWeightSub_kgf_m", span.conductorUnitWeight},
+        {"conductorAreaSub_mm2", span.conductorArea},
+        {"elasticModulus_N_mm2", span.elasticModulus},
+        {"expansionCoefficient_1e-6_per_degC", span.expansionCoefficient},
         {"markingTemperatures_degC", markingTemperatures},
         {"leads", leads},
     };
@@ -77,44 +79,44 @@ Json stateJson(const SpanData &span, const StateResult &state, int s)
 {
     Json points = Json::array();
     for (const PointLoad &p : state.points)
-        points.push_back({{"load_kgf", shortestDouble(p.load)}, {"position_m", shortestDouble(p.position)}});
+        points.push_back({{"loadSub_kgf", p.load}, {"position_m", p.position}});
     Json segments = Json::array();
     for (const Segment &seg : state.segments)
         segments.push_back({
-            {"length_m", shortestDouble(seg.length)},
-            {"distributedLoad_kgf", shortestDouble(seg.distributedLoad)},
-            {"pointLoad_kgf", shortestDouble(seg.pointLoad)},
-            {"shearLeft_kgf", shortestDouble(seg.shearLeft)},
-            {"shearRight_kgf", shortestDouble(seg.shearRight)},
-            {"moment_kgf_m", shortestDouble(seg.moment)},
-            {"momentSquaredOverLength", shortestDouble(seg.momentTerm)},
-            {"loadSquaredLengthOver12", shortestDouble(seg.loadTerm)},
-            {"loadFactorTerm", shortestDouble(seg.loadFactorTerm)},
+            {"length_m", seg.length},
+            {"distributedLoadSub_kgf", seg.distributedLoad},
+            {"pointLoadSub_kgf", seg.pointLoad},
+            {"shearLeftSub_kgf", seg.shearLeft},
+            {"shearRightSub_kgf", seg.shearRight},
+            {"momentSub_kgfm", seg.moment},
+            {"momentSquaredOverLengthSub_kgf2m", seg.momentTerm},
+            {"loadSquaredLengthOver12Sub_kgf2m", seg.loadTerm},
+            {"loadFactorTermSub_kgf2m", seg.loadFactorTerm},
         });
     return {
         {"index", s},
         {"name", stateNames[s]},
         {"label", loadStateLabel(s)},
-        {"temperature_degC", shortestDouble(span.temperature[s])},
-        {"windSpeed_m_s", shortestDouble(span.windSpeed[s])},
-        {"ice_mm", shortestDouble(span.iceOfState[s])},
-        {"conductorLoad_kgf_m", shortestDouble(state.conductorLoad)},
-        {"conductorWindPhase_kgf_m", shortestDouble(state.conductorWind)},
-        {"stringALoad_kgf", shortestDouble(state.stringALoad)},
-        {"stringBLoad_kgf", shortestDouble(state.stringBLoad)},
-        {"stringAWindWhole_kgf", shortestDouble(state.stringAWind)},
-        {"stringBWindWhole_kgf", shortestDouble(state.stringBWind)},
-        {"leadLoad_kgf", perLead(state.leadLoad)},
-        {"leadWindAllSubConductors_kgf_m", perLead(state.leadWind)},
+        {"temperature_degC", span.temperature[s]},
+        {"windSpeed_m_s", span.windSpeed[s]},
+        {"ice_mm", span.iceOfState[s]},
+        {"conductorLoadSub_kgf_m", state.conductorLoad},
+        {"conductorWindPhase_kgf_m", state.conductorWind},
+        {"stringALoadSub_kgf", state.stringALoad},
+        {"stringBLoadSub_kgf", state.stringBLoad},
+        {"stringAWindPhase_kgf", state.stringAWind},
+        {"stringBWindPhase_kgf", state.stringBWind},
+        {"leadLoadSub_kgf", perLead(state.leadLoad)},
+        {"leadWindPhase_kgf_m", perLead(state.leadWind)},
         {"points", points},
-        {"reactionA_kgf", shortestDouble(state.reactionA)},
-        {"reactionB_kgf", shortestDouble(state.reactionB)},
+        {"reactionASub_kgf", state.reactionA},
+        {"reactionBSub_kgf", state.reactionB},
         {"segments", segments},
-        {"maxMoment_kgf_m", shortestDouble(state.maxMoment)},
-        {"momentCheck_kgf_m", shortestDouble(state.momentCheck)},
-        {"loadFactor", shortestDouble(state.loadFactor)},
-        {"stringAMoment_kgf_m", shortestDouble(state.stringAMoment)},
-        {"stringBMoment_kgf_m", shortestDouble(state.stringBMoment)},
+        {"maxMomentSub_kgfm", state.maxMoment},
+        {"momentCheckSub_kgfm", state.momentCheck},
+        {"loadFactorDSub_kgf2m", state.loadFactor},
+        {"stringAMomentSub_kgfm", state.stringAMoment},
+        {"stringBMomentSub_kgfm", state.stringBMoment},
     };
 }
 
@@ -133,11 +135,11 @@ Json stateEquationJson(const CalculationResult &result)
     for (int c = 0; c < stateEquationColumnCount; ++c) {
         Json column = {{"column", c}, {"name", columnName(c)}};
         for (int row = 0; row < stateEquationRowCount; ++row)
-            column[rowNames[row]] = shortestDouble(result.stateEquation[c][row]);
+            column[rowNames[row]] = result.stateEquation[c][row];
         columns.push_back(column);
     }
     return {
-        {"conductorCoefficient", shortestDouble(result.conductorCoefficient)},
+        {"xi_N_mm6m", result.conductorCoefficient},
         {"referenceColumn", result.referenceColumn},
         {"columns", columns},
     };
@@ -151,14 +153,14 @@ Json summaryJson(const CalculationResult &result)
         rows.push_back({
             {"state", stateNames[s]},
             {"temperature_degC", row.temperature},
-            {"tensionPhase_kN", shortestDouble(row.tension)},
-            {"sag_m", shortestDouble(row.sag)},
-            {"reactionAPhase_kN", shortestDouble(row.reactionA)},
-            {"reactionBPhase_kN", shortestDouble(row.reactionB)},
-            {"lateralForceA_kN", shortestDouble(row.lateralA)},
-            {"lateralForceB_kN", shortestDouble(row.lateralB)},
-            {"stringASag_m", shortestDouble(row.stringASag)},
-            {"stringBSag_m", shortestDouble(row.stringBSag)},
+            {"tensionPhase_kN", row.tension},
+            {"sag_m", row.sag},
+            {"reactionAPhase_kN", row.reactionA},
+            {"reactionBPhase_kN", row.reactionB},
+            {"lateralForceAPhase_kN", row.lateralA},
+            {"lateralForceBPhase_kN", row.lateralB},
+            {"stringASag_m", row.stringASag},
+            {"stringBSag_m", row.stringBSag},
         });
     }
     return rows;
@@ -171,14 +173,14 @@ Json loadTableJson(const CalculationResult &result)
         const LoadTableRow &row = result.loadTable[s];
         rows.push_back({
             {"state", stateNames[s]},
-            {"conductorLoad_kgf_m", shortestDouble(row.conductorLoad)},
-            {"conductorWind_kgf_m", shortestDouble(row.conductorWind)},
-            {"stringALoad_kgf", shortestDouble(row.stringALoad)},
-            {"stringAWind_kgf", shortestDouble(row.stringAWind)},
-            {"leadLoad_kgf", perLead(row.leadLoad)},
-            {"leadWind_kgf_m", perLead(row.leadWind)},
-            {"stringBLoad_kgf", shortestDouble(row.stringBLoad)},
-            {"stringBWind_kgf", shortestDouble(row.stringBWind)},
+            {"conductorLoadSub_kgf_m", row.conductorLoad},
+            {"conductorWindSub_kgf_m", row.conductorWind},
+            {"stringALoadSub_kgf", row.stringALoad},
+            {"stringAWindSub_kgf", row.stringAWind},
+            {"leadLoadSub_kgf", perLead(row.leadLoad)},
+            {"leadWindSub_kgf_m", perLead(row.leadWind)},
+            {"stringBLoadSub_kgf", row.stringBLoad},
+            {"stringBWindSub_kgf", row.stringBWind},
         });
     }
     return rows;
@@ -189,11 +191,11 @@ Json stringingJson(const CalculationResult &result)
     Json rows = Json::array();
     for (const StringingRow &row : result.stringingTable)
         rows.push_back({
-            {"temperature_degC", shortestDouble(row.temperature)},
-            {"installationTensionPhase_kN", shortestDouble(row.installationTension)},
-            {"installationSag_m", shortestDouble(row.installationSag)},
-            {"markingTensionPhase_kN", shortestDouble(row.markingTension)},
-            {"markingSag_m", shortestDouble(row.markingSag)},
+            {"temperature_degC", row.temperature},
+            {"installationTensionPhase_kN", row.installationTension},
+            {"installationSag_m", row.installationSag},
+            {"markingTensionPhase_kN", row.markingTension},
+            {"markingSag_m", row.markingSag},
         });
     return rows;
 }
@@ -204,9 +206,9 @@ Json largestDifferencesJson(const CatenaryCrossCheck &check)
     if (!largest)
         return nullptr;
     return {
-        {"dH_percent", shortestDouble(largest->tension.percent)},
+        {"dH_percent", largest->tension.percent},
         {"dH_state", stateNames[largest->tension.state]},
-        {"df_percent", shortestDouble(largest->sag.percent)},
+        {"df_percent", largest->sag.percent},
         {"df_state", stateNames[largest->sag.state]},
     };
 }
@@ -223,14 +225,14 @@ Json catenaryJson(const CalculationResult &result)
         Json entry = {
             {"state", stateNames[s]},
             {"stateEquationColumn", columnName(state.column)},
-            {"temperature_degC", shortestDouble(result.stateEquation[state.column][rowThetaM])},
+            {"temperature_degC", result.stateEquation[state.column][rowThetaM]},
             {"converged", state.converged},
         };
         if (state.converged) {
-            entry["H_N"] = shortestDouble(state.tension);
-            entry["f_m"] = shortestDouble(state.sag);
-            entry["dH_percent"] = shortestDouble(state.tensionDifference);
-            entry["df_percent"] = shortestDouble(state.sagDifference);
+            entry["HSub_N"] = state.tension;
+            entry["f_m"] = state.sag;
+            entry["dH_percent"] = state.tensionDifference;
+            entry["df_percent"] = state.sagDifference;
             entry["iterations"] = state.iterations;
         } else {
             entry["failure"] = state.failure;
@@ -253,28 +255,28 @@ const char *stateName(int state)
     return stateNames[state];
 }
 
-Json resultToJson(const CalculationResult &result)
+Json resultToJson(const CalculationInput &input, const CalculationResult &result, const LeadTicks &ticked)
 {
     Json states = Json::array();
     for (int s = 0; s < loadStateCount; ++s)
         states.push_back(stateJson(result.span, result.states[s], s));
     const BeamLoads &beam = result.beamLoads;
     return {
-        {"span", spanJson(result.span)},
-        {"maintenanceLoadThreePhase_kgf", shortestDouble(result.threePhaseMaintenanceLoad)},
-        {"maintenanceLoadSinglePhase_kgf", shortestDouble(result.singlePhaseMaintenanceLoad)},
+        {"span", spanJson(input, result.span, ticked)},
+        {"threePhaseMaintenanceLoadPhase_kgf", result.threePhaseMaintenanceLoad},
+        {"singlePhaseMaintenanceLoadPhase_kgf", result.singlePhaseMaintenanceLoad},
         {"states", states},
         {"stateEquation", stateEquationJson(result)},
         {"summary", summaryJson(result)},
         {"loadTable", loadTableJson(result)},
-        {"beamLoads_kN",
+        {"beamLoadsPhase_kN",
          {
-             {"stringingA", shortestDouble(beam.stringingA)},
-             {"stringingB", shortestDouble(beam.stringingB)},
-             {"threePhaseMaintenanceA", shortestDouble(beam.threePhaseA)},
-             {"threePhaseMaintenanceB", shortestDouble(beam.threePhaseB)},
-             {"singlePhaseMaintenanceA", shortestDouble(beam.singlePhaseA)},
-             {"singlePhaseMaintenanceB", shortestDouble(beam.singlePhaseB)},
+             {"stringingA", beam.stringingA},
+             {"stringingB", beam.stringingB},
+             {"threePhaseMaintenanceA", beam.threePhaseA},
+             {"threePhaseMaintenanceB", beam.threePhaseB},
+             {"singlePhaseMaintenanceA", beam.singlePhaseA},
+             {"singlePhaseMaintenanceB", beam.singlePhaseB},
          }},
         {"stringingTable", stringingJson(result)},
         {"catenary", catenaryJson(result)},

@@ -1,18 +1,31 @@
 #pragma once
 
+#include "cli/jsonwriting.h"
+#include "engine/calculationinput.h"
 #include "engine/calculationresult.h"
 
-#include <nlohmann/json.hpp>
+#include <array>
 
 namespace cli {
 
+/// Name and version of the result file's format. The version goes up
+/// whenever a key is renamed or changes its meaning; cli/resultjson.md lists
+/// the keys.
+constexpr const char *resultFormatName = "tenrix-result";
+constexpr int resultFormatVersion = 2;
+
+/// Whether each of PA, P1..P4, PB is ticked in the load table.
+using LeadTicks = std::array<bool, engine::leadCount>;
+
 /**
- * The whole result record as JSON. Keys name the quantity and, where it has
- * one, its unit (`reactionA_kgf`, `tension_kN`); loads of the span are those
- * of one sub-conductor unless the key says `Phase` or `whole`. Numbers are
- * the single-precision values the report prints, written in their shortest
- * exact form.
+ * The whole result record of \a input as JSON, with the span's name and
+ * designations as typed and \a ticked as the leads' "present". Keys name
+ * the quantity, whether it belongs to one sub-conductor (`Sub`) or the whole
+ * phase (`Phase`) when it differs between them, and its unit
+ * (`reactionASub_kgf`, `tensionPhase_kN`). Numbers are the single-precision
+ * values the report prints, written in their shortest exact form.
  */
-nlohmann::ordered_json resultToJson(const engine::CalculationResult &result);
+Json resultToJson(const engine::CalculationInput &input, const engine::CalculationResult &result,
+                  const LeadTicks &ticked);
 
 } // namespace cli

@@ -91,7 +91,7 @@ using StateEquationColumn = std::array<float, stateEquationRowCount>;
 /// The page-1 summary row of a design state, in the units page 1 prints.
 struct SummaryRow
 {
-    double temperature = 0;  ///< degC, the single-precision value widened (printed in general format)
+    float temperature = 0;   ///< degC, as the engine holds it (printed as its shortest decimal)
     float tension = 0;       ///< H of the whole phase, kN
     float sag = 0;           ///< f, m
     float reactionA = 0;     ///< RA of the whole phase, kN

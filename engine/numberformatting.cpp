@@ -162,10 +162,18 @@ std::string formatGeneral(double value)
     return value < 0 ? '-' + text : text;
 }
 
+std::string formatGeneral(float value)
+{
+    requireFinite(value);
+    return formatGeneral(shortestDouble(value));
+}
+
 double shortestDouble(float value)
 {
     if (!std::isfinite(value))
         return value;
+    if (value == 0)
+        return 0;
     char buffer[32];
     const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
     double widened = 0;

@@ -40,10 +40,28 @@ std::string formatNumber(float value, int decimals);
 std::string formatGeneral(double value);
 
 /**
+ * The general format of a single-precision number: formatGeneral() of the
+ * shortest decimal that reads back as \a value, so that a temperature typed
+ * as 70.1 prints "70.1" and not the digits of its binary value
+ * ("70.0999984741211"). Every float the program prints in general format
+ * goes through here, never through a widened double.
+ *
+ * @throws CalculationError (Arithmetic) if \a value is not finite
+ */
+std::string formatGeneral(float value);
+
+/// Whole numbers are exact in a double; this keeps formatGeneral(70) unambiguous.
+inline std::string formatGeneral(int value)
+{
+    return formatGeneral(static_cast<double>(value));
+}
+
+/**
  * The double written by the shortest decimal text that reads back as the
  * float \a value: what a JSON file prints for a single-precision number, so
  * that 2.965f appears as 2.965 and not as 2.9649999141693115. Reading the
- * text back as a float gives \a value again. Not-finite values pass through.
+ * text back as a float gives \a value again. -0 gives 0 (a reader should
+ * never have to tell the two apart); not-finite values pass through.
  */
 double shortestDouble(float value);
 

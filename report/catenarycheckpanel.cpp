@@ -3,6 +3,7 @@
 
 #include "engine/calculationresult.h"
 #include "engine/numberformatting.h"
+#include "report/fittedtext.h"
 #include "report/markuptext.h"
 #include "report/pagecanvas.h"
 #include "report/pagestyle.h"
@@ -57,14 +58,20 @@ constexpr PageLabel panelTitle[] = {{
 
 const QString notConverged = QStringLiteral("未收敛");
 
+PageBox cellOf(int state, int row)
+{
+    return cellAround(stateCentre(state), rowCentre(row), stateColumnWidth, panelRowHeight);
+}
+
 void drawCell(PageCanvas &canvas, int state, int row, const QString &value)
 {
-    drawMarkupText(stateCentre(state), rowCentre(row), figureSize, QStringLiteral("MC"), value, canvas);
+    drawFittedText(canvas, cellOf(state, row), stateCentre(state), rowCentre(row), figureSize, QStringLiteral("MC"),
+                   value);
 }
 
 void drawNumberCell(PageCanvas &canvas, int state, int row, float value, int decimals)
 {
-    drawCentredNumber(canvas, stateCentre(state), rowCentre(row), figureSize, value, decimals);
+    drawCentredNumber(canvas, cellOf(state, row), stateCentre(state), rowCentre(row), figureSize, value, decimals);
 }
 
 bool noteworthy(const engine::CatenaryStateCheck &check)
@@ -144,7 +151,9 @@ void drawCatenaryCheckResults(PageCanvas &canvas, const engine::CalculationResul
     const bool anyNoteworthy = !statesWhere(check, noteworthy).isEmpty();
     if (anyNoteworthy)
         canvas.setFontColor(failColor);
-    drawMarkupText(panelLeft, noteY, figureSize, QStringLiteral("LC"), noteText(check), canvas);
+    // Naming many states, the note can outgrow the width of the panel.
+    drawFittedText(canvas, {panelLeft - cellPadding, noteY - 8, panelRight + cellPadding, noteY + 8}, panelLeft, noteY,
+                   figureSize, QStringLiteral("LC"), noteText(check));
     canvas.setFontColor(resultColour);
 }
 

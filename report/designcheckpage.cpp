@@ -4,6 +4,7 @@
 #include "engine/calculationresult.h"
 #include "engine/designchecks.h"
 #include "engine/numberformatting.h"
+#include "report/fittedtext.h"
 #include "report/markuptext.h"
 #include "report/pagecanvas.h"
 #include "report/pagestyle.h"
@@ -102,7 +103,16 @@ void drawLeft(PageCanvas &canvas, int x, int y, const QString &value)
 
 void drawCell(PageCanvas &canvas, int column, int state, const QString &value)
 {
-    drawMarkupText(columnCentre(column), rowCentre(state), 9, QStringLiteral("MC"), value, canvas);
+    const PageBox cell{columnEdges[column], rowCentre(state) - rowHeight / 2, columnEdges[column + 1],
+                       rowCentre(state) + rowHeight / 2};
+    drawFittedText(canvas, cell, columnCentre(column), rowCentre(state), 9, QStringLiteral("MC"), value);
+}
+
+/// A designation from \a valueX up to the label that follows it on its line at \a nextLabelX.
+void drawDesignation(PageCanvas &canvas, int y, int nextLabelX, const std::string &designation)
+{
+    drawFittedText(canvas, {valueX - cellPadding, y - 11, nextLabelX, y + 11}, valueX, y, 9, QStringLiteral("LC"),
+                   text(designation));
 }
 
 void drawKilonewtons(PageCanvas &canvas, int column, int state, float newtons)
@@ -198,15 +208,15 @@ void drawDesignCheckPageResults(PageCanvas &canvas, const engine::CalculationInp
     for (int state = 0; state < engine::loadStateCount; ++state)
         drawStateRow(canvas, checks.states[state], state);
 
-    drawLeft(canvas, valueX, conductorLineY, text(input[engine::slot::conductorType]));
+    drawDesignation(canvas, conductorLineY, 400, input[engine::slot::conductorType]);
     drawLeft(canvas, 470, conductorLineY, text(std::to_string(result.span.bundleCount)));
     drawLeft(canvas, strengthValueX, conductorLineY,
              strengthText(settings.conductorRatedStrength_N, u"未给定额定拉断力, 未校核"));
-    drawLeft(canvas, valueX, stringALineY, text(input[engine::slot::stringA + engine::stringType]));
+    drawDesignation(canvas, stringALineY, strengthLabelX, input[engine::slot::stringA + engine::stringType]);
     drawLeft(canvas, strengthValueX, stringALineY,
              strengthText(settings.stringARatedLoad_kN, u"未给定额定破坏荷载, 未校核"));
     drawLeft(canvas, higherStructureValueX, stringALineY, higherStructureText(result.span));
-    drawLeft(canvas, valueX, stringBLineY, text(input[engine::slot::stringB + engine::stringType]));
+    drawDesignation(canvas, stringBLineY, strengthLabelX, input[engine::slot::stringB + engine::stringType]);
     drawLeft(canvas, strengthValueX, stringBLineY,
              strengthText(settings.stringBRatedLoad_kN, u"未给定额定破坏荷载, 未校核"));
 

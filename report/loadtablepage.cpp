@@ -3,6 +3,7 @@
 #include "engine/calculationresult.h"
 #include "engine/loadstate.h"
 #include "engine/numberformatting.h"
+#include "report/fittedtext.h"
 #include "report/markuptext.h"
 #include "report/pagecanvas.h"
 #include "report/pagestyle.h"
@@ -16,6 +17,16 @@ namespace {
 
 constexpr int textSize = 10;
 constexpr int loadColumnCount = 9;
+constexpr int loadCellWidth = 50;
+constexpr int stateRowHeight = 40;
+// The top row between y 145 and 180 holds captions and values in cells 100 wide.
+constexpr int topRowY = 162;
+constexpr int topCellWidth = 100;
+
+constexpr PageBox topRowCell(int centreX)
+{
+    return {centreX - topCellWidth / 2, 145, centreX + topCellWidth / 2, 180};
+}
 
 /// Centre of the Qzh cell of load column \a column; its Qfy cell is 50 further right.
 constexpr int combinedLoadX(int column)
@@ -35,6 +46,12 @@ constexpr std::array<const char *, loadColumnCount> columnHeadings = {
 void drawCentred(PageCanvas &canvas, int x, int y, const QString &text)
 {
     drawMarkupText(x, y, textSize, QStringLiteral("MC"), text, canvas);
+}
+
+// The captions with units can outgrow their cells.
+void drawTopRowCaption(PageCanvas &canvas, int x, const QString &text)
+{
+    drawFittedText(canvas, topRowCell(x), x, topRowY, textSize, QStringLiteral("MC"), text);
 }
 
 void drawTableGrid(PageCanvas &canvas)
@@ -66,10 +83,10 @@ void drawTableLabels(PageCanvas &canvas)
 
     // Each caption of the top row has its value in the cell to its right.
     drawCentred(canvas, 140, 162, QStringLiteral("cosγ"));
-    drawCentred(canvas, 350, 162, QStringLiteral("A串投影长(m)"));
-    drawCentred(canvas, 550, 162, QStringLiteral("B串投影长(m)"));
-    drawCentred(canvas, 750, 162, QStringLiteral("导线特性系数ξ"));
-    drawCentred(canvas, 950, 162, QStringLiteral("检修上人荷载"));
+    drawTopRowCaption(canvas, 350, QStringLiteral("A串投影长(m)"));
+    drawTopRowCaption(canvas, 550, QStringLiteral("B串投影长(m)"));
+    drawTopRowCaption(canvas, 750, QStringLiteral("导线特性系数ξ"));
+    drawTopRowCaption(canvas, 950, QStringLiteral("检修上人荷载"));
 
     drawMarkupText(1100, 135, textSize, QStringLiteral("RC"), QStringLiteral("荷载单位：kgf"), canvas);
     drawMarkupText(80, 135, textSize, QStringLiteral("LC"), QStringLiteral("Qzh：综合荷载，Qfy: 风压力"), canvas);
@@ -88,9 +105,13 @@ void drawLoadRow(PageCanvas &canvas, int state, const engine::LoadTableRow &row)
         cells[2 + lead] = {row.leadLoad[lead], row.leadWind[lead]};
     cells[8] = {row.stringBLoad, row.stringBWind};
 
+    const int y = stateRowY(state);
     for (int column = 0; column < loadColumnCount; ++column) {
-        drawCentredNumber(canvas, combinedLoadX(column), stateRowY(state), textSize, cells[column][0], 3);
-        drawCentredNumber(canvas, combinedLoadX(column) + 50, stateRowY(state), textSize, cells[column][1], 3);
+        for (int part = 0; part < 2; ++part) {
+            const int x = combinedLoadX(column) + loadCellWidth * part;
+            drawCentredNumber(canvas, cellAround(x, y, loadCellWidth, stateRowHeight), x, y, textSize,
+                              cells[column][part], 3);
+        }
     }
 }
 
@@ -114,15 +135,16 @@ void drawLoadTablePageResults(PageCanvas &canvas, const engine::CalculationResul
 {
     // ξ is known as soon as the state equation starts; the table and the top
     // row follow at the end of the calculation.
-    drawCentredNumber(canvas, 850, 160, textSize, result.conductorCoefficient, 7);
+    drawCentredNumber(canvas, topRowCell(850), 850, 160, textSize, result.conductorCoefficient, 7);
 
     for (int state = 0; state < engine::loadStateCount; ++state)
         drawLoadRow(canvas, state, result.loadTable[state]);
 
-    drawCentredNumber(canvas, 250, 162, textSize, result.span.cosGamma, 3);
-    drawCentredNumber(canvas, 450, 162, textSize, result.span.stringAProjection, 3);
-    drawCentredNumber(canvas, 650, 162, textSize, result.span.stringBProjection, 3);
-    drawCentred(canvas, 1050, 162, maintenanceLoadText(result));
+    drawCentredNumber(canvas, topRowCell(250), 250, topRowY, textSize, result.span.cosGamma, 3);
+    drawCentredNumber(canvas, topRowCell(450), 450, topRowY, textSize, result.span.stringAProjection, 3);
+    drawCentredNumber(canvas, topRowCell(650), 650, topRowY, textSize, result.span.stringBProjection, 3);
+    drawFittedText(canvas, topRowCell(1050), 1050, topRowY, textSize, QStringLiteral("MC"),
+                   maintenanceLoadText(result));
 }
 
 } // namespace report

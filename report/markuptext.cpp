@@ -9,8 +9,6 @@ namespace report {
 
 namespace {
 
-constexpr int tagLength = 5;
-
 struct MarkupTag
 {
     QStringView name;
@@ -102,6 +100,11 @@ int measureSegments(QVector<MarkupSegment> &segments, int size, PageCanvas &canv
 
 } // namespace
 
+bool isMarkupTagAt(const QString &text, qsizetype position)
+{
+    return tagAt(text, position) != nullptr;
+}
+
 QVector<MarkupSegment> splitMarkup(const QString &text)
 {
     QVector<MarkupSegment> segments;
@@ -111,7 +114,7 @@ QVector<MarkupSegment> splitMarkup(const QString &text)
     }
     qsizetype start = 0;
     // A tag at the very start stays with the first run.
-    for (qsizetype position = 1; position + tagLength <= text.size(); ++position) {
+    for (qsizetype position = 1; position + markupTagLength <= text.size(); ++position) {
         if (tagAt(text, position) != nullptr) {
             segments.append({text.mid(start, position - start), ScriptKind::Normal, 0});
             start = position;
@@ -122,10 +125,16 @@ QVector<MarkupSegment> splitMarkup(const QString &text)
     for (MarkupSegment &segment : segments) {
         if (const MarkupTag *tag = tagAt(segment.text, 0)) {
             segment.script = tag->script;
-            segment.text.remove(0, tagLength);
+            segment.text.remove(0, markupTagLength);
         }
     }
     return segments;
+}
+
+int markupTextWidth(int size, const QString &text, PageCanvas &canvas)
+{
+    QVector<MarkupSegment> segments = splitMarkup(text);
+    return measureSegments(segments, size, canvas);
 }
 
 void drawMarkupText(int x, int y, int size, const QString &anchor, const QString &text, PageCanvas &canvas)

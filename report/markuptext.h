@@ -19,6 +19,12 @@ struct MarkupSegment
     int width = 0;
 };
 
+/// Length of every markup tag ("$sbks", "$sbjs", "$xbks", "$xbjs").
+constexpr qsizetype markupTagLength = 5;
+
+/// Whether one of the four markup tags begins at \a position of \a text.
+bool isMarkupTagAt(const QString &text, qsizetype position);
+
 /**
  * Cuts \a text into runs at every markup tag ("$sbks", "$sbjs", "$xbks",
  * "$xbjs", case-sensitive) that does not stand at the very start; each run
@@ -48,5 +54,11 @@ QVector<MarkupSegment> splitMarkup(const QString &text);
  * a script). Texts of any length and any number of tags are drawn whole.
  */
 void drawMarkupText(int x, int y, int size, const QString &anchor, const QString &text, PageCanvas &canvas);
+
+/**
+ * Width of the box drawMarkupText() would give \a text at \a size points, in
+ * canvas units. Changes the canvas font size as drawing would.
+ */
+int markupTextWidth(int size, const QString &text, PageCanvas &canvas);
 
 } // namespace report

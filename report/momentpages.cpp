@@ -2,11 +2,12 @@
 
 #include "engine/calculationresult.h"
 #include "engine/numberformatting.h"
-#include "report/markuptext.h"
+#include "report/fittedtext.h"
 #include "report/pagecanvas.h"
 #include "report/pagestyle.h"
 #include "report/primitives.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace report {
@@ -63,6 +64,15 @@ constexpr Line momentPageGrid[] = {
     {280, 180, 280, 780},
 };
 
+// Right of the row labels (x 280) to the table's right edge.
+constexpr PageBox tableRow(int y)
+{
+    return {280, y - 20, 1100, y + 20};
+}
+
+// Between the page title and the table.
+constexpr PageBox captionCell{80, 142, 1100, 180};
+
 QString numberText(float value, int decimals)
 {
     return QString::fromStdString(engine::formatNumber(value, decimals));
@@ -80,13 +90,15 @@ void drawMaintenanceCaption(PageCanvas &canvas, const engine::CalculationResult 
     const int N = result.span.bundleCount;
     if (N > 1)
         caption += QStringLiteral(",每根子导线") + numberText(load / float(N), 3) + QStringLiteral("kg");
-    drawMarkupText(594, 160, 12, QStringLiteral("MC"), caption + QStringLiteral(")"), canvas);
+    drawFittedText(canvas, captionCell, 594, 160, 12, QStringLiteral("MC"), caption + QStringLiteral(")"));
 }
 
 void drawReactions(PageCanvas &canvas, const engine::StateResult &state)
 {
-    drawMarkupText(590, 240, 12, QStringLiteral("LC"), QStringLiteral("RA = ") + numberText(state.reactionA, 3), canvas);
-    drawMarkupText(590, 280, 12, QStringLiteral("LC"), QStringLiteral("RB = ") + numberText(state.reactionB, 3), canvas);
+    drawFittedText(canvas, tableRow(240), 590, 240, 12, QStringLiteral("LC"),
+                   QStringLiteral("RA = ") + numberText(state.reactionA, 3));
+    drawFittedText(canvas, tableRow(280), 590, 280, 12, QStringLiteral("LC"),
+                   QStringLiteral("RB = ") + numberText(state.reactionB, 3));
 }
 
 // Node i of a diagram of column width w sits at i·w + 270 in the load diagram
@@ -114,7 +126,8 @@ void drawPointLoads(PageCanvas &canvas, const std::vector<engine::Segment> &segm
             continue;
         const int x = node * w + 270;
         drawArrow(x, 400, x, 440, canvas);
-        drawMarkupText(x, 445, 9, QStringLiteral("MT"), numberText(load, 3), canvas);
+        // The value hangs under its arrow, with half a column on either side.
+        drawFittedText(canvas, {x - w / 2, 440, x + w / 2, 460}, x, 445, 9, QStringLiteral("MT"), numberText(load, 3));
     }
 }
 
@@ -123,14 +136,18 @@ void drawSegmentValues(PageCanvas &canvas, const std::vector<engine::Segment> &s
     for (std::size_t k = 0; k < segments.size(); ++k) {
         const engine::Segment &segment = segments[k];
         const int xc = static_cast<int>(w * 0.5 + 280 + w * static_cast<double>(k));
-        drawCentredNumber(canvas, xc - 10, 380, 9, segment.length, 3);
-        drawCentredNumber(canvas, xc - 10, 420, 9, segment.distributedLoad, 3);
-        drawCentredNumber(canvas, xc, 480, 9, segment.shearLeft, 3);
-        drawCentredNumber(canvas, xc, 520, 9, segment.shearRight, 3);
-        drawCentredNumber(canvas, xc, 560, 9, segment.moment, 3);
-        drawCentredNumber(canvas, xc, 640, 10, segment.momentTerm, 3);
-        drawCentredNumber(canvas, xc, 680, 10, segment.loadTerm, 3);
-        drawCentredNumber(canvas, xc, 720, 10, segment.loadFactorTerm, 3);
+        // The load diagram's nodes lie 10 left of the table's column rules.
+        const int left = 280 + w * static_cast<int>(k);
+        const PageBox diagram{std::max(280, left - 10), 340, left - 10 + w, 460};
+        drawCentredNumber(canvas, diagram, xc - 10, 380, 9, segment.length, 3);
+        drawCentredNumber(canvas, diagram, xc - 10, 420, 9, segment.distributedLoad, 3);
+        const auto row = [&](int y) { return PageBox{left, y - 20, left + w, y + 20}; };
+        drawCentredNumber(canvas, row(480), xc, 480, 9, segment.shearLeft, 3);
+        drawCentredNumber(canvas, row(520), xc, 520, 9, segment.shearRight, 3);
+        drawCentredNumber(canvas, row(560), xc, 560, 9, segment.moment, 3);
+        drawCentredNumber(canvas, row(640), xc, 640, 10, segment.momentTerm, 3);
+        drawCentredNumber(canvas, row(680), xc, 680, 10, segment.loadTerm, 3);
+        drawCentredNumber(canvas, row(720), xc, 720, 10, segment.loadFactorTerm, 3);
     }
 }
 
@@ -177,11 +194,10 @@ void drawMomentPageResults(PageCanvas &canvas, const engine::CalculationResult &
         drawSegmentValues(canvas, segments, w);
     }
 
-    drawMarkupText(690, 600, 9, QStringLiteral("MC"),
+    drawFittedText(canvas, tableRow(600), 690, 600, 9, QStringLiteral("MC"),
                    QStringLiteral("M = ") + numberText(stateResult.maxMoment, 3) + QStringLiteral("   校验∑M = ")
-                       + numberText(stateResult.momentCheck, 3),
-                   canvas);
-    drawCentredNumber(canvas, 690, 760, 9, stateResult.loadFactor, 3);
+                       + numberText(stateResult.momentCheck, 3));
+    drawCentredNumber(canvas, tableRow(760), 690, 760, 9, stateResult.loadFactor, 3);
 }
 
 } // namespace report

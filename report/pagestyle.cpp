@@ -1,8 +1,11 @@
 #include "report/pagestyle.h"
 
 #include "engine/numberformatting.h"
+#include "report/fittedtext.h"
 #include "report/markuptext.h"
 #include "report/pagecanvas.h"
+
+#include <algorithm>
 
 namespace report {
 
@@ -27,10 +30,14 @@ void applyPageDefaults(PageCanvas &canvas)
     canvas.setBrushColor(backgroundColor);
 }
 
-void drawCentredNumber(PageCanvas &canvas, int x, int y, int size, float value, int decimals)
+void drawCentredNumber(PageCanvas &canvas, const PageBox &cell, int x, int y, int size, float value, int decimals)
 {
-    drawMarkupText(x, y, size, QStringLiteral("MC"), QString::fromStdString(engine::formatNumber(value, decimals)),
-                   canvas);
+    // A number too long for its cell even at the smallest size loses decimals,
+    // rounded as the page rounds, before it would lose digits to abbreviation.
+    QString text = QString::fromStdString(engine::formatNumber(value, decimals));
+    while (decimals > 0 && !fitsInCell(canvas, cell, std::min(size, minimumFittedSize), text))
+        text = QString::fromStdString(engine::formatNumber(value, --decimals));
+    drawFittedText(canvas, cell, x, y, size, QStringLiteral("MC"), text);
 }
 
 void drawLabels(PageCanvas &canvas, std::span<const PageLabel> labels, int size, const QString &anchor)

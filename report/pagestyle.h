@@ -1,9 +1,11 @@
 #pragma once
 
-#include <span>
+#include "report/pagecommands.h"
 
 #include <QColor>
 #include <QString>
+
+#include <span>
 
 namespace report {
 
@@ -49,11 +51,12 @@ void applyPageDefaults(PageCanvas &canvas);
 /**
  * Writes \a value rounded to \a decimals (0..7) with the report's number
  * format, centred ("MC") on (x, y) at \a size points in the canvas's
- * current font colour.
+ * current font colour, fitted into \a cell (drawFittedText()); a number
+ * that does not fit at the smallest size is written with fewer decimals.
  * @throws engine::CalculationError when \a value is not finite (never
  *         printed as "nan" or "inf")
  */
-void drawCentredNumber(PageCanvas &canvas, int x, int y, int size, float value, int decimals);
+void drawCentredNumber(PageCanvas &canvas, const PageBox &cell, int x, int y, int size, float value, int decimals);
 
 /// A fixed text of a page at its anchor point.
 struct PageLabel

@@ -1,6 +1,7 @@
 #include "report/pages.h"
 
 #include "engine/calculationresult.h"
+#include "report/fittedtext.h"
 #include "report/markuptext.h"
 #include "report/pagecanvas.h"
 #include "report/pagestyle.h"
@@ -90,12 +91,19 @@ void drawStringingBlock(PageCanvas &canvas, const engine::CalculationResult &res
                         int commonColumn, int firstY)
 {
     constexpr int rowHeight = 24;
-    for (int row = engine::rowM; row <= engine::rowThetaN; ++row)
-        drawCentredNumber(canvas, 720, firstY + rowHeight * row, 9, tableValue(result, commonColumn, row), 3);
+    for (int row = engine::rowM; row <= engine::rowThetaN; ++row) {
+        const int y = firstY + rowHeight * row;
+        // The common rows span every temperature column.
+        drawCentredNumber(canvas, {360, y - rowHeight / 2, 1080, y + rowHeight / 2}, 720, y, 9,
+                          tableValue(result, commonColumn, row), 3);
+    }
     for (int i = 0; i < engine::markingTemperatureCount; ++i) {
-        for (int row = engine::rowThetaM; row < engine::stateEquationRowCount; ++row)
-            drawCentredNumber(canvas, 400 + 80 * i, firstY + rowHeight * row, 9,
+        for (int row = engine::rowThetaM; row < engine::stateEquationRowCount; ++row) {
+            const int x = 400 + 80 * i;
+            const int y = firstY + rowHeight * row;
+            drawCentredNumber(canvas, cellAround(x, y, 80, rowHeight), x, y, 9,
                               tableValue(result, firstColumn + i, row), 3);
+        }
     }
 }
 
@@ -137,8 +145,10 @@ void drawStressPageResults(PageCanvas &canvas, const engine::CalculationResult &
     for (int row = 0; row < engine::stateEquationRowCount; ++row) {
         for (int column = 0; column < engine::designStateCount; ++column) {
             const float value = tableValue(result, column, row);
+            const int x = 365 + 70 * column;
+            const int y = 280 + 40 * row;
             if (value != 0.0f)
-                drawCentredNumber(canvas, 365 + 70 * column, 280 + 40 * row, 9, value, 3);
+                drawCentredNumber(canvas, cellAround(x, y, 70, 40), x, y, 9, value, 3);
         }
     }
 }

@@ -2,7 +2,7 @@
 
 #include "engine/calculationresult.h"
 #include "engine/numberformatting.h"
-#include "report/markuptext.h"
+#include "report/fittedtext.h"
 #include "report/pagecanvas.h"
 #include "report/pagestyle.h"
 
@@ -12,6 +12,9 @@ namespace {
 
 constexpr int valueSize = 9;
 constexpr int decimals = 3;
+// Every result of page 1 has a cell 50 wide and 25 high around its point.
+constexpr int columnWidth = 50;
+constexpr int rowHeight = 25;
 
 /// Row of design state \a state in the summary table.
 constexpr int summaryRowY(int state)
@@ -21,7 +24,7 @@ constexpr int summaryRowY(int state)
 
 void drawValue(PageCanvas &canvas, int x, int y, float value)
 {
-    drawCentredNumber(canvas, x, y, valueSize, value, decimals);
+    drawCentredNumber(canvas, cellAround(x, y, columnWidth, rowHeight), x, y, valueSize, value, decimals);
 }
 
 void drawReactions(PageCanvas &canvas, const engine::CalculationResult &result)
@@ -50,7 +53,7 @@ void drawStringingTable(PageCanvas &canvas, const engine::CalculationResult &res
     for (int i = 0; i < engine::markingTemperatureCount; ++i) {
         const engine::StringingRow &column = result.stringingTable[i];
         const int x = 723 + 50 * i;
-        drawCentredNumber(canvas, x, 657, valueSize, column.temperature, 0);
+        drawCentredNumber(canvas, cellAround(x, 657, columnWidth, rowHeight), x, 657, valueSize, column.temperature, 0);
         drawValue(canvas, x, 682, column.installationTension);
         drawValue(canvas, x, 707, column.installationSag);
         drawValue(canvas, x, 732, column.markingTension);
@@ -77,13 +80,14 @@ void drawLateralWindForces(PageCanvas &canvas, const engine::CalculationResult &
     }
 }
 
-// The temperature is shown as entered: the single-precision value in general
-// format, not rounded to a number of decimals.
+// The temperature is shown as entered: the shortest decimal of the stored
+// value, not rounded to a number of decimals.
 void drawTemperatures(PageCanvas &canvas, const engine::CalculationResult &result)
 {
     for (int state = 0; state < engine::designStateCount; ++state) {
-        drawMarkupText(723, summaryRowY(state), valueSize, QStringLiteral("MC"),
-                       QString::fromStdString(engine::formatGeneral(result.summary[state].temperature)), canvas);
+        const int y = summaryRowY(state);
+        drawFittedText(canvas, cellAround(723, y, columnWidth, rowHeight), 723, y, valueSize, QStringLiteral("MC"),
+                       QString::fromStdString(engine::formatGeneral(result.summary[state].temperature)));
     }
 }
 

@@ -70,6 +70,31 @@ engine::DesignCheckSettings designCheckSettings(const options::DesignCheckOption
     return settings;
 }
 
+StrengthSources strengthSources(const options::DesignCheckOptions &options, const engine::CalculationInput &input,
+                                const ComposedRatings &composed)
+{
+    using Field = options::DesignCheckField;
+    const auto typed = [&](Field field) {
+        return options::designCheckNumber(options::designCheckFieldText(options, field)).has_value();
+    };
+    const CatalogueStrengths catalogue = catalogueStrengths(input, composed);
+    const auto stringSource = [&](Field field, const std::optional<double> &composedRating,
+                                  const std::optional<double> &found) {
+        if (typed(field))
+            return StrengthSource::Typed;
+        if (composedRating)
+            return StrengthSource::Composer;
+        return found ? StrengthSource::Designation : StrengthSource::None;
+    };
+    return {
+        typed(Field::conductorRatedStrength) ? StrengthSource::Typed
+            : catalogue.conductor_N          ? StrengthSource::Catalogue
+                                             : StrengthSource::None,
+        stringSource(Field::stringARatedLoad, composed.stringA_kN, catalogue.stringA_kN),
+        stringSource(Field::stringBRatedLoad, composed.stringB_kN, catalogue.stringB_kN),
+    };
+}
+
 std::string designCheckStatusText(const engine::DesignChecks &checks)
 {
     if (!checks.pass)

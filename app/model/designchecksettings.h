@@ -37,6 +37,27 @@ engine::DesignCheckSettings designCheckSettings(const options::DesignCheckOption
                                                 const engine::CalculationInput &input,
                                                 const ComposedRatings &composed = {});
 
+/// Where a rated strength of the check comes from.
+enum class StrengthSource {
+    Typed,       ///< typed in the options
+    Composer,    ///< the composer's rating of the string it composed
+    Catalogue,   ///< the conductor catalogue's 计算拉断力
+    Designation, ///< read from the string's designation
+    None,        ///< nowhere: that check is not made
+};
+
+/// The sources of the three strengths designCheckSettings() gives.
+struct StrengthSources
+{
+    StrengthSource conductor = StrengthSource::None;
+    StrengthSource stringA = StrengthSource::None;
+    StrengthSource stringB = StrengthSource::None;
+};
+
+/// Where each strength of designCheckSettings(\a options, \a input, \a composed) comes from.
+StrengthSources strengthSources(const options::DesignCheckOptions &options, const engine::CalculationInput &input,
+                                const ComposedRatings &composed = {});
+
 /**
  * The viewer's status line after a calculation: "设计校核: 满足", or
  * "设计校核: 不满足 (最高温度、最大荷载)" naming the failing states; empty when

@@ -226,24 +226,24 @@ def main():
     compare("cos gamma", s["cos"], expected["span"]["cosGamma"])
     for st, (mine, theirs) in enumerate(zip(states, expected["states"])):
         n = theirs["name"]
-        compare(f"{n} q (kgf/m)", mine["q"], theirs["conductorLoad_kgf_m"])
-        compare(f"{n} QA (kgf)", mine["QA"], theirs["stringALoad_kgf"])
-        compare(f"{n} QB (kgf)", mine["QB"], theirs["stringBLoad_kgf"])
+        compare(f"{n} q (kgf/m)", mine["q"], theirs["conductorLoadSub_kgf_m"])
+        compare(f"{n} QA (kgf)", mine["QA"], theirs["stringALoadSub_kgf"])
+        compare(f"{n} QB (kgf)", mine["QB"], theirs["stringBLoadSub_kgf"])
         for k, key in enumerate(["PA", "P1", "P2", "P3", "P4", "PB"]):
-            compare(f"{n} {key} (kgf)", mine["P"][k], theirs["leadLoad_kgf"][key])
-        compare(f"{n} RA (kgf)", mine["RA"], theirs["reactionA_kgf"])
-        compare(f"{n} RB (kgf)", mine["RB"], theirs["reactionB_kgf"])
-        compare(f"{n} M (kgf m)", mine["M"], theirs["maxMoment_kgf_m"])
-        compare(f"{n} D", mine["D"], theirs["loadFactor"])
-    compare("xi", eq["xi"], expected["stateEquation"]["conductorCoefficient"])
+            compare(f"{n} {key} (kgf)", mine["P"][k], theirs["leadLoadSub_kgf"][key])
+        compare(f"{n} RA (kgf)", mine["RA"], theirs["reactionASub_kgf"])
+        compare(f"{n} RB (kgf)", mine["RB"], theirs["reactionBSub_kgf"])
+        compare(f"{n} M (kgf m)", mine["M"], theirs["maxMomentSub_kgfm"])
+        compare(f"{n} D", mine["D"], theirs["loadFactorDSub_kgf2m"])
+    compare("xi", eq["xi"], expected["stateEquation"]["xi_N_mm6m"])
     compare("reference column", eq["ref"], expected["stateEquation"]["referenceColumn"])
     for c, theirs in enumerate(expected["stateEquation"]["columns"]):
         mine = eq["cols"][c]
-        compare(f"column {c} Cm", eq["Cm"][c], theirs["Cm"])
+        compare(f"column {c} Cm", eq["Cm"][c], theirs["Cm_N3_mm6"])
         if c != eq["ref"]:
             compare(f"column {c} A (N/mm2)", mine["A"], theirs["A_N_mm2"])
         compare(f"column {c} sigma (N/mm2)", mine["sigma"], theirs["sigmaM_N_mm2"])
-        compare(f"column {c} H (N)", mine["H"], theirs["H_N"])
+        compare(f"column {c} H (N)", mine["H"], theirs["HSub_N"])
         compare(f"column {c} f (m)", mine["f"], theirs["f_m"])
     # Beam loads, kN: F = 200 + Qi + T·sin α while stringing, T = 1.2·Hmax of
     # the 18 stringing columns, α = 45°, Qi the whole string of that end as it
@@ -251,7 +251,7 @@ def main():
     # F = 200 + W·(L − b)/L at A and 200 + W·b/L at B in maintenance.
     N = s["N"]
     Hmax = max(eq["cols"][c]["H"] for c in range(11, 29))
-    beam_loads = expected["beamLoads_kN"]
+    beam_loads = expected["beamLoadsPhase_kN"]
     for side, Q in (("A", "QA"), ("B", "QB")):
         Qi = states[INSTALLATION][Q] * N
         mine = (Qi * 9.8 + 200 * 9.8 + 1.2 * Hmax * math.sin(math.pi / 4) * N) / 1000

@@ -1,7 +1,8 @@
 # Runs COMMAND with ARGS and checks its exit code against EXIT; with
 # VALID_JSON, also that standard output parses as JSON; with STDERR_MATCH,
-# that standard error matches the regular expression; with STDOUT_EMPTY,
-# that nothing was printed on standard output.
+# that standard error matches the regular expression, with STDOUT_MATCH that
+# standard output does; with STDOUT_EMPTY, that nothing was printed on
+# standard output.
 execute_process(COMMAND ${COMMAND} ${ARGS}
     RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
 if(NOT code EQUAL EXIT)
@@ -15,6 +16,9 @@ if(VALID_JSON)
 endif()
 if(STDOUT_EMPTY AND NOT out STREQUAL "")
     message(FATAL_ERROR "expected no output, got:\n${out}")
+endif()
+if(DEFINED STDOUT_MATCH AND NOT out MATCHES "${STDOUT_MATCH}")
+    message(FATAL_ERROR "standard output does not match ${STDOUT_MATCH}:\n${out}")
 endif()
 if(DEFINED STDERR_MATCH AND NOT err MATCHES "${STDERR_MATCH}")
     message(FATAL_ERROR "standard error does not match ${STDERR_MATCH}:\n${err}")

@@ -21,12 +21,12 @@ TEST(ChecksJson, NullWhereNotCheckedNumbersWhereChecked)
     DesignCheckSettings settings;
     settings.stringARatedLoad_kN = 160;
 
-    const nlohmann::ordered_json json = cli::designChecksToJson(checks, settings);
-    const nlohmann::ordered_json &state = json.at("states").at(0);
+    const cli::Json json = cli::designChecksToJson(checks, settings, {});
+    const cli::Json &state = json.at("states").at(0);
     EXPECT_EQ(json.at("states").size(), 13u);
     EXPECT_EQ(state.at("state"), "maxTemperature");
-    EXPECT_EQ(state.at("conductorTensionA_N"), 20591.5);
-    EXPECT_EQ(state.at("stringPullA_N"), 41478.58);
+    EXPECT_EQ(state.at("conductorTensionASub_N"), 20591.5);
+    EXPECT_EQ(state.at("stringPullAPhase_N"), 41478.58);
     EXPECT_TRUE(state.at("conductorFactor").is_null());
     EXPECT_EQ(state.at("stringFactorA"), 3.8574);
     EXPECT_TRUE(state.at("stringFactorB").is_null());
@@ -39,7 +39,29 @@ TEST(ChecksJson, NullWhereNotCheckedNumbersWhereChecked)
     EXPECT_EQ(json.at("governingStringFactor").at("factor"), 3.8574);
     EXPECT_EQ(json.at("governingStringFactor").at("state"), "maxTemperature");
     EXPECT_EQ(json.at("pass"), false);
-    EXPECT_TRUE(json.at("settings").at("conductorRatedStrength_N").is_null());
-    EXPECT_EQ(json.at("settings").at("stringARatedLoad_kN"), 160.0);
+    EXPECT_TRUE(json.at("settings").at("conductorRatedStrengthSub_N").is_null());
+    EXPECT_EQ(json.at("settings").at("stringARatedLoadPhase_kN"), 160.0);
     EXPECT_EQ(json.at("settings").at("stringShortTermFactor"), 3.3);
+}
+
+// The file carries the decimal the engineer typed, not the binary noise of
+// a widened float, and never a negative zero.
+TEST(ChecksJson, FloatsAreWrittenAsTheirShortestDecimal)
+{
+    DesignChecks checks;
+    checks.states[0].horizontalTension = 9.783f;
+    checks.states[0].conductorTensionA = -0.0f;
+    DesignCheckSettings settings;
+    settings.stringARatedLoad_kN = -0.0;
+    const app::StrengthSources sources{app::StrengthSource::Catalogue, app::StrengthSource::Typed,
+                                       app::StrengthSource::None};
+
+    const std::string text = cli::designChecksToJson(checks, settings, sources).dump();
+    EXPECT_NE(text.find("\"horizontalTensionSub_N\":9.783,"), std::string::npos) << text;
+    EXPECT_NE(text.find("\"conductorTensionASub_N\":0.0,"), std::string::npos) << text;
+    EXPECT_NE(text.find("\"stringARatedLoadPhase_kN\":0.0,"), std::string::npos) << text;
+    EXPECT_EQ(text.find("-0.0"), std::string::npos) << text;
+    EXPECT_NE(text.find("\"conductorRatedStrengthSource\":\"catalogue\""), std::string::npos);
+    EXPECT_NE(text.find("\"stringARatedLoadSource\":\"typed\""), std::string::npos);
+    EXPECT_NE(text.find("\"stringBRatedLoadSource\":\"none\""), std::string::npos);
 }

@@ -144,6 +144,21 @@ TEST(FormatGeneral, ReadsBackThroughToNumber)
     }
 }
 
+// A float prints as the decimal the engineer typed, not as its widened
+// binary value, while keeping the general format's exponent rules.
+TEST(FormatGeneral, AFloatPrintsAsItsShortestDecimal)
+{
+    EXPECT_EQ(formatGeneral(70.1f), "70.1");
+    EXPECT_EQ(formatGeneral(12.3f), "12.3");
+    EXPECT_EQ(formatGeneral(9.783f), "9.783");
+    EXPECT_EQ(formatGeneral(-40.0f), "-40");
+    EXPECT_EQ(formatGeneral(-0.0f), "0");
+    EXPECT_EQ(formatGeneral(1e-6f), "1E-6");
+    EXPECT_EQ(formatGeneral(3.4028235e38f), "3.4028235E38");
+    EXPECT_EQ(formatGeneral(16777217.0f), "16777216");
+    EXPECT_THROW(formatGeneral(std::numeric_limits<float>::infinity()), engine::CalculationError);
+}
+
 TEST(ShortestDouble, IsTheShortestTextOfTheFloat)
 {
     // 2.965f is 2.9649999141693115 as a double; JSON files show 2.965.
@@ -151,6 +166,7 @@ TEST(ShortestDouble, IsTheShortestTextOfTheFloat)
     EXPECT_EQ(shortestDouble(0.1f), 0.1);
     EXPECT_EQ(shortestDouble(-40.0f), -40.0);
     EXPECT_EQ(shortestDouble(1e30f), 1e30);
+    EXPECT_FALSE(std::signbit(shortestDouble(-0.0f)));
     for (const float value : {2.965f, 0.1f, 1e-45f, 3.4028235e38f, -123456.789f})
         EXPECT_EQ(static_cast<float>(shortestDouble(value)), value) << value;
 }

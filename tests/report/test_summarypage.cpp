@@ -144,7 +144,7 @@ engine::CalculationResult distinctSummaryResult()
     engine::CalculationResult result;
     for (int s = 0; s < engine::designStateCount; ++s) {
         const float f = float(s);
-        result.summary[s] = {double(-20.0f + 5.0f * f), 10.1234f + f, 1.0004f + f, 2.5555f + f, 3.4444f + f,
+        result.summary[s] = {-20.0f + 5.0f * f, 10.1234f + f, 1.0004f + f, 2.5555f + f, 3.4444f + f,
                              0.1236f + f, 0.2227f + f, 0.0305f + f, 0.0406f + f};
     }
     result.beamLoads = {9.8765f, 8.7654f, 3.1111f, 2.2222f, 4.3333f, 1.4444f};
@@ -190,13 +190,14 @@ TEST(SummaryPageResults, EachQuantityInItsColumnAndRow)
 TEST(SummaryPageResults, TemperaturesInGeneralFormatStringingTemperaturesWhole)
 {
     auto result = distinctSummaryResult();
-    result.summary[0].temperature = double(12.3f);
-    result.summary[1].temperature = 40.0;
+    result.summary[0].temperature = 12.3f;
+    result.summary[1].temperature = 40.0f;
     result.stringingTable[0].temperature = -5.5f;
     DrawingRecorder canvas;
     report::drawSummaryPageResults(canvas, result);
 
-    EXPECT_EQ(textAt(canvas, 723, 257), QStringLiteral("12.3000001907349"));
+    // The stored float prints as the decimal typed, not as its binary digits.
+    EXPECT_EQ(textAt(canvas, 723, 257), QStringLiteral("12.3"));
     EXPECT_EQ(textAt(canvas, 723, 282), QStringLiteral("40"));
     EXPECT_EQ(textAt(canvas, 723, 657), QStringLiteral("-5"));
 }

@@ -45,6 +45,26 @@ TEST(DesignCheckSettings, TypedValuesWinAndUnknownTypesStayUnchecked)
     EXPECT_EQ(settings.conductorLongTermFactor, 3.5);
 }
 
+// Each strength names the one source that gave it, in the order typed,
+// composer, catalogue or designation; none when no source knows it.
+TEST(DesignCheckSettings, EachStrengthSaysWhereItCameFrom)
+{
+    using app::StrengthSource;
+    options::DesignCheckOptions typed;
+    typed.stringBRatedLoad = "90";
+    const engine::CalculationInput input = spanWith("LGJ-400/35", "自定义串", "16*XWP2-160耐张(单串单线)");
+    const app::StrengthSources found = app::strengthSources(typed, input);
+    EXPECT_EQ(found.conductor, StrengthSource::Catalogue);
+    EXPECT_EQ(found.stringA, StrengthSource::None);
+    EXPECT_EQ(found.stringB, StrengthSource::Typed);
+
+    const app::StrengthSources composed = app::strengthSources({}, spanWith("NAHLGJQ-1440", "自定义串", "自定义串"),
+                                                               app::ComposedRatings{70.0, std::nullopt});
+    EXPECT_EQ(composed.conductor, StrengthSource::None);
+    EXPECT_EQ(composed.stringA, StrengthSource::Composer);
+    EXPECT_EQ(app::strengthSources({}, input).stringB, StrengthSource::Designation);
+}
+
 TEST(DesignCheckSettings, BadFieldIsRefusedWithItsMessage)
 {
     options::DesignCheckOptions bad;

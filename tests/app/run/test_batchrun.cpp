@@ -187,9 +187,9 @@ TEST_F(Batch, CsvHasBomCrLfHeaderAndTheCheckedFigures)
         EXPECT_EQ(row[11], engine::loadStateLabel(sagState));
         expectFigure(12, largest("reactionAPhase_kN").first);
         expectFigure(13, largest("reactionBPhase_kN").first);
-        expectFigure(14, largest("lateralForceA_kN").first);
-        expectFigure(15, largest("lateralForceB_kN").first);
-        const nlohmann::json &beam = expected["beamLoads_kN"];
+        expectFigure(14, largest("lateralForceAPhase_kN").first);
+        expectFigure(15, largest("lateralForceBPhase_kN").first);
+        const nlohmann::json &beam = expected["beamLoadsPhase_kN"];
         expectFigure(16, beam.at("stringingA").get<double>());
         expectFigure(18, beam.at("threePhaseMaintenanceA").get<double>());
         expectFigure(21, beam.at("singlePhaseMaintenanceB").get<double>());

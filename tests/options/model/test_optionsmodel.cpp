@@ -137,7 +137,7 @@ TEST_F(OptionsModelTest, TextInTheFileLeavesTheInitialSnapshotShowing)
 TEST_F(OptionsModelTest, ShowOptionsRules)
 {
     auto values = options::toFileOrder(options::initialOptionsSnapshot());
-    values[0] = 12.3f;     // general format shows the float's full value
+    values[0] = 12.3f;     // general format shows the decimal the float holds, not its binary digits
     values[9] = 15;        // ice 15 mm
     values[20] = 12.5f;    // not a whole number: the edit's default
     values[30] = 0.5f;     // not exactly 1: unticked
@@ -146,7 +146,7 @@ TEST_F(OptionsModelTest, ShowOptionsRules)
     writeBytes(optionsFile(), options::formatOptionsText(options::fromFileOrder(values)));
     OptionsModel model(optionsFile());
     model.startUp();
-    EXPECT_EQ(model.conditionText({1, 1}), "12.3000001907349");
+    EXPECT_EQ(model.conditionText({1, 1}), "12.3");
     EXPECT_EQ(model.iceIndex(), 3);
     EXPECT_EQ(model.markingTemperatureText(0), "40");
     EXPECT_FALSE(model.markingStates().isTicked(0));
