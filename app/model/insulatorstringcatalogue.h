@@ -25,8 +25,10 @@ struct InsulatorStringEntry
 
 inline constexpr int insulatorStringCount = 100;
 
-/// The entry both string lists show at start: "16*XWP2-160可调(单串单线)".
-inline constexpr int defaultInsulatorString = 9;
+/// The entry both string lists show at start, "16*XWP2-160耐张(单串双线,分裂间距200)":
+/// a tension string for the default twin bundle, whose figures the string
+/// boxes start with.
+inline constexpr int defaultInsulatorString = 6;
 
 /// The 100 strings in list order; the list index is the array index.
 using InsulatorStringCatalogue = std::array<InsulatorStringEntry, insulatorStringCount>;

@@ -40,8 +40,8 @@ constexpr int sideIndex(StringSide side) { return side == StringSide::A ? 0 : 1;
 const std::array<std::string_view, editBoxCount> editDefaults{
     "220kV#1主变进线间隔跨线", "36", "3", "2", "18",
     "51.36", "23", "71853", "1555.8", "4.942", "2", "6", "2.5",
-    "2965", "165.3", "187.8", "0.499", "0.695",
-    "2965", "165.3", "187.8", "0.499", "0.695"};
+    "2965", "165.3", "187.8", "0.529", "0.695",
+    "2965", "165.3", "187.8", "0.529", "0.695"};
 
 /// The first \a maxChars characters of the UTF-8 text \a text.
 std::string_view firstCharacters(std::string_view text, int maxChars)

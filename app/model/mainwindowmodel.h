@@ -92,8 +92,9 @@ float lookupDiameter_mm(std::string_view text);
  * (the span moves the maintenance point, a presence box rewrites its column).
  *
  * A new model holds the window's defaults: the default span, conductor
- * "NAHLGJQ-1440", both strings "16*XWP2-160可调(单串单线)" with the values
- * 2965, 165.3, 187.8, 0.499, 0.695, and the load table defaults.
+ * "NAHLGJQ-1440", both strings "16*XWP2-160耐张(单串双线,分裂间距200)"
+ * with its catalogue values for 10 mm of ice, 2965, 165.3, 187.8, 0.529,
+ * 0.695, and the load table defaults.
  */
 class MainWindowModel
 {

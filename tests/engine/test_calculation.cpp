@@ -131,12 +131,12 @@ TEST(Calculation, PrintedRowsAreTheWholePhaseInKiloNewton)
     EXPECT_NEAR(hottest.reactionB, 3.5617697, 5e-6);
     EXPECT_EQ(hottest.temperature, 70.0);
     const SummaryRow &windiest = r.summary[maxWind];
-    EXPECT_NEAR(windiest.tension, 12.88508, 5e-6);
-    EXPECT_NEAR(windiest.lateralA, 1.6037765, 5e-6);
-    EXPECT_NEAR(windiest.lateralB, 1.4225783, 5e-6);
+    EXPECT_NEAR(windiest.tension, 12.886671, 5e-6);
+    EXPECT_NEAR(windiest.lateralA, 1.6146911, 5e-6);
+    EXPECT_NEAR(windiest.lateralB, 1.4334931, 5e-6);
     EXPECT_EQ(r.stringingTable[0].temperature, 40.0f);
-    EXPECT_NEAR(r.stringingTable[0].installationTension, 10.730494, 5e-6);
-    EXPECT_NEAR(r.stringingTable[0].markingTension, 8.644844, 5e-6);
+    EXPECT_NEAR(r.stringingTable[0].installationTension, 10.730513, 5e-6);
+    EXPECT_NEAR(r.stringingTable[0].markingTension, 8.644855, 5e-6);
 }
 
 TEST(Calculation, InputsThatCannotBeComputedEndInAMessageNotInNaN)

@@ -69,7 +69,7 @@ TEST(StructureLoads, StringingLoadTakesTheWholeStringAndTheLargestStringingTensi
     for (int c = installationColumn; c < stateEquationColumnCount; ++c)
         Hmax = std::max(Hmax, r.stateEquation[c][rowH]);
     // Stringing at the maintenance conditions: 10 m/s on the bare strings of 165.3 kg.
-    const double wholeString = std::hypot(0.04125 * 0.499 * 100, 165.3);
+    const double wholeString = std::hypot(0.04125 * 0.529 * 100, 165.3);
     EXPECT_NEAR(r.beamLoads.stringingA, (wholeString * 9.8 + 1960 + 0.8485281372 * Hmax * 2) * 0.001, 1e-4);
     // The default span marks without string B, yet B is hoisted with the
     // conductor: its beam load carries the whole string as A's does.

@@ -66,7 +66,7 @@ TEST(UnitLoads, OnlyTheMaximumLoadStateCarriesIceAndTheIcedStringValues)
     const double icedWind = 0.04125 * 0.695 * 100;
     EXPECT_NEAR(r.states[maxLoad].stringAWind, icedWind, 1e-4);
     EXPECT_NEAR(r.states[maxLoad].stringALoad, std::hypot(icedWind, 187.8) / 2, 1e-3);
-    const double bareWind = 0.04125 * 0.499 * 100;
+    const double bareWind = 0.04125 * 0.529 * 100;
     EXPECT_NEAR(r.states[minTemperature].stringALoad, std::hypot(bareWind, 165.3) / 2, 1e-3);
 }
 

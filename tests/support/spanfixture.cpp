@@ -30,7 +30,7 @@ CalculationInput defaultSpan()
     setSlots(in, slot::markingTemperature, {"40", "30", "20", "15", "10", "5", "0", "-5", "-10"});
     setSlots(in, slot::conductorType, {"NAHLGJQ-1440", "51.36", "4.942", "2", "23", "71853", "1555.8", "6", "2.5"});
     for (int base : {slot::stringA, slot::stringB})
-        setSlots(in, base, {"16*XWP2-160可调(单串单线)", "2965", "165.3", "187.8", "0.499", "0.695"});
+        setSlots(in, base, {"16*XWP2-160耐张(单串双线,分裂间距200)", "2965", "165.3", "187.8", "0.529", "0.695"});
     const char *jumper[] = {"NAHLGJQ-1440", "4.942", "51.36", "1", "2", "2.5", "5", "10", "此处不填"};
     const char *leadP1[] = {"NAHLGJQ-1440", "4.942", "51.36", "1", "2", "2.5", "8", "8", "6"};
     for (int f = 0; f < 9; ++f) {

@@ -84,7 +84,7 @@ TEST_F(LastInputFile, DefaultWindowWritesTheDocumentedLines)
 {
     const LastInputLines lines = lastInputLines(MainWindowModel());
     const std::pair<int, const char *> expected[] = {
-        {1, "220kV#1主变进线间隔跨线"}, {24, ""}, {31, "4"}, {32, "0"}, {33, "16*XWP2-160可调(单串单线)"}, {36, "A"},
+        {1, "220kV#1主变进线间隔跨线"}, {24, ""}, {31, "4"}, {32, "0"}, {33, "16*XWP2-160耐张(单串双线,分裂间距200)"}, {36, "A"},
         {41, "1"}, {42, "1"}, {43, "0"}, {46, "1"}, {47, ""}, {52, "NAHLGJQ-1440"}, {60, "此处不填"},
         {61, ""}, {70, "6"}, {110, "此处不填"}, {130, ""}};
     for (const auto &[line, text] : expected)
@@ -215,7 +215,7 @@ TEST_F(LastInputFile, ShortFileKeepsTheTextsOfItsMissingLines)
     EXPECT_EQ(model.text(EditBox::Edit_dx_kg), "9.9");
     EXPECT_EQ(model.text(EditBox::Edit_dx_flgs), "2");
     EXPECT_EQ(model.text(EditBox::Edit_jyzb_f2), "0.695");
-    EXPECT_EQ(model.stringTypeText(StringSide::A), "16*XWP2-160可调(单串单线)");
+    EXPECT_EQ(model.stringTypeText(StringSide::A), "16*XWP2-160耐张(单串双线,分裂间距200)");
     EXPECT_TRUE(model.isTicked(PresenceBox::CheckBox_tx1));
     EXPECT_EQ(model.cell(1, conductorTypeRow), "NAHLGJQ-1440");
 }

@@ -24,8 +24,8 @@ TEST(MainWindowModel, StringsStartOnEntry9WithTheirOwnValues)
 {
     const MainWindowModel model;
     for (const StringSide side : {StringSide::A, StringSide::B}) {
-        EXPECT_EQ(model.stringTypeText(side), "16*XWP2-160可调(单串单线)");
-        EXPECT_EQ(model.stringTypeIndex(side), 9);
+        EXPECT_EQ(model.stringTypeText(side), "16*XWP2-160耐张(单串双线,分裂间距200)");
+        EXPECT_EQ(model.stringTypeIndex(side), 6);
     }
     // Entry 9 would give 3155 and 164.8; the boxes keep the window's defaults.
     EXPECT_EQ(model.text(EditBox::Edit_jyzb_l), "2965");

@@ -30,7 +30,7 @@ QString qs(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-const QString defaultStringType = QStringLiteral("16*XWP2-160可调(单串单线)");
+const QString defaultStringType = QStringLiteral("16*XWP2-160耐张(单串双线,分裂间距200)");
 
 } // namespace
 
@@ -50,7 +50,7 @@ private Q_SLOTS:
 
         const std::array<const char *, app::editBoxCount> texts{
             "220kV#1主变进线间隔跨线", "36", "3", "2", "18", "51.36", "23", "71853", "1555.8", "4.942", "2", "6",
-            "2.5", "2965", "165.3", "187.8", "0.499", "0.695", "2965", "165.3", "187.8", "0.499", "0.695"};
+            "2.5", "2965", "165.3", "187.8", "0.529", "0.695", "2965", "165.3", "187.8", "0.529", "0.695"};
         for (int box = 0; box < app::editBoxCount; ++box)
             QCOMPARE(w.edit(static_cast<EditBox>(box))->text(), QString::fromUtf8(texts[static_cast<std::size_t>(box)]));
         for (EditBox box : {EditBox::Edit_dx_d, EditBox::Edit_dx_ax, EditBox::Edit_dx_E, EditBox::Edit_dx_S,
