@@ -41,6 +41,9 @@ constexpr float highestWindSpeed_mps = 120;
 /// 7..12 km and even the strongest steel wire (1960 N/mm², 7.85 g/cm³) about
 /// 25 km; strings and loads only add sag. A smaller sag cannot be strung.
 constexpr double longestBreakingLength_m = 30000;
+/// Twice the longest span ever strung (5376 m, the Ameralik fjord crossing):
+/// beyond, a span is a mistyped figure, not a conductor.
+constexpr double longestSpan_m = 10000;
 
 /// The handbook advises a control sag of 1/30..1/15 of the span; a tight or
 /// slack span may go twice beyond either end before it is questioned
@@ -201,6 +204,9 @@ std::string sagFault(const engine::CalculationInput &input)
     using namespace engine;
     const double span = slotNumber(input, slot::spanLength);
     const double sag = slotNumber(input, slot::controlSag);
+    if (span > longestSpan_m)
+        return fieldLabel(slot::spanLength) + "为" + input[slot::spanLength] + "m,超过任何导线跨越的长度(不超过"
+               + numberText(longestSpan_m) + "m),请修改.";
     if (!(sag < span))
         return "控制弧垂f(m)应小于跨距L(m),请修改.";
     const double leastSag = span * span / (8 * longestBreakingLength_m);
@@ -208,7 +214,7 @@ std::string sagFault(const engine::CalculationInput &input)
         // Rounded up, so that the printed least sag is itself accepted; the
         // factor keeps 0.0054 from rounding up to 0.0055 through binary noise.
         const double shown = std::ceil(leastSag * 1e4 * (1 - 1e-12)) / 1e4;
-        return "控制弧垂f(m)过小: 跨距" + numberText(span) + "m的导线即使拉到拉断也有" + numberText(shown)
+        return "控制弧垂f(m)过小: 跨距" + input[slot::spanLength] + "m的导线即使拉到拉断也有" + numberText(shown)
                + "m以上的弧垂,请修改.";
     }
     return {};

@@ -252,6 +252,9 @@ TEST(PlausibilityCheck, SagsNoConductorCanHaveAreRefused)
     // The pasted span of the report: 2 m on 2201 m would take about 15 000 kN.
     EXPECT_EQ(refusalWith("2201", "2"), "控制弧垂f(m)过小: 跨距2201m的导线即使拉到拉断也有20.1851m以上的弧垂,请修改.");
     EXPECT_EQ(refusalWith("36", "35.9"), "");
+    // A span no conductor crosses is named as typed, without binary noise.
+    EXPECT_EQ(refusalWith("1e30", "2"), "跨距L(m)为1e30m,超过任何导线跨越的长度(不超过10000m),请修改.");
+    EXPECT_EQ(refusalWith("10000.5", "500"), "跨距L(m)为10000.5m,超过任何导线跨越的长度(不超过10000m),请修改.");
 }
 
 TEST(PlausibilityCheck, MaintenancePointOutsideTheSpanAndAnAreaBeyondTheDiameterAreRefused)
