@@ -131,6 +131,17 @@ private Q_SLOTS:
         QCOMPARE(w.edit(EditBox::Edit_jxd)->text(), QStringLiteral("17.5"));
     }
 
+    void higherStructureListReachesTheModel()
+    {
+        TForm_zcx &w = window();
+        QCOMPARE(w.ComboBox_gd->currentText(), QStringLiteral("A侧高"));
+        Q_EMIT w.ComboBox_gd->activated(1);
+        QVERIFY(w.model().structureBHigher());
+        QCOMPARE(w.model().higherStructureText(), std::string("B侧高"));
+        Q_EMIT w.ComboBox_gd->activated(0);
+        QVERIFY(!w.model().structureBHigher());
+    }
+
     void presenceBoxesShowTheModelsColumn()
     {
         TForm_zcx &w = window();
