@@ -9,6 +9,7 @@
 #include "report/pagestyle.h"
 #include "report/primitives.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace report {
@@ -100,9 +101,15 @@ QString noteText(const engine::CatenaryCrossCheck &check)
 {
     const QString large = statesWhere(check, noteworthy);
     const QString failed = statesWhere(check, [](const engine::CatenaryStateCheck &c) { return !c.converged; });
+    const bool noneCompared = std::none_of(check.states.begin(), check.states.end(),
+                                           [](const engine::CatenaryStateCheck &c) { return c.converged; });
+    if (noneCompared)
+        return QStringLiteral("注:各工况的悬链线均未收敛,未作比较,以手册方法为准.");
+    // "均不超过" speaks only of the states compared: the others are named as such.
     QString note;
     if (large.isEmpty())
-        note = QStringLiteral("注:各工况手册方法与精确解之差均不超过5%.");
+        note = failed.isEmpty() ? QStringLiteral("注:各工况手册方法与精确解之差均不超过5%.")
+                                : QStringLiteral("注:其余各工况手册方法与精确解之差均不超过5%.");
     else
         note = QStringLiteral("注:") + large
                + QStringLiteral("的差值超过5%,手册方法的抛物线近似在此偏差较大,宜以精确解复核.");

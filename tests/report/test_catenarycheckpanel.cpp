@@ -139,6 +139,24 @@ TEST(CatenaryCheckPanel, NoteNamesTheStatesBeyondFivePerCentInRed)
     EXPECT_EQ(calm.color, black);
 }
 
+// "均不超过5%" may speak only of states that were compared.
+TEST(CatenaryCheckPanel, NoteClaimsNoComparisonThatWasNotMade)
+{
+    engine::CalculationResult oneUnsolved = comparedResult();
+    oneUnsolved.catenary.states[engine::maxLoad].tensionDifference = 1;
+    report::ReportPage some;
+    report::drawCatenaryCheckResults(some, oneUnsolved);
+    EXPECT_EQ(annotationAt(some, 40, noteY).text,
+              QStringLiteral("注:其余各工况手册方法与精确解之差均不超过5%.  最大风速的悬链线未收敛,未作比较."));
+
+    engine::CalculationResult noneSolved = comparedResult();
+    for (engine::CatenaryStateCheck &state : noneSolved.catenary.states)
+        state.converged = false;
+    report::ReportPage none;
+    report::drawCatenaryCheckResults(none, noneSolved);
+    EXPECT_EQ(annotationAt(none, 40, noteY).text, QStringLiteral("注:各工况的悬链线均未收敛,未作比较,以手册方法为准."));
+}
+
 // The metafiles store texts in GBK: a character it lacks would print as "?".
 TEST(CatenaryCheckPanel, EveryTextOfTheReportHasAGbkCode)
 {
