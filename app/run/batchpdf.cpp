@@ -1,109 +1,78 @@
 #include "app/run/batchpdf.h"
 
 #include "common/replacefile.h"
+#include "common/terminationcleanup.h"
 #include "report/pages.h"
+#include "report/pdfoutline.h"
 #include "report/pdfpagewriter.h"
 #include "report/reportpage.h"
 
-#include <QBuffer>
+#include <QFile>
 
-#include <qpdf/Buffer.hh>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFObjectHandle.hh>
 #include <qpdf/QPDFPageDocumentHelper.hh>
 #include <qpdf/QPDFWriter.hh>
 
+#include <cerrno>
+#include <cstdio>
 #include <memory>
 #include <stdexcept>
 #include <string>
+
+#include <unistd.h>
 
 namespace app {
 
 namespace {
 
-using Object = QPDFObjectHandle;
-
-/// Page 1 has no title on the page: its outline entry says what it holds.
-std::string pageOutlineTitle(int pageIndex)
-{
-    const QString title =
-        pageIndex == 0 ? QStringLiteral("输入数据和计算结果汇总") : report::reportPageTitle(pageIndex);
-    return QStringLiteral("第%1页 %2").arg(pageIndex + 1).arg(title).toStdString();
-}
+namespace fs = std::filesystem;
 
 std::string spanOutlineTitle(const SpanOutcome &span)
 {
     return span.span->window.text(EditBox::Edit_bt) + " (" + span.file.filename().string() + ")";
 }
 
-/// An outline entry that shows \a page whole, under \a parent.
-Object outlineItem(QPDF &pdf, const std::string &title, const Object &parent, const Object &page)
+/// Beside a file target, so that the documents are on its disk; in the temporary folder for anything else.
+fs::path scratchParent(const fs::path &target)
 {
-    Object item = pdf.makeIndirectObject(Object::newDictionary());
-    item.replaceKey("/Title", Object::newUnicodeString(title));
-    item.replaceKey("/Parent", parent);
-    item.replaceKey("/Dest", Object::newArray({page, Object::newName("/Fit")}));
-    return item;
+    std::error_code error;
+    const fs::file_status status = fs::status(target, error);
+    if (target.empty() || target == "-" || (fs::exists(status) && !fs::is_regular_file(status)))
+        return fs::temp_directory_path();
+    return target.parent_path().empty() ? fs::path(".") : target.parent_path();
 }
 
-/// Links \a items as the children of \a parent; \a count is the parent's /Count.
-void linkChildren(Object &parent, std::vector<Object> &items, int count)
+/// A FILE of \a descriptor that qpdf writes to and closes, leaving the descriptor open.
+FILE *fileOf(int descriptor, const fs::path &file)
 {
-    if (items.empty())
-        return;
-    for (std::size_t i = 0; i + 1 < items.size(); ++i) {
-        items[i].replaceKey("/Next", items[i + 1]);
-        items[i + 1].replaceKey("/Prev", items[i]);
+    const int copy = ::dup(descriptor);
+    FILE *stream = copy < 0 ? nullptr : ::fdopen(copy, "wb");
+    if (stream == nullptr) {
+        const int cause = errno;
+        if (copy >= 0)
+            ::close(copy);
+        throw common::FileWriteError(file, cause);
     }
-    parent.replaceKey("/First", items.front());
-    parent.replaceKey("/Last", items.back());
-    parent.replaceKey("/Count", Object::newInteger(count));
-}
-
-struct SpanPages
-{
-    const SpanOutcome *span;
-    std::size_t firstPage;
-    std::size_t pageCount;
-};
-
-/// The outline: the spans at the top, closed, each with its pages.
-void addOutline(QPDF &pdf, const std::vector<SpanPages> &spans)
-{
-    const std::vector<QPDFPageObjectHelper> pages = QPDFPageDocumentHelper(pdf).getAllPages();
-    Object outlines = pdf.makeIndirectObject(Object::newDictionary());
-    outlines.replaceKey("/Type", Object::newName("/Outlines"));
-    std::vector<Object> spanItems;
-    for (const SpanPages &span : spans) {
-        Object spanItem =
-            outlineItem(pdf, spanOutlineTitle(*span.span), outlines, pages[span.firstPage].getObjectHandle());
-        std::vector<Object> pageItems;
-        for (std::size_t p = 0; p < span.pageCount; ++p) {
-            pageItems.push_back(outlineItem(pdf, pageOutlineTitle(static_cast<int>(p)), spanItem,
-                                            pages[span.firstPage + p].getObjectHandle()));
-        }
-        // A negative count keeps the entry closed: a long batch opens as its list of spans.
-        linkChildren(spanItem, pageItems, -static_cast<int>(pageItems.size()));
-        spanItems.push_back(spanItem);
-    }
-    linkChildren(outlines, spanItems, static_cast<int>(spanItems.size()));
-    Object root = pdf.getRoot();
-    root.replaceKey("/Outlines", outlines);
-    root.replaceKey("/PageMode", Object::newName("/UseOutlines"));
+    return stream;
 }
 
 } // namespace
 
-/// One worker's document: the pages of its spans, one after the other.
+/// One worker's document: the pages of its spans, one after the other, painted into a file.
 class BatchPdf::Share final : public SpanFinisher
 {
 public:
-    explicit Share(BatchPdf &pdf) : mPdf(pdf) { mBuffer.open(QIODevice::WriteOnly); }
+    explicit Share(BatchPdf &pdf) : mPdf(pdf) {}
 
     void finish(SpanOutcome &span, std::size_t index) override
     {
-        if (!mWriter)
-            mWriter = std::make_unique<report::PdfPageWriter>(mBuffer);
+        if (!mWriter) {
+            mFile.setFileName(QString::fromStdString(mPdf.newShareFile().string()));
+            if (!mFile.open(QIODevice::WriteOnly))
+                throw std::runtime_error("无法生成PDF文件: " + mFile.errorString().toStdString());
+            mWriter = std::make_unique<report::PdfPageWriter>(mFile, std::string());
+        }
         const int firstSheet = mWriter->sheetCount();
         for (const report::ReportPage &page : span.run.pages) {
             if (!mWriter->addPage(page))
@@ -119,22 +88,49 @@ public:
             return;
         const bool complete = mWriter->finish();
         mWriter.reset();
-        mPdf.addShare(complete ? mBuffer.data() : QByteArray(), mPlacements);
+        mFile.close();
+        const bool written = mFile.error() == QFileDevice::NoError;
+        mPdf.addShare(complete && written ? fs::path(mFile.fileName().toStdString()) : fs::path(), mPlacements);
     }
 
 private:
     BatchPdf &mPdf;
-    QBuffer mBuffer;
+    QFile mFile;
     std::unique_ptr<report::PdfPageWriter> mWriter;
     std::vector<std::pair<std::size_t, Placement>> mPlacements;
 };
+
+BatchPdf::BatchPdf(const fs::path &target) : mTarget(target) {}
+
+BatchPdf::~BatchPdf()
+{
+    if (mScratch.empty())
+        return;
+    std::error_code ignored;
+    fs::remove_all(mScratch, ignored);
+    common::forgetTemporary(mScratch);
+}
 
 std::function<std::unique_ptr<SpanFinisher>()> BatchPdf::finishers()
 {
     return [this] { return std::make_unique<Share>(*this); };
 }
 
-void BatchPdf::addShare(const QByteArray &document, const std::vector<std::pair<std::size_t, Placement>> &placements)
+fs::path BatchPdf::newShareFile()
+{
+    const std::lock_guard lock(mMutex);
+    if (mScratch.empty()) {
+        std::string folder = (scratchParent(mTarget) / ".tenrix-pdf.XXXXXX").string();
+        const auto hold = common::holdTermination();
+        if (::mkdtemp(folder.data()) == nullptr)
+            throw common::FileWriteError(mTarget, errno);
+        mScratch = folder;
+        common::registerTemporary(mScratch);
+    }
+    return mScratch / ("share-" + std::to_string(mShareFiles++) + ".pdf");
+}
+
+void BatchPdf::addShare(const fs::path &document, const std::vector<std::pair<std::size_t, Placement>> &placements)
 {
     const std::lock_guard lock(mMutex);
     for (auto [index, placement] : placements) {
@@ -144,48 +140,58 @@ void BatchPdf::addShare(const QByteArray &document, const std::vector<std::pair<
     mShares.push_back(document);
 }
 
-void BatchPdf::write(const std::filesystem::path &path, const std::vector<SpanOutcome> &spans) const
+void BatchPdf::write(const fs::path &path, const std::vector<SpanOutcome> &spans) const
+{
+    common::FileSetReplacement file;
+    file.add(path, [&](int descriptor) { write(descriptor, path, spans); });
+    file.commit();
+}
+
+void BatchPdf::write(int descriptor, const fs::path &file, const std::vector<SpanOutcome> &spans) const
 {
     const std::lock_guard lock(mMutex);
     QPDF pdf;
     pdf.emptyPDF();
     QPDFPageDocumentHelper pages(pdf);
-    // The shares' objects are copied when the joined file is written, so they live until then.
+    // The shares' objects are copied when the joined file is written, so they stay open until then.
     std::vector<std::unique_ptr<QPDF>> shares(mShares.size());
-    std::vector<SpanPages> outline;
+    std::vector<report::OutlineEntry> outline;
     std::size_t pageCount = 0;
     try {
         for (std::size_t i = 0; i < spans.size(); ++i) {
             if (spans[i].status != SpanStatus::Computed)
                 continue;
             const auto placed = mPlacements.find(i);
-            if (placed == mPlacements.end() || mShares[placed->second.share].isEmpty())
+            if (placed == mPlacements.end() || mShares[placed->second.share].empty())
                 throw std::runtime_error("无法生成PDF文件");
             const Placement &placement = placed->second;
             std::unique_ptr<QPDF> &share = shares[placement.share];
             if (!share) {
-                const QByteArray &bytes = mShares[placement.share];
                 share = std::make_unique<QPDF>();
-                share->processMemoryFile("share", bytes.constData(), static_cast<std::size_t>(bytes.size()));
+                share->processFile(mShares[placement.share].c_str());
             }
             const std::vector<QPDFPageObjectHelper> sharePages = QPDFPageDocumentHelper(*share).getAllPages();
-            for (int sheet = 0; sheet < placement.sheetCount; ++sheet)
+            report::OutlineEntry spanEntry{spanOutlineTitle(spans[i]), pageCount, {}};
+            for (int sheet = 0; sheet < placement.sheetCount; ++sheet) {
                 pages.addPage(sharePages.at(static_cast<std::size_t>(placement.firstSheet + sheet)), false);
-            outline.push_back({&spans[i], pageCount, static_cast<std::size_t>(placement.sheetCount)});
-            pageCount += static_cast<std::size_t>(placement.sheetCount);
+                spanEntry.children.push_back({report::pageOutlineTitle(sheet), pageCount++, {}});
+            }
+            outline.push_back(std::move(spanEntry));
         }
         if (outline.empty())
             throw std::runtime_error("没有计算完成的跨线");
-        addOutline(pdf, outline);
+        report::setOutline(pdf, outline);
+        QPDFObjectHandle information = pdf.makeIndirectObject(QPDFObjectHandle::newDictionary());
+        information.replaceKey("/Title", QPDFObjectHandle::newUnicodeString(report::pdfTitle(
+                                             "批量计算 " + std::to_string(outline.size()) + " 个跨线")));
+        information.replaceKey("/Creator", QPDFObjectHandle::newUnicodeString(report::pdfCreator()));
+        pdf.getTrailer().replaceKey("/Info", information);
 
         QPDFWriter writer(pdf);
-        writer.setOutputMemory();
+        writer.setOutputFile(file.string().c_str(), fileOf(descriptor, file), true);
         // The pages' streams are compressed already: copied as they are, not recompressed.
         writer.setDecodeLevel(qpdf_dl_none);
         writer.write();
-        const std::shared_ptr<Buffer> bytes = writer.getBufferSharedPointer();
-        common::replaceFileContents(
-            path, std::string_view(reinterpret_cast<const char *>(bytes->getBuffer()), bytes->getSize()));
     } catch (const QPDFExc &error) {
         throw std::runtime_error(std::string("无法合并各跨线的PDF: ") + error.what());
     }

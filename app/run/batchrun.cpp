@@ -72,10 +72,27 @@ void computeSpan(SpanOutcome &outcome, const BatchSettings &settings)
     }
 }
 
+/**
+ * A batch may have tens of thousands of spans: once its figures are taken
+ * and its pages are finished, a computed span keeps only what the tables
+ * and the messages need (the warnings, the window's texts), not its inputs,
+ * results, check or the document of its file.
+ */
+void keepWhatTheTablesNeed(SpanOutcome &outcome)
+{
+    CalculationRun kept;
+    kept.outcome = outcome.run.outcome;
+    kept.warnings = std::move(outcome.run.warnings);
+    outcome.run = std::move(kept);
+    outcome.span->document = nlohmann::ordered_json::object();
+}
+
+// By the name alone: an entry of that name that is no span file (a loop, a
+// dangling link, a FIFO, a folder) gets its row and its reason when it is
+// read, instead of vanishing from the count.
 bool isSpanFile(const std::filesystem::directory_entry &entry)
 {
-    std::error_code error;
-    return entry.is_regular_file(error) && entry.path().extension() == spanFileExtension;
+    return entry.path().extension() == spanFileExtension;
 }
 
 std::vector<std::filesystem::path> spanFilesIn(const std::filesystem::path &folder)
@@ -128,12 +145,17 @@ BatchRun runBatch(const std::vector<std::filesystem::path> &files, const BatchSe
         const std::unique_ptr<SpanFinisher> finisher = settings.makeFinisher ? settings.makeFinisher() : nullptr;
         for (std::size_t i = next++; i < files.size() && !cancel; i = next++) {
             SpanOutcome &outcome = batch.spans[i];
+            if (progress) {
+                const std::lock_guard lock(progressMutex);
+                progress(finished, files.size(), files[i]);
+            }
             try {
                 computeSpan(outcome, settings);
                 if (outcome.status == SpanStatus::Computed) {
                     outcome.figures = spanFigures(outcome.run);
                     if (finisher)
                         finisher->finish(outcome, i);
+                    keepWhatTheTablesNeed(outcome);
                 }
             } catch (const std::exception &error) {
                 outcome.run = CalculationRun{};
@@ -141,9 +163,8 @@ BatchRun runBatch(const std::vector<std::filesystem::path> &files, const BatchSe
                 outcome.message = std::string("计算出错: ") + error.what();
             }
             const std::lock_guard lock(progressMutex);
-            ++finished;
-            if (progress)
-                progress(finished, files.size());
+            if (++finished == files.size() && progress)
+                progress(finished, files.size(), {});
         }
         if (finisher)
             finisher->close();

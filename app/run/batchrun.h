@@ -32,10 +32,11 @@ struct SpanOutcome
     std::string message;
     /// The keys the file lacked, which took the defaults; empty when none.
     std::string missingKeysNote;
-    /// The span as read; absent when the file could not be read.
+    /// The span as read (a computed one without the document of its file); absent when the file could not be read.
     std::optional<SpanFile> span;
-    /// Computed: the inputs, results and design check, and the pages when
-    /// they were asked for and not taken by BatchSettings::finishSpan.
+    /// Computed: how the run ended and its warnings; the inputs, results,
+    /// check and pages are let go once the figures are taken and the
+    /// finisher has had the pages.
     CalculationRun run;
     /// Computed: its figures in the batch tables.
     SpanFigures figures;
@@ -74,8 +75,13 @@ struct BatchSettings
     std::function<std::unique_ptr<SpanFinisher>()> makeFinisher;
 };
 
-/// Called after each span with the number of spans finished; serialised, from any thread.
-using BatchProgress = std::function<void(std::size_t finished, std::size_t total)>;
+/**
+ * Called as each span is started, with the number of spans finished so far
+ * and the file being computed, and once more when all are finished, with
+ * \a computing empty; serialised, from any thread.
+ */
+using BatchProgress =
+    std::function<void(std::size_t finished, std::size_t total, const std::filesystem::path &computing)>;
 
 struct BatchRun
 {
@@ -90,8 +96,10 @@ std::size_t computedSpanCount(const std::vector<SpanOutcome> &spans);
 
 /**
  * The span files of \a sources in the order given, each folder standing for
- * its *.tenrix files in name order. A source that is not a folder is taken
- * as a file, so a missing one is refused in its turn like a damaged one.
+ * its entries named *.tenrix in name order, whatever they are, so that one
+ * which is no file is refused in its turn with its reason. A source that is
+ * not a folder is taken as a file, so a missing one is refused in its turn
+ * like a damaged one.
  *
  * @throws SpanFileError for a folder that holds no span file or cannot be read
  */

@@ -3,6 +3,7 @@
 #include "app/run/batchsummary.h"
 #include "common/filewriteerror.h"
 #include "common/replacefile.h"
+#include "common/terminationcleanup.h"
 
 #include <xlsxwriter.h>
 
@@ -23,36 +24,41 @@ namespace {
 constexpr double columnWidth = 14;
 constexpr double fileColumnWidth = 28;
 
-/// A file name of its own in the temporary folder, removed with the object.
+/// A file name of its own in the temporary folder, removed with the object or by a termination signal.
 class ScratchFile
 {
 public:
     ScratchFile()
     {
         std::string pattern = (std::filesystem::temp_directory_path() / "tenrix-workbook-XXXXXX").string();
+        const auto hold = common::holdTermination();
         const int descriptor = ::mkstemp(pattern.data());
         if (descriptor < 0)
             throw common::FileWriteError(pattern, errno);
         ::close(descriptor);
         mPath = pattern;
+        common::registerTemporary(mPath);
     }
     ~ScratchFile()
     {
         std::error_code ignored;
         std::filesystem::remove(mPath, ignored);
+        common::forgetTemporary(mPath);
     }
     ScratchFile(const ScratchFile &) = delete;
     ScratchFile &operator=(const ScratchFile &) = delete;
 
     const std::filesystem::path &path() const { return mPath; }
 
-    std::string contents() const
+    /// Copies the file into \a descriptor, which stands for \a file.
+    void copyInto(int descriptor, const std::filesystem::path &file) const
     {
-        std::ifstream file(mPath, std::ios::binary);
-        std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-        if (!file && !file.eof())
+        std::ifstream in(mPath, std::ios::binary);
+        char buffer[1 << 16];
+        while (in.read(buffer, sizeof buffer) || in.gcount() > 0)
+            common::writeAllInto(descriptor, std::string_view(buffer, static_cast<std::size_t>(in.gcount())), file);
+        if (!in.eof())
             throw std::runtime_error("无法读回生成的工作簿");
-        return bytes;
     }
 
 private:
@@ -98,10 +104,9 @@ void writeSheet(lxw_workbook *workbook, const char *name, const std::vector<std:
 
 } // namespace
 
-void writeSummaryWorkbook(const std::filesystem::path &path, const std::vector<SpanOutcome> &spans)
+void writeSummaryWorkbook(int descriptor, const std::filesystem::path &file, const std::vector<SpanOutcome> &spans)
 {
-    // The library writes only to a named file; the finished workbook then
-    // replaces the target as every other output does.
+    // The library writes only to a named file, which is then copied.
     const ScratchFile scratch;
     // Rows go out in order, so the sheets can be streamed; their strings then
     // stand in the sheets themselves.
@@ -121,7 +126,14 @@ void writeSummaryWorkbook(const std::filesystem::path &path, const std::vector<S
         throw;
     }
     check(workbook_close(workbook));
-    common::replaceFileContents(path, scratch.contents());
+    scratch.copyInto(descriptor, file);
+}
+
+void writeSummaryWorkbook(const std::filesystem::path &path, const std::vector<SpanOutcome> &spans)
+{
+    common::FileSetReplacement file;
+    file.add(path, [&](int descriptor) { writeSummaryWorkbook(descriptor, path, spans); });
+    file.commit();
 }
 
 } // namespace app
