@@ -68,7 +68,8 @@ app::SpanFile variedSpan(int i)
         window.setCell(column, app::loadtable::conductorTypeRow, conductor.typeName);
         window.setCell(column, app::loadtable::unitWeightRow, conductor.unitWeight);
         window.setCell(column, app::loadtable::diameterRow, conductor.diameter);
-        window.setCell(column, app::loadtable::relativeDistanceRow, decimal(length_m * (0.35 + 0.25 * lead)));
+        // Each lead's distance is from the one before it (P1's from structure A).
+        window.setCell(column, app::loadtable::relativeDistanceRow, decimal(length_m * (lead == 0 ? 0.3 : 0.25)));
     }
     return span;
 }
@@ -77,6 +78,7 @@ struct ChildRun
 {
     int exitCode = -1;
     double wall_s = 0;
+    double cpu_s = 0; ///< user and system time on all cores: what other loads on the machine change least
     long peakMemory_MB = 0;
 };
 
@@ -99,14 +101,17 @@ ChildRun runChild(const std::vector<std::string> &arguments)
     ChildRun run;
     run.wall_s = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    run.cpu_s = double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
+                 + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
     run.peakMemory_MB = usage.ru_maxrss / 1024;
     return run;
 }
 
 void print(const char *what, int count, const ChildRun &run)
 {
-    std::printf("%-28s %6d 个跨线  %8.2f s  %8.1f 跨线/s  %7.2f ms/跨线  峰值内存 %5ld MB  退出码 %d\n", what, count,
-                run.wall_s, count / run.wall_s, 1000 * run.wall_s / count, run.peakMemory_MB, run.exitCode);
+    std::printf("%-28s %6d 个跨线  %8.2f s  %8.1f 跨线/s  %7.2f ms/跨线  CPU %8.2f s  峰值内存 %5ld MB  退出码 %d\n",
+                what, count, run.wall_s, count / run.wall_s, 1000 * run.wall_s / count, run.cpu_s, run.peakMemory_MB,
+                run.exitCode);
 }
 
 } // namespace
@@ -115,8 +120,8 @@ int main(int argc, char *argv[])
 {
     int count = 1000;
     const std::string_view countText = argc > 1 ? argv[1] : "1000";
-    const auto [end, error] = std::from_chars(countText.data(), countText.data() + countText.size(), count);
-    if (error != std::errc() || end != countText.data() + countText.size() || count < 1) {
+    const auto [end, fault] = std::from_chars(countText.data(), countText.data() + countText.size(), count);
+    if (fault != std::errc() || end != countText.data() + countText.size() || count < 1) {
         std::fprintf(stderr, "用法: tenrix-batch-bench [跨线个数 [tenrix-calc程序]]\n");
         return 2;
     }

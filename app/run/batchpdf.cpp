@@ -65,36 +65,60 @@ class BatchPdf::Share final : public SpanFinisher
 public:
     explicit Share(BatchPdf &pdf) : mPdf(pdf) {}
 
+    // A document that cannot be written (a full disk) fails the PDF, with
+    // its cause, not the spans: they were computed, and the summaries hold them.
     void finish(SpanOutcome &span, std::size_t index) override
     {
-        if (!mWriter) {
-            mFile.setFileName(QString::fromStdString(mPdf.newShareFile().string()));
-            if (!mFile.open(QIODevice::WriteOnly))
-                throw std::runtime_error("无法生成PDF文件: " + mFile.errorString().toStdString());
-            mWriter = std::make_unique<report::PdfPageWriter>(mFile, std::string());
+        if (!mWriter && mShare.writeError == 0)
+            start();
+        if (mShare.writeError == 0) {
+            const int firstSheet = mWriter->sheetCount();
+            errno = 0;
+            for (const report::ReportPage &page : span.run.pages) {
+                if (!mWriter->addPage(page)) {
+                    // The failed write(2) left its errno; a painter that failed otherwise has none.
+                    mShare.writeError = errno != 0 ? errno : EIO;
+                    break;
+                }
+            }
+            mPlacements.push_back({index, {0, firstSheet, mWriter->sheetCount() - firstSheet}});
         }
-        const int firstSheet = mWriter->sheetCount();
-        for (const report::ReportPage &page : span.run.pages) {
-            if (!mWriter->addPage(page))
-                throw std::runtime_error("无法生成PDF文件");
-        }
-        mPlacements.push_back({index, {0, firstSheet, mWriter->sheetCount() - firstSheet}});
         span.run.pages = {};
     }
 
     void close() override
     {
-        if (!mWriter)
-            return;
-        const bool complete = mWriter->finish();
-        mWriter.reset();
-        mFile.close();
-        const bool written = mFile.error() == QFileDevice::NoError;
-        mPdf.addShare(complete && written ? fs::path(mFile.fileName().toStdString()) : fs::path(), mPlacements);
+        if (mWriter) {
+            errno = 0;
+            const bool complete = mWriter->finish();
+            mWriter.reset();
+            mFile.close();
+            if (mShare.writeError == 0 && (!complete || mFile.error() != QFileDevice::NoError))
+                mShare.writeError = errno != 0 ? errno : EIO;
+        }
+        if (!mShare.path.empty() || mShare.writeError != 0)
+            mPdf.addShare(mShare, mPlacements);
     }
 
 private:
+    void start()
+    {
+        try {
+            mShare.path = mPdf.newShareFile();
+        } catch (const common::FileWriteError &error) {
+            mShare.writeError = error.code().value();
+            return;
+        }
+        mFile.setFileName(QString::fromStdString(mShare.path.string()));
+        errno = 0;
+        if (mFile.open(QIODevice::WriteOnly))
+            mWriter = std::make_unique<report::PdfPageWriter>(mFile, std::string());
+        else
+            mShare.writeError = errno != 0 ? errno : EIO;
+    }
+
     BatchPdf &mPdf;
+    ShareFile mShare;
     QFile mFile;
     std::unique_ptr<report::PdfPageWriter> mWriter;
     std::vector<std::pair<std::size_t, Placement>> mPlacements;
@@ -130,14 +154,16 @@ fs::path BatchPdf::newShareFile()
     return mScratch / ("share-" + std::to_string(mShareFiles++) + ".pdf");
 }
 
-void BatchPdf::addShare(const fs::path &document, const std::vector<std::pair<std::size_t, Placement>> &placements)
+void BatchPdf::addShare(const ShareFile &share, const std::vector<std::pair<std::size_t, Placement>> &placements)
 {
     const std::lock_guard lock(mMutex);
     for (auto [index, placement] : placements) {
         placement.share = mShares.size();
         mPlacements[index] = placement;
     }
-    mShares.push_back(document);
+    mShares.push_back(share);
+    if (share.writeError != 0)
+        mWriteError = share.writeError;
 }
 
 void BatchPdf::write(const fs::path &path, const std::vector<SpanOutcome> &spans) const
@@ -150,6 +176,9 @@ void BatchPdf::write(const fs::path &path, const std::vector<SpanOutcome> &spans
 void BatchPdf::write(int descriptor, const fs::path &file, const std::vector<SpanOutcome> &spans) const
 {
     const std::lock_guard lock(mMutex);
+    // On the target's disk: its cause is the target's.
+    if (mWriteError != 0)
+        throw common::FileWriteError(file, mWriteError);
     QPDF pdf;
     pdf.emptyPDF();
     QPDFPageDocumentHelper pages(pdf);
@@ -162,13 +191,13 @@ void BatchPdf::write(int descriptor, const fs::path &file, const std::vector<Spa
             if (spans[i].status != SpanStatus::Computed)
                 continue;
             const auto placed = mPlacements.find(i);
-            if (placed == mPlacements.end() || mShares[placed->second.share].empty())
+            if (placed == mPlacements.end())
                 throw std::runtime_error("无法生成PDF文件");
             const Placement &placement = placed->second;
             std::unique_ptr<QPDF> &share = shares[placement.share];
             if (!share) {
                 share = std::make_unique<QPDF>();
-                share->processFile(mShares[placement.share].c_str());
+                share->processFile(mShares[placement.share].path.c_str());
             }
             const std::vector<QPDFPageObjectHelper> sharePages = QPDFPageDocumentHelper(*share).getAllPages();
             report::OutlineEntry spanEntry{spanOutlineTitle(spans[i]), pageCount, {}};

@@ -60,18 +60,25 @@ private:
         int sheetCount = 0;
     };
 
+    /// A worker's document, or the error number of the write that failed it.
+    struct ShareFile
+    {
+        std::filesystem::path path;
+        int writeError = 0;
+    };
+
     /// A new document file for a worker, in the scratch folder.
     std::filesystem::path newShareFile();
-    /// A worker's finished document (empty when it could not be completed) and its spans by batch index.
-    void addShare(const std::filesystem::path &document,
-                  const std::vector<std::pair<std::size_t, Placement>> &placements);
+    /// A worker's finished document and its spans by batch index.
+    void addShare(const ShareFile &share, const std::vector<std::pair<std::size_t, Placement>> &placements);
 
     std::filesystem::path mTarget;
     mutable std::mutex mMutex;
     std::filesystem::path mScratch;
     std::size_t mShareFiles = 0;
-    std::vector<std::filesystem::path> mShares;
+    std::vector<ShareFile> mShares;
     std::map<std::size_t, Placement> mPlacements;
+    int mWriteError = 0; ///< of the first document that could not be written, else 0
 };
 
 } // namespace app

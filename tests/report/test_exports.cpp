@@ -79,14 +79,14 @@ TEST(Exports, PdfNamesTheSpanAndTheProgramAndHasAnEntryPerPage)
     ASSERT_TRUE(bytes) << exporter.errorString().toStdString();
     QPDF pdf;
     pdf.processMemoryFile("report.pdf", bytes->constData(), std::size_t(bytes->size()));
-    const QPDFObjectHandle information = pdf.getTrailer().getKey("/Info");
+    QPDFObjectHandle information = pdf.getTrailer().getKey("/Info");
     EXPECT_EQ(information.getKey("/Title").getUTF8Value(), "软导线实用力学计算书 - 220kV#1主变进线间隔跨线");
     EXPECT_EQ(information.getKey("/Creator").getUTF8Value(), std::string("Tenrix ") + TENRIX_VERSION);
     EXPECT_EQ(pdf.getRoot().getKey("/PageMode").getName(), "/UseOutlines");
 
-    const std::vector<QPDFPageObjectHelper> pdfPages = QPDFPageDocumentHelper(pdf).getAllPages();
+    std::vector<QPDFPageObjectHelper> pdfPages = QPDFPageDocumentHelper(pdf).getAllPages();
     QPDFOutlineDocumentHelper outline(pdf);
-    const std::vector<QPDFOutlineObjectHelper> entries = outline.getTopLevelOutlines();
+    std::vector<QPDFOutlineObjectHelper> entries = outline.getTopLevelOutlines();
     ASSERT_EQ(entries.size(), 3u);
     EXPECT_EQ(entries[0].getTitle(), "第1页 输入数据和计算结果汇总");
     EXPECT_EQ(entries[1].getTitle(), "第2页 各种工况下的荷载计算表");
