@@ -1,5 +1,7 @@
 #include "app/run/batchpdf.h"
 
+#include "app/run/pdfjoin.h"
+
 #include "common/replacefile.h"
 #include "common/terminationcleanup.h"
 #include "report/pages.h"
@@ -11,8 +13,6 @@
 
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFObjectHandle.hh>
-#include <qpdf/QPDFPageDocumentHelper.hh>
-#include <qpdf/QPDFWriter.hh>
 
 #include <cerrno>
 #include <cstdio>
@@ -56,6 +56,35 @@ FILE *fileOf(int descriptor, const fs::path &file)
     }
     return stream;
 }
+
+/**
+ * A worker's document as the join reads it, page by page. qpdf keeps every
+ * object it has read; the document is opened anew now and then, so that a
+ * batch of any size is read in bounded memory.
+ */
+class OpenShare
+{
+public:
+    QPDFObjectHandle page(const fs::path &file, int sheet)
+    {
+        if (!mPdf || mPagesRead >= pagesPerOpening) {
+            mPdf = std::make_unique<QPDF>();
+            mPdf->processFile(file.c_str());
+            // The page tree as Qt writes it: one list of every page.
+            mKids = mPdf->getRoot().getKey("/Pages").getKey("/Kids");
+            mPagesRead = 0;
+        }
+        ++mPagesRead;
+        return mKids.getArrayItem(sheet);
+    }
+
+private:
+    static constexpr int pagesPerOpening = 2000;
+
+    std::unique_ptr<QPDF> mPdf;
+    QPDFObjectHandle mKids;
+    int mPagesRead = 0;
+};
 
 } // namespace
 
@@ -179,13 +208,9 @@ void BatchPdf::write(int descriptor, const fs::path &file, const std::vector<Spa
     // On the target's disk: its cause is the target's.
     if (mWriteError != 0)
         throw common::FileWriteError(file, mWriteError);
-    QPDF pdf;
-    pdf.emptyPDF();
-    QPDFPageDocumentHelper pages(pdf);
-    // The shares' objects are copied when the joined file is written, so they stay open until then.
-    std::vector<std::unique_ptr<QPDF>> shares(mShares.size());
+    PdfJoin joined(fileOf(descriptor, file), file);
+    std::vector<OpenShare> shares(mShares.size());
     std::vector<report::OutlineEntry> outline;
-    std::size_t pageCount = 0;
     try {
         for (std::size_t i = 0; i < spans.size(); ++i) {
             if (spans[i].status != SpanStatus::Computed)
@@ -194,33 +219,20 @@ void BatchPdf::write(int descriptor, const fs::path &file, const std::vector<Spa
             if (placed == mPlacements.end())
                 throw std::runtime_error("无法生成PDF文件");
             const Placement &placement = placed->second;
-            std::unique_ptr<QPDF> &share = shares[placement.share];
-            if (!share) {
-                share = std::make_unique<QPDF>();
-                share->processFile(mShares[placement.share].path.c_str());
-            }
-            const std::vector<QPDFPageObjectHelper> sharePages = QPDFPageDocumentHelper(*share).getAllPages();
-            report::OutlineEntry spanEntry{spanOutlineTitle(spans[i]), pageCount, {}};
+            OpenShare &share = shares[placement.share];
+            report::OutlineEntry spanEntry{spanOutlineTitle(spans[i]), 0, {}};
             for (int sheet = 0; sheet < placement.sheetCount; ++sheet) {
-                pages.addPage(sharePages.at(static_cast<std::size_t>(placement.firstSheet + sheet)), false);
-                spanEntry.children.push_back({report::pageOutlineTitle(sheet), pageCount++, {}});
+                const std::size_t page = joined.addPage(
+                    placement.share, share.page(mShares[placement.share].path, placement.firstSheet + sheet));
+                if (sheet == 0)
+                    spanEntry.page = page;
+                spanEntry.children.push_back({report::pageOutlineTitle(sheet), page, {}});
             }
             outline.push_back(std::move(spanEntry));
         }
         if (outline.empty())
             throw std::runtime_error("没有计算完成的跨线");
-        report::setOutline(pdf, outline);
-        QPDFObjectHandle information = pdf.makeIndirectObject(QPDFObjectHandle::newDictionary());
-        information.replaceKey("/Title", QPDFObjectHandle::newUnicodeString(report::pdfTitle(
-                                             "批量计算 " + std::to_string(outline.size()) + " 个跨线")));
-        information.replaceKey("/Creator", QPDFObjectHandle::newUnicodeString(report::pdfCreator()));
-        pdf.getTrailer().replaceKey("/Info", information);
-
-        QPDFWriter writer(pdf);
-        writer.setOutputFile(file.string().c_str(), fileOf(descriptor, file), true);
-        // The pages' streams are compressed already: copied as they are, not recompressed.
-        writer.setDecodeLevel(qpdf_dl_none);
-        writer.write();
+        joined.finish(outline, report::pdfTitle("批量计算 " + std::to_string(outline.size()) + " 个跨线"));
     } catch (const QPDFExc &error) {
         throw std::runtime_error(std::string("无法合并各跨线的PDF: ") + error.what());
     }
