@@ -65,7 +65,7 @@ int reportSpans(const std::vector<app::SpanOutcome> &spans)
         if (span.status != app::SpanStatus::Computed)
             std::cerr << span.file.string() << ": " << span.message << '\n';
         else {
-            for (const std::string &warning : span.run.warnings)
+            for (const std::string &warning : span.warnings)
                 std::cerr << span.file.string() << ": 警告: " << warning << '\n';
         }
         code = std::max(code, spanExitCode(span));

@@ -47,7 +47,7 @@ void writeSummary(int descriptor, const std::filesystem::path &file, const std::
     if (isXlsxSummary(file))
         writeSummaryWorkbook(descriptor, file, spans);
     else
-        common::writeAllInto(descriptor, summaryCsv(spans), file);
+        writeSummaryCsv(descriptor, file, spans);
 }
 
 BatchOutputs batchOutputsFor(std::filesystem::path chosen, const std::string &suffix)

@@ -1,5 +1,6 @@
 #include "app/run/batchpdf.h"
 
+#include "app/run/batchsummary.h"
 #include "app/run/pdfjoin.h"
 
 #include "common/replacefile.h"
@@ -30,7 +31,7 @@ namespace fs = std::filesystem;
 
 std::string spanOutlineTitle(const SpanOutcome &span)
 {
-    return span.span->window.text(EditBox::Edit_bt) + " (" + span.file.filename().string() + ")";
+    return spanName(span) + " (" + span.file.filename().string() + ")";
 }
 
 /// Beside a file target, so that the documents are on its disk; in the temporary folder for anything else.
@@ -103,7 +104,7 @@ public:
         if (mShare.writeError == 0) {
             const int firstSheet = mWriter->sheetCount();
             errno = 0;
-            for (const report::ReportPage &page : span.run.pages) {
+            for (const report::ReportPage &page : span.run->pages) {
                 if (!mWriter->addPage(page)) {
                     // The failed write(2) left its errno; a painter that failed otherwise has none.
                     mShare.writeError = errno != 0 ? errno : EIO;
@@ -112,7 +113,7 @@ public:
             }
             mPlacements.push_back({index, {0, firstSheet, mWriter->sheetCount() - firstSheet}});
         }
-        span.run.pages = {};
+        span.run->pages = {};
     }
 
     void close() override

@@ -1,5 +1,7 @@
 #include "app/run/batchrun.h"
 
+#include "app/run/batchsummary.h"
+
 #include "common/checkmessages.h"
 
 #include <algorithm>
@@ -43,7 +45,7 @@ void computeSpan(SpanOutcome &outcome, const BatchSettings &settings)
         return;
     }
     outcome.missingKeysNote = missingKeysNote(outcome.file.string(), read.missingKeys);
-    outcome.span = std::move(read.span);
+    outcome.span = std::make_unique<SpanFile>(std::move(read.span));
 
     const SpanFile &span = *outcome.span;
     // Named by the file's key, as a damaged file is; the checks of the
@@ -55,9 +57,9 @@ void computeSpan(SpanOutcome &outcome, const BatchSettings &settings)
     }
     const DesignCheckRequest checks{settings.designCheck.value_or(span.designCheck), settings.designCheckPage};
     CollectingMessenger messenger;
-    outcome.run = runCalculationPipeline(span.window, span.options, checks, settings.pages, UnusualValues::Compute,
-                                         messenger);
-    switch (outcome.run.outcome) {
+    outcome.run = std::make_unique<CalculationRun>(runCalculationPipeline(
+        span.window, span.options, checks, settings.pages, UnusualValues::Compute, messenger));
+    switch (outcome.run->outcome) {
     case RunOutcome::Done:
         outcome.status = SpanStatus::Computed;
         return;
@@ -67,24 +69,24 @@ void computeSpan(SpanOutcome &outcome, const BatchSettings &settings)
         return;
     case RunOutcome::Failed:
         outcome.status = SpanStatus::Failed;
-        outcome.message = "计算出错: " + outcome.run.failure;
+        outcome.message = "计算出错: " + outcome.run->failure;
         return;
     }
 }
 
 /**
  * A batch may have tens of thousands of spans: once its figures are taken
- * and its pages are finished, a computed span keeps only what the tables
- * and the messages need (the warnings, the window's texts), not its inputs,
- * results, check or the document of its file.
+ * and its pages are finished, a span keeps only what the tables and the
+ * messages need (its columns and warnings), not the span, its inputs,
+ * results or check.
  */
 void keepWhatTheTablesNeed(SpanOutcome &outcome)
 {
-    CalculationRun kept;
-    kept.outcome = outcome.run.outcome;
-    kept.warnings = std::move(outcome.run.warnings);
-    outcome.run = std::move(kept);
-    outcome.span->document = nlohmann::ordered_json::object();
+    if (outcome.status == SpanStatus::Computed)
+        outcome.warnings = std::move(outcome.run->warnings);
+    outcome.run.reset();
+    outcome.spanColumns = spanColumns(outcome);
+    outcome.span.reset();
 }
 
 // By the name alone: an entry of that name that is no span file (a loop, a
@@ -152,16 +154,15 @@ BatchRun runBatch(const std::vector<std::filesystem::path> &files, const BatchSe
             try {
                 computeSpan(outcome, settings);
                 if (outcome.status == SpanStatus::Computed) {
-                    outcome.figures = spanFigures(outcome.run);
+                    outcome.figures = spanFigures(*outcome.run);
                     if (finisher)
                         finisher->finish(outcome, i);
-                    keepWhatTheTablesNeed(outcome);
                 }
             } catch (const std::exception &error) {
-                outcome.run = CalculationRun{};
                 outcome.status = SpanStatus::Failed;
                 outcome.message = std::string("计算出错: ") + error.what();
             }
+            keepWhatTheTablesNeed(outcome);
             const std::lock_guard lock(progressMutex);
             if (++finished == files.size() && progress)
                 progress(finished, files.size(), {});

@@ -32,12 +32,18 @@ struct SpanOutcome
     std::string message;
     /// The keys the file lacked, which took the defaults; empty when none.
     std::string missingKeysNote;
-    /// The span as read (a computed one without the document of its file); absent when the file could not be read.
-    std::optional<SpanFile> span;
-    /// Computed: how the run ended and its warnings; the inputs, results,
-    /// check and pages are let go once the figures are taken and the
-    /// finisher has had the pages.
-    CalculationRun run;
+    /// The span as read; absent when the file could not be read, and let go
+    /// once its columns are taken. Held apart, as the run is: a span holds
+    /// some ten kB, a batch tens of thousands of outcomes.
+    std::unique_ptr<SpanFile> span;
+    /// Computed: the span's own columns of the summary (spanColumns()).
+    TableRow spanColumns;
+    /// The run while the span is computed, with its pages when they were
+    /// asked for; let go once the figures are taken and the finisher has
+    /// had the pages, since a batch may have tens of thousands of spans.
+    std::unique_ptr<CalculationRun> run;
+    /// Computed: the unusual values it was computed with, one line each.
+    std::vector<std::string> warnings;
     /// Computed: its figures in the batch tables.
     SpanFigures figures;
 };

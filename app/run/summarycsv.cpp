@@ -52,20 +52,48 @@ void appendLine(std::string &csv, const Fields &fields, Text text)
     csv += lineEnd;
 }
 
+/// Gives \a take the CSV of \a spans a line at a time, so that a large batch is never held whole.
+template <typename Take>
+void summaryLines(const std::vector<SpanOutcome> &spans, Take take)
+{
+    std::string line = byteOrderMark;
+    appendLine(line, batchSummaryHeader(), [](const std::string &name) { return name; });
+    take(line);
+    for (const SpanOutcome &span : spans) {
+        line.clear();
+        appendLine(line, batchSummaryRow(span), neutralised);
+        take(line);
+    }
+}
+
 } // namespace
 
 std::string summaryCsv(const std::vector<SpanOutcome> &spans)
 {
-    std::string csv = byteOrderMark;
-    appendLine(csv, batchSummaryHeader(), [](const std::string &name) { return name; });
-    for (const SpanOutcome &span : spans)
-        appendLine(csv, batchSummaryRow(span), neutralised);
+    std::string csv;
+    summaryLines(spans, [&](const std::string &line) { csv += line; });
     return csv;
+}
+
+void writeSummaryCsv(int descriptor, const std::filesystem::path &file, const std::vector<SpanOutcome> &spans)
+{
+    constexpr std::size_t bufferBytes = 1 << 16;
+    std::string buffer;
+    summaryLines(spans, [&](const std::string &line) {
+        buffer += line;
+        if (buffer.size() >= bufferBytes) {
+            common::writeAllInto(descriptor, buffer, file);
+            buffer.clear();
+        }
+    });
+    common::writeAllInto(descriptor, buffer, file);
 }
 
 void writeSummaryCsv(const std::filesystem::path &path, const std::vector<SpanOutcome> &spans)
 {
-    common::replaceFileContents(path, summaryCsv(spans));
+    common::FileSetReplacement file;
+    file.add(path, [&](int descriptor) { writeSummaryCsv(descriptor, path, spans); });
+    file.commit();
 }
 
 } // namespace app

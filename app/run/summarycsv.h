@@ -25,4 +25,7 @@ std::string summaryCsv(const std::vector<SpanOutcome> &spans);
  */
 void writeSummaryCsv(const std::filesystem::path &path, const std::vector<SpanOutcome> &spans);
 
+/// summaryCsv() written into \a descriptor a part at a time; \a file names it in messages.
+void writeSummaryCsv(int descriptor, const std::filesystem::path &file, const std::vector<SpanOutcome> &spans);
+
 } // namespace app

@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <charconv>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <stdexcept>
 #include <string>
@@ -83,8 +84,10 @@ void writeCell(lxw_worksheet *sheet, lxw_row_t row, lxw_col_t column, const Tabl
         check(worksheet_write_string(sheet, row, column, cell.text.c_str(), nullptr));
 }
 
+/// A sheet under \a header whose rows \a rowsOf gives span by span, made as they are
+/// written: a batch's tables are never held whole.
 void writeSheet(lxw_workbook *workbook, const char *name, const std::vector<std::string> &header,
-                const std::vector<TableRow> &rows)
+                const std::vector<SpanOutcome> &spans, const std::function<std::vector<TableRow>(const SpanOutcome &)> &rowsOf)
 {
     lxw_worksheet *sheet = workbook_add_worksheet(workbook, name);
     if (sheet == nullptr)
@@ -93,9 +96,13 @@ void writeSheet(lxw_workbook *workbook, const char *name, const std::vector<std:
     format_set_bold(bold);
     for (lxw_col_t column = 0; column < header.size(); ++column)
         check(worksheet_write_string(sheet, 0, column, header[column].c_str(), bold));
-    for (lxw_row_t row = 0; row < rows.size(); ++row) {
-        for (lxw_col_t column = 0; column < rows[row].size(); ++column)
-            writeCell(sheet, row + 1, column, rows[row][column]);
+    lxw_row_t row = 1;
+    for (const SpanOutcome &span : spans) {
+        for (const TableRow &cells : rowsOf(span)) {
+            for (lxw_col_t column = 0; column < cells.size(); ++column)
+                writeCell(sheet, row, column, cells[column]);
+            ++row;
+        }
     }
     check(worksheet_set_column(sheet, 0, 0, fileColumnWidth, nullptr));
     check(worksheet_set_column(sheet, 1, static_cast<lxw_col_t>(header.size() - 1), columnWidth, nullptr));
@@ -116,11 +123,9 @@ void writeSummaryWorkbook(int descriptor, const std::filesystem::path &file, con
     if (workbook == nullptr)
         throw std::runtime_error("无法生成工作簿");
     try {
-        std::vector<TableRow> summary;
-        for (const SpanOutcome &span : spans)
-            summary.push_back(batchSummaryRow(span));
-        writeSheet(workbook, "汇总", batchSummaryHeader(), summary);
-        writeSheet(workbook, "第1页汇总表", pageOneTableHeader(), pageOneTableRows(spans));
+        writeSheet(workbook, "汇总", batchSummaryHeader(), spans,
+                   [](const SpanOutcome &span) { return std::vector<TableRow>{batchSummaryRow(span)}; });
+        writeSheet(workbook, "第1页汇总表", pageOneTableHeader(), spans, pageOneTableRows);
     } catch (...) {
         workbook_close(workbook);
         throw;

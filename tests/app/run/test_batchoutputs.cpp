@@ -62,7 +62,7 @@ TEST(BatchOutputs, TheCsvRunsNoFormulaAndKeepsNegativeFigures)
     for (std::size_t i = 0; i < spans.size(); ++i) {
         spans[i].file = "/p/" + std::to_string(i) + ".tenrix";
         spans[i].message = "跨线文件有误";
-        spans[i].span.emplace();
+        spans[i].span = std::make_unique<SpanFile>();
         spans[i].span->window.setText(EditBox::Edit_bt, names[i]);
         spans[i].span->window.setText(EditBox::Edit_h, "-1.5");
     }
