@@ -135,9 +135,8 @@ int runBatchCommand(const CommandLine &command, int &argc, char *argv[])
     // Each page is painted into buffers of a few MB made and freed anew; by
     // default glibc gives them back to the kernel every time, and a batch
     // then spends a quarter of its time in page faults. Kept, they are reused.
-    ::mallopt(M_MMAP_THRESHOLD, 64 << 20);
-    ::mallopt(M_TRIM_THRESHOLD, 256 << 20);
-    ::mallopt(M_TOP_PAD, 16 << 20);
+    ::mallopt(M_MMAP_THRESHOLD, 32 << 20);
+    ::mallopt(M_TRIM_THRESHOLD, 32 << 20);
 
     std::unique_ptr<QGuiApplication> application;
     app::BatchPdf pdf(command.pdfFile ? std::filesystem::path(*command.pdfFile) : std::filesystem::path());

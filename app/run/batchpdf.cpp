@@ -15,6 +15,7 @@
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFObjectHandle.hh>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <memory>
@@ -58,33 +59,31 @@ FILE *fileOf(int descriptor, const fs::path &file)
     return stream;
 }
 
-/**
- * A worker's document as the join reads it, page by page. qpdf keeps every
- * object it has read; the document is opened anew now and then, so that a
- * batch of any size is read in bounded memory.
- */
+/// A worker's document as the join reads it, opened at its first page read and closed by the join after its last.
 class OpenShare
 {
 public:
     QPDFObjectHandle page(const fs::path &file, int sheet)
     {
-        if (!mPdf || mPagesRead >= pagesPerOpening) {
+        if (!mPdf) {
             mPdf = std::make_unique<QPDF>();
             mPdf->processFile(file.c_str());
             // The page tree as Qt writes it: one list of every page.
             mKids = mPdf->getRoot().getKey("/Pages").getKey("/Kids");
-            mPagesRead = 0;
         }
-        ++mPagesRead;
         return mKids.getArrayItem(sheet);
     }
 
-private:
-    static constexpr int pagesPerOpening = 2000;
+    /// qpdf keeps every object it has read until the document goes.
+    void close()
+    {
+        mKids = QPDFObjectHandle();
+        mPdf.reset();
+    }
 
+private:
     std::unique_ptr<QPDF> mPdf;
     QPDFObjectHandle mKids;
-    int mPagesRead = 0;
 };
 
 } // namespace
@@ -99,6 +98,8 @@ public:
     // its cause, not the spans: they were computed, and the summaries hold them.
     void finish(SpanOutcome &span, std::size_t index) override
     {
+        if (mPlacements.size() == spansPerDocument)
+            close();
         if (!mWriter && mShare.writeError == 0)
             start();
         if (mShare.writeError == 0) {
@@ -128,9 +129,18 @@ public:
         }
         if (!mShare.path.empty() || mShare.writeError != 0)
             mPdf.addShare(mShare, mPlacements);
+        mShare.path.clear();
+        mPlacements.clear();
     }
 
 private:
+    /**
+     * A worker starts a new document after this many spans: the join reads
+     * one document at a time and qpdf keeps all it has read of it (some 8 kB
+     * a page), while each document embeds its fonts once more.
+     */
+    static constexpr std::size_t spansPerDocument = 100;
+
     void start()
     {
         try {
@@ -211,6 +221,9 @@ void BatchPdf::write(int descriptor, const fs::path &file, const std::vector<Spa
         throw common::FileWriteError(file, mWriteError);
     PdfJoin joined(fileOf(descriptor, file), file);
     std::vector<OpenShare> shares(mShares.size());
+    std::vector<std::size_t> lastSpanOf(mShares.size(), 0);
+    for (const auto &[index, placement] : mPlacements)
+        lastSpanOf[placement.share] = std::max(lastSpanOf[placement.share], index);
     std::vector<report::OutlineEntry> outline;
     try {
         for (std::size_t i = 0; i < spans.size(); ++i) {
@@ -230,6 +243,8 @@ void BatchPdf::write(int descriptor, const fs::path &file, const std::vector<Spa
                 spanEntry.children.push_back({report::pageOutlineTitle(sheet), page, {}});
             }
             outline.push_back(std::move(spanEntry));
+            if (lastSpanOf[placement.share] == i)
+                share.close();
         }
         if (outline.empty())
             throw std::runtime_error("没有计算完成的跨线");

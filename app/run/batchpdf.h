@@ -13,13 +13,14 @@ namespace app {
 /**
  * The reports of a batch joined into one PDF. Its finishers (for
  * BatchSettings::makeFinisher) paint the pages of each worker's computed
- * spans into one document per worker, so that pages are painted on all
- * cores and each worker embeds the fonts once, and drop the pages. The
+ * spans into documents of a hundred spans each, so that pages are painted on
+ * all cores and a document embeds its fonts once, and drop the pages. The
  * documents go to disk as they are painted, into a scratch folder beside the
- * target (in the temporary folder for standard output or a device), so that
- * the memory a batch takes does not grow with its spans. write() then takes
- * every computed span's pages in input order into one file. The scratch
- * folder goes with the object, or with the program on a termination signal.
+ * target (in the temporary folder for standard output or a device), and
+ * write() joins every computed span's pages in input order into one file,
+ * object by object (PdfJoin), so that the memory a batch takes does not grow
+ * with its spans. The scratch folder goes with the object, or with the
+ * program on a termination signal.
  */
 class BatchPdf
 {
