@@ -243,8 +243,10 @@ void BatchPdf::write(int descriptor, const fs::path &file, const std::vector<Spa
                 spanEntry.children.push_back({report::pageOutlineTitle(sheet), page, {}});
             }
             outline.push_back(std::move(spanEntry));
-            if (lastSpanOf[placement.share] == i)
+            if (lastSpanOf[placement.share] == i) {
                 share.close();
+                joined.forgetSource(placement.share);
+            }
         }
         if (outline.empty())
             throw std::runtime_error("没有计算完成的跨线");

@@ -16,11 +16,10 @@ namespace {
 
 using Object = QPDFObjectHandle;
 
-/// One number for an object of a source: the source above bit 40, the object number and generation below.
-std::uint64_t sourceKey(std::size_t sourceIndex, QPDFObjGen object)
+/// One key for an object of a source: its number and its generation.
+std::uint64_t objectKey(QPDFObjGen object)
 {
-    return (std::uint64_t(sourceIndex) << 40) | (std::uint64_t(object.getObj()) << 8)
-           | std::uint64_t(object.getGen() & 0xff);
+    return (std::uint64_t(std::uint32_t(object.getObj())) << 32) | std::uint32_t(object.getGen());
 }
 
 std::string reference(int number)
@@ -58,9 +57,17 @@ int PdfJoin::reserveObject()
     return static_cast<int>(mOffsets.size() - 1);
 }
 
+void PdfJoin::forgetSource(std::size_t sourceIndex)
+{
+    if (sourceIndex < mNumbers.size())
+        std::unordered_map<std::uint64_t, int>().swap(mNumbers[sourceIndex]);
+}
+
 int PdfJoin::numberOf(std::size_t sourceIndex, Object object)
 {
-    const auto [known, isNew] = mNumbers.try_emplace(sourceKey(sourceIndex, object.getObjGen()), 0);
+    if (mNumbers.size() <= sourceIndex)
+        mNumbers.resize(sourceIndex + 1);
+    const auto [known, isNew] = mNumbers[sourceIndex].try_emplace(objectKey(object.getObjGen()), 0);
     if (isNew) {
         known->second = reserveObject();
         mQueue.emplace_back(object, known->second);
@@ -132,7 +139,9 @@ std::size_t PdfJoin::addPage(std::size_t sourceIndex, Object page)
     copy.removeKey("/Parent");
     // Known before its objects are copied: an annotation may point back at its page.
     const int number = reserveObject();
-    mNumbers[sourceKey(sourceIndex, page.getObjGen())] = number;
+    if (mNumbers.size() <= sourceIndex)
+        mNumbers.resize(sourceIndex + 1);
+    mNumbers[sourceIndex][objectKey(page.getObjGen())] = number;
     std::string dictionary = unparsed(sourceIndex, copy);
     dictionary.insert(dictionary.size() - 2, "/Parent " + reference(mPageTree) + " ");
     beginObject(number);

@@ -42,6 +42,9 @@ public:
      */
     std::size_t addPage(std::size_t sourceIndex, QPDFObjectHandle page);
 
+    /// Source \a sourceIndex gives no more pages: what is known of its objects goes.
+    void forgetSource(std::size_t sourceIndex);
+
     /**
      * Writes the page tree, \a outline (entries by page index, shown when the
      * document opens), the Title \a title and Creator report::pdfCreator(), and
@@ -71,8 +74,8 @@ private:
     std::filesystem::path mFile;
     std::uint64_t mOffset = 0;
     std::vector<std::uint64_t> mOffsets{0}; ///< by object number; 0 is the free head
-    /// Source objects already numbered, by sourceKey().
-    std::unordered_map<std::uint64_t, int> mNumbers;
+    /// The numbers of each source's objects already written, by their number and generation there.
+    std::vector<std::unordered_map<std::uint64_t, int>> mNumbers;
     std::vector<std::pair<QPDFObjectHandle, int>> mQueue;
     std::vector<int> mPages;
     int mCatalog = 0;
