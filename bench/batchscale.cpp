@@ -13,8 +13,6 @@
 
 #include <QTemporaryDir>
 
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <charconv>
@@ -23,6 +21,8 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <vector>
 
 namespace {
@@ -96,13 +96,15 @@ ChildRun runChild(const std::vector<std::string> &arguments)
         std::_Exit(127);
     }
     int status = 0;
-    struct rusage usage {};
+    struct rusage usage
+    {
+    };
     ::wait4(child, &status, 0, &usage);
     ChildRun run;
     run.wall_s = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     run.cpu_s = double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
-                 + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+        + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
     run.peakMemory_MB = usage.ru_maxrss / 1024;
     return run;
 }

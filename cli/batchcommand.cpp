@@ -55,7 +55,8 @@ int spanExitCode(const app::SpanOutcome &span)
     return inputRefused;
 }
 
-/// Names every span that was not computed, every unusual value computed, and every note on standard error; returns the worst exit code.
+/// Names every span that was not computed, every unusual value computed, and every note on standard error; returns the
+/// worst exit code.
 int reportSpans(const std::vector<app::SpanOutcome> &spans)
 {
     int code = success;

@@ -1,8 +1,7 @@
 #include "cli/commandline.h"
 
-#include "cli/commandoutputs.h"
-
 #include "app/run/batchoutputs.h"
+#include "cli/commandoutputs.h"
 
 #include <algorithm>
 #include <cctype>
@@ -35,7 +34,7 @@ void checkCombination(const CommandLine &command)
 bool CommandLine::writesToStandardOutput() const
 {
     return jsonFile == standardOutputName || textsFile == standardOutputName || pdfFile == standardOutputName
-           || saveSpanFile == standardOutputName;
+        || saveSpanFile == standardOutputName;
 }
 
 const char *usageText()
@@ -141,8 +140,10 @@ CommandLine parseCommandLine(const std::vector<std::string> &arguments)
     }
     if (toStandardOutput.size() > 1)
         throw UsageError{toStandardOutput[0] + " 和 " + toStandardOutput[1] + " 不能同时写到标准输出"};
-    const std::vector<std::pair<const char *, const std::optional<std::string> *>> sets{
-        {"--wmf", &command.wmfBase}, {"--emf", &command.emfBase}, {"--svg", &command.svgDir}, {"--png", &command.pngDir}};
+    const std::vector<std::pair<const char *, const std::optional<std::string> *>> sets{{"--wmf", &command.wmfBase},
+                                                                                        {"--emf", &command.emfBase},
+                                                                                        {"--svg", &command.svgDir},
+                                                                                        {"--png", &command.pngDir}};
     for (const auto &[option, name] : sets) {
         if (*name == standardOutputName)
             throw UsageError{std::string(option) + " 写出多个文件, 不能写到标准输出(-)"};

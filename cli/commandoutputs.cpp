@@ -1,9 +1,9 @@
 #include "cli/commandoutputs.h"
 
+#include <unistd.h>
+
 #include <exception>
 #include <iostream>
-
-#include <unistd.h>
 
 namespace cli {
 

@@ -23,7 +23,9 @@ inline constexpr std::string_view standardOutputName = "-";
 class CommandOutputs
 {
 public:
-    explicit CommandOutputs(std::ostream &errors) : mErrors(errors) {}
+    explicit CommandOutputs(std::ostream &errors)
+        : mErrors(errors)
+    {}
 
     /// Stages \a contents as the output \a fileName (standardOutputName for standard output).
     void add(const std::string &fileName, std::string_view contents);

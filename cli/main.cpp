@@ -1,4 +1,5 @@
 // tenrix-calc: the calculation without a window, for batch runs and checks.
+#include "app/run/calculationpipeline.h"
 #include "cli/batchcommand.h"
 #include "cli/checksettings.h"
 #include "cli/checksjson.h"
@@ -13,8 +14,6 @@
 #include "cli/startinputs.h"
 #include "cli/streammessenger.h"
 #include "cli/summarytable.h"
-
-#include "app/run/calculationpipeline.h"
 #include "common/terminationcleanup.h"
 
 #include <iostream>
@@ -50,7 +49,7 @@ int main(int argc, char *argv[])
         return cli::printChecked(cli::usageText(), std::cerr) ? success : outputNotWritten;
     if (command.version)
         return cli::printChecked(std::string("tenrix-calc ") + TENRIX_VERSION + "\n", std::cerr) ? success
-                                                                                               : outputNotWritten;
+                                                                                                 : outputNotWritten;
     if (cli::isBatch(command))
         return cli::runBatchCommand(command, argc, argv);
 

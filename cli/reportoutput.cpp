@@ -2,7 +2,6 @@
 
 #include "common/filefailurereason.h"
 #include "common/filewriteerror.h"
-
 #include "report/exporters.h"
 #include "report/reportpage.h"
 #include "report/savenames.h"
@@ -46,8 +45,7 @@ QStringList pageFolderNames(const report::ReportExporter &exporter, const Pages 
     return names;
 }
 
-void stagePages(report::ReportExporter &exporter, const Pages &pages, const QStringList &names,
-                CommandOutputs &outputs)
+void stagePages(report::ReportExporter &exporter, const Pages &pages, const QStringList &names, CommandOutputs &outputs)
 {
     QString error;
     if (!report::stagePageFiles(exporter, pages, names, outputs.files(), &error))
@@ -60,7 +58,8 @@ void stagePageFolder(report::ReportExporter &exporter, const Pages &pages, const
     std::error_code made;
     std::filesystem::create_directories(dir, made);
     if (made) {
-        outputs.fail("无法创建文件夹 “" + dir + "”: " + common::fileFailureReason(common::FileAccess::Write, made.value()));
+        outputs.fail("无法创建文件夹 “" + dir
+                     + "”: " + common::fileFailureReason(common::FileAccess::Write, made.value()));
         return;
     }
     stagePages(exporter, pages, pageFolderNames(exporter, pages, QDir(fromLocal(dir))), outputs);

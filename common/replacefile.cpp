@@ -3,15 +3,15 @@
 #include "common/filedescriptor.h"
 #include "common/terminationcleanup.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdlib>
 #include <memory>
 #include <set>
-#include <system_error>
-
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
+#include <system_error>
 
 namespace common {
 
@@ -188,7 +188,9 @@ void FileSetReplacement::checkTarget(const fs::path &file)
         return;
     // The folder must take a new file: it exists, is a folder, and may be written.
     const fs::path folder = folderOf(target.path);
-    struct stat status {};
+    struct stat status
+    {
+    };
     if (::stat(folder.c_str(), &status) != 0)
         throw FileWriteError(file, errno);
     if (!S_ISDIR(status.st_mode))

@@ -1,12 +1,12 @@
 #include "common/terminationcleanup.h"
 
+#include <pthread.h>
+#include <unistd.h>
+
 #include <csignal>
 #include <set>
 #include <system_error>
 #include <thread>
-
-#include <pthread.h>
-#include <unistd.h>
 
 namespace common {
 

@@ -40,7 +40,9 @@ class PdfExporter final : public ReportExporter
 {
 public:
     /// \a spanName: the span the pages are of, for the Title; empty when not known.
-    explicit PdfExporter(QString spanName = {}) : mSpanName(spanName.toStdString()) {}
+    explicit PdfExporter(QString spanName = {})
+        : mSpanName(spanName.toStdString())
+    {}
 
     QString nameFilter() const override;
     QString suffix() const override;

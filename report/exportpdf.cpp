@@ -6,7 +6,6 @@
 
 #include <QBuffer>
 #include <QPageLayout>
-
 #include <qpdf/Buffer.hh>
 #include <qpdf/QPDFWriter.hh>
 
@@ -32,7 +31,8 @@ QRectF fittedTarget(const ReportPage &page, const QRectF &sheet)
 
 } // namespace
 
-PdfPageWriter::PdfPageWriter(QIODevice &device, const std::string &title) : mWriter(&device)
+PdfPageWriter::PdfPageWriter(QIODevice &device, const std::string &title)
+    : mWriter(&device)
 {
     mWriter.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(0, 0, 0, 0)));
     mWriter.setResolution(pdfDotsPerInch);

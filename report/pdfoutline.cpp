@@ -54,8 +54,7 @@ void addItems(QPDF &pdf, Object &parent, const std::vector<OutlineEntry> &entrie
 std::string pageOutlineTitle(int pageIndex)
 {
     // Page 1 has no title on the page: its entry says what it holds.
-    const QString title =
-        pageIndex == 0 ? QStringLiteral("输入数据和计算结果汇总") : reportPageTitle(pageIndex);
+    const QString title = pageIndex == 0 ? QStringLiteral("输入数据和计算结果汇总") : reportPageTitle(pageIndex);
     return QStringLiteral("第%1页 %2").arg(pageIndex + 1).arg(title).toStdString();
 }
 

@@ -20,9 +20,8 @@
 #include <fstream>
 #include <iterator>
 #include <limits>
-#include <system_error>
-
 #include <sys/stat.h>
+#include <system_error>
 
 namespace app {
 
@@ -439,10 +438,14 @@ namespace {
 std::string notARegularFile(const std::filesystem::path &path)
 {
     const std::string name = path.string();
-    struct stat status {};
+    struct stat status
+    {
+    };
     if (::stat(path.c_str(), &status) != 0) {
         const int cause = errno;
-        struct stat link {};
+        struct stat link
+        {
+        };
         if (cause == ELOOP)
             return "跨线文件 " + name + " 不是普通文件: 符号链接循环.";
         if (cause == ENOENT && ::lstat(path.c_str(), &link) == 0)

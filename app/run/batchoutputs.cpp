@@ -67,7 +67,8 @@ std::vector<OutputWriting> writeBatchOutputs(const BatchOutputs &outputs, const 
         writing.push_back({summary, OutputWriting::Result::Written, {}});
     if (outputs.pdf) {
         const bool noPages = computedSpanCount(spans) == 0;
-        writing.push_back({*outputs.pdf, noPages ? OutputWriting::Result::NoPages : OutputWriting::Result::Written, {}});
+        writing.push_back(
+            {*outputs.pdf, noPages ? OutputWriting::Result::NoPages : OutputWriting::Result::Written, {}});
     }
     common::FileSetReplacement files;
     std::size_t current = 0;

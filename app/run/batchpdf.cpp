@@ -2,7 +2,6 @@
 
 #include "app/run/batchsummary.h"
 #include "app/run/pdfjoin.h"
-
 #include "common/replacefile.h"
 #include "common/terminationcleanup.h"
 #include "report/pages.h"
@@ -11,9 +10,10 @@
 #include "report/reportpage.h"
 
 #include <QFile>
-
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFObjectHandle.hh>
+
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -21,8 +21,6 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
-
-#include <unistd.h>
 
 namespace app {
 
@@ -92,7 +90,9 @@ private:
 class BatchPdf::Share final : public SpanFinisher
 {
 public:
-    explicit Share(BatchPdf &pdf) : mPdf(pdf) {}
+    explicit Share(BatchPdf &pdf)
+        : mPdf(pdf)
+    {}
 
     // A document that cannot be written (a full disk) fails the PDF, with
     // its cause, not the spans: they were computed, and the summaries hold them.
@@ -164,7 +164,9 @@ private:
     std::vector<std::pair<std::size_t, Placement>> mPlacements;
 };
 
-BatchPdf::BatchPdf(const fs::path &target) : mTarget(target) {}
+BatchPdf::BatchPdf(const fs::path &target)
+    : mTarget(target)
+{}
 
 BatchPdf::~BatchPdf()
 {

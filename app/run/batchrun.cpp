@@ -1,7 +1,6 @@
 #include "app/run/batchrun.h"
 
 #include "app/run/batchsummary.h"
-
 #include "common/checkmessages.h"
 
 #include <algorithm>
@@ -57,8 +56,8 @@ void computeSpan(SpanOutcome &outcome, const BatchSettings &settings)
     }
     const DesignCheckRequest checks{settings.designCheck.value_or(span.designCheck), settings.designCheckPage};
     CollectingMessenger messenger;
-    outcome.run = std::make_unique<CalculationRun>(runCalculationPipeline(
-        span.window, span.options, checks, settings.pages, UnusualValues::Compute, messenger));
+    outcome.run = std::make_unique<CalculationRun>(
+        runCalculationPipeline(span.window, span.options, checks, settings.pages, UnusualValues::Compute, messenger));
     switch (outcome.run->outcome) {
     case RunOutcome::Done:
         outcome.status = SpanStatus::Computed;

@@ -37,7 +37,9 @@ constexpr const char *inheritedKeys[] = {"/Resources", "/MediaBox", "/CropBox", 
 
 } // namespace
 
-PdfJoin::PdfJoin(std::FILE *stream, std::filesystem::path file) : mStream(stream), mFile(std::move(file))
+PdfJoin::PdfJoin(std::FILE *stream, std::filesystem::path file)
+    : mStream(stream)
+    , mFile(std::move(file))
 {
     // The binary comment tells transfer programs the file is not text.
     write("%PDF-1.4\n%\xE2\xE3\xCF\xD3\n");
@@ -170,7 +172,7 @@ void PdfJoin::writeOutline(const std::vector<report::OutlineEntry> &entries, int
             const int last = first + static_cast<int>(entry.children.size()) - 1;
             // A negative count keeps the entry closed, so that a long batch opens as its list of spans.
             children = " /First " + reference(first) + " /Last " + reference(last) + " /Count -"
-                       + std::to_string(entry.children.size());
+                + std::to_string(entry.children.size());
         }
         beginObject(numbers[i]);
         write("<< /Title " + text(entry.title) + " /Parent " + reference(parent) + " /Dest [ "

@@ -53,8 +53,7 @@ void appendLine(std::string &csv, const Fields &fields, Text text)
 }
 
 /// Gives \a take the CSV of \a spans a line at a time, so that a large batch is never held whole.
-template <typename Take>
-void summaryLines(const std::vector<SpanOutcome> &spans, Take take)
+template <typename Take> void summaryLines(const std::vector<SpanOutcome> &spans, Take take)
 {
     std::string line = byteOrderMark;
     appendLine(line, batchSummaryHeader(), [](const std::string &name) { return name; });

@@ -5,9 +5,8 @@
 #include "common/replacefile.h"
 #include "common/terminationcleanup.h"
 
-#include <xlsxwriter.h>
-
 #include <unistd.h>
+#include <xlsxwriter.h>
 
 #include <cerrno>
 #include <charconv>
@@ -87,7 +86,8 @@ void writeCell(lxw_worksheet *sheet, lxw_row_t row, lxw_col_t column, const Tabl
 /// A sheet under \a header whose rows \a rowsOf gives span by span, made as they are
 /// written: a batch's tables are never held whole.
 void writeSheet(lxw_workbook *workbook, const char *name, const std::vector<std::string> &header,
-                const std::vector<SpanOutcome> &spans, const std::function<std::vector<TableRow>(const SpanOutcome &)> &rowsOf)
+                const std::vector<SpanOutcome> &spans,
+                const std::function<std::vector<TableRow>(const SpanOutcome &)> &rowsOf)
 {
     lxw_worksheet *sheet = workbook_add_worksheet(workbook, name);
     if (sheet == nullptr)

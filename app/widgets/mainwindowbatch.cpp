@@ -140,8 +140,8 @@ void TForm_zcx::FileBatchClick()
 
     const std::vector<app::OutputWriting> writing =
         run.cancelled ? std::vector<app::OutputWriting>{} : app::writeBatchOutputs(outputs, run.spans, pdf);
-    const bool complete = !run.cancelled && app::allWritten(writing)
-                          && app::computedSpanCount(run.spans) == run.spans.size();
+    const bool complete =
+        !run.cancelled && app::allWritten(writing) && app::computedSpanCount(run.spans) == run.spans.size();
     mMessenger.show({app::batchDoneText(run, writing), batchCaption,
                      complete ? common::MessageIcon::Information : common::MessageIcon::Warning,
                      common::MessageButtons::Ok});

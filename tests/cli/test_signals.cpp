@@ -2,8 +2,6 @@
 // documents and staged files, leaves the old outputs whole and ends with
 // 128 + the signal, as a shell expects of a process stopped by it.
 #include <gtest/gtest.h>
-
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -12,6 +10,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <sys/wait.h>
 #include <thread>
 #include <vector>
 

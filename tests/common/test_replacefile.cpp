@@ -1,15 +1,13 @@
 #include "common/replacefile.h"
-
 #include "support/temporaryfolder.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <functional>
-#include <thread>
-
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
+#include <thread>
 
 using common::FileSetReplacement;
 using common::FileWriteError;

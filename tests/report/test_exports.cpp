@@ -1,7 +1,6 @@
-#include "samplepage.h"
-
 #include "report/exporters.h"
 #include "report/pagepainter.h"
+#include "samplepage.h"
 
 #include <QFile>
 #include <QImage>
@@ -9,17 +8,15 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <optional>
-
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFOutlineDocumentHelper.hh>
 #include <qpdf/QPDFPageDocumentHelper.hh>
 
+#include <gtest/gtest.h>
+
+#include <filesystem>
 #include <limits>
+#include <optional>
 
 using namespace report;
 
