@@ -2,6 +2,7 @@
 
 #include "app/run/batchsummary.h"
 #include "app/run/pdfjoin.h"
+#include "common/filedescriptor.h"
 #include "common/replacefile.h"
 #include "common/terminationcleanup.h"
 #include "report/pages.h"
@@ -9,10 +10,12 @@
 #include "report/pdfpagewriter.h"
 #include "report/reportpage.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFObjectHandle.hh>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -104,11 +107,9 @@ public:
             start();
         if (mShare.writeError == 0) {
             const int firstSheet = mWriter->sheetCount();
-            errno = 0;
             for (const report::ReportPage &page : span.run->pages) {
                 if (!mWriter->addPage(page)) {
-                    // The failed write(2) left its errno; a painter that failed otherwise has none.
-                    mShare.writeError = errno != 0 ? errno : EIO;
+                    mShare.writeError = EIO;
                     break;
                 }
             }
@@ -120,12 +121,14 @@ public:
     void close() override
     {
         if (mWriter) {
-            errno = 0;
             const bool complete = mWriter->finish();
             mWriter.reset();
-            mFile.close();
-            if (mShare.writeError == 0 && (!complete || mFile.error() != QFileDevice::NoError))
-                mShare.writeError = errno != 0 ? errno : EIO;
+            if (mShare.writeError == 0 && !complete)
+                mShare.writeError = EIO;
+            if (mShare.writeError == 0)
+                writeShare();
+            mBuffer.close();
+            mBuffer.setData(QByteArray());
         }
         if (!mShare.path.empty() || mShare.writeError != 0)
             mPdf.addShare(mShare, mPlacements);
@@ -149,17 +152,32 @@ private:
             mShare.writeError = error.code().value();
             return;
         }
-        mFile.setFileName(QString::fromStdString(mShare.path.string()));
-        errno = 0;
-        if (mFile.open(QIODevice::WriteOnly))
-            mWriter = std::make_unique<report::PdfPageWriter>(mFile, std::string());
-        else
-            mShare.writeError = errno != 0 ? errno : EIO;
+        // Painted in memory, a hundred spans at a time, and written whole:
+        // Qt writes a document in many small pieces, which a file takes slowly.
+        mBuffer.open(QIODevice::WriteOnly);
+        mWriter = std::make_unique<report::PdfPageWriter>(mBuffer, std::string());
+    }
+
+    void writeShare()
+    {
+        try {
+            common::FileDescriptor file(
+                ::open(mShare.path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, S_IRUSR | S_IWUSR));
+            if (file.get() < 0)
+                throw common::FileWriteError(mShare.path, errno);
+            const QByteArray &bytes = mBuffer.data();
+            common::writeAllInto(file.get(), std::string_view(bytes.constData(), std::size_t(bytes.size())),
+                                 mShare.path);
+            if (!file.close())
+                throw common::FileWriteError(mShare.path, errno);
+        } catch (const common::FileWriteError &error) {
+            mShare.writeError = error.code().value();
+        }
     }
 
     BatchPdf &mPdf;
     ShareFile mShare;
-    QFile mFile;
+    QBuffer mBuffer;
     std::unique_ptr<report::PdfPageWriter> mWriter;
     std::vector<std::pair<std::size_t, Placement>> mPlacements;
 };
