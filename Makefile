@@ -28,8 +28,9 @@ package: build
 	cmake --build $(BUILD_DIR) --target package
 
 bench: configure
-	cmake --build $(BUILD_DIR) -j $(JOBS) --target tenrix-bench tenrix-gui-bench
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target tenrix-bench tenrix-gui-bench tenrix-batch-bench
 	$(BUILD_DIR)/bin/tenrix-bench
+	$(BUILD_DIR)/bin/tenrix-batch-bench 1000
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/tenrix-gui-bench
 
 # Pictures of every window, its lists and dialogs, on the offscreen platform.

@@ -82,7 +82,7 @@ static void batchOf100ToOnePdf(benchmark::State &state)
 {
     QTemporaryDir out;
     for (auto _ : state) {
-        app::BatchPdf pdf;
+        app::BatchPdf pdf(folderPath(out) / "all.pdf");
         app::BatchSettings settings;
         settings.pages = app::ReportPages::Teal;
         settings.makeFinisher = pdf.finishers();

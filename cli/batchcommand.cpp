@@ -4,9 +4,12 @@
 #include "app/run/batchpdf.h"
 #include "app/run/batchrun.h"
 #include "cli/checksettings.h"
+#include "cli/commandoutputs.h"
 #include "cli/exitcodes.h"
+#include "cli/outputtargets.h"
 #include "cli/reportapplication.h"
 
+#include <malloc.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -28,8 +31,14 @@ app::BatchProgress terminalProgress()
 {
     if (::isatty(STDERR_FILENO) == 0)
         return {};
-    return [](std::size_t finished, std::size_t total) {
-        std::cerr << "\r批量计算 " << finished << '/' << total << (finished == total ? "\n" : "") << std::flush;
+    // The line is rewritten in place ("\033[K" clears what a longer name left).
+    return [](std::size_t finished, std::size_t total, const std::filesystem::path &computing) {
+        std::cerr << "\r\033[K批量计算 " << finished << '/' << total;
+        if (computing.empty())
+            std::cerr << '\n';
+        else
+            std::cerr << " 正在计算 " << computing.filename().string();
+        std::cerr << std::flush;
     };
 }
 
@@ -46,7 +55,8 @@ int spanExitCode(const app::SpanOutcome &span)
     return inputRefused;
 }
 
-/// Names every span that was not computed, every unusual value computed, and every note; returns the worst exit code.
+/// Names every span that was not computed, every unusual value computed, and every note on standard error; returns the
+/// worst exit code.
 int reportSpans(const std::vector<app::SpanOutcome> &spans)
 {
     int code = success;
@@ -56,30 +66,38 @@ int reportSpans(const std::vector<app::SpanOutcome> &spans)
         if (span.status != app::SpanStatus::Computed)
             std::cerr << span.file.string() << ": " << span.message << '\n';
         else {
-            for (const std::string &warning : span.run.warnings)
+            for (const std::string &warning : span.warnings)
                 std::cerr << span.file.string() << ": 警告: " << warning << '\n';
         }
         code = std::max(code, spanExitCode(span));
     }
-    std::cout << app::batchCountLine(spans) << '\n';
     return code;
 }
 
-/// Writes the outputs asked for; each failure is told on standard error.
+/**
+ * Stages the outputs asked for and the count line, which goes to standard
+ * output unless the PDF does, and writes them all or none; each failure is
+ * told on standard error.
+ */
 bool writeOutputs(const CommandLine &command, const std::vector<app::SpanOutcome> &spans, const app::BatchPdf &pdf)
 {
-    app::BatchOutputs outputs{{command.summaryFiles.begin(), command.summaryFiles.end()}, {}};
-    if (command.pdfFile)
-        outputs.pdf = *command.pdfFile;
-    const std::vector<app::OutputWriting> writing = app::writeBatchOutputs(outputs, spans, pdf);
-    for (const app::OutputWriting &output : writing) {
-        if (output.result == app::OutputWriting::Result::Failed)
-            std::cerr << output.failure << '\n';
-        else if (output.result == app::OutputWriting::Result::NoPages)
-            // The spans' own exit code says why.
-            std::cerr << "没有计算完成的跨线, 未写出 " << output.file.string() << ".\n";
+    CommandOutputs outputs(std::cerr);
+    for (const std::string &summary : command.summaryFiles) {
+        outputs.add(summary, [&](int descriptor) { app::writeSummary(descriptor, summary, spans); });
     }
-    return app::allWritten(writing);
+    if (command.pdfFile) {
+        if (app::computedSpanCount(spans) == 0)
+            // The spans' own exit code says why.
+            std::cerr << "没有计算完成的跨线, 未写出 " << *command.pdfFile << ".\n";
+        else
+            outputs.add(*command.pdfFile, [&](int descriptor) { pdf.write(descriptor, *command.pdfFile, spans); });
+    }
+    const std::string countLine = app::batchCountLine(spans) + "\n";
+    if (command.pdfFile == standardOutputName)
+        std::cerr << countLine;
+    else
+        outputs.add(std::string(standardOutputName), countLine);
+    return outputs.commit();
 }
 
 } // namespace
@@ -111,8 +129,18 @@ int runBatchCommand(const CommandLine &command, int &argc, char *argv[])
         return inputRefused;
     }
 
+    // A missing or read-only folder is told before the spans are computed.
+    if (!checkOutputTargets(command, std::cerr))
+        return outputNotWritten;
+
+    // Each page is painted into buffers of a few MB made and freed anew; by
+    // default glibc gives them back to the kernel every time, and a batch
+    // then spends a quarter of its time in page faults. Kept, they are reused.
+    ::mallopt(M_MMAP_THRESHOLD, 32 << 20);
+    ::mallopt(M_TRIM_THRESHOLD, 32 << 20);
+
     std::unique_ptr<QGuiApplication> application;
-    app::BatchPdf pdf;
+    app::BatchPdf pdf(command.pdfFile ? std::filesystem::path(*command.pdfFile) : std::filesystem::path());
     if (command.pdfFile) {
         application = startReportApplication(argc, argv);
         settings.pages = command.black ? app::ReportPages::Black : app::ReportPages::Teal;

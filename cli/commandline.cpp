@@ -1,8 +1,7 @@
 #include "cli/commandline.h"
 
-#include "cli/outputfile.h"
-
 #include "app/run/batchoutputs.h"
+#include "cli/commandoutputs.h"
 
 #include <algorithm>
 #include <cctype>
@@ -34,7 +33,8 @@ void checkCombination(const CommandLine &command)
 
 bool CommandLine::writesToStandardOutput() const
 {
-    return jsonFile == standardOutputName || textsFile == standardOutputName;
+    return jsonFile == standardOutputName || textsFile == standardOutputName || pdfFile == standardOutputName
+        || saveSpanFile == standardOutputName;
 }
 
 const char *usageText()
@@ -64,8 +64,10 @@ const char *usageText()
            "  --summary FILE   汇总表, 每个跨线一行; FILE 以 .csv 或 .xlsx 结尾, 可给两次\n"
            "  --pdf FILE       全部跨线的计算书依次写入一个PDF文件, 每个跨线和每页一个书签\n"
            "\n"
-           "--json 和 --texts 的 FILE 为 - 时写到标准输出(二者只能有一个), 此时不再打印汇总表.\n"
-           "每个输出先写入同一文件夹中的临时文件, 全部写好后才替换原有文件; 写入失败时原有文件保持不变.\n"
+           "--json, --texts, --pdf 和 --save-span 的 FILE 为 - 时写到标准输出(只能有一个), 此时不再打印汇总表;\n"
+           "批量计算的 --pdf 为 - 时, 计算结果的统计行改写到标准错误.\n"
+           "每个输出先写入同一文件夹中的临时文件, 全部写好后才一起替换原有文件; 有一个写入失败时原有文件都保持不变.\n"
+           "被 Ctrl-C 或 SIGTERM 中止时删除全部临时文件, 原有文件保持不变, 退出码 130 或 143.\n"
            "\n"
            "退出码: 0 成功, 2 参数错误, 3 计算出错, 4 输入检查未通过或输入文件无法读取, 5 有输出未能写入.\n"
            "批量计算时某个跨线未通过检查或计算出错不影响其他跨线, 退出码取各跨线中最严重的.\n";
@@ -125,8 +127,31 @@ CommandLine parseCommandLine(const std::vector<std::string> &arguments)
         else
             throw UsageError{"无法识别的参数: " + arg};
     }
-    if (command.jsonFile == standardOutputName && command.textsFile == standardOutputName)
-        throw UsageError{"--json 和 --texts 不能同时写到标准输出"};
+    // Standard output carries one output whole; a set of files cannot go there.
+    const std::vector<std::pair<const char *, const std::optional<std::string> *>> single{
+        {"--json", &command.jsonFile},
+        {"--texts", &command.textsFile},
+        {"--pdf", &command.pdfFile},
+        {"--save-span", &command.saveSpanFile}};
+    std::vector<std::string> toStandardOutput;
+    for (const auto &[option, file] : single) {
+        if (*file == standardOutputName)
+            toStandardOutput.push_back(option);
+    }
+    if (toStandardOutput.size() > 1)
+        throw UsageError{toStandardOutput[0] + " 和 " + toStandardOutput[1] + " 不能同时写到标准输出"};
+    const std::vector<std::pair<const char *, const std::optional<std::string> *>> sets{{"--wmf", &command.wmfBase},
+                                                                                        {"--emf", &command.emfBase},
+                                                                                        {"--svg", &command.svgDir},
+                                                                                        {"--png", &command.pngDir}};
+    for (const auto &[option, name] : sets) {
+        if (*name == standardOutputName)
+            throw UsageError{std::string(option) + " 写出多个文件, 不能写到标准输出(-)"};
+    }
+    for (const std::string &file : command.summaryFiles) {
+        if (file == standardOutputName)
+            throw UsageError{"--summary 不能写到标准输出(-), 请给出以 .csv 或 .xlsx 结尾的文件名"};
+    }
     checkCombination(command);
     return command;
 }

@@ -1,10 +1,12 @@
 // tenrix-calc: the calculation without a window, for batch runs and checks.
+#include "app/run/calculationpipeline.h"
 #include "cli/batchcommand.h"
 #include "cli/checksettings.h"
 #include "cli/checksjson.h"
 #include "cli/commandline.h"
+#include "cli/commandoutputs.h"
 #include "cli/exitcodes.h"
-#include "cli/outputfile.h"
+#include "cli/outputtargets.h"
 #include "cli/reportapplication.h"
 #include "cli/reportoutput.h"
 #include "cli/resultjson.h"
@@ -12,8 +14,7 @@
 #include "cli/startinputs.h"
 #include "cli/streammessenger.h"
 #include "cli/summarytable.h"
-
-#include "app/run/calculationpipeline.h"
+#include "common/terminationcleanup.h"
 
 #include <iostream>
 #include <optional>
@@ -44,6 +45,8 @@ std::string jsonText(const app::CalculationRun &run, const app::MainWindowModel 
 
 int main(int argc, char *argv[])
 {
+    // First, before the application or a batch starts threads of its own.
+    common::removeTemporariesOnTermination();
     cli::CommandLine command;
     try {
         command = cli::parseCommandLine({argv + 1, argv + argc});
@@ -51,14 +54,11 @@ int main(int argc, char *argv[])
         std::cerr << "tenrix-calc: " << e.message << "\n\n" << cli::usageText();
         return badArguments;
     }
-    if (command.help) {
-        std::cout << cli::usageText();
-        return success;
-    }
-    if (command.version) {
-        std::cout << "tenrix-calc " << TENRIX_VERSION << '\n';
-        return success;
-    }
+    if (command.help)
+        return cli::printChecked(cli::usageText(), std::cerr) ? success : outputNotWritten;
+    if (command.version)
+        return cli::printChecked(std::string("tenrix-calc ") + TENRIX_VERSION + "\n", std::cerr) ? success
+                                                                                                 : outputNotWritten;
     if (cli::isBatch(command))
         return cli::runBatchCommand(command, argc, argv);
 
@@ -70,13 +70,17 @@ int main(int argc, char *argv[])
         cli::loadDesignCheckOptions(command, inputs->span.designCheck, std::cerr);
     if (!checkOptions)
         return inputRefused;
+    // A missing or read-only folder is told before any work is done.
+    if (!cli::checkOutputTargets(command, std::cerr))
+        return outputNotWritten;
+    // Every output of the command is staged and put in place together at the end.
+    cli::CommandOutputs outputs(std::cerr);
     if (command.saveSpanFile) {
         app::SpanFile span = inputs->span;
         span.designCheck = *checkOptions;
-        if (!cli::saveSpanFile(*command.saveSpanFile, span, std::cerr))
-            return outputNotWritten;
+        cli::stageSpanFile(*command.saveSpanFile, span, outputs);
         if (!command.wantsResultFile())
-            return success;
+            return outputs.commit() ? success : outputNotWritten;
     }
 
     // The report pages are drawn with the program's fonts, which need the application.
@@ -117,21 +121,18 @@ int main(int argc, char *argv[])
 
     if (command.wantsReport()) {
         try {
-            if (!cli::writeReportOutputs(command, run.pages, std::cerr))
-                return outputNotWritten;
+            cli::stageReportOutputs(command, run.pages, inputs->span.window.text(app::EditBox::Edit_bt), outputs);
         } catch (const std::exception &e) {
             std::cerr << "计算出错: " << e.what() << '\n';
             return calculationFailed;
         }
     }
-    if (command.jsonFile
-        && !cli::writeOutputFile(*command.jsonFile, jsonText(run, inputs->span.window, *checkOptions), std::cerr))
-        return outputNotWritten;
+    if (command.jsonFile)
+        outputs.add(*command.jsonFile, jsonText(run, inputs->span.window, *checkOptions));
     if (!command.writesToStandardOutput()) {
         std::ostringstream summary;
         cli::printSummary(summary, run.input, run.result);
-        if (!cli::writeOutputFile(std::string(cli::standardOutputName), summary.str(), std::cerr))
-            return outputNotWritten;
+        outputs.add(std::string(cli::standardOutputName), summary.str());
     }
-    return success;
+    return outputs.commit() ? success : outputNotWritten;
 }

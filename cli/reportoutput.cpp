@@ -1,9 +1,7 @@
 #include "cli/reportoutput.h"
 
-#include "cli/outputfile.h"
 #include "common/filefailurereason.h"
 #include "common/filewriteerror.h"
-
 #include "report/exporters.h"
 #include "report/reportpage.h"
 #include "report/savenames.h"
@@ -12,6 +10,7 @@
 #include <QDir>
 
 #include <filesystem>
+#include <optional>
 #include <system_error>
 #include <vector>
 
@@ -46,59 +45,56 @@ QStringList pageFolderNames(const report::ReportExporter &exporter, const Pages 
     return names;
 }
 
-// Every page or none: a set of which one page failed would mix two reports.
-bool writePages(report::ReportExporter &exporter, const Pages &pages, const QStringList &names, std::ostream &errors)
+void stagePages(report::ReportExporter &exporter, const Pages &pages, const QStringList &names, CommandOutputs &outputs)
 {
     QString error;
-    if (report::writePageFiles(exporter, pages, names, &error))
-        return true;
-    errors << error.toStdString() << '\n';
-    return false;
+    if (!report::stagePageFiles(exporter, pages, names, outputs.files(), &error))
+        outputs.fail(error.toStdString());
 }
 
-bool writePageFolder(report::ReportExporter &exporter, const Pages &pages, const std::string &dir,
-                     std::ostream &errors)
+void stagePageFolder(report::ReportExporter &exporter, const Pages &pages, const std::string &dir,
+                     CommandOutputs &outputs)
 {
     std::error_code made;
     std::filesystem::create_directories(dir, made);
     if (made) {
-        errors << "无法创建文件夹 “" << dir << "”: " << common::fileFailureReason(common::FileAccess::Write, made.value()) << '\n';
-        return false;
+        outputs.fail("无法创建文件夹 “" + dir
+                     + "”: " + common::fileFailureReason(common::FileAccess::Write, made.value()));
+        return;
     }
-    return writePages(exporter, pages, pageFolderNames(exporter, pages, QDir(fromLocal(dir))), errors);
+    stagePages(exporter, pages, pageFolderNames(exporter, pages, QDir(fromLocal(dir))), outputs);
 }
 
 } // namespace
 
-bool writeReportOutputs(const CommandLine &command, const Pages &pages, std::ostream &errors)
+void stageReportOutputs(const CommandLine &command, const Pages &pages, const std::string &spanName,
+                        CommandOutputs &outputs)
 {
-    bool ok = true;
     if (command.pdfFile) {
-        report::PdfExporter pdf;
-        if (!pdf.write(pages, fromLocal(*command.pdfFile))) {
-            errors << pdf.errorString().toStdString() << '\n';
-            ok = false;
-        }
+        report::PdfExporter pdf(QString::fromStdString(spanName));
+        if (const std::optional<QByteArray> bytes = pdf.fileContents(pages, fromLocal(*command.pdfFile)))
+            outputs.add(*command.pdfFile, std::string_view(bytes->constData(), std::size_t(bytes->size())));
+        else
+            outputs.fail(pdf.errorString().toStdString());
     }
     if (command.wmfBase) {
         report::WmfExporter wmf;
-        ok = writePages(wmf, pages, pageSetNames(wmf, pages, *command.wmfBase), errors) && ok;
+        stagePages(wmf, pages, pageSetNames(wmf, pages, *command.wmfBase), outputs);
     }
     if (command.emfBase) {
         report::EmfExporter emf;
-        ok = writePages(emf, pages, pageSetNames(emf, pages, *command.emfBase), errors) && ok;
+        stagePages(emf, pages, pageSetNames(emf, pages, *command.emfBase), outputs);
     }
     if (command.svgDir) {
         report::SvgExporter svg;
-        ok = writePageFolder(svg, pages, *command.svgDir, errors) && ok;
+        stagePageFolder(svg, pages, *command.svgDir, outputs);
     }
     if (command.pngDir) {
         report::PngExporter png(command.dpi);
-        ok = writePageFolder(png, pages, *command.pngDir, errors) && ok;
+        stagePageFolder(png, pages, *command.pngDir, outputs);
     }
     if (command.textsFile)
-        ok = writeOutputFile(*command.textsFile, report::textsDump(pages).toStdString(), errors) && ok;
-    return ok;
+        outputs.add(*command.textsFile, report::textsDump(pages).toStdString());
 }
 
 } // namespace cli

@@ -1,21 +1,20 @@
 #pragma once
 
 #include "cli/commandline.h"
+#include "cli/commandoutputs.h"
 #include "report/reportpage.h"
 
-#include <ostream>
+#include <string>
 #include <vector>
 
 namespace cli {
 
 /**
- * Writes every report output the command asks for (PDF, WMF and EMF sets,
- * SVG and PNG folders, the texts list) of the report \a pages. Needs a
- * QGuiApplication. Failures are described on \a errors.
- *
- * @return true when every output was written
+ * Stages every report output the command asks for (PDF, WMF and EMF sets,
+ * SVG and PNG folders, the texts list) of the report \a pages of the span
+ * named \a spanName among \a outputs. Needs a QGuiApplication.
  */
-bool writeReportOutputs(const CommandLine &command, const std::vector<report::ReportPage> &pages,
-                        std::ostream &errors);
+void stageReportOutputs(const CommandLine &command, const std::vector<report::ReportPage> &pages,
+                        const std::string &spanName, CommandOutputs &outputs);
 
 } // namespace cli

@@ -2,19 +2,25 @@
 
 #include "common/filewriteerror.h"
 
+#include <cerrno>
+
 namespace cli {
 
-bool saveSpanFile(const std::string &fileName, const app::SpanFile &span, std::ostream &errors)
+void stageSpanFile(const std::string &fileName, const app::SpanFile &span, CommandOutputs &outputs)
 {
+    std::string text;
     try {
-        app::writeSpanFile(fileName, span);
-        return true;
-    } catch (const common::FileWriteError &error) {
-        errors << error.what() << '\n';
+        text = app::spanFileText(span);
     } catch (const nlohmann::json::exception &) {
-        errors << "跨线文件 " << fileName << " 未能保存: 输入中有无法保存的字符.\n";
+        outputs.fail("跨线文件 " + fileName + " 未能保存: 输入中有无法保存的字符.");
+        return;
     }
-    return false;
+    // A file the reader would refuse is not written.
+    if (text.size() > app::maxSpanFileBytes) {
+        outputs.fail(common::FileWriteError(fileName, EFBIG).what());
+        return;
+    }
+    outputs.add(fileName, text);
 }
 
 } // namespace cli

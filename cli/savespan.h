@@ -1,17 +1,17 @@
 #pragma once
 
 #include "app/model/spanfile.h"
+#include "cli/commandoutputs.h"
 
-#include <ostream>
 #include <string>
 
 namespace cli {
 
 /**
- * Writes \a span to the span file \a fileName, replacing an old one only
- * once the new one is complete. Why it failed goes to \a errors.
- * @return true when the file was written
+ * Stages \a span as the span file \a fileName among \a outputs (standard
+ * output for "-"); a span the reader would refuse (too large, a text that is
+ * not UTF-8) fails the outputs with the reason.
  */
-bool saveSpanFile(const std::string &fileName, const app::SpanFile &span, std::ostream &errors);
+void stageSpanFile(const std::string &fileName, const app::SpanFile &span, CommandOutputs &outputs);
 
 } // namespace cli

@@ -1,16 +1,17 @@
 #include "common/replacefile.h"
 
 #include "common/filedescriptor.h"
+#include "common/terminationcleanup.h"
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
 #include <memory>
 #include <set>
-#include <system_error>
-
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
+#include <system_error>
 
 namespace common {
 
@@ -116,11 +117,42 @@ void keepOwner(int descriptor, const struct stat &old)
         (void)::fchown(descriptor, static_cast<uid_t>(-1), old.st_gid);
 }
 
+/// An unlinked file in the temporary folder, for bytes that wait for commit().
+int openSpool(const fs::path &file)
+{
+    std::error_code error;
+    const fs::path folder = fs::temp_directory_path(error);
+    std::string name = ((error ? fs::path("/tmp") : folder) / "tenrix-spool.XXXXXX").string();
+    const auto hold = holdTermination();
+    const int descriptor = ::mkostemp(name.data(), O_CLOEXEC);
+    if (descriptor < 0)
+        throw FileWriteError(file, errno);
+    ::unlink(name.c_str());
+    return descriptor;
+}
+
+/// Copies the spooled bytes into \a target; false with errno set when a read or write fails.
+bool copySpool(int spool, int target)
+{
+    if (::lseek(spool, 0, SEEK_SET) != 0)
+        return false;
+    char buffer[1 << 16];
+    for (;;) {
+        const ssize_t count = ::read(spool, buffer, sizeof buffer);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0)
+            return count == 0;
+        if (!writeAll(target, std::string_view(buffer, static_cast<std::size_t>(count))))
+            return false;
+    }
+}
+
 /// A device or FIFO takes the bytes as they are; there is nothing to flush to disk.
-void writeInto(const fs::path &file, const fs::path &target, std::string_view contents)
+void writeInto(const fs::path &file, const fs::path &target, int spool)
 {
     FileDescriptor descriptor(::open(target.c_str(), O_WRONLY | O_TRUNC | O_NOCTTY | O_CLOEXEC));
-    if (descriptor.get() < 0 || !writeAll(descriptor.get(), contents) || !descriptor.close())
+    if (descriptor.get() < 0 || !copySpool(spool, descriptor.get()) || !descriptor.close())
         throw FileWriteError(file, errno);
 }
 
@@ -138,30 +170,76 @@ void flushFolder(const fs::path &folder)
 FileSetReplacement::~FileSetReplacement()
 {
     for (const Staged &staged : mStaged) {
-        if (!staged.temporary.empty())
+        if (!staged.temporary.empty()) {
             ::unlink(staged.temporary.c_str());
+            forgetTemporary(staged.temporary);
+        }
+        if (staged.spool >= 0)
+            ::close(staged.spool);
     }
 }
 
+void FileSetReplacement::checkTarget(const fs::path &file)
+{
+    const Target target = resolveTarget(file);
+    if (target.exists && ::access(target.path.c_str(), W_OK) != 0)
+        throw FileWriteError(file, errno);
+    if (target.exists && !target.isRegular())
+        return;
+    // The folder must take a new file: it exists, is a folder, and may be written.
+    const fs::path folder = folderOf(target.path);
+    struct stat status
+    {
+    };
+    if (::stat(folder.c_str(), &status) != 0)
+        throw FileWriteError(file, errno);
+    if (!S_ISDIR(status.st_mode))
+        throw FileWriteError(file, ENOTDIR);
+    if (::access(folder.c_str(), W_OK | X_OK) != 0)
+        throw FileWriteError(file, errno);
+}
+
 void FileSetReplacement::add(const fs::path &file, std::string_view contents)
+{
+    add(file, [&](int descriptor) { writeAllInto(descriptor, contents, file); });
+}
+
+void FileSetReplacement::add(int descriptor, const fs::path &name, const Writer &write)
+{
+    Staged staged{name, {}, {}, -1, descriptor};
+    staged.spool = openSpool(name);
+    mStaged.push_back(staged);
+    write(staged.spool);
+}
+
+void FileSetReplacement::add(const fs::path &file, const Writer &write)
 {
     const Target target = resolveTarget(file);
     if (target.exists && ::access(target.path.c_str(), W_OK) != 0)
         throw FileWriteError(file, errno);
     if (target.exists && !target.isRegular()) {
-        mStaged.push_back({file, target.path, {}, std::string(contents)});
+        Staged staged{file, target.path, {}, -1, -1};
+        staged.spool = openSpool(file);
+        mStaged.push_back(staged);
+        write(staged.spool);
         return;
     }
 
     std::string temporary = temporaryNameFor(target.path);
-    FileDescriptor descriptor(::mkostemp(temporary.data(), O_CLOEXEC));
-    if (descriptor.get() < 0)
-        throw FileWriteError(file, errno);
-    // Registered first, so that every failure below leaves it for the destructor to remove.
-    mStaged.push_back({file, target.path, temporary, {}});
+    int created = -1;
+    {
+        // Registered as it is made: a signal in between would leave it.
+        const auto hold = holdTermination();
+        created = ::mkostemp(temporary.data(), O_CLOEXEC);
+        if (created < 0)
+            throw FileWriteError(file, errno);
+        registerTemporary(temporary);
+    }
+    FileDescriptor descriptor(created);
+    // Staged first, so that every failure below leaves it for the destructor to remove.
+    mStaged.push_back({file, target.path, temporary, -1, -1});
 
-    if (!writeAll(descriptor.get(), contents))
-        throw FileWriteError(file, errno);
+    write(descriptor.get());
     if (target.exists)
         keepOwner(descriptor.get(), target.status);
     // After the owner: changing the owner clears the set-user-ID bits.
@@ -172,22 +250,36 @@ void FileSetReplacement::add(const fs::path &file, std::string_view contents)
 
 void FileSetReplacement::commit()
 {
-    // Devices first: one that refuses its bytes then leaves every file untouched.
+    // Devices and descriptors first: one that refuses its bytes then leaves every file untouched.
     for (const Staged &staged : mStaged) {
-        if (staged.temporary.empty())
-            writeInto(staged.file, staged.target, staged.contents);
+        if (staged.descriptor >= 0) {
+            if (!copySpool(staged.spool, staged.descriptor))
+                throw FileWriteError(staged.file, errno);
+        } else if (staged.spool >= 0) {
+            writeInto(staged.file, staged.target, staged.spool);
+        }
     }
     std::set<fs::path> folders;
-    for (Staged &staged : mStaged) {
-        if (staged.temporary.empty())
-            continue;
-        if (::rename(staged.temporary.c_str(), staged.target.c_str()) != 0)
-            throw FileWriteError(staged.file, errno);
-        staged.temporary.clear();
-        folders.insert(folderOf(staged.target));
+    {
+        const auto hold = holdTermination();
+        for (Staged &staged : mStaged) {
+            if (staged.temporary.empty())
+                continue;
+            if (::rename(staged.temporary.c_str(), staged.target.c_str()) != 0)
+                throw FileWriteError(staged.file, errno);
+            forgetTemporary(staged.temporary);
+            staged.temporary.clear();
+            folders.insert(folderOf(staged.target));
+        }
     }
     for (const fs::path &folder : folders)
         flushFolder(folder);
+}
+
+void writeAllInto(int descriptor, std::string_view contents, const fs::path &file)
+{
+    if (!writeAll(descriptor, contents))
+        throw FileWriteError(file, errno);
 }
 
 void replaceFileContents(const fs::path &path, std::string_view contents)

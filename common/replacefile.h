@@ -3,6 +3,7 @@
 #include "common/filewriteerror.h"
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,13 +25,23 @@ namespace common {
  * commit() writes the bytes into it, before any rename. An existing file the
  * process may not write is refused, as opening it would be.
  *
+ * The bytes for such a target, or for an open descriptor (standard output),
+ * wait in an unlinked temporary file, so that a large output is never held in
+ * memory.
+ *
  * A failure throws FileWriteError; files not yet renamed are then unchanged,
  * and every temporary file that was not renamed is removed, at the latest
- * when the set is destroyed uncommitted.
+ * when the set is destroyed uncommitted. Every temporary file is registered
+ * with registerTemporary(), and the renames of commit() hold off a
+ * termination signal, so that a program stopped by one leaves either all
+ * old files or all new ones, and no temporary.
  */
 class FileSetReplacement
 {
 public:
+    /// Writes the whole output into \a descriptor; throws what it likes on failure (FileWriteError best).
+    using Writer = std::function<void(int descriptor)>;
+
     FileSetReplacement() = default;
     ~FileSetReplacement();
 
@@ -39,6 +50,17 @@ public:
 
     /// Stages \a contents for \a file. @throws FileWriteError naming \a file
     void add(const std::filesystem::path &file, std::string_view contents);
+    /// Stages for \a file what \a write writes. @throws FileWriteError naming \a file, or what \a write throws
+    void add(const std::filesystem::path &file, const Writer &write);
+    /**
+     * Stages what \a write writes for the open \a descriptor, which is not
+     * closed; \a name stands for it in a FileWriteError. commit() writes it
+     * into the descriptor with the devices.
+     */
+    void add(int descriptor, const std::filesystem::path &name, const Writer &write);
+
+    /// Checks, without writing, that add() would accept \a file as target. @throws FileWriteError naming \a file
+    static void checkTarget(const std::filesystem::path &file);
 
     /// Puts every staged file in place. @throws FileWriteError naming the file that failed
     void commit();
@@ -47,13 +69,22 @@ private:
     struct Staged
     {
         std::filesystem::path file;    ///< as the caller named it, for the messages
-        std::filesystem::path target;  ///< the file written: symbolic links followed
+        std::filesystem::path target;  ///< the file written: symbolic links followed; empty for a descriptor
         std::string temporary;         ///< empty for a target that is written into directly
-        std::string contents;          ///< only for a target written into directly
+        int spool = -1;                ///< the unlinked file of the bytes for a target written into directly
+        int descriptor = -1;           ///< the open target given to add(), or -1
     };
+
+    void stageInto(Staged staged, const Writer &write);
 
     std::vector<Staged> mStaged;
 };
+
+/**
+ * Writes all of \a contents into \a descriptor, as a FileSetReplacement::Writer does.
+ * @throws FileWriteError naming \a file
+ */
+void writeAllInto(int descriptor, std::string_view contents, const std::filesystem::path &file);
 
 /**
  * Replaces \a path by a file holding exactly \a contents, as a

@@ -2,6 +2,8 @@
 
 #include "report/reportexporter.h"
 
+#include <string>
+
 namespace report {
 
 /// One page as a placeable Windows metafile (see wmfBytes()).
@@ -29,17 +31,28 @@ protected:
 /**
  * All pages in one PDF, one landscape A4 sheet each, the page scaled to fill
  * the sheet at its own proportions and centred. Vector drawing; texts stay
- * text with their fonts embedded, so they can be selected and searched.
+ * text with their fonts embedded, so they can be selected and searched. The
+ * outline, shown when the file opens, has one entry a page
+ * ("第2页 各种工况下的荷载计算表"); the Title names the span, the Creator
+ * the program and its version.
  */
 class PdfExporter final : public ReportExporter
 {
 public:
+    /// \a spanName: the span the pages are of, for the Title; empty when not known.
+    explicit PdfExporter(QString spanName = {})
+        : mSpanName(spanName.toStdString())
+    {}
+
     QString nameFilter() const override;
     QString suffix() const override;
     bool holdsManyPages() const override { return true; }
 
 protected:
     bool writePages(std::span<const ReportPage> pages, QIODevice &device) override;
+
+private:
+    std::string mSpanName;
 };
 
 /// One page as SVG, one user unit per page unit.

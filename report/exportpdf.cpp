@@ -1,9 +1,16 @@
 #include "report/exporters.h"
 #include "report/pagepainter.h"
+#include "report/pdfoutline.h"
 #include "report/pdfpagewriter.h"
 #include "report/reportpage.h"
 
+#include <QBuffer>
 #include <QPageLayout>
+#include <qpdf/Buffer.hh>
+#include <qpdf/QPDFWriter.hh>
+
+#include <memory>
+#include <vector>
 
 namespace report {
 
@@ -24,12 +31,13 @@ QRectF fittedTarget(const ReportPage &page, const QRectF &sheet)
 
 } // namespace
 
-PdfPageWriter::PdfPageWriter(QIODevice &device) : mWriter(&device)
+PdfPageWriter::PdfPageWriter(QIODevice &device, const std::string &title)
+    : mWriter(&device)
 {
     mWriter.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(0, 0, 0, 0)));
     mWriter.setResolution(pdfDotsPerInch);
-    mWriter.setCreator(QStringLiteral("Tenrix"));
-    mWriter.setTitle(QStringLiteral("软导线实用力学计算书"));
+    mWriter.setCreator(QString::fromStdString(pdfCreator()));
+    mWriter.setTitle(QString::fromStdString(title));
     mGood = mPainter.begin(&mWriter);
 }
 
@@ -65,7 +73,9 @@ QString PdfExporter::suffix() const
 
 bool PdfExporter::writePages(std::span<const ReportPage> pages, QIODevice &device)
 {
-    PdfPageWriter writer(device);
+    QBuffer painted;
+    painted.open(QIODevice::WriteOnly);
+    PdfPageWriter writer(painted, pdfTitle(mSpanName));
     if (!writer.isGood()) {
         setErrorString(QStringLiteral("无法生成PDF文件"));
         return false;
@@ -77,7 +87,29 @@ bool PdfExporter::writePages(std::span<const ReportPage> pages, QIODevice &devic
             return false;
         }
     }
-    return writer.finish();
+    if (!writer.finish())
+        return false;
+    // The outline a batch's PDF has for each span, one entry a page.
+    try {
+        QPDF pdf;
+        const QByteArray &bytes = painted.data();
+        pdf.processMemoryFile("report", bytes.constData(), static_cast<std::size_t>(bytes.size()));
+        std::vector<OutlineEntry> outline;
+        for (std::size_t page = 0; page < pages.size(); ++page)
+            outline.push_back({pageOutlineTitle(static_cast<int>(page)), page, {}});
+        setOutline(pdf, outline);
+        QPDFWriter out(pdf);
+        out.setOutputMemory();
+        // The page streams are compressed already: copied as they are.
+        out.setDecodeLevel(qpdf_dl_none);
+        out.write();
+        const std::shared_ptr<Buffer> written = out.getBufferSharedPointer();
+        const qint64 size = static_cast<qint64>(written->getSize());
+        return device.write(reinterpret_cast<const char *>(written->getBuffer()), size) == size;
+    } catch (const std::exception &error) {
+        setErrorString(QStringLiteral("无法生成PDF文件的书签: %1").arg(QString::fromLocal8Bit(error.what())));
+        return false;
+    }
 }
 
 } // namespace report

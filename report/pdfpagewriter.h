@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include <string>
+
 class QIODevice;
 
 namespace report {
@@ -13,12 +15,13 @@ class ReportPage;
  * A PDF painted page by page onto a device, one landscape A4 sheet a page,
  * the page scaled to fill the sheet at its own proportions and centred: the
  * document PdfExporter writes. Fonts are embedded once for the whole
- * document, however many pages it gets.
+ * document, however many pages it gets. Its Title is \a title, its Creator
+ * pdfCreator().
  */
 class PdfPageWriter
 {
 public:
-    explicit PdfPageWriter(QIODevice &device);
+    PdfPageWriter(QIODevice &device, const std::string &title);
 
     /// False when the document could not be started or a page could not be added.
     bool isGood() const { return mGood; }

@@ -101,17 +101,28 @@ bool ReportExporter::write(const ReportPage &page, const QString &fileName)
     return write(std::span<const ReportPage>(&page, 1), fileName);
 }
 
-bool writePageFiles(ReportExporter &exporter, std::span<const ReportPage> pages, const QStringList &fileNames,
-                    QString *errorMessage)
+bool stagePageFiles(ReportExporter &exporter, std::span<const ReportPage> pages, const QStringList &fileNames,
+                    common::FileSetReplacement &files, QString *errorMessage)
 {
     if (std::size_t(fileNames.size()) != pages.size())
         throw std::invalid_argument("one file name per page");
+    QString failure;
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        if (!stagePages(exporter, files, pages.subspan(i, 1), fileNames[qsizetype(i)], failure)) {
+            if (errorMessage != nullptr)
+                *errorMessage = failure;
+            return false;
+        }
+    }
+    return true;
+}
+
+bool writePageFiles(ReportExporter &exporter, std::span<const ReportPage> pages, const QStringList &fileNames,
+                    QString *errorMessage)
+{
     common::FileSetReplacement files;
     QString failure;
-    bool staged = true;
-    for (std::size_t i = 0; i < pages.size() && staged; ++i)
-        staged = stagePages(exporter, files, pages.subspan(i, 1), fileNames[qsizetype(i)], failure);
-    if (staged && commitFiles(files, failure))
+    if (stagePageFiles(exporter, pages, fileNames, files, &failure) && commitFiles(files, failure))
         return true;
     if (errorMessage != nullptr)
         *errorMessage = failure;

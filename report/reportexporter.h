@@ -10,6 +10,10 @@
 
 class QIODevice;
 
+namespace common {
+class FileSetReplacement;
+}
+
 namespace report {
 
 class ReportPage;
@@ -62,6 +66,15 @@ protected:
 private:
     QString mErrorString;
 };
+
+/**
+ * Stages page i of \a pages as \a fileNames[i] among \a files, which the
+ * caller commits with the other outputs of its command. Returns false with
+ * the reason in \a errorMessage (which may be null) when a page cannot be
+ * made or staged.
+ */
+bool stagePageFiles(ReportExporter &exporter, std::span<const ReportPage> pages, const QStringList &fileNames,
+                    common::FileSetReplacement &files, QString *errorMessage);
 
 /**
  * Writes page i of \a pages to \a fileNames[i], all or none: every page goes

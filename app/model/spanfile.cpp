@@ -2,6 +2,7 @@
 
 #include "app/model/conductorcatalogue.h"
 #include "app/model/jsontext.h"
+#include "common/filefailurereason.h"
 #include "common/filewriteerror.h"
 #include "common/replacefile.h"
 #include "engine/calculationerror.h"
@@ -19,6 +20,7 @@
 #include <fstream>
 #include <iterator>
 #include <limits>
+#include <sys/stat.h>
 #include <system_error>
 
 namespace app {
@@ -433,12 +435,47 @@ ReadSpan parseSpanFile(std::string_view text, const std::string &fileName)
     return read;
 }
 
+namespace {
+
+/**
+ * Why \a path cannot be read as a span file before it is opened, or an empty
+ * text: a FIFO or device would block the reader or never end, and a loop or
+ * a folder exists, so "missing" would send the user looking for the wrong fault.
+ */
+std::string notARegularFile(const std::filesystem::path &path)
+{
+    const std::string name = path.string();
+    struct stat status
+    {
+    };
+    if (::stat(path.c_str(), &status) != 0) {
+        const int cause = errno;
+        struct stat link
+        {
+        };
+        if (cause == ELOOP)
+            return "跨线文件 " + name + " 不是普通文件: 符号链接循环.";
+        if (cause == ENOENT && ::lstat(path.c_str(), &link) == 0)
+            return "找不到跨线文件 " + name + ": 符号链接指向的文件不存在.";
+        if (cause == ENOENT || cause == ENOTDIR)
+            return "找不到跨线文件 " + name + ".";
+        return "无法读取跨线文件 " + name + ": " + common::fileFailureReason(common::FileAccess::Read, cause) + ".";
+    }
+    if (S_ISDIR(status.st_mode))
+        return "跨线文件 " + name + " 不是普通文件: 这是一个文件夹.";
+    if (!S_ISREG(status.st_mode))
+        return "跨线文件 " + name + " 不是普通文件.";
+    return {};
+}
+
+} // namespace
+
 ReadSpan readSpanFile(const std::filesystem::path &path)
 {
     const std::string name = path.string();
+    if (const std::string problem = notARegularFile(path); !problem.empty())
+        throw SpanFileError(problem);
     std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error))
-        throw SpanFileError("找不到跨线文件 " + name + ".");
     if (std::filesystem::file_size(path, error) > maxSpanFileBytes)
         throw SpanFileError("文件 " + name + " 过大(超过1MB),不是跨线文件.");
     std::ifstream file(path, std::ios::binary);

@@ -4,6 +4,7 @@
 #include "app/run/summarycsv.h"
 #include "app/run/summaryxlsx.h"
 #include "common/filewriteerror.h"
+#include "common/replacefile.h"
 
 #include <algorithm>
 #include <cctype>
@@ -22,20 +23,6 @@ bool endsWithIgnoringCase(const std::string &text, std::string_view ending)
                       [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
 }
 
-/// Writes one output by \a write; a failure is kept with its reason.
-template <typename Write>
-OutputWriting writeOutput(const std::filesystem::path &file, Write write)
-{
-    try {
-        write();
-        return {file, OutputWriting::Result::Written, {}};
-    } catch (const common::FileWriteError &error) {
-        return {file, OutputWriting::Result::Failed, error.what()};
-    } catch (const std::exception &error) {
-        return {file, OutputWriting::Result::Failed, "无法写入文件 " + file.string() + ": " + error.what() + "."};
-    }
-}
-
 } // namespace
 
 bool isCsvSummary(const std::filesystem::path &file)
@@ -50,10 +37,17 @@ bool isXlsxSummary(const std::filesystem::path &file)
 
 void writeSummary(const std::filesystem::path &file, const std::vector<SpanOutcome> &spans)
 {
+    common::FileSetReplacement replacement;
+    replacement.add(file, [&](int descriptor) { writeSummary(descriptor, file, spans); });
+    replacement.commit();
+}
+
+void writeSummary(int descriptor, const std::filesystem::path &file, const std::vector<SpanOutcome> &spans)
+{
     if (isXlsxSummary(file))
-        writeSummaryWorkbook(file, spans);
+        writeSummaryWorkbook(descriptor, file, spans);
     else
-        writeSummaryCsv(file, spans);
+        writeSummaryCsv(descriptor, file, spans);
 }
 
 BatchOutputs batchOutputsFor(std::filesystem::path chosen, const std::string &suffix)
@@ -70,12 +64,41 @@ std::vector<OutputWriting> writeBatchOutputs(const BatchOutputs &outputs, const 
 {
     std::vector<OutputWriting> writing;
     for (const std::filesystem::path &summary : outputs.summaries)
-        writing.push_back(writeOutput(summary, [&] { writeSummary(summary, spans); }));
+        writing.push_back({summary, OutputWriting::Result::Written, {}});
     if (outputs.pdf) {
-        if (computedSpanCount(spans) == 0)
-            writing.push_back({*outputs.pdf, OutputWriting::Result::NoPages, {}});
-        else
-            writing.push_back(writeOutput(*outputs.pdf, [&] { pdf.write(*outputs.pdf, spans); }));
+        const bool noPages = computedSpanCount(spans) == 0;
+        writing.push_back(
+            {*outputs.pdf, noPages ? OutputWriting::Result::NoPages : OutputWriting::Result::Written, {}});
+    }
+    common::FileSetReplacement files;
+    std::size_t current = 0;
+    try {
+        for (; current < writing.size(); ++current) {
+            OutputWriting &output = writing[current];
+            if (output.result == OutputWriting::Result::NoPages)
+                continue;
+            if (outputs.pdf && current + 1 == writing.size())
+                files.add(output.file, [&](int descriptor) { pdf.write(descriptor, output.file, spans); });
+            else
+                files.add(output.file, [&](int descriptor) { writeSummary(descriptor, output.file, spans); });
+        }
+        files.commit();
+        return writing;
+    } catch (const common::FileWriteError &error) {
+        // Staging fails on the current output; the commit names the file it failed on.
+        const auto named = std::find_if(writing.begin(), writing.end(),
+                                        [&](const OutputWriting &output) { return output.file == error.file(); });
+        (named != writing.end() ? *named : writing[std::min(current, writing.size() - 1)]).failure = error.what();
+    } catch (const std::exception &error) {
+        // A workbook or a joined PDF that could not be made.
+        writing[current].failure = "无法写入文件 " + writing[current].file.string() + ": " + error.what() + ".";
+    }
+    for (OutputWriting &output : writing) {
+        if (output.result == OutputWriting::Result::Written) {
+            output.result = OutputWriting::Result::Failed;
+            if (output.failure.empty())
+                output.failure = "未写入 " + output.file.string() + ": 另一个输出未能写入, 原有文件保持不变.";
+        }
     }
     return writing;
 }

@@ -22,6 +22,9 @@ bool isXlsxSummary(const std::filesystem::path &file);
  */
 void writeSummary(const std::filesystem::path &file, const std::vector<SpanOutcome> &spans);
 
+/// The summary writeSummary() would write to \a file, written into \a descriptor.
+void writeSummary(int descriptor, const std::filesystem::path &file, const std::vector<SpanOutcome> &spans);
+
 /// What a batch writes: summary tables (workbook or CSV, by their names) and
 /// one PDF of every computed span's pages.
 struct BatchOutputs
@@ -53,9 +56,11 @@ struct OutputWriting
 /**
  * Writes the summaries and, when a span was computed, the PDF of the
  * computed spans of \a spans, whose pages \a pdf's finishers took: a PDF
- * of no page would be no document. Each output is written whole or not at
- * all; one that fails does not keep the others from being written.
- * @return one entry per output, the summaries first
+ * of no page would be no document. The outputs stand or fall together: each
+ * is staged beside its target, and all replace the old files only when every
+ * one was made; after a failure every old file is whole.
+ * @return one entry per output, the summaries first; after a failure the
+ *         one that failed says why and the others that they were not written
  */
 std::vector<OutputWriting> writeBatchOutputs(const BatchOutputs &outputs, const std::vector<SpanOutcome> &spans,
                                              const BatchPdf &pdf);

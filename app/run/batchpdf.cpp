@@ -1,18 +1,26 @@
 #include "app/run/batchpdf.h"
 
+#include "app/run/batchsummary.h"
+#include "app/run/pdfjoin.h"
+#include "common/filedescriptor.h"
 #include "common/replacefile.h"
+#include "common/terminationcleanup.h"
 #include "report/pages.h"
+#include "report/pdfoutline.h"
 #include "report/pdfpagewriter.h"
 #include "report/reportpage.h"
 
 #include <QBuffer>
-
-#include <qpdf/Buffer.hh>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFObjectHandle.hh>
-#include <qpdf/QPDFPageDocumentHelper.hh>
-#include <qpdf/QPDFWriter.hh>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -21,171 +29,248 @@ namespace app {
 
 namespace {
 
-using Object = QPDFObjectHandle;
-
-/// Page 1 has no title on the page: its outline entry says what it holds.
-std::string pageOutlineTitle(int pageIndex)
-{
-    const QString title =
-        pageIndex == 0 ? QStringLiteral("输入数据和计算结果汇总") : report::reportPageTitle(pageIndex);
-    return QStringLiteral("第%1页 %2").arg(pageIndex + 1).arg(title).toStdString();
-}
+namespace fs = std::filesystem;
 
 std::string spanOutlineTitle(const SpanOutcome &span)
 {
-    return span.span->window.text(EditBox::Edit_bt) + " (" + span.file.filename().string() + ")";
+    return spanName(span) + " (" + span.file.filename().string() + ")";
 }
 
-/// An outline entry that shows \a page whole, under \a parent.
-Object outlineItem(QPDF &pdf, const std::string &title, const Object &parent, const Object &page)
+/// Beside a file target, so that the documents are on its disk; in the temporary folder for anything else.
+fs::path scratchParent(const fs::path &target)
 {
-    Object item = pdf.makeIndirectObject(Object::newDictionary());
-    item.replaceKey("/Title", Object::newUnicodeString(title));
-    item.replaceKey("/Parent", parent);
-    item.replaceKey("/Dest", Object::newArray({page, Object::newName("/Fit")}));
-    return item;
+    std::error_code error;
+    const fs::file_status status = fs::status(target, error);
+    if (target.empty() || target == "-" || (fs::exists(status) && !fs::is_regular_file(status)))
+        return fs::temp_directory_path();
+    return target.parent_path().empty() ? fs::path(".") : target.parent_path();
 }
 
-/// Links \a items as the children of \a parent; \a count is the parent's /Count.
-void linkChildren(Object &parent, std::vector<Object> &items, int count)
+/// A FILE of \a descriptor that qpdf writes to and closes, leaving the descriptor open.
+FILE *fileOf(int descriptor, const fs::path &file)
 {
-    if (items.empty())
-        return;
-    for (std::size_t i = 0; i + 1 < items.size(); ++i) {
-        items[i].replaceKey("/Next", items[i + 1]);
-        items[i + 1].replaceKey("/Prev", items[i]);
+    const int copy = ::dup(descriptor);
+    FILE *stream = copy < 0 ? nullptr : ::fdopen(copy, "wb");
+    if (stream == nullptr) {
+        const int cause = errno;
+        if (copy >= 0)
+            ::close(copy);
+        throw common::FileWriteError(file, cause);
     }
-    parent.replaceKey("/First", items.front());
-    parent.replaceKey("/Last", items.back());
-    parent.replaceKey("/Count", Object::newInteger(count));
+    return stream;
 }
 
-struct SpanPages
+/// A worker's document as the join reads it, opened at its first page read and closed by the join after its last.
+class OpenShare
 {
-    const SpanOutcome *span;
-    std::size_t firstPage;
-    std::size_t pageCount;
-};
-
-/// The outline: the spans at the top, closed, each with its pages.
-void addOutline(QPDF &pdf, const std::vector<SpanPages> &spans)
-{
-    const std::vector<QPDFPageObjectHelper> pages = QPDFPageDocumentHelper(pdf).getAllPages();
-    Object outlines = pdf.makeIndirectObject(Object::newDictionary());
-    outlines.replaceKey("/Type", Object::newName("/Outlines"));
-    std::vector<Object> spanItems;
-    for (const SpanPages &span : spans) {
-        Object spanItem =
-            outlineItem(pdf, spanOutlineTitle(*span.span), outlines, pages[span.firstPage].getObjectHandle());
-        std::vector<Object> pageItems;
-        for (std::size_t p = 0; p < span.pageCount; ++p) {
-            pageItems.push_back(outlineItem(pdf, pageOutlineTitle(static_cast<int>(p)), spanItem,
-                                            pages[span.firstPage + p].getObjectHandle()));
+public:
+    QPDFObjectHandle page(const fs::path &file, int sheet)
+    {
+        if (!mPdf) {
+            mPdf = std::make_unique<QPDF>();
+            mPdf->processFile(file.c_str());
+            // The page tree as Qt writes it: one list of every page.
+            mKids = mPdf->getRoot().getKey("/Pages").getKey("/Kids");
         }
-        // A negative count keeps the entry closed: a long batch opens as its list of spans.
-        linkChildren(spanItem, pageItems, -static_cast<int>(pageItems.size()));
-        spanItems.push_back(spanItem);
+        return mKids.getArrayItem(sheet);
     }
-    linkChildren(outlines, spanItems, static_cast<int>(spanItems.size()));
-    Object root = pdf.getRoot();
-    root.replaceKey("/Outlines", outlines);
-    root.replaceKey("/PageMode", Object::newName("/UseOutlines"));
-}
+
+    /// qpdf keeps every object it has read until the document goes.
+    void close()
+    {
+        mKids = QPDFObjectHandle();
+        mPdf.reset();
+    }
+
+private:
+    std::unique_ptr<QPDF> mPdf;
+    QPDFObjectHandle mKids;
+};
 
 } // namespace
 
-/// One worker's document: the pages of its spans, one after the other.
+/// One worker's document: the pages of its spans, one after the other, painted into a file.
 class BatchPdf::Share final : public SpanFinisher
 {
 public:
-    explicit Share(BatchPdf &pdf) : mPdf(pdf) { mBuffer.open(QIODevice::WriteOnly); }
+    explicit Share(BatchPdf &pdf)
+        : mPdf(pdf)
+    {}
 
+    // A document that cannot be written (a full disk) fails the PDF, with
+    // its cause, not the spans: they were computed, and the summaries hold them.
     void finish(SpanOutcome &span, std::size_t index) override
     {
-        if (!mWriter)
-            mWriter = std::make_unique<report::PdfPageWriter>(mBuffer);
-        const int firstSheet = mWriter->sheetCount();
-        for (const report::ReportPage &page : span.run.pages) {
-            if (!mWriter->addPage(page))
-                throw std::runtime_error("无法生成PDF文件");
+        if (mPlacements.size() == spansPerDocument)
+            close();
+        if (!mWriter && mShare.writeError == 0)
+            start();
+        if (mShare.writeError == 0) {
+            const int firstSheet = mWriter->sheetCount();
+            for (const report::ReportPage &page : span.run->pages) {
+                if (!mWriter->addPage(page)) {
+                    mShare.writeError = EIO;
+                    break;
+                }
+            }
+            mPlacements.push_back({index, {0, firstSheet, mWriter->sheetCount() - firstSheet}});
         }
-        mPlacements.push_back({index, {0, firstSheet, mWriter->sheetCount() - firstSheet}});
-        span.run.pages = {};
+        span.run->pages = {};
     }
 
     void close() override
     {
-        if (!mWriter)
-            return;
-        const bool complete = mWriter->finish();
-        mWriter.reset();
-        mPdf.addShare(complete ? mBuffer.data() : QByteArray(), mPlacements);
+        if (mWriter) {
+            const bool complete = mWriter->finish();
+            mWriter.reset();
+            if (mShare.writeError == 0 && !complete)
+                mShare.writeError = EIO;
+            if (mShare.writeError == 0)
+                writeShare();
+            mBuffer.close();
+            mBuffer.setData(QByteArray());
+        }
+        if (!mShare.path.empty() || mShare.writeError != 0)
+            mPdf.addShare(mShare, mPlacements);
+        mShare.path.clear();
+        mPlacements.clear();
     }
 
 private:
+    /**
+     * A worker starts a new document after this many spans: the join reads
+     * one document at a time and qpdf keeps all it has read of it (some 8 kB
+     * a page), while each document embeds its fonts once more.
+     */
+    static constexpr std::size_t spansPerDocument = 100;
+
+    void start()
+    {
+        try {
+            mShare.path = mPdf.newShareFile();
+        } catch (const common::FileWriteError &error) {
+            mShare.writeError = error.code().value();
+            return;
+        }
+        // Painted in memory, a hundred spans at a time, and written whole:
+        // Qt writes a document in many small pieces, which a file takes slowly.
+        mBuffer.open(QIODevice::WriteOnly);
+        mWriter = std::make_unique<report::PdfPageWriter>(mBuffer, std::string());
+    }
+
+    void writeShare()
+    {
+        try {
+            common::FileDescriptor file(
+                ::open(mShare.path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, S_IRUSR | S_IWUSR));
+            if (file.get() < 0)
+                throw common::FileWriteError(mShare.path, errno);
+            const QByteArray &bytes = mBuffer.data();
+            common::writeAllInto(file.get(), std::string_view(bytes.constData(), std::size_t(bytes.size())),
+                                 mShare.path);
+            if (!file.close())
+                throw common::FileWriteError(mShare.path, errno);
+        } catch (const common::FileWriteError &error) {
+            mShare.writeError = error.code().value();
+        }
+    }
+
     BatchPdf &mPdf;
+    ShareFile mShare;
     QBuffer mBuffer;
     std::unique_ptr<report::PdfPageWriter> mWriter;
     std::vector<std::pair<std::size_t, Placement>> mPlacements;
 };
+
+BatchPdf::BatchPdf(const fs::path &target)
+    : mTarget(target)
+{}
+
+BatchPdf::~BatchPdf()
+{
+    if (mScratch.empty())
+        return;
+    std::error_code ignored;
+    fs::remove_all(mScratch, ignored);
+    common::forgetTemporary(mScratch);
+}
 
 std::function<std::unique_ptr<SpanFinisher>()> BatchPdf::finishers()
 {
     return [this] { return std::make_unique<Share>(*this); };
 }
 
-void BatchPdf::addShare(const QByteArray &document, const std::vector<std::pair<std::size_t, Placement>> &placements)
+fs::path BatchPdf::newShareFile()
+{
+    const std::lock_guard lock(mMutex);
+    if (mScratch.empty()) {
+        std::string folder = (scratchParent(mTarget) / ".tenrix-pdf.XXXXXX").string();
+        const auto hold = common::holdTermination();
+        if (::mkdtemp(folder.data()) == nullptr)
+            throw common::FileWriteError(mTarget, errno);
+        mScratch = folder;
+        common::registerTemporary(mScratch);
+    }
+    return mScratch / ("share-" + std::to_string(mShareFiles++) + ".pdf");
+}
+
+void BatchPdf::addShare(const ShareFile &share, const std::vector<std::pair<std::size_t, Placement>> &placements)
 {
     const std::lock_guard lock(mMutex);
     for (auto [index, placement] : placements) {
         placement.share = mShares.size();
         mPlacements[index] = placement;
     }
-    mShares.push_back(document);
+    mShares.push_back(share);
+    if (share.writeError != 0)
+        mWriteError = share.writeError;
 }
 
-void BatchPdf::write(const std::filesystem::path &path, const std::vector<SpanOutcome> &spans) const
+void BatchPdf::write(const fs::path &path, const std::vector<SpanOutcome> &spans) const
+{
+    common::FileSetReplacement file;
+    file.add(path, [&](int descriptor) { write(descriptor, path, spans); });
+    file.commit();
+}
+
+void BatchPdf::write(int descriptor, const fs::path &file, const std::vector<SpanOutcome> &spans) const
 {
     const std::lock_guard lock(mMutex);
-    QPDF pdf;
-    pdf.emptyPDF();
-    QPDFPageDocumentHelper pages(pdf);
-    // The shares' objects are copied when the joined file is written, so they live until then.
-    std::vector<std::unique_ptr<QPDF>> shares(mShares.size());
-    std::vector<SpanPages> outline;
-    std::size_t pageCount = 0;
+    // On the target's disk: its cause is the target's.
+    if (mWriteError != 0)
+        throw common::FileWriteError(file, mWriteError);
+    PdfJoin joined(fileOf(descriptor, file), file);
+    std::vector<OpenShare> shares(mShares.size());
+    std::vector<std::size_t> lastSpanOf(mShares.size(), 0);
+    for (const auto &[index, placement] : mPlacements)
+        lastSpanOf[placement.share] = std::max(lastSpanOf[placement.share], index);
+    std::vector<report::OutlineEntry> outline;
     try {
         for (std::size_t i = 0; i < spans.size(); ++i) {
             if (spans[i].status != SpanStatus::Computed)
                 continue;
             const auto placed = mPlacements.find(i);
-            if (placed == mPlacements.end() || mShares[placed->second.share].isEmpty())
+            if (placed == mPlacements.end())
                 throw std::runtime_error("无法生成PDF文件");
             const Placement &placement = placed->second;
-            std::unique_ptr<QPDF> &share = shares[placement.share];
-            if (!share) {
-                const QByteArray &bytes = mShares[placement.share];
-                share = std::make_unique<QPDF>();
-                share->processMemoryFile("share", bytes.constData(), static_cast<std::size_t>(bytes.size()));
+            OpenShare &share = shares[placement.share];
+            report::OutlineEntry spanEntry{spanOutlineTitle(spans[i]), 0, {}};
+            for (int sheet = 0; sheet < placement.sheetCount; ++sheet) {
+                const std::size_t page = joined.addPage(
+                    placement.share, share.page(mShares[placement.share].path, placement.firstSheet + sheet));
+                if (sheet == 0)
+                    spanEntry.page = page;
+                spanEntry.children.push_back({report::pageOutlineTitle(sheet), page, {}});
             }
-            const std::vector<QPDFPageObjectHelper> sharePages = QPDFPageDocumentHelper(*share).getAllPages();
-            for (int sheet = 0; sheet < placement.sheetCount; ++sheet)
-                pages.addPage(sharePages.at(static_cast<std::size_t>(placement.firstSheet + sheet)), false);
-            outline.push_back({&spans[i], pageCount, static_cast<std::size_t>(placement.sheetCount)});
-            pageCount += static_cast<std::size_t>(placement.sheetCount);
+            outline.push_back(std::move(spanEntry));
+            if (lastSpanOf[placement.share] == i) {
+                share.close();
+                joined.forgetSource(placement.share);
+            }
         }
         if (outline.empty())
             throw std::runtime_error("没有计算完成的跨线");
-        addOutline(pdf, outline);
-
-        QPDFWriter writer(pdf);
-        writer.setOutputMemory();
-        // The pages' streams are compressed already: copied as they are, not recompressed.
-        writer.setDecodeLevel(qpdf_dl_none);
-        writer.write();
-        const std::shared_ptr<Buffer> bytes = writer.getBufferSharedPointer();
-        common::replaceFileContents(
-            path, std::string_view(reinterpret_cast<const char *>(bytes->getBuffer()), bytes->getSize()));
+        joined.finish(outline, report::pdfTitle("批量计算 " + std::to_string(outline.size()) + " 个跨线"));
     } catch (const QPDFExc &error) {
         throw std::runtime_error(std::string("无法合并各跨线的PDF: ") + error.what());
     }

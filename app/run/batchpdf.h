@@ -2,8 +2,6 @@
 
 #include "app/run/batchrun.h"
 
-#include <QByteArray>
-
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -15,14 +13,21 @@ namespace app {
 /**
  * The reports of a batch joined into one PDF. Its finishers (for
  * BatchSettings::makeFinisher) paint the pages of each worker's computed
- * spans into one document per worker, so that pages are painted on all
- * cores and each worker embeds the fonts once, and drop the pages. write()
- * then takes every computed span's pages in input order into one file.
+ * spans into documents of a hundred spans each, so that pages are painted on
+ * all cores and a document embeds its fonts once, and drop the pages. The
+ * documents go to disk as they are painted, into a scratch folder beside the
+ * target (in the temporary folder for standard output or a device), and
+ * write() joins every computed span's pages in input order into one file,
+ * object by object (PdfJoin), so that the memory a batch takes does not grow
+ * with its spans. The scratch folder goes with the object, or with the
+ * program on a termination signal.
  */
 class BatchPdf
 {
 public:
-    BatchPdf() = default;
+    /// \a target: the file the PDF will be written to, "-" for standard output.
+    explicit BatchPdf(const std::filesystem::path &target);
+    ~BatchPdf();
     BatchPdf(const BatchPdf &) = delete;
     BatchPdf &operator=(const BatchPdf &) = delete;
 
@@ -42,6 +47,9 @@ public:
      */
     void write(const std::filesystem::path &path, const std::vector<SpanOutcome> &spans) const;
 
+    /// The same PDF written into \a descriptor, which stands for \a file in messages.
+    void write(int descriptor, const std::filesystem::path &file, const std::vector<SpanOutcome> &spans) const;
+
 private:
     class Share;
 
@@ -53,12 +61,25 @@ private:
         int sheetCount = 0;
     };
 
-    /// A worker's finished document (empty when it could not be completed) and its spans by batch index.
-    void addShare(const QByteArray &document, const std::vector<std::pair<std::size_t, Placement>> &placements);
+    /// A worker's document, or the error number of the write that failed it.
+    struct ShareFile
+    {
+        std::filesystem::path path;
+        int writeError = 0;
+    };
 
+    /// A new document file for a worker, in the scratch folder.
+    std::filesystem::path newShareFile();
+    /// A worker's finished document and its spans by batch index.
+    void addShare(const ShareFile &share, const std::vector<std::pair<std::size_t, Placement>> &placements);
+
+    std::filesystem::path mTarget;
     mutable std::mutex mMutex;
-    std::vector<QByteArray> mShares;
+    std::filesystem::path mScratch;
+    std::size_t mShareFiles = 0;
+    std::vector<ShareFile> mShares;
     std::map<std::size_t, Placement> mPlacements;
+    int mWriteError = 0; ///< of the first document that could not be written, else 0
 };
 
 } // namespace app

@@ -1,5 +1,6 @@
 #include "app/run/batchrun.h"
 
+#include "app/run/batchsummary.h"
 #include "common/checkmessages.h"
 
 #include <algorithm>
@@ -43,7 +44,7 @@ void computeSpan(SpanOutcome &outcome, const BatchSettings &settings)
         return;
     }
     outcome.missingKeysNote = missingKeysNote(outcome.file.string(), read.missingKeys);
-    outcome.span = std::move(read.span);
+    outcome.span = std::make_unique<SpanFile>(std::move(read.span));
 
     const SpanFile &span = *outcome.span;
     // Named by the file's key, as a damaged file is; the checks of the
@@ -57,9 +58,9 @@ void computeSpan(SpanOutcome &outcome, const BatchSettings &settings)
     const DesignCheckRequest checks{settings.designCheck.value_or(span.designCheck),
                                     settings.designCheckPage || span.designCheck.includeCheckPage};
     CollectingMessenger messenger;
-    outcome.run = runCalculationPipeline(span.window, span.options, checks, settings.pages, UnusualValues::Compute,
-                                         messenger);
-    switch (outcome.run.outcome) {
+    outcome.run = std::make_unique<CalculationRun>(
+        runCalculationPipeline(span.window, span.options, checks, settings.pages, UnusualValues::Compute, messenger));
+    switch (outcome.run->outcome) {
     case RunOutcome::Done:
         outcome.status = SpanStatus::Computed;
         return;
@@ -69,15 +70,32 @@ void computeSpan(SpanOutcome &outcome, const BatchSettings &settings)
         return;
     case RunOutcome::Failed:
         outcome.status = SpanStatus::Failed;
-        outcome.message = "计算出错: " + outcome.run.failure;
+        outcome.message = "计算出错: " + outcome.run->failure;
         return;
     }
 }
 
+/**
+ * A batch may have tens of thousands of spans: once its figures are taken
+ * and its pages are finished, a span keeps only what the tables and the
+ * messages need (its columns and warnings), not the span, its inputs,
+ * results or check.
+ */
+void keepWhatTheTablesNeed(SpanOutcome &outcome)
+{
+    if (outcome.status == SpanStatus::Computed)
+        outcome.warnings = std::move(outcome.run->warnings);
+    outcome.run.reset();
+    outcome.spanColumns = spanColumns(outcome);
+    outcome.span.reset();
+}
+
+// By the name alone: an entry of that name that is no span file (a loop, a
+// dangling link, a FIFO, a folder) gets its row and its reason when it is
+// read, instead of vanishing from the count.
 bool isSpanFile(const std::filesystem::directory_entry &entry)
 {
-    std::error_code error;
-    return entry.is_regular_file(error) && entry.path().extension() == spanFileExtension;
+    return entry.path().extension() == spanFileExtension;
 }
 
 std::vector<std::filesystem::path> spanFilesIn(const std::filesystem::path &folder)
@@ -130,22 +148,25 @@ BatchRun runBatch(const std::vector<std::filesystem::path> &files, const BatchSe
         const std::unique_ptr<SpanFinisher> finisher = settings.makeFinisher ? settings.makeFinisher() : nullptr;
         for (std::size_t i = next++; i < files.size() && !cancel; i = next++) {
             SpanOutcome &outcome = batch.spans[i];
+            if (progress) {
+                const std::lock_guard lock(progressMutex);
+                progress(finished, files.size(), files[i]);
+            }
             try {
                 computeSpan(outcome, settings);
                 if (outcome.status == SpanStatus::Computed) {
-                    outcome.figures = spanFigures(outcome.run);
+                    outcome.figures = spanFigures(*outcome.run);
                     if (finisher)
                         finisher->finish(outcome, i);
                 }
             } catch (const std::exception &error) {
-                outcome.run = CalculationRun{};
                 outcome.status = SpanStatus::Failed;
                 outcome.message = std::string("计算出错: ") + error.what();
             }
+            keepWhatTheTablesNeed(outcome);
             const std::lock_guard lock(progressMutex);
-            ++finished;
-            if (progress)
-                progress(finished, files.size());
+            if (++finished == files.size() && progress)
+                progress(finished, files.size(), {});
         }
         if (finisher)
             finisher->close();

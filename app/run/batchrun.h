@@ -32,11 +32,18 @@ struct SpanOutcome
     std::string message;
     /// The keys the file lacked, which took the defaults; empty when none.
     std::string missingKeysNote;
-    /// The span as read; absent when the file could not be read.
-    std::optional<SpanFile> span;
-    /// Computed: the inputs, results and design check, and the pages when
-    /// they were asked for and not taken by BatchSettings::finishSpan.
-    CalculationRun run;
+    /// The span as read; absent when the file could not be read, and let go
+    /// once its columns are taken. Held apart, as the run is: a span holds
+    /// some ten kB, a batch tens of thousands of outcomes.
+    std::unique_ptr<SpanFile> span;
+    /// Computed: the span's own columns of the summary (spanColumns()).
+    TableRow spanColumns;
+    /// The run while the span is computed, with its pages when they were
+    /// asked for; let go once the figures are taken and the finisher has
+    /// had the pages, since a batch may have tens of thousands of spans.
+    std::unique_ptr<CalculationRun> run;
+    /// Computed: the unusual values it was computed with, one line each.
+    std::vector<std::string> warnings;
     /// Computed: its figures in the batch tables.
     SpanFigures figures;
 };
@@ -74,8 +81,13 @@ struct BatchSettings
     std::function<std::unique_ptr<SpanFinisher>()> makeFinisher;
 };
 
-/// Called after each span with the number of spans finished; serialised, from any thread.
-using BatchProgress = std::function<void(std::size_t finished, std::size_t total)>;
+/**
+ * Called as each span is started, with the number of spans finished so far
+ * and the file being computed, and once more when all are finished, with
+ * \a computing empty; serialised, from any thread.
+ */
+using BatchProgress =
+    std::function<void(std::size_t finished, std::size_t total, const std::filesystem::path &computing)>;
 
 struct BatchRun
 {
@@ -90,8 +102,10 @@ std::size_t computedSpanCount(const std::vector<SpanOutcome> &spans);
 
 /**
  * The span files of \a sources in the order given, each folder standing for
- * its *.tenrix files in name order. A source that is not a folder is taken
- * as a file, so a missing one is refused in its turn like a damaged one.
+ * its entries named *.tenrix in name order, whatever they are, so that one
+ * which is no file is refused in its turn with its reason. A source that is
+ * not a folder is taken as a file, so a missing one is refused in its turn
+ * like a damaged one.
  *
  * @throws SpanFileError for a folder that holds no span file or cannot be read
  */

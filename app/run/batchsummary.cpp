@@ -19,7 +19,7 @@ std::string warningsText(const SpanOutcome &span)
     std::string text;
     if (span.status != SpanStatus::Computed)
         return text;
-    for (const std::string &warning : span.run.warnings)
+    for (const std::string &warning : span.warnings)
         text += (text.empty() ? "" : "; ") + warning;
     return text;
 }
@@ -34,8 +34,12 @@ TableCell typed(const std::string &text)
     return {text, isNumber};
 }
 
+} // namespace
+
 TableRow spanColumns(const SpanOutcome &span)
 {
+    if (!span.spanColumns.empty())
+        return span.spanColumns;
     TableRow row{{span.file.string(), false}};
     if (!span.span) {
         row.resize(spanHeader.size());
@@ -52,7 +56,10 @@ TableRow spanColumns(const SpanOutcome &span)
     return row;
 }
 
-} // namespace
+std::string spanName(const SpanOutcome &span)
+{
+    return spanColumns(span)[1].text;
+}
 
 std::string spanStatusText(const SpanOutcome &span)
 {
@@ -87,18 +94,16 @@ std::vector<std::string> pageOneTableHeader()
     return header;
 }
 
-std::vector<TableRow> pageOneTableRows(const std::vector<SpanOutcome> &spans)
+std::vector<TableRow> pageOneTableRows(const SpanOutcome &span)
 {
     std::vector<TableRow> rows;
-    for (const SpanOutcome &span : spans) {
-        if (span.status != SpanStatus::Computed)
-            continue;
-        const TableRow lead{{span.file.string(), false}, {span.span->window.text(EditBox::Edit_bt), false}};
-        for (const TableRow &stateRow : span.figures.pageOne) {
-            TableRow row = lead;
-            row.insert(row.end(), stateRow.begin(), stateRow.end());
-            rows.push_back(std::move(row));
-        }
+    if (span.status != SpanStatus::Computed)
+        return rows;
+    const TableRow lead{{span.file.string(), false}, {spanName(span), false}};
+    for (const TableRow &stateRow : span.figures.pageOne) {
+        TableRow row = lead;
+        row.insert(row.end(), stateRow.begin(), stateRow.end());
+        rows.push_back(std::move(row));
     }
     return rows;
 }

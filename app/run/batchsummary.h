@@ -11,6 +11,16 @@ namespace app {
 std::string spanStatusText(const SpanOutcome &span);
 
 /**
+ * The span's own columns of the summary as typed: file, span name, voltage,
+ * L, h, f, conductor and bundle count; blank after the file when it could
+ * not be read.
+ */
+TableRow spanColumns(const SpanOutcome &span);
+
+/// The span's name as typed; empty when its file could not be read.
+std::string spanName(const SpanOutcome &span);
+
+/**
  * The batch summary, one row per span in input order: file, span name,
  * voltage, L, h, f, conductor and bundle count as typed, the span's figures
  * (SpanFigures::summary; blank for a span that was not computed), the
@@ -20,8 +30,8 @@ std::string spanStatusText(const SpanOutcome &span);
 std::vector<std::string> batchSummaryHeader();
 TableRow batchSummaryRow(const SpanOutcome &span);
 
-/// Page 1's state table of every computed span, its rows led by file and span name.
+/// Page 1's state table of a computed span (none for another), its rows led by file and span name.
 std::vector<std::string> pageOneTableHeader();
-std::vector<TableRow> pageOneTableRows(const std::vector<SpanOutcome> &spans);
+std::vector<TableRow> pageOneTableRows(const SpanOutcome &span);
 
 } // namespace app

@@ -20,4 +20,7 @@ namespace app {
  */
 void writeSummaryWorkbook(const std::filesystem::path &path, const std::vector<SpanOutcome> &spans);
 
+/// The same workbook written into \a descriptor, which stands for \a file in messages.
+void writeSummaryWorkbook(int descriptor, const std::filesystem::path &file, const std::vector<SpanOutcome> &spans);
+
 } // namespace app

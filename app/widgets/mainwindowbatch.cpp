@@ -84,7 +84,7 @@ void TForm_zcx::FileBatchClick()
     const bool black = mWindows.viewer != nullptr && mWindows.viewer->CheckBox_print_color->isChecked();
     settings.pages = black ? app::ReportPages::Black : app::ReportPages::Teal;
     settings.designCheckPage = mWindows.options == nullptr || mWindows.options->designCheckOptions().includeCheckPage;
-    app::BatchPdf pdf;
+    app::BatchPdf pdf(*outputs.pdf);
     settings.makeFinisher = pdf.finishers();
 
     QProgressDialog progress(QStringLiteral("正在计算 %1 个跨线...").arg(spans.size()), QStringLiteral("取消"), 0,
@@ -105,9 +105,19 @@ void TForm_zcx::FileBatchClick()
         try {
             run = app::runBatch(
                 spans, settings,
-                [&progress](std::size_t finished, std::size_t) {
+                [&progress](std::size_t finished, std::size_t total, const std::filesystem::path &computing) {
+                    // Several workers start spans at once: the label names the one started last.
+                    const QString label = QStringLiteral("正在计算第 %1/%2 个跨线: %3")
+                                              .arg(finished + 1)
+                                              .arg(total)
+                                              .arg(toQString(computing.filename().string()));
                     QMetaObject::invokeMethod(
-                        &progress, [&progress, finished] { progress.setValue(static_cast<int>(finished)); },
+                        &progress,
+                        [&progress, finished, label, named = !computing.empty()] {
+                            if (named)
+                                progress.setLabelText(label);
+                            progress.setValue(static_cast<int>(finished));
+                        },
                         Qt::QueuedConnection);
                 },
                 cancel);
@@ -130,7 +140,8 @@ void TForm_zcx::FileBatchClick()
 
     const std::vector<app::OutputWriting> writing =
         run.cancelled ? std::vector<app::OutputWriting>{} : app::writeBatchOutputs(outputs, run.spans, pdf);
-    const bool complete = !run.cancelled && app::allWritten(writing);
+    const bool complete =
+        !run.cancelled && app::allWritten(writing) && app::computedSpanCount(run.spans) == run.spans.size();
     mMessenger.show({app::batchDoneText(run, writing), batchCaption,
                      complete ? common::MessageIcon::Information : common::MessageIcon::Warning,
                      common::MessageButtons::Ok});

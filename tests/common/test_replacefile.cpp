@@ -1,14 +1,13 @@
 #include "common/replacefile.h"
-
 #include "support/temporaryfolder.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <functional>
-#include <thread>
-
 #include <sys/stat.h>
-#include <unistd.h>
+#include <thread>
 
 using common::FileSetReplacement;
 using common::FileWriteError;
@@ -220,4 +219,63 @@ TEST(FileSetReplacement, OneFailingFileLeavesTheWholeOldSetAndNoTemporary)
     EXPECT_EQ(readBytes(folder.file("page1.wmf")), "new 1");
     EXPECT_EQ(readBytes(folder.file("page2.wmf")), "new 2");
     EXPECT_EQ(filesIn(folder.path()), 2u);
+}
+
+// A writer that fails after part of its output leaves the old file and no
+// temporary; an open descriptor (standard output) gets its bytes only at the
+// commit, after every file was staged.
+TEST(FileSetReplacement, WritersAndDescriptorsWaitForTheCommit)
+{
+    TemporaryFolder folder;
+    const fs::path file = folder.file("all.pdf");
+    writeBytes(file, "old");
+    {
+        FileSetReplacement files;
+        EXPECT_THROW(files.add(file,
+                               [&](int descriptor) {
+                                   common::writeAllInto(descriptor, "half", file);
+                                   throw FileWriteError(file, ENOSPC);
+                               }),
+                     FileWriteError);
+    }
+    EXPECT_EQ(readBytes(file), "old");
+    EXPECT_EQ(filesIn(folder.path()), 1u);
+
+    int pipeEnds[2];
+    ASSERT_EQ(::pipe(pipeEnds), 0);
+    FileSetReplacement files;
+    files.add(pipeEnds[1], "-", [](int descriptor) { common::writeAllInto(descriptor, "count line\n", "-"); });
+    files.add(file, "new");
+    char buffer[64] = {};
+    ::fcntl(pipeEnds[0], F_SETFL, O_NONBLOCK);
+    EXPECT_EQ(::read(pipeEnds[0], buffer, sizeof buffer), -1) << "written before the commit";
+    files.commit();
+    EXPECT_EQ(::read(pipeEnds[0], buffer, sizeof buffer), 11);
+    EXPECT_EQ(std::string(buffer), "count line\n");
+    EXPECT_EQ(readBytes(file), "new");
+    ::close(pipeEnds[0]);
+    ::close(pipeEnds[1]);
+}
+
+TEST(FileSetReplacement, TargetsAreCheckedWithoutWriting)
+{
+    TemporaryFolder folder;
+    EXPECT_NO_THROW(FileSetReplacement::checkTarget(folder.file("new.csv")));
+    EXPECT_NO_THROW(FileSetReplacement::checkTarget("/dev/null"));
+    try {
+        FileSetReplacement::checkTarget(folder.file("missing") / "new.csv");
+        ADD_FAILURE() << "a missing folder was taken";
+    } catch (const FileWriteError &error) {
+        EXPECT_EQ(error.reason(), "文件夹不存在");
+    }
+    fs::create_directory(folder.file("x.csv"));
+    EXPECT_THROW(FileSetReplacement::checkTarget(folder.file("x.csv")), FileWriteError);
+    fs::permissions(folder.path(), fs::perms::owner_read | fs::perms::owner_exec);
+    {
+        const UnprivilegedScope unprivileged;
+        if (::access(folder.path().c_str(), W_OK) != 0)
+            EXPECT_THROW(FileSetReplacement::checkTarget(folder.file("new.csv")), FileWriteError);
+    }
+    fs::permissions(folder.path(), fs::perms::owner_all);
+    EXPECT_EQ(filesIn(folder.path()), 1u);
 }

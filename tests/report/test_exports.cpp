@@ -1,7 +1,6 @@
-#include "samplepage.h"
-
 #include "report/exporters.h"
 #include "report/pagepainter.h"
+#include "samplepage.h"
 
 #include <QFile>
 #include <QImage>
@@ -9,12 +8,15 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFOutlineDocumentHelper.hh>
+#include <qpdf/QPDFPageDocumentHelper.hh>
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-
 #include <limits>
+#include <optional>
 
 using namespace report;
 
@@ -63,6 +65,39 @@ TEST(Exports, PdfHoldsEveryPageWithSearchableChineseText)
     const QString text = popplerOutput(QStringLiteral("pdftotext"), {name, QStringLiteral("-")}, &skip);
     EXPECT_TRUE(text.contains(QStringLiteral("软导线实用力学计算书"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("最高温度时的M、D计算"))) << text.toStdString();
+}
+
+// Read back as a viewer reads it: the document information and the outline.
+TEST(Exports, PdfNamesTheSpanAndTheProgramAndHasAnEntryPerPage)
+{
+    const std::vector<ReportPage> pages = {samplePage(), samplePage(), samplePage()};
+    PdfExporter exporter(QStringLiteral("220kV#1主变进线间隔跨线"));
+    const std::optional<QByteArray> bytes = exporter.fileContents(pages, QStringLiteral("report.pdf"));
+    ASSERT_TRUE(bytes) << exporter.errorString().toStdString();
+    QPDF pdf;
+    pdf.processMemoryFile("report.pdf", bytes->constData(), std::size_t(bytes->size()));
+    QPDFObjectHandle information = pdf.getTrailer().getKey("/Info");
+    EXPECT_EQ(information.getKey("/Title").getUTF8Value(), "软导线实用力学计算书 - 220kV#1主变进线间隔跨线");
+    EXPECT_EQ(information.getKey("/Creator").getUTF8Value(), std::string("Tenrix ") + TENRIX_VERSION);
+    EXPECT_EQ(pdf.getRoot().getKey("/PageMode").getName(), "/UseOutlines");
+
+    std::vector<QPDFPageObjectHelper> pdfPages = QPDFPageDocumentHelper(pdf).getAllPages();
+    QPDFOutlineDocumentHelper outline(pdf);
+    std::vector<QPDFOutlineObjectHelper> entries = outline.getTopLevelOutlines();
+    ASSERT_EQ(entries.size(), 3u);
+    EXPECT_EQ(entries[0].getTitle(), "第1页 输入数据和计算结果汇总");
+    EXPECT_EQ(entries[1].getTitle(), "第2页 各种工况下的荷载计算表");
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        EXPECT_EQ(entries[i].getDestPage().getObjGen(), pdfPages[i].getObjectHandle().getObjGen());
+        EXPECT_TRUE(entries[i].getKids().empty());
+    }
+    // Without a span name the title is the report's alone.
+    PdfExporter unnamed;
+    const std::optional<QByteArray> plain = unnamed.fileContents(pages, QStringLiteral("report.pdf"));
+    ASSERT_TRUE(plain);
+    QPDF plainPdf;
+    plainPdf.processMemoryFile("report.pdf", plain->constData(), std::size_t(plain->size()));
+    EXPECT_EQ(plainPdf.getTrailer().getKey("/Info").getKey("/Title").getUTF8Value(), "软导线实用力学计算书");
 }
 
 TEST(Exports, SvgAndPngShowThePage)

@@ -2,6 +2,7 @@
 // and the closing message, for a batch that went through, one with spans
 // that did not, and one that was cancelled.
 #include "app/run/batchoutputs.h"
+#include "app/run/summarycsv.h"
 
 #include <gtest/gtest.h>
 
@@ -50,4 +51,24 @@ TEST(BatchOutputs, TheClosingMessageCountsAndNamesWhatWasNotComputed)
 
     run.cancelled = true;
     EXPECT_EQ(batchDoneText(run, {}), "批量计算已取消, 未写入任何文件.");
+}
+
+// Names a spreadsheet program would run as formulas become text behind an
+// apostrophe; figures keep their sign and stay numbers.
+TEST(BatchOutputs, TheCsvRunsNoFormulaAndKeepsNegativeFigures)
+{
+    std::vector<SpanOutcome> spans(7);
+    const std::vector<std::string> names{"=1+2", "+1", "-1", "@SUM(A1)", "\t=1", "\r=1", "220kV-1"};
+    for (std::size_t i = 0; i < spans.size(); ++i) {
+        spans[i].file = "/p/" + std::to_string(i) + ".tenrix";
+        spans[i].message = "跨线文件有误";
+        spans[i].span = std::make_unique<SpanFile>();
+        spans[i].span->window.setText(EditBox::Edit_bt, names[i]);
+        spans[i].span->window.setText(EditBox::Edit_h, "-1.5");
+    }
+    const std::string csv = summaryCsv(spans);
+    for (const std::string &expected : {"\r\n/p/0.tenrix,'=1+2,220,36,-1.5,", "\r\n/p/1.tenrix,'+1,220,36,-1.5,",
+                                        "\r\n/p/2.tenrix,'-1,", "\r\n/p/3.tenrix,'@SUM(A1),", "\r\n/p/4.tenrix,'\t=1,",
+                                        "\r\n/p/5.tenrix,\"'\r=1\",", "\r\n/p/6.tenrix,220kV-1,"})
+        EXPECT_NE(csv.find(expected), std::string::npos) << expected;
 }

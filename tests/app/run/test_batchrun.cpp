@@ -90,12 +90,15 @@ protected:
 
         app::BatchSettings settings;
         settings.pages = app::ReportPages::Teal;
-        pdf = new app::BatchPdf;
+        pdf = new app::BatchPdf(folder->file("all.pdf"));
         settings.makeFinisher = pdf->finishers();
         const std::atomic<bool> notCancelled = false;
         run = new app::BatchRun(app::runBatch(
             app::batchFiles({folder->path()}), settings,
-            [](std::size_t finished, std::size_t total) { progress.emplace_back(finished, total); }, notCancelled));
+            [](std::size_t finished, std::size_t total, const fs::path &computing) {
+                progress.push_back({finished, total, computing.filename().string()});
+            },
+            notCancelled));
     }
     static void TearDownTestSuite()
     {
@@ -109,7 +112,13 @@ protected:
     static inline TemporaryFolder *folder = nullptr;
     static inline app::BatchRun *run = nullptr;
     static inline app::BatchPdf *pdf = nullptr;
-    static inline std::vector<std::pair<std::size_t, std::size_t>> progress;
+    struct ProgressStep
+    {
+        std::size_t finished;
+        std::size_t total;
+        std::string computing;
+    };
+    static inline std::vector<ProgressStep> progress;
 };
 
 TEST_F(Batch, EverySpanHasItsOutcomeInNameOrder)
@@ -125,9 +134,19 @@ TEST_F(Batch, EverySpanHasItsOutcomeInNameOrder)
     EXPECT_NE(spans()[4].message.find("\"span.spanLength_m\""), std::string::npos) << spans()[4].message;
     EXPECT_EQ(spans()[5].status, app::SpanStatus::Refused);
     EXPECT_EQ(spans()[5].message, "数据合理性检查出错误信息: 单根截面(mm2)应大于0,请修改.");
-    // Progress once per span, ending at all of them.
-    ASSERT_EQ(progress.size(), 6u);
-    EXPECT_EQ(progress.back(), std::make_pair(std::size_t{6}, std::size_t{6}));
+    // Progress names each span as it starts, then says all are done.
+    ASSERT_EQ(progress.size(), 7u);
+    std::vector<std::string> named;
+    for (std::size_t i = 0; i < 6; ++i) {
+        EXPECT_LT(progress[i].finished, 6u);
+        EXPECT_EQ(progress[i].total, 6u);
+        named.push_back(progress[i].computing);
+    }
+    std::sort(named.begin(), named.end());
+    EXPECT_EQ(named.front(), "1-default-span.tenrix");
+    EXPECT_EQ(named.back(), "6-refused-zero-area.tenrix");
+    EXPECT_EQ(progress.back().finished, 6u);
+    EXPECT_EQ(progress.back().computing, "");
 }
 
 TEST_F(Batch, CancelledBeforeTheStartComputesNothing)
@@ -277,14 +296,24 @@ TEST(BatchPages, EachSpanKeepsItsOwnDesignCheckPageSwitch)
     app::writeSpanFile(folder.file("1-without.tenrix"), span);
     span.designCheck.includeCheckPage = true;
     app::writeSpanFile(folder.file("2-with.tenrix"), span);
+    // A finisher sees each span's pages before the batch lets them go.
+    struct PageCounter : app::SpanFinisher
+    {
+        std::vector<std::size_t> &counts;
+        explicit PageCounter(std::vector<std::size_t> &c) : counts(c) {}
+        void finish(app::SpanOutcome &span, std::size_t index) override
+        {
+            counts.at(index) = span.run->pages.size();
+        }
+        void close() override {}
+    };
     const std::atomic<bool> notCancelled = false;
     app::BatchSettings settings;
     settings.pages = app::ReportPages::Teal;
     const auto pageCounts = [&] {
-        const app::BatchRun run = app::runBatch(app::batchFiles({folder.path()}), settings, {}, notCancelled);
-        std::vector<std::size_t> counts;
-        for (const app::SpanOutcome &outcome : run.spans)
-            counts.push_back(outcome.run.pages.size());
+        std::vector<std::size_t> counts(2);
+        settings.makeFinisher = [&counts] { return std::make_unique<PageCounter>(counts); };
+        app::runBatch(app::batchFiles({folder.path()}), settings, {}, notCancelled);
         return counts;
     };
     EXPECT_EQ(pageCounts(), (std::vector<std::size_t>{17, 18}));
