@@ -353,7 +353,7 @@ bool TForm_print::saveAllPages(const QString &chosenFileName)
 
 bool TForm_print::exportPdf(const QString &fileName)
 {
-    report::PdfExporter exporter;
+    report::PdfExporter exporter(mSpanName);
     if (exporter.write(std::span<const report::ReportPage>(mPages), fileName))
         return true;
     reportFailure(exporter.errorString());

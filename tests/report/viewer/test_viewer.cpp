@@ -25,6 +25,8 @@
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTemporaryDir>
+
+#include <qpdf/QPDF.hh>
 #include <QTest>
 #include <QToolButton>
 #include <QTreeView>
@@ -428,6 +430,15 @@ void ResultViewerTest::exportsTheWholeReportAsOnePdf()
     QCOMPARE(viewer.dialogs->titles, QStringList{QStringLiteral("导出PDF")});
     QCOMPARE(fileStart(QStringLiteral("report.pdf"), 4), QByteArray("%PDF"));
     QCOMPARE(pdfPageCount(QStringLiteral("report.pdf")), 17);
+
+    // The Title names the span, as the PDF of tenrix-calc does.
+    viewer.window->setSpanName(QStringLiteral("1号跨线"));
+    viewer.dialogs->fileNames = {inCurrentFolder(QStringLiteral("named.pdf"))};
+    viewer.window->ToolButtonPdf->click();
+    QPDF pdf;
+    pdf.processFile(inCurrentFolder(QStringLiteral("named.pdf")).toLocal8Bit().constData());
+    QCOMPARE(pdf.getTrailer().getKey("/Info").getKey("/Title").getUTF8Value(),
+             std::string("软导线实用力学计算书 - 1号跨线"));
 }
 
 void ResultViewerTest::printsTheShownPageIntoAPdfFile()
