@@ -108,4 +108,33 @@ Json designChecksToJson(const DesignChecks &checks, const DesignCheckSettings &s
     };
 }
 
+Json governingToJson(const GoverningStates &governing)
+{
+    Json maintenance = Json::array();
+    for (int s : governing.maintenanceAboveControl)
+        maintenance.push_back(stateName(s));
+    const auto pull = [](const GoverningValue &value) {
+        return Json{{"stringPullPhase_kN", value.value}, {"state", stateName(value.state)}};
+    };
+    return {
+        {"largestTension",
+         {{"tensionPhase_kN", governing.largestTension.value}, {"state", stateName(governing.largestTension.state)}}},
+        {"largestSag",
+         {
+             {"sag_m", governing.largestSag.sag},
+             {"state", stateName(governing.largestSag.state)},
+             {"stateEquationColumn", stateEquationColumnName(governing.largestSag.column)},
+             {"temperature_degC", governing.largestSag.temperature},
+         }},
+        {"controlSag_m", governing.controlSag},
+        {"maintenanceSagAboveControl", maintenance},
+        {"smallestConductorFactor", governingJson(governing.conductorFactor)},
+        {"smallestStringFactor", governingJson(governing.stringFactor)},
+        {"pass", optionalVerdict(governing.pass)},
+        {"verdict", governing.verdict},
+        {"largestLoadA", pull(governing.largestLoadA)},
+        {"largestLoadB", pull(governing.largestLoadB)},
+    };
+}
+
 } // namespace cli

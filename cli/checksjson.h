@@ -3,6 +3,7 @@
 #include "app/model/designchecksettings.h"
 #include "cli/jsonwriting.h"
 #include "engine/designchecks.h"
+#include "engine/governingstates.h"
 
 namespace cli {
 
@@ -15,5 +16,12 @@ namespace cli {
  */
 Json designChecksToJson(const engine::DesignChecks &checks, const engine::DesignCheckSettings &settings,
                         const app::StrengthSources &sources);
+
+/**
+ * The governing figures as JSON: the largest H, sag and string pulls with
+ * their states, the maintenance states that sag below the control sag, the
+ * smallest factors (null where not checked) and the verdict.
+ */
+Json governingToJson(const engine::GoverningStates &governing);
 
 } // namespace cli

@@ -37,6 +37,7 @@ std::string jsonText(const app::CalculationRun &run, const app::MainWindowModel 
     json.update(cli::resultToJson(run.input, run.result, ticked));
     json["checks"] = cli::designChecksToJson(
         *run.checks, run.checkSettings, app::strengthSources(checkOptions, run.input, app::composedRatings(window)));
+    json["governing"] = cli::governingToJson(engine::governingStates(run.result, *run.checks));
     json["warnings"] = run.warnings;
     return json.dump(2) + "\n";
 }

@@ -120,20 +120,11 @@ Json stateJson(const SpanData &span, const StateResult &state, int s)
     };
 }
 
-std::string columnName(int c)
-{
-    if (c < installationColumn)
-        return stateNames[c];
-    if (c < markingColumn)
-        return "installation" + std::to_string(c - installationColumn + 1);
-    return "marking" + std::to_string(c - markingColumn + 1);
-}
-
 Json stateEquationJson(const CalculationResult &result)
 {
     Json columns = Json::array();
     for (int c = 0; c < stateEquationColumnCount; ++c) {
-        Json column = {{"column", c}, {"name", columnName(c)}};
+        Json column = {{"column", c}, {"name", stateEquationColumnName(c)}};
         for (int row = 0; row < stateEquationRowCount; ++row)
             column[rowNames[row]] = result.stateEquation[c][row];
         columns.push_back(column);
@@ -224,7 +215,7 @@ Json catenaryJson(const CalculationResult &result)
         const CatenaryStateCheck &state = check.states[s];
         Json entry = {
             {"state", stateNames[s]},
-            {"stateEquationColumn", columnName(state.column)},
+            {"stateEquationColumn", stateEquationColumnName(state.column)},
             {"temperature_degC", result.stateEquation[state.column][rowThetaM]},
             {"converged", state.converged},
         };
@@ -248,11 +239,59 @@ Json catenaryJson(const CalculationResult &result)
     };
 }
 
+Json loadsOnStructureJson(const std::array<PhaseLoadOnStructure, loadStateCount> &loads,
+                          const GoverningLoadStates &governing, float stringing, float threePhaseMaintenance,
+                          float singlePhaseMaintenance)
+{
+    Json states = Json::array();
+    for (int s = 0; s < loadStateCount; ++s)
+        states.push_back({
+            {"state", stateNames[s]},
+            {"horizontalPhase_kN", loads[s].horizontal},
+            {"verticalPhase_kN", loads[s].vertical},
+            {"lateralPhase_kN", loads[s].lateral},
+        });
+    return {
+        {"states", states},
+        {"governing",
+         {
+             {"horizontal", stateNames[governing.horizontal]},
+             {"vertical", stateNames[governing.vertical]},
+             {"lateral", stateNames[governing.lateral]},
+         }},
+        {"beamLoadsPhase_kN",
+         {
+             {"stringing", stringing},
+             {"threePhaseMaintenance", threePhaseMaintenance},
+             {"singlePhaseMaintenance", singlePhaseMaintenance},
+         }},
+    };
+}
+
+Json structureLoadsJson(const CalculationResult &result)
+{
+    const StructureDesignLoads &loads = result.structureLoads;
+    const BeamLoads &beam = result.beamLoads;
+    return {
+        {"A", loadsOnStructureJson(loads.onA, loads.governingA, beam.stringingA, beam.threePhaseA, beam.singlePhaseA)},
+        {"B", loadsOnStructureJson(loads.onB, loads.governingB, beam.stringingB, beam.threePhaseB, beam.singlePhaseB)},
+    };
+}
+
 } // namespace
 
 const char *stateName(int state)
 {
     return stateNames[state];
+}
+
+std::string stateEquationColumnName(int column)
+{
+    if (column < installationColumn)
+        return stateNames[column];
+    if (column < markingColumn)
+        return "installation" + std::to_string(column - installationColumn + 1);
+    return "marking" + std::to_string(column - markingColumn + 1);
 }
 
 Json resultToJson(const CalculationInput &input, const CalculationResult &result, const LeadTicks &ticked)
@@ -278,6 +317,7 @@ Json resultToJson(const CalculationInput &input, const CalculationResult &result
              {"singlePhaseMaintenanceA", beam.singlePhaseA},
              {"singlePhaseMaintenanceB", beam.singlePhaseB},
          }},
+        {"structureLoads", structureLoadsJson(result)},
         {"stringingTable", stringingJson(result)},
         {"catenary", catenaryJson(result)},
     };

@@ -4,6 +4,7 @@
 #include "engine/catenarycrosscheck.h"
 #include "engine/conductorloads.h"
 #include "engine/stateequation.h"
+#include "engine/structuredesignloads.h"
 #include "engine/structureloads.h"
 #include "engine/units.h"
 
@@ -60,22 +61,23 @@ void fillLoadTable(const SpanData &span, CalculationResult &result)
     }
 }
 
-void fillSummary(const SpanData &span, const BeamAnalysis &beam, CalculationResult &result)
+// H and the lateral forces are those of the structure loads, so that page 1
+// and the structures' table print one figure.
+void fillSummary(const SpanData &span, CalculationResult &result)
 {
     const double N = span.bundleCount;
     for (int s = 0; s < designStateCount; ++s) {
         const StateResult &state = result.states[s];
         const StateEquationColumn &column = result.stateEquation[s];
         const double H = column[rowH];  // > 0: every column was solved
-        const LateralForces lateral = lateralWindForces(span, state, beam.leadPositions());
         SummaryRow &row = result.summary[s];
         row.temperature = span.temperature[s];
-        row.tension = storeFloat(H * N * 0.001, "水平张力");
+        row.tension = result.structureLoads.onA[s].horizontal;
         row.sag = column[rowF];
         row.reactionA = storeFloat(kiloNewtons(state.reactionA * N), "支座反力RA");
         row.reactionB = storeFloat(kiloNewtons(state.reactionB * N), "支座反力RB");
-        row.lateralA = storeFloat(kiloNewtons(lateral.onA), "侧向风压力PfA");
-        row.lateralB = storeFloat(kiloNewtons(lateral.onB), "侧向风压力PfB");
+        row.lateralA = result.structureLoads.onA[s].lateral;
+        row.lateralB = result.structureLoads.onB[s].lateral;
         row.stringASag = storeFloat(state.stringAMoment * newtonPerKgf / H, "绝缘子串A弧垂");
         row.stringBSag = storeFloat(-state.stringBMoment * newtonPerKgf / H, "绝缘子串B弧垂");
     }
@@ -110,7 +112,8 @@ CalculationResult runCalculation(const CalculationInput &input)
     solveStateEquations(span, result);
     fillStringingTable(span, result);
     result.beamLoads = beamLoads(span, result);
-    fillSummary(span, beam, result);
+    result.structureLoads = structureDesignLoads(result, beam.leadPositions());
+    fillSummary(span, result);
     fillLoadTable(span, result);
     crossCheckByCatenary(span, result);
     return result;

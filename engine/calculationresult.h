@@ -113,6 +113,36 @@ struct BeamLoads
     float singlePhaseB = 0;
 };
 
+/// What one phase puts on one structure in one load state, kN.
+struct PhaseLoadOnStructure
+{
+    float horizontal = 0;  ///< H of the phase along the span (the state's governing H)
+    float vertical = 0;    ///< the beam reaction ± H·tan γ; negative lifts the structure
+    float lateral = 0;     ///< wind across the span (PfA or PfB)
+};
+
+/// The state that governs each column of one structure: the largest
+/// magnitude, the first of equal ones.
+struct GoverningLoadStates
+{
+    int horizontal = 0;
+    int vertical = 0;
+    int lateral = 0;
+};
+
+/**
+ * The loads one phase puts on structures A and B in each of the 13 states,
+ * and the state that governs each. The added loads on the beams during
+ * stringing and maintenance stay in CalculationResult::beamLoads.
+ */
+struct StructureDesignLoads
+{
+    std::array<PhaseLoadOnStructure, loadStateCount> onA{};
+    std::array<PhaseLoadOnStructure, loadStateCount> onB{};
+    GoverningLoadStates governingA;
+    GoverningLoadStates governingB;
+};
+
 /// One column of the page-1 stringing table.
 struct StringingRow
 {
@@ -183,6 +213,7 @@ struct CalculationResult
     std::array<LoadTableRow, loadStateCount> loadTable{};
     std::array<SummaryRow, designStateCount> summary{};
     BeamLoads beamLoads;
+    StructureDesignLoads structureLoads;
     std::array<StringingRow, markingTemperatureCount> stringingTable{};
 
     CatenaryCrossCheck catenary;

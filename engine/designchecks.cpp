@@ -1,6 +1,7 @@
 #include "engine/designchecks.h"
 
 #include "engine/calculationerror.h"
+#include "engine/endverticalload.h"
 #include "engine/stateequation.h"
 #include "engine/units.h"
 
@@ -31,12 +32,6 @@ void requireValidSettings(const DesignCheckSettings &settings)
     requirePositive(settings.conductorShortTermFactor, "导线短时荷载安全系数");
     requirePositive(settings.stringLongTermFactor, "绝缘子串长期荷载安全系数");
     requirePositive(settings.stringShortTermFactor, "绝缘子串短时荷载安全系数");
-}
-
-/// H of a state; installation and marking are solved at nine temperatures and the largest governs.
-double horizontalTension(const CalculationResult &result, int state)
-{
-    return result.stateEquation[governingColumn(result, state)][rowH];
 }
 
 /// The shears of the conductor where it leaves string A and where it meets string B, kgf.
@@ -128,10 +123,6 @@ DesignChecks checkDesign(const CalculationResult &result, const DesignCheckSetti
 {
     requireValidSettings(settings);
     const SpanData &span = result.span;
-    requireDivisor(span.spanLength, "跨距为0,无法进行设计校核.");
-    const double tanGamma = std::fabs(double(span.heightDifference)) / span.spanLength;
-    // The conductor leaves the higher structure the steeper way: +H·tanγ there, −H·tanγ at the lower end.
-    const double slopeSignA = span.structureBHigher ? -1.0 : 1.0;
     const double N = span.bundleCount;
     const std::optional<double> stringARated = newtons(settings.stringARatedLoad_kN);
     const std::optional<double> stringBRated = newtons(settings.stringBRatedLoad_kN);
@@ -140,17 +131,17 @@ DesignChecks checkDesign(const CalculationResult &result, const DesignCheckSetti
     for (int s = 0; s < loadStateCount; ++s) {
         const StateResult &state = result.states[s];
         StateCheck &check = checks.states[s];
-        const double H = horizontalTension(result, s);
-        const double slopeA = slopeSignA * H * tanGamma;
-        const double slopeB = -slopeA;
+        const double H = governingTension(result, s);
+        const double slopeA = slopeComponent(span, H, StructureEnd::A);
+        const double slopeB = slopeComponent(span, H, StructureEnd::B);
         const EndShears shears = conductorEndShears(state, s);
 
         check.horizontalTension = storeFloat(H, "水平张力");
         check.conductorTensionA = resultant(H, newtonPerKgf * shears.atA + slopeA, "导线A端拉力");
         check.conductorTensionB = resultant(H, newtonPerKgf * shears.atB + slopeB, "导线B端拉力");
         check.conductorTension = std::max(check.conductorTensionA, check.conductorTensionB);
-        check.stringPullA = storeFloat(N * std::hypot(H, newtonPerKgf * state.reactionA + slopeA), "A串拉力");
-        check.stringPullB = storeFloat(N * std::hypot(H, newtonPerKgf * state.reactionB + slopeB), "B串拉力");
+        check.stringPullA = storeFloat(N * std::hypot(H, verticalLoadAtEnd(result, s, StructureEnd::A)), "A串拉力");
+        check.stringPullB = storeFloat(N * std::hypot(H, verticalLoadAtEnd(result, s, StructureEnd::B)), "B串拉力");
 
         const bool longTerm = isLongTermState(s);
         check.requiredConductorFactor = static_cast<float>(longTerm ? settings.conductorLongTermFactor

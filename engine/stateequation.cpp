@@ -157,4 +157,9 @@ int governingColumn(const CalculationResult &result, int state)
     return governing;
 }
 
+double governingTension(const CalculationResult &result, int state)
+{
+    return result.stateEquation[governingColumn(result, state)][rowH];
+}
+
 } // namespace engine

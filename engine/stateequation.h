@@ -38,4 +38,7 @@ void solveStateEquations(const SpanData &span, CalculationResult &result);
  */
 int governingColumn(const CalculationResult &result, int state);
 
+/// H of \a state's governing column, N per sub-conductor.
+double governingTension(const CalculationResult &result, int state);
+
 } // namespace engine

@@ -29,7 +29,7 @@ def read_inputs(case):
     num = lambda n: float(line(n))
     span = dict(L=num(2), h=num(3), f=num(4), jxd=num(5), d=num(6), ax=num(7), E=num(8), S=num(9),
                 w=num(10), N=int(num(11)), cdj=num(12), flkg=num(13),
-                kV=VOLTAGES[int(line(31))])
+                kV=VOLTAGES[int(line(31))], b_higher=line(36) == "B")
     for side, first in (("A", 14), ("B", 19)):
         span["string" + side] = dict(l=num(first) * 0.001, G=num(first + 1), Gi=num(first + 2),
                                      A=num(first + 3), Ai=num(first + 4))
@@ -251,16 +251,39 @@ def main():
     # F = 200 + W·(L − b)/L at A and 200 + W·b/L at B in maintenance.
     N = s["N"]
     Hmax = max(eq["cols"][c]["H"] for c in range(11, 29))
-    beam_loads = expected["beamLoadsPhase_kN"]
+    hand_beam = {}
     for side, Q in (("A", "QA"), ("B", "QB")):
         Qi = states[INSTALLATION][Q] * N
-        mine = (Qi * 9.8 + 200 * 9.8 + 1.2 * Hmax * math.sin(math.pi / 4) * N) / 1000
-        compare(f"stringing beam load {side} (kN)", mine, beam_loads["stringing" + side])
+        hand_beam["stringing" + side] = (Qi * 9.8 + 200 * 9.8 + 1.2 * Hmax * math.sin(math.pi / 4) * N) / 1000
     W3, W1 = (200, 350) if s["kV"] > 330 else (100, 150)
     L, b = s["L"], s["maint"]
     for name, W in (("threePhase", W3), ("singlePhase", W1)):
-        compare(f"{name} beam load A (kN)", (200 + W * (L - b) / L) * 9.8 / 1000, beam_loads[name + "MaintenanceA"])
-        compare(f"{name} beam load B (kN)", (200 + W * b / L) * 9.8 / 1000, beam_loads[name + "MaintenanceB"])
+        hand_beam[name + "MaintenanceA"] = (200 + W * (L - b) / L) * 9.8 / 1000
+        hand_beam[name + "MaintenanceB"] = (200 + W * b / L) * 9.8 / 1000
+    for key, mine in hand_beam.items():
+        compare(f"{key} beam load (kN)", mine, expected["beamLoadsPhase_kN"][key])
+    # Loads of one phase on the structures, kN: H of the state (installation
+    # and marking at the largest of their nine), the beam reaction with
+    # +H·tanγ at the higher structure and −H·tanγ at the lower, and the beam
+    # loads above at their own end. The state marked for a column must hold
+    # its largest magnitude.
+    tan = abs(s["h"]) / L
+    H_of = [eq["cols"][c]["H"] for c in range(11)]
+    H_of += [max(eq["cols"][c]["H"] for c in range(first, first + 9)) for first in (11, 20)]
+    for side, R in (("A", "RA"), ("B", "RB")):
+        theirs = expected["structureLoads"][side]
+        sign = 1 if (side == "B") == s["b_higher"] else -1
+        vertical = [N * (states[st][R] * 9.8 + sign * H_of[st] * tan) / 1000 for st in range(13)]
+        for st, entry in enumerate(theirs["states"]):
+            n = entry["state"]
+            compare(f"{n} H on {side} (kN)", H_of[st] * N / 1000, entry["horizontalPhase_kN"])
+            compare(f"{n} vertical on {side} (kN)", vertical[st], entry["verticalPhase_kN"])
+        names = [entry["state"] for entry in theirs["states"]]
+        for column, mine in (("horizontal", [H * N / 1000 for H in H_of]), ("vertical", vertical)):
+            marked = theirs["states"][names.index(theirs["governing"][column])][column + "Phase_kN"]
+            compare(f"largest {column} on {side} (kN)", max(abs(v) for v in mine), abs(marked))
+        for name in ("stringing", "threePhaseMaintenance", "singlePhaseMaintenance"):
+            compare(f"{name} beam load on {side} (kN)", hand_beam[name + side], theirs["beamLoadsPhase_kN"][name])
     print(f"{failures} mismatches")
     return 1 if failures else 0
 

@@ -65,3 +65,29 @@ TEST(ChecksJson, FloatsAreWrittenAsTheirShortestDecimal)
     EXPECT_NE(text.find("\"stringARatedLoadSource\":\"typed\""), std::string::npos);
     EXPECT_NE(text.find("\"stringBRatedLoadSource\":\"none\""), std::string::npos);
 }
+
+// The governing figures name their states; a factor not checked is null,
+// never a zero that reads as a failure.
+TEST(ChecksJson, GoverningFiguresNameTheirStates)
+{
+    engine::GoverningStates governing;
+    governing.largestTension = {16.04f, engine::singlePhaseCold};
+    governing.largestSag = {1.6f, engine::installation, engine::installationColumn + 2, 30};
+    governing.controlSag = 1.2f;
+    governing.maintenanceAboveControl = {engine::threePhaseHot, engine::singlePhaseCold};
+    governing.stringFactor = engine::GoverningFactor{3.2945f, engine::installation};
+    governing.pass = false;
+    governing.verdict = engine::verdictFailed;
+    governing.largestLoadA = {48.5655f, engine::installation};
+
+    const cli::Json json = cli::governingToJson(governing);
+    EXPECT_EQ(json.at("largestTension").at("state"), "singlePhaseCold");
+    EXPECT_EQ(json.at("largestSag").at("stateEquationColumn"), "installation3");
+    EXPECT_EQ(json.at("largestSag").at("temperature_degC"), 30.0);
+    EXPECT_EQ(json.at("maintenanceSagAboveControl"), cli::Json({"threePhaseHot", "singlePhaseCold"}));
+    EXPECT_TRUE(json.at("smallestConductorFactor").at("factor").is_null());
+    EXPECT_EQ(json.at("smallestStringFactor").at("state"), "installation");
+    EXPECT_EQ(json.at("verdict"), "不满足");
+    EXPECT_EQ(json.at("largestLoadA").at("stringPullPhase_kN"), 48.5655);
+    EXPECT_EQ(json.at("largestLoadB").at("state"), "maxTemperature");
+}

@@ -1,12 +1,13 @@
 // Strength checks on a result record built by hand, so that every tension
 // and factor below is worked out with a pocket calculator from the numbers
-// set here.
+// set in support/handbuiltresult.
 #include "engine/calculation.h"
 #include "engine/calculationerror.h"
 #include "engine/catenarychain.h"
 #include "engine/catenarycrosscheck.h"
 #include "engine/designchecks.h"
 #include "engine/stateequation.h"
+#include "support/handbuiltresult.h"
 #include "support/spanfixture.h"
 
 #include <gtest/gtest.h>
@@ -14,38 +15,9 @@
 #include <cmath>
 
 using namespace engine;
+using testing_span::handBuiltResult;
 
 namespace {
-
-/**
- * A twin bundle (N = 2) on a 40 m span with height difference \a h. Every
- * state: H = 20000 N, RA = 560 kgf, RB = 540 kgf, shear 500 kgf just right of
- * PA and 480 kgf just left of PB (one conductor piece between the strings).
- * Installation and marking at the nine temperatures: H = 15000 .. 23000 N.
- */
-CalculationResult handBuiltResult(float h)
-{
-    CalculationResult result;
-    result.span.spanLength = 40;
-    result.span.heightDifference = h;
-    result.span.bundleCount = 2;
-    for (StateResult &state : result.states) {
-        state.reactionA = 560;
-        state.reactionB = 540;
-        state.segments.resize(3);
-        state.segments[0].shearLeft = 560;
-        state.segments[1].shearLeft = 500;
-        state.segments[1].shearRight = -480;
-        state.segments[2].shearRight = -540;
-    }
-    for (int c = 0; c < installationColumn; ++c)
-        result.stateEquation[c][rowH] = 20000;
-    for (int i = 0; i < markingTemperatureCount; ++i) {
-        result.stateEquation[installationColumn + i][rowH] = 15000 + 1000 * i;
-        result.stateEquation[markingColumn + i][rowH] = 23000 - 1000 * i;
-    }
-    return result;
-}
 
 DesignCheckSettings allStrengthsGiven()
 {
