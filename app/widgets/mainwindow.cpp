@@ -105,7 +105,11 @@ void TForm_zcx::showStringType(StringSide side)
         list->setCurrentIndex(shownIndex);
     if (field->text() != text)
         list->setEditText(text);
-    if (unchanged)
+    // While the engineer types, the cursor stays where it was; otherwise the
+    // designation shows from its start, the disc count, however long it is.
+    if (!field->hasFocus())
+        field->setCursorPosition(0);
+    else if (unchanged)
         field->setCursorPosition(cursor);
 }
 

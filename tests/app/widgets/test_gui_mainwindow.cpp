@@ -66,6 +66,8 @@ private Q_SLOTS:
         for (StringSide side : {StringSide::A, StringSide::B}) {
             QCOMPARE(w.stringTypeList(side)->count(), 100);
             QCOMPARE(w.stringTypeList(side)->currentText(), defaultStringType);
+            // A long designation shows its disc count, not its tail.
+            QCOMPARE(w.stringTypeList(side)->lineEdit()->cursorPosition(), 0);
         }
 
         for (int row = 0; row < loadtable::rowCount; ++row) {
