@@ -7,6 +7,7 @@
 #include "common/widgets/applicationfont.h"
 #include "common/widgets/dropdownstyle.h"
 #include "common/widgets/qttranslations.h"
+#include "support/settingsofthisrun.h"
 
 #include <QApplication>
 #include <QStandardPaths>
@@ -42,7 +43,7 @@ int main(int argc, char *argv[])
     int qtArgumentCount = static_cast<int>(qtArguments.size());
     QApplication application(qtArgumentCount, qtArguments.data());
     // The options dialog keeps the user's settings; a test run keeps its own.
-    QStandardPaths::setTestModeEnabled(true);
+    testing_settings::keepSettingsOfThisRun();
     common::installDropDownListStyle();
     common::installApplicationFonts();
     common::installQtChineseTranslation(application);

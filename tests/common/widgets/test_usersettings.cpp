@@ -1,6 +1,7 @@
 // The one store of the user's settings takes over the former file of the
 // recent files once, without overwriting what the store already holds.
 #include "common/widgets/usersettings.h"
+#include "support/settingsofthisrun.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -12,7 +13,7 @@ class UserSettingsTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void initTestCase() { testing_settings::keepSettingsOfThisRun(); }
 
     void theFormerFileIsTakenOverOnce()
     {

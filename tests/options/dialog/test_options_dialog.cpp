@@ -1,6 +1,7 @@
 // The options dialog on the offscreen platform, each test in a fresh current
 // folder so that default.dat is the test's own.
 #include "common/widgets/usersettings.h"
+#include "support/settingsofthisrun.h"
 #include "options/dialog/optionsdialog.h"
 #include "support/scriptedmessenger.h"
 
@@ -88,7 +89,7 @@ private:
 void OptionsDialogTest::init()
 {
     // The user's settings of a test run go to Qt's test location, emptied for every test.
-    QStandardPaths::setTestModeEnabled(true);
+    testing_settings::keepSettingsOfThisRun();
     common::UserSettings().clear();
     mStartFolder = QDir::currentPath();
     mFolder = std::make_unique<QTemporaryDir>();
