@@ -44,6 +44,14 @@ std::string refusal(const MainWindowModel &model, const std::string &caption = p
     return messenger.shown[0].text;
 }
 
+/// The refusal of the default span with \a text typed into \a box.
+std::string refusalWith(EditBox box, const char *text)
+{
+    MainWindowModel model;
+    model.setText(box, text);
+    return refusal(model);
+}
+
 } // namespace
 
 TEST(PlausibilityCheck, DefaultSpanPasses)
@@ -140,11 +148,6 @@ TEST(PlausibilityCheck, ReportsTextsThatAreNoNumbers)
 // Values no real span can have: the engine would print "results" for them.
 TEST(PlausibilityCheck, PhysicallyImpossibleValuesAreRefusedNamingTheField)
 {
-    const auto refusalWith = [](EditBox box, const char *text) {
-        MainWindowModel model;
-        model.setText(box, text);
-        return refusal(model);
-    };
     EXPECT_EQ(refusalWith(EditBox::Edit_dx_kg, "-2.5"), "单根自重(kg/m)不能为负值,请修改.");
     EXPECT_EQ(refusalWith(EditBox::Edit_dx_d, "-1"), "计算外径(mm)不能为负值,请修改.");
     EXPECT_EQ(refusalWith(EditBox::Edit_dx_flkg, "-0.1"), "间隔棒重(kg)不能为负值,请修改.");
@@ -259,11 +262,6 @@ TEST(PlausibilityCheck, SagsNoConductorCanHaveAreRefused)
 
 TEST(PlausibilityCheck, MaintenancePointOutsideTheSpanAndAnAreaBeyondTheDiameterAreRefused)
 {
-    const auto refusalWith = [](EditBox box, const char *text) {
-        MainWindowModel model;
-        model.setText(box, text);
-        return refusal(model);
-    };
     EXPECT_EQ(refusalWith(EditBox::Edit_jxd, "-0.1"), "检修点距左侧(m)应在0与跨距L(m)之间,请修改.");
     EXPECT_EQ(refusalWith(EditBox::Edit_jxd, "36.1"), "检修点距左侧(m)应在0与跨距L(m)之间,请修改.");
     EXPECT_EQ(refusalWith(EditBox::Edit_jxd, "36"), "");
