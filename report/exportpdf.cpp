@@ -96,7 +96,7 @@ bool PdfExporter::writePages(std::span<const ReportPage> pages, QIODevice &devic
         pdf.processMemoryFile("report", bytes.constData(), static_cast<std::size_t>(bytes.size()));
         std::vector<OutlineEntry> outline;
         for (std::size_t page = 0; page < pages.size(); ++page)
-            outline.push_back({pageOutlineTitle(static_cast<int>(page)), page, {}});
+            outline.push_back({pages[page].title().toStdString(), page, {}});
         setOutline(pdf, outline);
         QPDFWriter out(pdf);
         out.setOutputMemory();

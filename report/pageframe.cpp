@@ -49,6 +49,13 @@ QString reportPageTitle(int pageIndex)
     return QString::fromUtf8(pageTitles.at(static_cast<std::size_t>(pageIndex)));
 }
 
+QString reportPageListTitle(int pageIndex)
+{
+    // Page 1 has no title on the page: its entry says what it holds.
+    const QString title = pageIndex == 0 ? QStringLiteral("输入数据和计算结果汇总") : reportPageTitle(pageIndex);
+    return QStringLiteral("第%1页 %2").arg(pageIndex + 1).arg(title);
+}
+
 void drawPageFrame(PageCanvas &canvas, int pageIndex, int pageCount)
 {
     if (pageCount != reportPageCount && pageCount != reportPageCountWithDesignCheck)

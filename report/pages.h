@@ -41,6 +41,9 @@ void drawPageFrame(PageCanvas &canvas, int pageIndex, int pageCount = reportPage
 /// The title drawPageFrame() writes on page \a pageIndex (0..17); empty for page 1.
 QString reportPageTitle(int pageIndex);
 
+/// "第2页 各种工况下的荷载计算表": the page's title in the viewer's list and the PDF outline.
+QString reportPageListTitle(int pageIndex);
+
 // ---- Page 1: input data and summary of results -----------------------------
 
 /// Boxes, grid lines, labels, formula notes and the stringing-force figure of page 1.

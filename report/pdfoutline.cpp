@@ -1,7 +1,5 @@
 #include "report/pdfoutline.h"
 
-#include "report/pages.h"
-
 #include <qpdf/QPDFObjectHandle.hh>
 #include <qpdf/QPDFPageDocumentHelper.hh>
 
@@ -50,13 +48,6 @@ void addItems(QPDF &pdf, Object &parent, const std::vector<OutlineEntry> &entrie
 }
 
 } // namespace
-
-std::string pageOutlineTitle(int pageIndex)
-{
-    // Page 1 has no title on the page: its entry says what it holds.
-    const QString title = pageIndex == 0 ? QStringLiteral("输入数据和计算结果汇总") : reportPageTitle(pageIndex);
-    return QStringLiteral("第%1页 %2").arg(pageIndex + 1).arg(title).toStdString();
-}
 
 void setOutline(QPDF &pdf, const std::vector<OutlineEntry> &entries)
 {

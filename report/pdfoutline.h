@@ -8,9 +8,6 @@
 
 namespace report {
 
-/// "第2页 各种工况下的荷载计算表": the outline entry of report page \a pageIndex (0-based).
-std::string pageOutlineTitle(int pageIndex);
-
 /// An entry of a PDF's outline: its title, the page it shows (0-based in the document), the entries below it.
 struct OutlineEntry
 {

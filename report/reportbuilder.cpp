@@ -45,6 +45,7 @@ std::vector<ReportPage> buildReport(const engine::CalculationInput &input, const
     // white, so the fixed content must be complete before any result is
     // written into its cells.
     for (int index = 0; index < pageCount; ++index) {
+        pages[index].setTitle(reportPageListTitle(index));
         drawPageFrame(pages[index], index, pageCount);
         drawFixedContent(pages[index], index, result);
         pages[index].setFontColor(resultColor(resultsInBlack));

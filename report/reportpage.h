@@ -44,6 +44,10 @@ public:
      */
     PageBox drawnBounds() const;
 
+    /// The page's title in lists and outlines: "第3页 最高温度时的M、D计算", "封面"; empty when not set.
+    const QString &title() const { return mTitle; }
+    void setTitle(const QString &title) { mTitle = title; }
+
     const PagePen &pen() const { return mPen; }
     const PageBrush &brush() const { return mBrush; }
     const PageFont &font() const { return mFont; }
@@ -78,6 +82,7 @@ public:
 private:
     int mWidth;
     int mHeight;
+    QString mTitle;
     std::vector<PageCommand> mCommands;
     PagePen mPen;
     PageBrush mBrush;

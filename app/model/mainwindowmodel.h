@@ -3,6 +3,7 @@
 #include "app/model/conductorcatalogue.h"
 #include "app/model/customconductor.h"
 #include "app/model/loadtable.h"
+#include "common/bookdata.h"
 #include "tools/model/composedstring.h"
 
 #include <array>
@@ -132,6 +133,12 @@ public:
     void setStructureBHigher(bool higher) { mStructureBHigher = higher; }
     /// The list's text as the calculation reads it: "A侧高" or "B侧高".
     std::string higherStructureText() const;
+    ///@}
+
+    /// @name The book's project, revision and signatures (dialog 计算书信息)
+    ///@{
+    const common::BookData &book() const { return mBook; }
+    void setBook(const common::BookData &book) { mBook = book; }
     ///@}
 
     /// @name Main conductor type (ComboBox_zdx: the catalogue types, then "自定义")
@@ -282,6 +289,7 @@ private:
     int mConductorIndex = 0;
     bool mCustomConductor = false;
     bool mStructureBHigher = false;
+    common::BookData mBook;
     std::string mConductorDesignation;
     std::array<std::string, 2> mStringTypeTexts;
     std::array<int, 2> mStringTypeIndices{};

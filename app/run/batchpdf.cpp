@@ -260,7 +260,7 @@ void BatchPdf::write(int descriptor, const fs::path &file, const std::vector<Spa
                     placement.share, share.page(mShares[placement.share].path, placement.firstSheet + sheet));
                 if (sheet == 0)
                     spanEntry.page = page;
-                spanEntry.children.push_back({report::pageOutlineTitle(sheet), page, {}});
+                spanEntry.children.push_back({report::reportPageListTitle(sheet).toStdString(), page, {}});
             }
             outline.push_back(std::move(spanEntry));
             if (lastSpanOf[placement.share] == i) {

@@ -1,5 +1,6 @@
 #include "report/exporters.h"
 #include "report/pagepainter.h"
+#include "report/pages.h"
 #include "samplepage.h"
 
 #include <QFile>
@@ -70,7 +71,9 @@ TEST(Exports, PdfHoldsEveryPageWithSearchableChineseText)
 // Read back as a viewer reads it: the document information and the outline.
 TEST(Exports, PdfNamesTheSpanAndTheProgramAndHasAnEntryPerPage)
 {
-    const std::vector<ReportPage> pages = {samplePage(), samplePage(), samplePage()};
+    std::vector<ReportPage> pages = {samplePage(), samplePage(), samplePage()};
+    for (int index = 0; index < 3; ++index)
+        pages[index].setTitle(reportPageListTitle(index));
     PdfExporter exporter(QStringLiteral("220kV#1主变进线间隔跨线"));
     const std::optional<QByteArray> bytes = exporter.fileContents(pages, QStringLiteral("report.pdf"));
     ASSERT_TRUE(bytes) << exporter.errorString().toStdString();
