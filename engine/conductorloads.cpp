@@ -17,19 +17,6 @@ struct ConductorUnitLoad
     double combined;  ///< g = √(gv² + gw²)
 };
 
-/// Ice of density 0.9 g/cm³ in a ring b mm thick round a conductor of d mm:
-/// gi = 0.9·π·b·(b + d)·10⁻³ kgf/m, the handbook's 0.00283·b·(b + d).
-constexpr double iceWeightCoefficient = 0.00283;
-
-/// Wind on a conductor: gw = αc·W0·(d + 2b)·10⁻³ kgf/m with the base wind
-/// pressure W0 = v²/16 kgf/m² and the shape coefficient c = 1.2 (α = 1), the
-/// handbook's 0.075·v²·(d + 2b)·10⁻³.
-constexpr double conductorWindCoefficient = 0.075;
-
-/// Wind on an insulator string of wind area A m²: W = 0.66·A·v²/16 kgf, the
-/// handbook's 0.04125·A·v².
-constexpr double stringWindCoefficient = 0.04125;
-
 ConductorUnitLoad unitLoad(double d, double w, double v, double b)
 {
     const double ice = iceWeightCoefficient * b * (b + d);

@@ -8,9 +8,10 @@ namespace engine {
 namespace {
 
 constexpr double g = newtonPerKgf;
-constexpr double beamBaseLoad = 200; // kgf on the beam at every stringing or maintenance
+constexpr double beamBaseLoad = beamBaseLoad_kgf;
 // T·sin α with the stringing tension T = 1.2·H and α = 45°.
 constexpr double tensionFactor = 0.8485281372;
+static_assert(stringingTensionFactor == 1.2 && stringingPullAngle_deg == 45);
 
 } // namespace
 

@@ -7,6 +7,12 @@
 
 namespace engine {
 
+/// Load on the cross-beam at every stringing or maintenance besides the conductor's (people and tools), kgf.
+inline constexpr double beamBaseLoad_kgf = 200;
+/// Stringing pulls the conductor with T = 1.2·H (the handbook's 1.1 to 1.2) at α = 45° to the beam.
+inline constexpr double stringingTensionFactor = 1.2;
+inline constexpr double stringingPullAngle_deg = 45;
+
 /// Lateral wind forces on structures A and B in one state (kgf, whole phase).
 struct LateralForces
 {

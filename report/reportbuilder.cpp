@@ -1,5 +1,7 @@
 #include "report/reportbuilder.h"
 
+#include "engine/calculationinput.h"
+#include "engine/governingstates.h"
 #include "engine/loadstate.h"
 #include "report/pages.h"
 #include "report/pagestyle.h"
@@ -33,10 +35,8 @@ void drawFixedContent(PageCanvas &page, int pageIndex, const engine::Calculation
     }
 }
 
-} // namespace
-
-std::vector<ReportPage> buildReport(const engine::CalculationInput &input, const engine::CalculationResult &result,
-                                    bool resultsInBlack, const std::optional<DesignCheckPage> &designCheck)
+std::vector<ReportPage> buildMethodPages(const engine::CalculationInput &input, const engine::CalculationResult &result,
+                                         bool resultsInBlack, const std::optional<DesignCheckPage> &designCheck)
 {
     const int pageCount = designCheck ? reportPageCountWithDesignCheck : reportPageCount;
     std::vector<ReportPage> pages(static_cast<std::size_t>(pageCount), ReportPage(reportPageWidth, reportPageHeight));
@@ -64,6 +64,78 @@ std::vector<ReportPage> buildReport(const engine::CalculationInput &input, const
         drawCatenaryCheckResults(pages[designCheckPageIndex], result);
     }
     return pages;
+}
+
+
+ReportPage bookPage(const QString &title)
+{
+    ReportPage page(reportPageWidth, reportPageHeight);
+    page.setTitle(title);
+    return page;
+}
+
+} // namespace
+
+std::vector<ReportPage> buildSpanBookPages(const engine::CalculationInput &input,
+                                           const engine::CalculationResult &result, bool resultsInBlack,
+                                           const std::optional<DesignCheckPage> &designCheck,
+                                           const BookRequest &book)
+{
+    const QColor colour = resultColor(resultsInBlack);
+    std::vector<ReportPage> pages;
+    pages.push_back(bookPage(QString::fromUtf8(basisTitle)));
+    drawBasisPage(pages.back(), result, book.checkSettings, colour);
+    pages.push_back(bookPage(QString::fromUtf8(governingTitle)));
+    drawGoverningPage(pages.back(), engine::governingStates(result, book.checks), book.checks, colour);
+
+    std::vector<ReportPage> method = buildMethodPages(input, result, resultsInBlack, designCheck);
+    pages.insert(pages.end(), std::make_move_iterator(method.begin()), std::make_move_iterator(method.end()));
+
+    pages.push_back(bookPage(QString::fromUtf8(structureLoadsTitle)));
+    drawStructureLoadsPage(pages.back(), result, colour);
+
+    const QString spanName = QString::fromStdString(input[engine::slot::spanTitle]);
+    for (ReportPage &page : pages)
+        drawBookBand(page, book.data, spanName);
+    return pages;
+}
+
+int frontMatterPageCount(int entryCount)
+{
+    return 1 + contentsPageCount(entryCount);
+}
+
+std::vector<ReportPage> buildFrontMatter(const common::BookData &book, const QString &subject,
+                                         const std::vector<ContentsEntry> &entries)
+{
+    std::vector<ReportPage> pages;
+    pages.push_back(bookPage(QString::fromUtf8(coverTitle)));
+    drawCoverPage(pages.back(), book, subject);
+    const int contentsPages = contentsPageCount(int(entries.size()));
+    for (int index = 0; index < contentsPages; ++index) {
+        pages.push_back(bookPage(QString::fromUtf8(contentsTitle)));
+        drawContentsPage(pages.back(), entries, index);
+        drawBookBand(pages.back(), book, subject);
+    }
+    return pages;
+}
+
+std::vector<ReportPage> buildReport(const engine::CalculationInput &input, const engine::CalculationResult &result,
+                                    bool resultsInBlack, const std::optional<DesignCheckPage> &designCheck,
+                                    const std::optional<BookRequest> &book)
+{
+    if (!book || book->data.isEmpty())
+        return buildMethodPages(input, result, resultsInBlack, designCheck);
+
+    std::vector<ReportPage> pages = buildSpanBookPages(input, result, resultsInBlack, designCheck, *book);
+    const int front = frontMatterPageCount(int(pages.size()));
+    std::vector<ContentsEntry> entries;
+    for (std::size_t i = 0; i < pages.size(); ++i)
+        entries.push_back({pages[i].title(), front + int(i) + 1});
+    std::vector<ReportPage> bookPages =
+        buildFrontMatter(book->data, QString::fromStdString(input[engine::slot::spanTitle]), entries);
+    bookPages.insert(bookPages.end(), std::make_move_iterator(pages.begin()), std::make_move_iterator(pages.end()));
+    return bookPages;
 }
 
 } // namespace report

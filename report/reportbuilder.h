@@ -1,6 +1,8 @@
 #pragma once
 
+#include "common/bookdata.h"
 #include "engine/designchecks.h"
+#include "report/bookpages.h"
 #include "report/reportpage.h"
 
 #include <optional>
@@ -20,6 +22,15 @@ struct DesignCheckPage
     engine::DesignCheckSettings settings;
 };
 
+/// What the book's own pages show beyond the calculation: its data, and the
+/// design check they cite (with every strength missing when none was asked for).
+struct BookRequest
+{
+    common::BookData data;
+    engine::DesignChecks checks;
+    engine::DesignCheckSettings checkSettings;
+};
+
 /**
  * The 17 pages of the calculation report of one calculation, page 1 first.
  *
@@ -30,11 +41,38 @@ struct DesignCheckPage
  * pages show its numbers as they stand. With \a designCheck the report has an
  * 18th page "设计校核" and every page counts 18; without, it is exactly the 17.
  *
+ * With \a book whose data is not empty the report is a book: the cover and
+ * the contents open it, 计算依据 and 控制工况 come before the pages of the
+ * method, 构架受力 and the book's other pages after them, and every page
+ * but the cover carries the band with the project, the book number and the
+ * span. The pages of the method keep their own numbers ("第1页 共17页").
+ *
  * @throws engine::CalculationError when a result is not finite; no partial
  *         report is returned
  */
 std::vector<ReportPage> buildReport(const engine::CalculationInput &input, const engine::CalculationResult &result,
                                     bool resultsInBlack,
-                                    const std::optional<DesignCheckPage> &designCheck = std::nullopt);
+                                    const std::optional<DesignCheckPage> &designCheck = std::nullopt,
+                                    const std::optional<BookRequest> &book = std::nullopt);
+
+/**
+ * The pages of one span in a book, without cover and contents: for a batch,
+ * whose one cover and contents come before all its spans.
+ */
+std::vector<ReportPage> buildSpanBookPages(const engine::CalculationInput &input,
+                                           const engine::CalculationResult &result, bool resultsInBlack,
+                                           const std::optional<DesignCheckPage> &designCheck,
+                                           const BookRequest &book);
+
+/**
+ * The cover and the contents of a book whose pages after them have \a titles
+ * (each entry's page counted from the book's first page, the cover), the
+ * cover naming \a subject: the span, or the batch.
+ */
+std::vector<ReportPage> buildFrontMatter(const common::BookData &book, const QString &subject,
+                                         const std::vector<ContentsEntry> &entries);
+
+/// The pages cover and contents take before a book whose contents has \a entryCount lines.
+int frontMatterPageCount(int entryCount);
 
 } // namespace report

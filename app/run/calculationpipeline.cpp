@@ -21,7 +21,19 @@ namespace {
  * Every failure ends here: engine errors, a report that comes out
  * incomplete, and running out of memory for the pages.
  */
-void calculate(CalculationRun &run, const std::optional<DesignCheckRequest> &checks, ReportPages pages)
+/// What the book's pages of \a run cite, when the span carries the book's data.
+std::optional<report::BookRequest> bookRequest(const CalculationRun &run, const common::BookData &book)
+{
+    if (book.isEmpty())
+        return std::nullopt;
+    // Without a check asked for, the book still names what it did not check.
+    if (run.checks)
+        return report::BookRequest{book, *run.checks, run.checkSettings};
+    return report::BookRequest{book, engine::checkDesign(run.result, {}), {}};
+}
+
+void calculate(CalculationRun &run, const std::optional<DesignCheckRequest> &checks, ReportPages pages,
+               const common::BookData &book)
 {
     try {
         run.result = engine::runCalculation(run.input);
@@ -32,9 +44,11 @@ void calculate(CalculationRun &run, const std::optional<DesignCheckRequest> &che
                 checkPage = report::DesignCheckPage{*run.checks, run.checkSettings};
         }
         if (pages != ReportPages::None) {
-            run.pages = report::buildReport(run.input, run.result, pages == ReportPages::Black, checkPage);
-            const int expected = checkPage ? report::reportPageCountWithDesignCheck : report::reportPageCount;
-            if (run.pages.size() != static_cast<std::size_t>(expected)) {
+            const std::optional<report::BookRequest> bookPages = bookRequest(run, book);
+            run.pages = report::buildReport(run.input, run.result, pages == ReportPages::Black, checkPage, bookPages);
+            const std::size_t methodPages =
+                checkPage ? report::reportPageCountWithDesignCheck : report::reportPageCount;
+            if (bookPages ? run.pages.size() <= methodPages : run.pages.size() != methodPages) {
                 run.pages.clear();
                 run.failure = "计算书页数不全";
                 run.outcome = RunOutcome::Failed;
@@ -72,7 +86,7 @@ CalculationRun runCalculationPipeline(const MainWindowModel &window, const optio
             return run;
         }
     }
-    calculate(run, checks, pages);
+    calculate(run, checks, pages, window.book());
     return run;
 }
 

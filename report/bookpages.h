@@ -1,0 +1,107 @@
+#pragma once
+
+#include "common/bookdata.h"
+#include "engine/designchecks.h"
+#include "engine/governingstates.h"
+
+#include <QColor>
+#include <QString>
+
+#include <span>
+#include <vector>
+
+namespace engine {
+struct CalculationInput;
+struct CalculationResult;
+} // namespace engine
+
+namespace report {
+
+class PageCanvas;
+
+/*
+ * The pages that make the calculation a filed 计算书: the cover, the
+ * contents, the basis of the calculation, the governing states before the
+ * 17 pages of the method, and after them the loads on the structures, the
+ * cut length, the stringing curves and the span to scale. They share the
+ * report's page (1188 x 840), frame and colours; the fixed words are black,
+ * the figures of the calculation in the result colour, a failed requirement
+ * red. Each routine draws its page whole and leaves the canvas defaults.
+ */
+
+/// Page titles of the book's own pages, in the lists, the outline and the contents.
+inline constexpr const char *coverTitle = "封面";
+inline constexpr const char *contentsTitle = "目录";
+inline constexpr const char *basisTitle = "计算依据";
+inline constexpr const char *governingTitle = "控制工况";
+inline constexpr const char *structureLoadsTitle = "构架受力";
+inline constexpr const char *cutLengthTitle = "下料长度";
+inline constexpr const char *stringingCurvesTitle = "安装曲线";
+inline constexpr const char *spanProfileTitle = "跨线示意图";
+
+/// The cover's title.
+inline constexpr const char *bookTitle = "软导线力学计算书";
+
+/**
+ * Whitens the page and draws the red border with \a title over the frame,
+ * as the pages of the method have theirs, but no page number: the book's
+ * own pages are found by the contents.
+ */
+void drawBookPageFrame(PageCanvas &canvas, const QString &title);
+
+/**
+ * The band above the frame of every page but the cover: the project name
+ * on the left, the book number in the middle, the span name on the right,
+ * each fitted into its third. Draws nothing for a book without data.
+ */
+void drawBookBand(PageCanvas &canvas, const common::BookData &book, const QString &spanName);
+
+/**
+ * The cover: "软导线力学计算书", the span (or the batch) it covers, the
+ * project data and the signature block, whose 签名 and 日期 are left empty
+ * for the hand of each person named.
+ */
+void drawCoverPage(PageCanvas &canvas, const common::BookData &book, const QString &subject);
+
+/// One line of the contents: the page's title and its page in the document (1-based).
+struct ContentsEntry
+{
+    QString title;
+    int page = 0;
+};
+
+/// The contents lines one page holds: two columns of rows.
+int contentsEntriesPerPage();
+
+/// The pages \a entryCount contents lines take, at least one.
+int contentsPageCount(int entryCount);
+
+/// Contents page \a pageIndex (0-based) of \a entries: its share of the lines.
+void drawContentsPage(PageCanvas &canvas, std::span<const ContentsEntry> entries, int pageIndex);
+
+/**
+ * 计算依据: the method, the standards and what each gives, the design
+ * conditions and constants as the engine uses them, and the decisions the
+ * method leaves open. The safety factors are those of \a checkSettings.
+ */
+void drawBasisPage(PageCanvas &canvas, const engine::CalculationResult &result,
+                   const engine::DesignCheckSettings &checkSettings, const QColor &resultColour);
+
+/**
+ * 控制工况: the largest H, the largest sag beside the control sag, the
+ * smallest safety factors with the verdict and the largest pull on each
+ * structure, each with its state; what fails in red.
+ */
+void drawGoverningPage(PageCanvas &canvas, const engine::GoverningStates &governing,
+                       const engine::DesignChecks &checks, const QColor &resultColour);
+
+/**
+ * 构架受力: for every state the horizontal tension, the true vertical load
+ * and the lateral wind of one phase on structures A and B, the governing
+ * state of each column marked, and the added beam loads of stringing and
+ * maintenance.
+ */
+void drawStructureLoadsPage(PageCanvas &canvas, const engine::CalculationResult &result,
+                            const QColor &resultColour);
+
+} // namespace report

@@ -1,0 +1,99 @@
+#include "annotationat.h"
+#include "support/spanfixture.h"
+
+#include "engine/calculationinput.h"
+#include "engine/designchecks.h"
+#include "report/exporters.h"
+#include "report/reportbuilder.h"
+#include "report/textsdump.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+namespace {
+
+using testing_span::defaultResult;
+using testing_span::defaultSpan;
+
+common::BookData sampleBook()
+{
+    common::BookData book;
+    book.projectName = "某220kV变电站新建工程";
+    book.bookNumber = "B1234S-D0101-03";
+    book.calculatedBy = "张工";
+    return book;
+}
+
+std::vector<report::ReportPage> bookReport(const std::optional<report::DesignCheckPage> &checkPage = std::nullopt)
+{
+    const engine::DesignChecks checks = engine::checkDesign(defaultResult(), {});
+    return report::buildReport(defaultSpan(), defaultResult(), false, checkPage,
+                               report::BookRequest{sampleBook(), checks, {}});
+}
+
+QStringList titles(const std::vector<report::ReportPage> &pages)
+{
+    QStringList list;
+    for (const report::ReportPage &page : pages)
+        list.append(page.title());
+    return list;
+}
+
+// Without data the book is the plain report, page for page.
+TEST(BookPages, EmptyBookLeavesTheReportAsItWas)
+{
+    const auto plain = report::buildReport(defaultSpan(), defaultResult(), false);
+    const auto withEmptyBook = report::buildReport(defaultSpan(), defaultResult(), false, std::nullopt,
+                                                   report::BookRequest{});
+    ASSERT_EQ(withEmptyBook.size(), plain.size());
+    EXPECT_EQ(report::textsDump(withEmptyBook), report::textsDump(plain));
+    for (std::size_t i = 0; i < plain.size(); ++i)
+        EXPECT_EQ(withEmptyBook[i].commands().size(), plain[i].commands().size()) << "page " << i;
+}
+
+// Cover, contents, basis and governing open the book, the method's pages keep
+// their numbers, and the contents finds every page where it is.
+TEST(BookPages, CoverContentsThenPagesInOrder)
+{
+    const auto pages = bookReport();
+    const QStringList list = titles(pages);
+    ASSERT_GE(list.size(), 22);
+    EXPECT_EQ(list.mid(0, 4), (QStringList{"封面", "目录", "计算依据", "控制工况"}));
+    EXPECT_EQ(list[4], "第1页 输入数据和计算结果汇总");
+    EXPECT_EQ(list[20], "第17页 安装划印状态方程求解");
+    EXPECT_EQ(list[21], "构架受力");
+    EXPECT_EQ(annotationAt(pages[4], 1100, 800).text, "第1页 共17页");
+
+    // The contents lists every page after it with its place in the document.
+    for (int i = 2; i < list.size(); ++i) {
+        bool listed = false;
+        for (const auto &a : pages[1].markupAnnotations())
+            listed = listed || a.text == list[i];
+        EXPECT_TRUE(listed) << list[i].toStdString();
+    }
+    EXPECT_EQ(annotationAt(pages[1], 40 + 50 + 414 + 40, 160 + 20 + 10).text, "3");
+
+    // The band: project on the left, book number in the middle, span on the right.
+    for (std::size_t i = 1; i < pages.size(); ++i) {
+        EXPECT_EQ(annotationAt(pages[i], 22, 86).text, "工程名称:某220kV变电站新建工程") << "page " << i;
+        EXPECT_EQ(annotationAt(pages[i], 594, 86).text, "计算书编号:B1234S-D0101-03");
+    }
+    bool bandOnCover = false;
+    for (const auto &a : pages[0].markupAnnotations())
+        bandOnCover = bandOnCover || a.y == 86;
+    EXPECT_FALSE(bandOnCover);
+}
+
+TEST(BookPages, WriteSamplePdf)
+{
+    const auto pages = bookReport();
+    report::PdfExporter pdf(QStringLiteral("book"));
+    const auto bytes = pdf.fileContents(pages, QStringLiteral("book.pdf"));
+    ASSERT_TRUE(bytes);
+    QFile file(QStringLiteral("/tmp/book-sample.pdf"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(*bytes);
+}
+
+} // namespace
