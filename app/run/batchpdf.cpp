@@ -5,7 +5,7 @@
 #include "common/filedescriptor.h"
 #include "common/replacefile.h"
 #include "common/terminationcleanup.h"
-#include "report/pages.h"
+#include "report/reportbuilder.h"
 #include "report/pdfoutline.h"
 #include "report/pdfpagewriter.h"
 #include "report/reportpage.h"
@@ -24,6 +24,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace app {
 
@@ -106,14 +107,20 @@ public:
         if (!mWriter && mShare.writeError == 0)
             start();
         if (mShare.writeError == 0) {
-            const int firstSheet = mWriter->sheetCount();
+            WrittenSpan written;
+            written.index = index;
+            written.placement.firstSheet = mWriter->sheetCount();
             for (const report::ReportPage &page : span.run->pages) {
                 if (!mWriter->addPage(page)) {
                     mShare.writeError = EIO;
                     break;
                 }
+                written.titles.push_back(page.title().toStdString());
             }
-            mPlacements.push_back({index, {0, firstSheet, mWriter->sheetCount() - firstSheet}});
+            written.placement.sheetCount = mWriter->sheetCount() - written.placement.firstSheet;
+            if (span.span)
+                written.book = span.span->window.book();
+            mPlacements.push_back(std::move(written));
         }
         span.run->pages = {};
     }
@@ -179,7 +186,7 @@ private:
     ShareFile mShare;
     QBuffer mBuffer;
     std::unique_ptr<report::PdfPageWriter> mWriter;
-    std::vector<std::pair<std::size_t, Placement>> mPlacements;
+    std::vector<WrittenSpan> mPlacements;
 };
 
 BatchPdf::BatchPdf(const fs::path &target)
@@ -214,12 +221,17 @@ fs::path BatchPdf::newShareFile()
     return mScratch / ("share-" + std::to_string(mShareFiles++) + ".pdf");
 }
 
-void BatchPdf::addShare(const ShareFile &share, const std::vector<std::pair<std::size_t, Placement>> &placements)
+void BatchPdf::addShare(const ShareFile &share, const std::vector<WrittenSpan> &spans)
 {
     const std::lock_guard lock(mMutex);
-    for (auto [index, placement] : placements) {
+    for (const WrittenSpan &span : spans) {
+        Placement placement = span.placement;
         placement.share = mShares.size();
-        mPlacements[index] = placement;
+        for (const std::string &title : span.titles)
+            placement.titles.push_back(&*mTitles.insert(title).first);
+        mPlacements[span.index] = std::move(placement);
+        if (!span.book.isEmpty() && (!mBook || span.index < mBook->first))
+            mBook = {span.index, span.book};
     }
     mShares.push_back(share);
     if (share.writeError != 0)
@@ -231,6 +243,42 @@ void BatchPdf::write(const fs::path &path, const std::vector<SpanOutcome> &spans
     common::FileSetReplacement file;
     file.add(path, [&](int descriptor) { write(descriptor, path, spans); });
     file.commit();
+}
+
+void BatchPdf::addFrontMatter(PdfJoin &joined, const std::vector<SpanOutcome> &spans,
+                              std::vector<report::OutlineEntry> &outline) const
+{
+    if (!mBook)
+        return;
+    std::vector<report::ContentsEntry> entries;
+    for (std::size_t i = 0; i < spans.size(); ++i) {
+        if (const auto placed = mPlacements.find(i); spans[i].status == SpanStatus::Computed && placed != mPlacements.end())
+            entries.push_back({QString::fromStdString(spanOutlineTitle(spans[i])), placed->second.sheetCount});
+    }
+    // Each entry's page: after the cover and contents and the spans before it.
+    int page = report::frontMatterPageCount(int(entries.size())) + 1;
+    for (report::ContentsEntry &entry : entries)
+        page += std::exchange(entry.page, page);
+    const QString subject = QStringLiteral("批量计算 %1 个跨线").arg(entries.size());
+    const std::vector<report::ReportPage> front = report::buildFrontMatter(mBook->second, subject, entries);
+
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    report::PdfPageWriter writer(buffer, std::string());
+    for (const report::ReportPage &sheet : front)
+        writer.addPage(sheet);
+    if (!writer.finish())
+        throw std::runtime_error("无法生成PDF文件的封面和目录");
+    QPDF pdf;
+    pdf.processMemoryFile("front", buffer.data().constData(), std::size_t(buffer.data().size()));
+    QPDFObjectHandle kids = pdf.getRoot().getKey("/Pages").getKey("/Kids");
+    const std::size_t source = mShares.size();
+    for (std::size_t sheet = 0; sheet < front.size(); ++sheet) {
+        const std::size_t at = joined.addPage(source, kids.getArrayItem(int(sheet)));
+        if (sheet <= 1)
+            outline.push_back({front[sheet].title().toStdString(), at, {}});
+    }
+    joined.forgetSource(source);
 }
 
 void BatchPdf::write(int descriptor, const fs::path &file, const std::vector<SpanOutcome> &spans) const
@@ -246,6 +294,8 @@ void BatchPdf::write(int descriptor, const fs::path &file, const std::vector<Spa
         lastSpanOf[placement.share] = std::max(lastSpanOf[placement.share], index);
     std::vector<report::OutlineEntry> outline;
     try {
+        addFrontMatter(joined, spans, outline);
+        const std::size_t frontEntries = outline.size();
         for (std::size_t i = 0; i < spans.size(); ++i) {
             if (spans[i].status != SpanStatus::Computed)
                 continue;
@@ -260,7 +310,7 @@ void BatchPdf::write(int descriptor, const fs::path &file, const std::vector<Spa
                     placement.share, share.page(mShares[placement.share].path, placement.firstSheet + sheet));
                 if (sheet == 0)
                     spanEntry.page = page;
-                spanEntry.children.push_back({report::reportPageListTitle(sheet).toStdString(), page, {}});
+                spanEntry.children.push_back({*placement.titles.at(std::size_t(sheet)), page, {}});
             }
             outline.push_back(std::move(spanEntry));
             if (lastSpanOf[placement.share] == i) {
@@ -268,9 +318,10 @@ void BatchPdf::write(int descriptor, const fs::path &file, const std::vector<Spa
                 joined.forgetSource(placement.share);
             }
         }
-        if (outline.empty())
+        const std::size_t spanCount = outline.size() - frontEntries;
+        if (spanCount == 0)
             throw std::runtime_error("没有计算完成的跨线");
-        joined.finish(outline, report::pdfTitle("批量计算 " + std::to_string(outline.size()) + " 个跨线"));
+        joined.finish(outline, report::pdfTitle("批量计算 " + std::to_string(spanCount) + " 个跨线"));
     } catch (const QPDFExc &error) {
         throw std::runtime_error(std::string("无法合并各跨线的PDF: ") + error.what());
     }

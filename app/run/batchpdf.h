@@ -1,14 +1,23 @@
 #pragma once
 
 #include "app/run/batchrun.h"
+#include "common/bookdata.h"
 
 #include <filesystem>
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
+#include <set>
 #include <vector>
 
+namespace report {
+struct OutlineEntry;
+} // namespace report
+
 namespace app {
+
+class PdfJoin;
 
 /**
  * The reports of a batch joined into one PDF. Its finishers (for
@@ -39,6 +48,8 @@ public:
      * one PDF at \a path, each span starting on a new sheet. Its outline,
      * shown when the file opens, has one entry per span (the span name and
      * its file) and below it one per page ("第2页 各种工况下的荷载计算表").
+     * When a span carries book data the PDF opens with one cover, from the
+     * first such span, and one contents listing every span at its first page.
      * An old file is replaced only once the new one is complete.
      *
      * @throws std::runtime_error when no span was computed or a document
@@ -59,6 +70,17 @@ private:
         std::size_t share = 0;
         int firstSheet = 0;
         int sheetCount = 0;
+        /// The title of each page; shared, since a batch's pages have a few dozen titles.
+        std::vector<const std::string *> titles;
+    };
+
+    /// A span's pages as a worker wrote them, before its document is finished.
+    struct WrittenSpan
+    {
+        std::size_t index = 0;
+        Placement placement;
+        std::vector<std::string> titles;
+        common::BookData book;
     };
 
     /// A worker's document, or the error number of the write that failed it.
@@ -68,10 +90,14 @@ private:
         int writeError = 0;
     };
 
+    /// The cover and contents of the batch's book, joined before its spans.
+    void addFrontMatter(PdfJoin &joined, const std::vector<SpanOutcome> &spans,
+                        std::vector<report::OutlineEntry> &outline) const;
+
     /// A new document file for a worker, in the scratch folder.
     std::filesystem::path newShareFile();
     /// A worker's finished document and its spans by batch index.
-    void addShare(const ShareFile &share, const std::vector<std::pair<std::size_t, Placement>> &placements);
+    void addShare(const ShareFile &share, const std::vector<WrittenSpan> &spans);
 
     std::filesystem::path mTarget;
     mutable std::mutex mMutex;
@@ -79,6 +105,9 @@ private:
     std::size_t mShareFiles = 0;
     std::vector<ShareFile> mShares;
     std::map<std::size_t, Placement> mPlacements;
+    std::set<std::string> mTitles;
+    /// The book data of the first span that has any, by batch index: the batch's cover.
+    std::optional<std::pair<std::size_t, common::BookData>> mBook;
     int mWriteError = 0; ///< of the first document that could not be written, else 0
 };
 

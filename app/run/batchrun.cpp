@@ -59,7 +59,8 @@ void computeSpan(SpanOutcome &outcome, const BatchSettings &settings)
                                     settings.designCheckPage || span.designCheck.includeCheckPage};
     CollectingMessenger messenger;
     outcome.run = std::make_unique<CalculationRun>(
-        runCalculationPipeline(span.window, span.options, checks, settings.pages, UnusualValues::Compute, messenger));
+        runCalculationPipeline(span.window, span.options, checks, settings.pages, UnusualValues::Compute, messenger,
+                               FrontMatter::Omitted));
     switch (outcome.run->outcome) {
     case RunOutcome::Done:
         outcome.status = SpanStatus::Computed;

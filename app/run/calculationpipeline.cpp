@@ -33,7 +33,7 @@ std::optional<report::BookRequest> bookRequest(const CalculationRun &run, const 
 }
 
 void calculate(CalculationRun &run, const std::optional<DesignCheckRequest> &checks, ReportPages pages,
-               const common::BookData &book)
+               const common::BookData &book, FrontMatter front)
 {
     try {
         run.result = engine::runCalculation(run.input);
@@ -45,7 +45,10 @@ void calculate(CalculationRun &run, const std::optional<DesignCheckRequest> &che
         }
         if (pages != ReportPages::None) {
             const std::optional<report::BookRequest> bookPages = bookRequest(run, book);
-            run.pages = report::buildReport(run.input, run.result, pages == ReportPages::Black, checkPage, bookPages);
+            const bool black = pages == ReportPages::Black;
+            run.pages = bookPages && front == FrontMatter::Omitted
+                            ? report::buildSpanBookPages(run.input, run.result, black, checkPage, *bookPages)
+                            : report::buildReport(run.input, run.result, black, checkPage, bookPages);
             const std::size_t methodPages =
                 checkPage ? report::reportPageCountWithDesignCheck : report::reportPageCount;
             if (bookPages ? run.pages.size() <= methodPages : run.pages.size() != methodPages) {
@@ -66,7 +69,7 @@ void calculate(CalculationRun &run, const std::optional<DesignCheckRequest> &che
 
 CalculationRun runCalculationPipeline(const MainWindowModel &window, const options::OptionsTexts &options,
                                       const std::optional<DesignCheckRequest> &checks, ReportPages pages,
-                                      UnusualValues unusual, common::Messenger &messenger)
+                                      UnusualValues unusual, common::Messenger &messenger, FrontMatter front)
 {
     CalculationRun run;
     if (!checkCustomConductor(window, messenger) || !checkLoadTable(window, messenger))
@@ -86,7 +89,7 @@ CalculationRun runCalculationPipeline(const MainWindowModel &window, const optio
             return run;
         }
     }
-    calculate(run, checks, pages, window.book());
+    calculate(run, checks, pages, window.book(), front);
     return run;
 }
 

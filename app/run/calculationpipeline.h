@@ -18,6 +18,10 @@ namespace app {
 /// Whether a run builds the report pages, and in which colour the results are written.
 enum class ReportPages { None, Teal, Black };
 
+/// Whether a span with book data gets its own cover and contents: a batch
+/// has one cover and one contents for all its spans.
+enum class FrontMatter { Included, Omitted };
+
 /// The design check a run makes: its strengths and factors as typed, and
 /// whether its page follows the 17 as page 18.
 struct DesignCheckRequest
@@ -70,10 +74,12 @@ struct CalculationRun
  * that is not a number is refused with caption "选项设置"); a failure of the
  * calculation or of the pages shows nothing and is described in the result,
  * for each program to tell in its own way. The pages need a
- * QGuiApplication.
+ * QGuiApplication. A span with book data is reported as a book, with its
+ * cover and contents unless \a front omits them.
  */
 CalculationRun runCalculationPipeline(const MainWindowModel &window, const options::OptionsTexts &options,
                                       const std::optional<DesignCheckRequest> &checks, ReportPages pages,
-                                      UnusualValues unusual, common::Messenger &messenger);
+                                      UnusualValues unusual, common::Messenger &messenger,
+                                      FrontMatter front = FrontMatter::Included);
 
 } // namespace app
