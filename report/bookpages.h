@@ -104,4 +104,12 @@ void drawGoverningPage(PageCanvas &canvas, const engine::GoverningStates &govern
 void drawStructureLoadsPage(PageCanvas &canvas, const engine::CalculationResult &result,
                             const QColor &resultColour);
 
+/**
+ * 跨线示意图: the span of the governing state (the largest H) and of the
+ * largest sag, each with its attachments, strings, concentrated loads, the
+ * conductor's curve, the sag from the chord and the lowest point.
+ */
+void drawSpanProfilePage(PageCanvas &canvas, const engine::CalculationResult &result,
+                         const engine::GoverningStates &governing, const QColor &resultColour);
+
 } // namespace report

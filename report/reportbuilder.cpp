@@ -86,13 +86,16 @@ std::vector<ReportPage> buildSpanBookPages(const engine::CalculationInput &input
     pages.push_back(bookPage(QString::fromUtf8(basisTitle)));
     drawBasisPage(pages.back(), result, book.checkSettings, colour);
     pages.push_back(bookPage(QString::fromUtf8(governingTitle)));
-    drawGoverningPage(pages.back(), engine::governingStates(result, book.checks), book.checks, colour);
+    const engine::GoverningStates governing = engine::governingStates(result, book.checks);
+    drawGoverningPage(pages.back(), governing, book.checks, colour);
 
     std::vector<ReportPage> method = buildMethodPages(input, result, resultsInBlack, designCheck);
     pages.insert(pages.end(), std::make_move_iterator(method.begin()), std::make_move_iterator(method.end()));
 
     pages.push_back(bookPage(QString::fromUtf8(structureLoadsTitle)));
     drawStructureLoadsPage(pages.back(), result, colour);
+    pages.push_back(bookPage(QString::fromUtf8(spanProfileTitle)));
+    drawSpanProfilePage(pages.back(), result, governing, colour);
 
     const QString spanName = QString::fromStdString(input[engine::slot::spanTitle]);
     for (ReportPage &page : pages)

@@ -3,13 +3,12 @@
 
 #include "engine/calculationinput.h"
 #include "engine/designchecks.h"
-#include "report/exporters.h"
+#include "engine/stateequation.h"
 #include "report/reportbuilder.h"
+#include "report/spanprofile.h"
 #include "report/textsdump.h"
 
 #include <gtest/gtest.h>
-
-#include <QFile>
 
 namespace {
 
@@ -85,15 +84,28 @@ TEST(BookPages, CoverContentsThenPagesInOrder)
     EXPECT_FALSE(bandOnCover);
 }
 
-TEST(BookPages, WriteSamplePdf)
+} // namespace
+
+namespace {
+
+// The profile hangs each state as its pages solve it: its largest drop
+// below the chord is the f of the state-equation column, and both ends sit
+// on their attachments, the higher one |h| up.
+TEST(SpanProfile, SagIsTheStateEquationsAndEndsAreTheAttachments)
 {
-    const auto pages = bookReport();
-    report::PdfExporter pdf(QStringLiteral("book"));
-    const auto bytes = pdf.fileContents(pages, QStringLiteral("book.pdf"));
-    ASSERT_TRUE(bytes);
-    QFile file(QStringLiteral("/tmp/book-sample.pdf"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(*bytes);
+    const engine::CalculationResult &result = defaultResult();
+    for (int state = 0; state < engine::loadStateCount; ++state) {
+        const int column = engine::governingColumn(result, state);
+        const report::SpanProfile profile = report::spanProfile(result, state, column);
+        EXPECT_NEAR(profile.sag, result.stateEquation[std::size_t(column)][engine::rowF], 2e-3) << "state " << state;
+        EXPECT_NEAR(profile.curve.back().x(), result.span.spanLength, 1e-3);
+        EXPECT_NEAR(profile.curve.back().y(), profile.attachmentB.y(), 1e-3) << "state " << state;
+        EXPECT_LE(profile.lowest.y(), profile.sagPoint.y());
+    }
+    const report::SpanProfile maintenance = report::spanProfile(result, engine::threePhaseHot,
+                                                                engine::threePhaseHot);
+    EXPECT_EQ(maintenance.marks.back().label, "W");
+    EXPECT_NEAR(maintenance.marks.back().at.x(), result.span.maintenancePointX, result.span.spanLength / 40);
 }
 
 } // namespace
