@@ -47,7 +47,7 @@ const char *usageText()
            "  --input FILE     读取上次输入文件(temp_input.dat格式),缺省为程序默认输入\n"
            "  --options FILE   读取选项文件(default.dat格式),缺省为程序默认选项\n"
            "  --json FILE      将全部计算结果写成JSON文件\n"
-           "  --pdf FILE       将17页计算书写成一个PDF文件\n"
+           "  --pdf FILE       将计算书写成一个PDF文件(跨线文件有计算书信息时含封面、目录等)\n"
            "  --wmf BASE       写出 BASE_NO_01.wmf ... BASE_NO_17.wmf\n"
            "  --emf BASE       写出 BASE_NO_01.emf ... BASE_NO_17.emf\n"
            "  --svg DIR        每页一个SVG文件\n"
