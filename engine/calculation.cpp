@@ -85,15 +85,14 @@ void fillSummary(const SpanData &span, CalculationResult &result)
 
 void fillStringingTable(const SpanData &span, CalculationResult &result)
 {
-    const double N = span.bundleCount;
     for (int i = 0; i < markingTemperatureCount; ++i) {
         const StateEquationColumn &installed = result.stateEquation[installationColumn + i];
         const StateEquationColumn &marked = result.stateEquation[markingColumn + i];
         StringingRow &row = result.stringingTable[i];
         row.temperature = installed[rowThetaM];
-        row.installationTension = storeFloat(installed[rowH] * N * 0.001, "安装张力");
+        row.installationTension = phaseTension(span, installed, "安装张力");
         row.installationSag = installed[rowF];
-        row.markingTension = storeFloat(marked[rowH] * N * 0.001, "划印张力");
+        row.markingTension = phaseTension(span, marked, "划印张力");
         row.markingSag = marked[rowF];
     }
 }
