@@ -4,6 +4,7 @@
 #include "engine/catenarycrosscheck.h"
 #include "engine/conductorloads.h"
 #include "engine/stateequation.h"
+#include "engine/stringingcurves.h"
 #include "engine/structuredesignloads.h"
 #include "engine/structureloads.h"
 #include "engine/units.h"
@@ -110,6 +111,7 @@ CalculationResult runCalculation(const CalculationInput &input)
     analyseBeams(span, beam, result);
     solveStateEquations(span, result);
     fillStringingTable(span, result);
+    result.stringingCurves = stringingCurves(span, result);
     result.beamLoads = beamLoads(span, result);
     result.structureLoads = structureDesignLoads(result, beam.leadPositions());
     fillSummary(span, result);

@@ -191,6 +191,25 @@ struct CatenaryCrossCheck
     std::array<CatenaryStateCheck, loadStateCount> states{};
 };
 
+/// One point of a stringing curve, in the units of page 1's stringing table.
+struct CurvePoint
+{
+    float temperature = 0;  ///< degC
+    float tension = 0;      ///< H of the whole phase, kN
+    float sag = 0;          ///< f, m
+};
+
+/**
+ * H and f of installation and of marking against the temperature, over the
+ * range of the nine stringing temperatures in ascending order, by the state
+ * equation of the stringing columns.
+ */
+struct StringingCurves
+{
+    std::vector<CurvePoint> installation;
+    std::vector<CurvePoint> marking;
+};
+
 /**
  * Every number of one calculation. Values named after a quantity of the
  * span are those of one sub-conductor, in kgf, m, N and N/mm² as the engine
@@ -215,6 +234,7 @@ struct CalculationResult
     BeamLoads beamLoads;
     StructureDesignLoads structureLoads;
     std::array<StringingRow, markingTemperatureCount> stringingTable{};
+    StringingCurves stringingCurves;
 
     CatenaryCrossCheck catenary;
 };
