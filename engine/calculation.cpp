@@ -3,6 +3,7 @@
 #include "engine/beamanalysis.h"
 #include "engine/catenarycrosscheck.h"
 #include "engine/conductorloads.h"
+#include "engine/cutlength.h"
 #include "engine/stateequation.h"
 #include "engine/stringingcurves.h"
 #include "engine/structuredesignloads.h"
@@ -117,6 +118,7 @@ CalculationResult runCalculation(const CalculationInput &input)
     fillSummary(span, result);
     fillLoadTable(span, result);
     crossCheckByCatenary(span, result);
+    result.cutLengths = cutLengths(span, result);
     return result;
 }
 

@@ -191,6 +191,29 @@ struct CatenaryCrossCheck
     std::array<CatenaryStateCheck, loadStateCount> states{};
 };
 
+/**
+ * The length of conductor to cut for one sub-conductor at one stringing
+ * temperature: the unstressed length, between the clamp ends, that the exact
+ * chain of the installation state (strings as rigid links, the conductor as
+ * an elastic catenary under the state's loads) must have to hang at that
+ * temperature with the handbook's installation tension H of the column. It
+ * is the length measured at that temperature and without tension, as the
+ * conductor lies on the ground before it is hung. It runs from the clamp end
+ * of string A to the clamp end of string B, the ends of the strings' entered
+ * lengths: the strings and their fittings are not in it, nor the conductor
+ * that the strain clamps grip or that the jumper and lead connections take
+ * up, which the crew adds.
+ */
+struct CutLength
+{
+    float temperature = 0;  ///< the stringing temperature, degC
+    float tension = 0;      ///< the installation H it hangs at, kN of the whole phase (the stringing table's)
+    float sag = 0;          ///< the installation f of the handbook at that H, m (the stringing table's)
+    bool solved = false;    ///< false: the chain could not be solved and length means nothing
+    float length = 0;       ///< m of one sub-conductor; 0 when not solved
+    std::string failure;    ///< why the chain was not solved
+};
+
 /// One point of a stringing curve, in the units of page 1's stringing table.
 struct CurvePoint
 {
@@ -235,6 +258,8 @@ struct CalculationResult
     StructureDesignLoads structureLoads;
     std::array<StringingRow, markingTemperatureCount> stringingTable{};
     StringingCurves stringingCurves;
+    /// One entry per stringing temperature, in the stringing table's order.
+    std::array<CutLength, markingTemperatureCount> cutLengths{};
 
     CatenaryCrossCheck catenary;
 };
