@@ -191,6 +191,35 @@ Json stringingJson(const CalculationResult &result)
     return rows;
 }
 
+Json curveJson(const std::vector<CurvePoint> &points)
+{
+    Json curve = Json::array();
+    for (const CurvePoint &point : points)
+        curve.push_back(
+            {{"temperature_degC", point.temperature}, {"tensionPhase_kN", point.tension}, {"sag_m", point.sag}});
+    return curve;
+}
+
+// A length that was not found is left out, never written as 0.
+Json cutLengthJson(const CalculationResult &result)
+{
+    Json entries = Json::array();
+    for (const CutLength &cut : result.cutLengths) {
+        Json entry = {
+            {"temperature_degC", cut.temperature},
+            {"tensionPhase_kN", cut.tension},
+            {"sag_m", cut.sag},
+            {"solved", cut.solved},
+        };
+        if (cut.solved)
+            entry["lengthSub_m"] = cut.length;
+        else
+            entry["failure"] = cut.failure;
+        entries.push_back(entry);
+    }
+    return entries;
+}
+
 Json largestDifferencesJson(const CatenaryCrossCheck &check)
 {
     const std::optional<LargestCatenaryDifferences> largest = largestCatenaryDifferences(check);
@@ -319,6 +348,12 @@ Json resultToJson(const CalculationInput &input, const CalculationResult &result
          }},
         {"structureLoads", structureLoadsJson(result)},
         {"stringingTable", stringingJson(result)},
+        {"stringingCurves",
+         {
+             {"installation", curveJson(result.stringingCurves.installation)},
+             {"marking", curveJson(result.stringingCurves.marking)},
+         }},
+        {"cutLength", cutLengthJson(result)},
         {"catenary", catenaryJson(result)},
     };
 }

@@ -79,7 +79,7 @@ void printSummary(std::ostream &out, const CalculationInput &input, const Calcul
 
     out << "\n施工放线张力表\n";
     std::vector<std::vector<std::string>> stringing = {
-        {"温度(℃)"}, {"安装 H(kN)"}, {"安装 f(m)"}, {"划印 H(kN)"}, {"划印 f(m)"}};
+        {"温度(℃)"}, {"安装 H(kN)"}, {"安装 f(m)"}, {"划印 H(kN)"}, {"划印 f(m)"}, {"下料长度(m)"}};
     for (const StringingRow &row : result.stringingTable) {
         stringing[0].push_back(formatNumber(row.temperature, 0));
         stringing[1].push_back(kN(row.installationTension));
@@ -87,6 +87,8 @@ void printSummary(std::ostream &out, const CalculationInput &input, const Calcul
         stringing[3].push_back(kN(row.markingTension));
         stringing[4].push_back(kN(row.markingSag));
     }
+    for (const CutLength &cut : result.cutLengths)
+        stringing[5].push_back(cut.solved ? formatNumber(cut.length, 3) : "未求得");
     printTable(out, stringing);
 }
 

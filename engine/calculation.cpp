@@ -3,7 +3,9 @@
 #include "engine/beamanalysis.h"
 #include "engine/catenarycrosscheck.h"
 #include "engine/conductorloads.h"
+#include "engine/cutlength.h"
 #include "engine/stateequation.h"
+#include "engine/stringingcurves.h"
 #include "engine/structuredesignloads.h"
 #include "engine/structureloads.h"
 #include "engine/units.h"
@@ -85,15 +87,14 @@ void fillSummary(const SpanData &span, CalculationResult &result)
 
 void fillStringingTable(const SpanData &span, CalculationResult &result)
 {
-    const double N = span.bundleCount;
     for (int i = 0; i < markingTemperatureCount; ++i) {
         const StateEquationColumn &installed = result.stateEquation[installationColumn + i];
         const StateEquationColumn &marked = result.stateEquation[markingColumn + i];
         StringingRow &row = result.stringingTable[i];
         row.temperature = installed[rowThetaM];
-        row.installationTension = storeFloat(installed[rowH] * N * 0.001, "安装张力");
+        row.installationTension = phaseTension(span, installed, "安装张力");
         row.installationSag = installed[rowF];
-        row.markingTension = storeFloat(marked[rowH] * N * 0.001, "划印张力");
+        row.markingTension = phaseTension(span, marked, "划印张力");
         row.markingSag = marked[rowF];
     }
 }
@@ -111,11 +112,13 @@ CalculationResult runCalculation(const CalculationInput &input)
     analyseBeams(span, beam, result);
     solveStateEquations(span, result);
     fillStringingTable(span, result);
+    result.stringingCurves = stringingCurves(span, result);
     result.beamLoads = beamLoads(span, result);
     result.structureLoads = structureDesignLoads(result, beam.leadPositions());
     fillSummary(span, result);
     fillLoadTable(span, result);
     crossCheckByCatenary(span, result);
+    result.cutLengths = cutLengths(span, result);
     return result;
 }
 

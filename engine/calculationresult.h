@@ -192,6 +192,48 @@ struct CatenaryCrossCheck
 };
 
 /**
+ * The length of conductor to cut for one sub-conductor at one stringing
+ * temperature: the unstressed length, between the clamp ends, that the exact
+ * chain of the installation state (strings as rigid links, the conductor as
+ * an elastic catenary under the state's loads) must have to hang at that
+ * temperature with the handbook's installation tension H of the column. It
+ * is the length measured at that temperature and without tension, as the
+ * conductor lies on the ground before it is hung. It runs from the clamp end
+ * of string A to the clamp end of string B, the ends of the strings' entered
+ * lengths: the strings and their fittings are not in it, nor the conductor
+ * that the strain clamps grip or that the jumper and lead connections take
+ * up, which the crew adds.
+ */
+struct CutLength
+{
+    float temperature = 0;  ///< the stringing temperature, degC
+    float tension = 0;      ///< the installation H it hangs at, kN of the whole phase (the stringing table's)
+    float sag = 0;          ///< the installation f of the handbook at that H, m (the stringing table's)
+    bool solved = false;    ///< false: the chain could not be solved and length means nothing
+    float length = 0;       ///< m of one sub-conductor; 0 when not solved
+    std::string failure;    ///< why the chain was not solved
+};
+
+/// One point of a stringing curve, in the units of page 1's stringing table.
+struct CurvePoint
+{
+    float temperature = 0;  ///< degC
+    float tension = 0;      ///< H of the whole phase, kN
+    float sag = 0;          ///< f, m
+};
+
+/**
+ * H and f of installation and of marking against the temperature, over the
+ * range of the nine stringing temperatures in ascending order, by the state
+ * equation of the stringing columns.
+ */
+struct StringingCurves
+{
+    std::vector<CurvePoint> installation;
+    std::vector<CurvePoint> marking;
+};
+
+/**
  * Every number of one calculation. Values named after a quantity of the
  * span are those of one sub-conductor, in kgf, m, N and N/mm² as the engine
  * works; the page rows (summary, load table, beam loads, stringing table)
@@ -215,6 +257,9 @@ struct CalculationResult
     BeamLoads beamLoads;
     StructureDesignLoads structureLoads;
     std::array<StringingRow, markingTemperatureCount> stringingTable{};
+    StringingCurves stringingCurves;
+    /// One entry per stringing temperature, in the stringing table's order.
+    std::array<CutLength, markingTemperatureCount> cutLengths{};
 
     CatenaryCrossCheck catenary;
 };

@@ -29,6 +29,8 @@ constexpr int maxSecantSteps = 40;
 constexpr double closureTolerance = 1e-13;
 // The sag of a chain closed to that tolerance is itself known to a few 1e-12.
 constexpr double sagTolerance = 1e-10;
+// H of such a chain is known to well below 1e-9 of itself.
+constexpr double tensionTolerance = 1e-9;
 constexpr double lengthResolution = 1e-14;
 
 using Vector = std::array<double, maxUnknowns>;
@@ -352,6 +354,47 @@ Vector unknownsOf(const ChainSolution &solution)
     return u;
 }
 
+/**
+ * The chain whose conductor length brings \a miss to 0, by a secant
+ * iteration on the length, each solve starting from the last shape. \a miss
+ * must grow with the length and be roughly linear in it; \a settled says
+ * when a solution is close enough.
+ */
+template <typename Miss, typename Settled>
+ChainSolution secantOnLength(const ChainSpan &chain, double lengthGuess, const ChainGuess &guess, Miss miss,
+                             Settled settled, const std::string &sought)
+{
+    int iterations = 0;
+    double lengthA = lengthGuess;
+    ChainSolution a = solveFrom(chain, lengthA, startOf(chain, lengthA, guess), iterations);
+    double lengthB = lengthA * (1 + 1e-6);
+    ChainSolution b = solveFrom(chain, lengthB, unknownsOf(a), iterations);
+    for (int step = 0; step < maxSecantSteps; ++step) {
+        if (settled(b)) {
+            b.iterations = iterations;
+            return b;
+        }
+        const double slope = (miss(b) - miss(a)) / (lengthB - lengthA);
+        if (!(slope > 0) || !std::isfinite(slope))
+            break;
+        double next = lengthB - miss(b) / slope;
+        // In a taut, stiff span the shape answers the length many times over:
+        // once the step falls below what the closure resolves, the length is found.
+        if (std::fabs(next - lengthB) <= lengthResolution * lengthB) {
+            b.iterations = iterations;
+            return b;
+        }
+        // A step may not shorten the conductor by more than half.
+        next = std::max(next, lengthB / 2);
+        const Vector start = unknownsOf(b);
+        a = std::move(b);
+        lengthA = lengthB;
+        lengthB = next;
+        b = solveFrom(chain, lengthB, start, iterations);
+    }
+    chainFailed("悬链线校核:" + std::to_string(maxSecantSteps) + "步内未能求得给定" + sought + "下的导线长度.");
+}
+
 } // namespace
 
 ChainSolution solveChain(const ChainSpan &chain, double conductorLength, const ChainGuess &guess)
@@ -368,39 +411,23 @@ ChainSolution solveChainForSag(const ChainSpan &chain, double sag, double length
     checkChain(chain, lengthGuess);
     if (!(sag > 0) || !std::isfinite(sag))
         chainFailed("悬链线校核:弧垂必须大于0.");
-    int iterations = 0;
     // The conductor's extra length over its chord grows nearly with the
-    // square of the sag, so the secant steps along sag² against the length,
-    // each solve starting from the last shape.
-    const auto miss = [sag](const ChainSolution &s) { return s.sag * s.sag - sag * sag; };
-    double lengthA = lengthGuess;
-    ChainSolution a = solveFrom(chain, lengthA, startOf(chain, lengthA, guess), iterations);
-    double lengthB = lengthA * (1 + 1e-6);
-    ChainSolution b = solveFrom(chain, lengthB, unknownsOf(a), iterations);
-    for (int step = 0; step < maxSecantSteps; ++step) {
-        if (std::fabs(b.sag - sag) <= sagTolerance * sag) {
-            b.iterations = iterations;
-            return b;
-        }
-        const double slope = (miss(b) - miss(a)) / (lengthB - lengthA);
-        if (!(slope > 0) || !std::isfinite(slope))
-            break;
-        double next = lengthB - miss(b) / slope;
-        // In a taut, stiff span the sag answers the length many times over:
-        // once the step falls below what the closure resolves, the length is found.
-        if (std::fabs(next - lengthB) <= lengthResolution * lengthB) {
-            b.iterations = iterations;
-            return b;
-        }
-        // A step may not shorten the conductor by more than half.
-        next = std::max(next, lengthB / 2);
-        const Vector start = unknownsOf(b);
-        a = std::move(b);
-        lengthA = lengthB;
-        lengthB = next;
-        b = solveFrom(chain, lengthB, start, iterations);
-    }
-    chainFailed("悬链线校核:" + std::to_string(maxSecantSteps) + "步内未能求得给定弧垂下的导线长度.");
+    // square of the sag, so the secant steps along sag² against the length.
+    return secantOnLength(
+        chain, lengthGuess, guess, [sag](const ChainSolution &s) { return s.sag * s.sag - sag * sag; },
+        [sag](const ChainSolution &s) { return std::fabs(s.sag - sag) <= sagTolerance * sag; }, "弧垂");
+}
+
+ChainSolution solveChainForTension(const ChainSpan &chain, double H, double lengthGuess, const ChainGuess &guess)
+{
+    checkChain(chain, lengthGuess);
+    if (!(H > 0) || !std::isfinite(H))
+        chainFailed("悬链线校核:水平张力必须大于0.");
+    // The extra length over the chord falls nearly with 1/H², so the secant
+    // steps along (H*/H)², which grows with the length, against it.
+    return secantOnLength(
+        chain, lengthGuess, guess, [H](const ChainSolution &s) { return (H / s.H) * (H / s.H) - 1; },
+        [H](const ChainSolution &s) { return std::fabs(s.H - H) <= tensionTolerance * H; }, "水平张力");
 }
 
 } // namespace engine

@@ -86,4 +86,14 @@ ChainSolution solveChain(const ChainSpan &chain, double conductorLength, const C
  */
 ChainSolution solveChainForSag(const ChainSpan &chain, double sag, double lengthGuess, const ChainGuess &guess);
 
+/**
+ * The chain whose horizontal tension is \a H (N): the unstressed length of
+ * the conductor is found by a secant iteration on H, each step solved by
+ * solveChain(), until H is met to 1e-9 of itself. \a lengthGuess is a first
+ * estimate of that length.
+ * @throws CalculationError (Kind::Catenary) as solveChain(), or when the
+ *         tension cannot be reached within the step limit
+ */
+ChainSolution solveChainForTension(const ChainSpan &chain, double H, double lengthGuess, const ChainGuess &guess);
+
 } // namespace engine

@@ -29,10 +29,7 @@ HandbookState handbookState(const SpanData &span, const CalculationResult &resul
 {
     const StateEquationColumn &column = result.stateEquation[result.catenary.states[s].column];
     const double H = column[rowH];
-    // The vertical reaction of the chain at A is the beam's RA plus the share
-    // H·h/L that the inclined chord carries.
-    const double VA = double(result.states[s].reactionA) * g + H * chain.drop / span.spanLength;
-    return {H, column[rowF], {H, VA}};
+    return {H, column[rowF], handbookStart(span, result.states[s], chain, H)};
 }
 
 void record(const ChainSolution &solution, const HandbookState &handbook, CatenaryStateCheck &check)
@@ -53,9 +50,16 @@ void markFailed(const std::string &message, CatenaryStateCheck &check)
     check.failure = message;
 }
 
-/// A first estimate of the conductor's unstressed length at a sag f: the
-/// chord, the parabola's extra length 8f²cos³γ/(3·Lc) and less its stretch.
-double lengthEstimate(const SpanData &span, const ChainSpan &chain, double H, double f)
+} // namespace
+
+ChainGuess handbookStart(const SpanData &span, const StateResult &state, const ChainSpan &chain, double H)
+{
+    // The vertical reaction of the chain at A is the beam's RA plus the share
+    // H·h/L that the inclined chord carries.
+    return {H, double(state.reactionA) * g + H * chain.drop / span.spanLength};
+}
+
+double conductorLengthEstimate(const SpanData &span, const ChainSpan &chain, double H, double f)
 {
     const double Lc = span.conductorSpan();
     const double cosGamma = span.cosGamma;
@@ -63,8 +67,6 @@ double lengthEstimate(const SpanData &span, const ChainSpan &chain, double H, do
     const double extra = 8 * f * f * cosGamma * cosGamma * cosGamma / (3 * Lc);
     return (chord + extra) * (1 - H / cosGamma / chain.axialStiffness);
 }
-
-} // namespace
 
 ChainSpan chainOfState(const SpanData &span, const StateResult &state)
 {
@@ -100,7 +102,7 @@ void crossCheckByCatenary(const SpanData &span, CalculationResult &result)
         const ChainSpan chain = chainOfState(span, result.states[reference]);
         const HandbookState handbook = handbookState(span, result, chain, reference);
         const ChainSolution solution = solveChainForSag(
-            chain, span.controlSag, lengthEstimate(span, chain, handbook.H, span.controlSag), handbook.guess);
+            chain, span.controlSag, conductorLengthEstimate(span, chain, handbook.H, span.controlSag), handbook.guess);
         check.unstressedLength = solution.conductorLength;
         record(solution, handbook, check.states[reference]);
     } catch (const CalculationError &error) {

@@ -20,6 +20,20 @@ namespace engine {
 ChainSpan chainOfState(const SpanData &span, const StateResult &state);
 
 /**
+ * Where the chain of \a state starts when it hangs at the handbook's
+ * tension \a H (N per sub-conductor): H, and as vertical reaction at A the
+ * beam's RA plus the share H·h/L that the inclined chord carries.
+ */
+ChainGuess handbookStart(const SpanData &span, const StateResult &state, const ChainSpan &chain, double H);
+
+/**
+ * A first estimate of the conductor's unstressed length when it hangs at the
+ * sag \a f (m) under the tension \a H (N): the chord Lc/cos γ and the
+ * parabola's extra length 8f²cos³γ/(3·Lc), less the stretch H/(EA·cos γ).
+ */
+double conductorLengthEstimate(const SpanData &span, const ChainSpan &chain, double H, double f);
+
+/**
  * Solves every load state as an exact chain and compares it with the
  * handbook's H and f of its governing column (installation and marking at
  * the stringing temperature of their largest H). The conductor's unstressed

@@ -65,6 +65,23 @@ Reference fixBySag(const SpanData &span, StateEquationColumn &column)
     return {column[rowCm], column[rowSigmaM], column[rowThetaM]};
 }
 
+float alphaEOf(const SpanData &span)
+{
+    return storeFloat(double(span.expansionCoefficient) * span.elasticModulus * 1e-6, "αE");
+}
+
+/// Rows 0, 1, 2 and 6 of a column: M and D of \a state, αE, and the temperature θm.
+StateEquationColumn columnOfState(const SpanData &span, const StateResult &state, float xi, float alphaE,
+                                  float temperature)
+{
+    StateEquationColumn column{};
+    column[rowM] = storeFloat(double(state.maxMoment) * g, "M");
+    column[rowCm] = storeFloat(span.cosGamma * (double(state.loadFactor) * g * g * xi * span.cosGamma), "Cm");
+    column[rowAlphaE] = alphaE;
+    column[rowThetaM] = temperature;
+    return column;
+}
+
 void solveAgainst(const SpanData &span, const Reference &ref, StateEquationColumn &column)
 {
     column[rowCn] = ref.Cn;
@@ -118,17 +135,11 @@ void solveStateEquations(const SpanData &span, CalculationResult &result)
     const double cosGamma = span.cosGamma;
     const float xi = storeFloat(span.elasticModulus * cosGamma / (2 * S * S * Lc), "导线特性系数ξ");
     result.conductorCoefficient = xi;
-    const float alphaE = storeFloat(double(span.expansionCoefficient) * span.elasticModulus * 1e-6, "αE");
+    const float alphaE = alphaEOf(span);
 
     auto &table = result.stateEquation;
-    for (int c = 0; c < stateEquationColumnCount; ++c) {
-        const StateResult &state = result.states[stateOfColumn(c)];
-        table[c].fill(0);
-        table[c][rowM] = storeFloat(double(state.maxMoment) * g, "M");
-        table[c][rowCm] = storeFloat(cosGamma * (double(state.loadFactor) * g * g * xi * cosGamma), "Cm");
-        table[c][rowAlphaE] = alphaE;
-        table[c][rowThetaM] = temperatureOfColumn(span, c);
-    }
+    for (int c = 0; c < stateEquationColumnCount; ++c)
+        table[c] = columnOfState(span, result.states[stateOfColumn(c)], xi, alphaE, temperatureOfColumn(span, c));
 
     // The maximum-temperature state at the control sag is tried as the
     // reference; when the maximum-load sag then exceeds the control sag, the
@@ -143,6 +154,21 @@ void solveStateEquations(const SpanData &span, CalculationResult &result)
     }
     for (int c = maxWind; c < stateEquationColumnCount; ++c)
         solveAgainst(span, reference, table[c]);
+}
+
+StateEquationColumn solveStateColumn(const SpanData &span, const CalculationResult &result, int state,
+                                     float temperature)
+{
+    StateEquationColumn column =
+        columnOfState(span, result.states[state], result.conductorCoefficient, alphaEOf(span), temperature);
+    const StateEquationColumn &reference = result.stateEquation[result.referenceColumn];
+    solveAgainst(span, {reference[rowCm], reference[rowSigmaM], reference[rowThetaM]}, column);
+    return column;
+}
+
+float phaseTension(const SpanData &span, const StateEquationColumn &column, const char *what)
+{
+    return storeFloat(double(column[rowH]) * span.bundleCount * 0.001, what);
 }
 
 int governingColumn(const CalculationResult &result, int state)

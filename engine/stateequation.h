@@ -31,6 +31,24 @@ double solveStateCubic(double A, double Cm);
 void solveStateEquations(const SpanData &span, CalculationResult &result);
 
 /**
+ * One column of \a state at \a temperature (degC), solved against the
+ * reference column of \a result exactly as solveStateEquations() solves the
+ * table's columns, so that a temperature of the table gives its column bit
+ * for bit. Rows as the table's: M in N·m, H in N per sub-conductor, f in m.
+ * Needs result.states, result.conductorCoefficient, result.referenceColumn
+ * and the reference column of result.stateEquation.
+ * @throws CalculationError when the column cannot be solved
+ */
+StateEquationColumn solveStateColumn(const SpanData &span, const CalculationResult &result, int state,
+                                     float temperature);
+
+/**
+ * H of \a column as page 1 prints it: the tension of the whole phase, kN.
+ * @throws CalculationError naming \a what when it is not finite
+ */
+float phaseTension(const SpanData &span, const StateEquationColumn &column, const char *what);
+
+/**
  * The state-equation column whose H and f stand for \a state: its own column
  * for a design state; for installation and marking the stringing temperature
  * of the largest H (the first of equal ones), the tension that the strings,

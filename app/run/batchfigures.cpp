@@ -1,6 +1,7 @@
 #include "app/run/batchfigures.h"
 
 #include "engine/catenarycrosscheck.h"
+#include "engine/cutlength.h"
 #include "engine/designchecks.h"
 #include "engine/loadstate.h"
 #include "engine/numberformatting.h"
@@ -65,6 +66,15 @@ void addLargestCatenaryDifferences(TableRow &row, const CatenaryCrossCheck &chec
     }
 }
 
+/// The cut length at the stringing temperature nearest the reference one,
+/// with that temperature; the length blank when its chain was not solved.
+void addReferenceCutLength(TableRow &row, const CalculationResult &result)
+{
+    const CutLength &cut = result.cutLengths[referenceCutLength(result.cutLengths)];
+    row.push_back({formatGeneral(cut.temperature), true});
+    row.push_back(cut.solved ? number(cut.length) : TableCell{});
+}
+
 TableRow summaryFigures(const CalculationRun &run)
 {
     const CalculationResult &result = run.result;
@@ -86,6 +96,7 @@ TableRow summaryFigures(const CalculationRun &run)
         row.insert(row.end(), 5, TableCell{});
     }
     addLargestCatenaryDifferences(row, result.catenary);
+    addReferenceCutLength(row, result);
     return row;
 }
 
@@ -98,6 +109,7 @@ const std::vector<std::string> &summaryFigureHeader()
         "紧线时A侧横梁附加荷载(kN)", "紧线时B侧横梁附加荷载(kN)", "三相上人A侧横梁附加荷载(kN)",
         "三相上人B侧横梁附加荷载(kN)", "单相上人A侧横梁附加荷载(kN)", "单相上人B侧横梁附加荷载(kN)",
         "最小Kc", "Kc工况", "最小Ks", "Ks工况", "设计校核", "悬链线最大ΔH(%)", "ΔH工况", "悬链线最大Δf(%)", "Δf工况",
+        "下料温度(最接近" + formatGeneral(cutLengthReferenceTemperature) + "℃的紧线温度)(℃)", "下料长度(m)",
     };
     return header;
 }

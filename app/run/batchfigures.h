@@ -20,7 +20,8 @@ using TableRow = std::vector<TableCell>;
 struct SpanFigures
 {
     /// The summary's result columns: largest H, f, reactions and wind forces,
-    /// beam loads, design check, catenary differences.
+    /// beam loads, design check, catenary differences, and the cut length at
+    /// the stringing temperature nearest 15 degC with that temperature.
     TableRow summary;
     /// Page 1's table of the design states, one row per state.
     std::vector<TableRow> pageOne;

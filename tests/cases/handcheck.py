@@ -5,7 +5,8 @@ in double precision, and compares them with the case's expected.json.
 
 It shares no code with the program: unit loads, reactions, segment moments,
 M, the load factor D, the conductor coefficient xi, Cm, the reference state
-and the cubic of every state are computed here again. The program stores
+and the cubic of every state, the stringing curves, and the cut lengths (the
+installation chain hung at each stringing column's H) are computed here again. The program stores
 single-precision floats after each step, so agreement is asked to 2e-4
 relative (absolute 1e-3 near zero); a wrong formula is off by far more.
 
@@ -191,8 +192,9 @@ def derive(case):
     Mn = [states[st]["M"] * 9.8 for st in col_state]
     Cm = [cos * (states[st]["D"] * 9.8 * 9.8 * xi * cos) for st in col_state]
 
-    def solve(c, ref):
-        A = ref[1] - ref[0] / ref[1] ** 2 - aE * (theta[c] - ref[2]) * cos
+    def solve(c, ref, t=None):
+        t = theta[c] if t is None else t
+        A = ref[1] - ref[0] / ref[1] ** 2 - aE * (t - ref[2]) * cos
         sigma = cubic(A, Cm[c])
         return dict(A=A, sigma=sigma, H=sigma * S, f=Mn[c] / (sigma * S))
 
@@ -208,7 +210,65 @@ def derive(case):
     ref = (Cm[ref_col], cols[ref_col]["sigma"], theta[ref_col])
     for c in range(2, 29):
         cols[c] = solve(c, ref)
-    return s, states, dict(xi=xi, Cm=Cm, cols=cols, ref=ref_col)
+    # A stringing curve's point is an installation (11) or marking (20) column at its own temperature.
+    at = lambda first, t: solve(first, ref, t)
+    return s, states, dict(xi=xi, Cm=Cm, cols=cols, ref=ref_col, at=at)
+
+
+def elastic_catenary(H, V, s0, w, EA):
+    """Projections of an elastic catenary piece of unstressed length s0 that
+    leaves its start with the tension components H and V (downwards)."""
+    V1 = V - w * s0
+    dx = H * s0 / EA + H / w * (math.asinh(V / H) - math.asinh(V1 / H))
+    dy = (V * s0 - w * s0 * s0 / 2) / EA + (math.hypot(H, V) - math.hypot(H, V1)) / w
+    return dx, dy
+
+
+def bisect(fn, lo, hi, steps=200):
+    """The root of fn, increasing, between lo and hi."""
+    for _ in range(steps):
+        mid = (lo + hi) / 2
+        lo, hi = (lo, mid) if fn(mid) > 0 else (mid, hi)
+    return (lo + hi) / 2
+
+
+def cut_length(s, st, H):
+    """Unstressed conductor length of the installation chain at tension H, by
+    shooting from A: strings as rigid links loaded at mid-length along the
+    mean of the tension either side, jumpers at the string ends, the leads at
+    their horizontal positions; the vertical reaction at A is found so that
+    the chain reaches B."""
+    g = 9.8
+    w, EA, L = st["q"] * s["cos"] * g, s["E"] * s["S"], s["L"]
+    drop = -abs(s["h"]) if s["b_higher"] else abs(s["h"])
+    QA, QB, PA, PB = st["QA"] * g, st["QB"] * g, st["P"][0] * g, st["P"][5] * g
+    lA, lB = s["stringA"]["l"], s["stringB"]["l"]
+    x, loads = 0.0, []
+    for k in range(1, 5):
+        lead = s["leads"][k]
+        x += lead["dist"] if lead else 0.0
+        if st["P"][k] > 0:
+            loads.append((x, st["P"][k] * g))
+
+    def shoot(VA):
+        Vm = VA - QA / 2
+        x, y = lA * H / math.hypot(H, Vm), lA * Vm / math.hypot(H, Vm)
+        V, total = VA - QA - PA, 0.0
+        for xp, P in loads:
+            s0 = bisect(lambda s0: x + elastic_catenary(H, V, s0, w, EA)[0] - xp, 0.0, 10 * L)
+            dx, dy = elastic_catenary(H, V, s0, w, EA)
+            x, y, V, total = x + dx, y + dy, V - w * s0 - P, total + s0
+
+        def string_b(s0):
+            Vm = V - w * s0 - PB - QB / 2
+            return lB * H / math.hypot(H, Vm), lB * Vm / math.hypot(H, Vm)
+
+        s0 = bisect(lambda s0: x + elastic_catenary(H, V, s0, w, EA)[0] + string_b(s0)[0] - L, 0.0, 10 * L)
+        y += elastic_catenary(H, V, s0, w, EA)[1] + string_b(s0)[1]
+        return y - drop, total + s0
+
+    VA = bisect(lambda VA: shoot(VA)[0], -10 * H, 10 * H)
+    return shoot(VA)[1]
 
 
 def main():
@@ -217,11 +277,15 @@ def main():
     s, states, eq = derive(case)
     failures = 0
 
-    def compare(what, mine, theirs):
+    def check(ok, what):
         nonlocal failures
-        ok = abs(mine - theirs) <= max(2e-4 * max(abs(mine), abs(theirs)), 1e-3)
         failures += not ok
-        print(f"{'ok ' if ok else 'BAD'} {what:40s} hand {mine:16.6f}  program {theirs:16.6f}")
+        print(f"{'ok ' if ok else 'BAD'} {what}")
+
+    def compare(what, mine, theirs, tolerance=None):
+        if tolerance is None:
+            tolerance = max(2e-4 * max(abs(mine), abs(theirs)), 1e-3)
+        check(abs(mine - theirs) <= tolerance, f"{what:40s} hand {mine:16.6f}  program {theirs:16.6f}")
 
     compare("cos gamma", s["cos"], expected["span"]["cosGamma"])
     for st, (mine, theirs) in enumerate(zip(states, expected["states"])):
@@ -284,6 +348,28 @@ def main():
             compare(f"largest {column} on {side} (kN)", max(abs(v) for v in mine), abs(marked))
         for name in ("stringing", "threePhaseMaintenance", "singlePhaseMaintenance"):
             compare(f"{name} beam load on {side} (kN)", hand_beam[name + side], theirs["beamLoadsPhase_kN"][name])
+    # The stringing curves: every point the state equation at its own
+    # temperature, the tabled temperatures among them.
+    curves = expected.get("stringingCurves")
+    if curves is not None:
+        for name, first in (("installation", 11), ("marking", 20)):
+            for point in curves[name]:
+                t = point["temperature_degC"]
+                mine = eq["at"](first, t)
+                compare(f"{name} curve {t} H (kN)", mine["H"] * N / 1000, point["tensionPhase_kN"])
+                compare(f"{name} curve {t} f (m)", mine["f"], point["sag_m"])
+            temps = [p["temperature_degC"] for p in curves[name]]
+            check(all(0 < b - a <= 1 + 1e-6 for a, b in zip(temps, temps[1:]))
+                  and all(t in temps for t in s["marking_temps"]),
+                  f"{name} curve: ascending steps of at most 1 degC through the nine")
+    # The cut length: the installation chain hung at the column's H, its
+    # unstressed conductor length, asked to 0.5 mm.
+    for i, entry in enumerate(expected.get("cutLength", [])):
+        what = f"cut length at {entry['temperature_degC']} (m)"
+        if not entry["solved"]:
+            check(False, what + ": not solved")
+            continue
+        compare(what, cut_length(s, states[INSTALLATION], eq["cols"][11 + i]["H"]), entry["lengthSub_m"], 5e-4)
     print(f"{failures} mismatches")
     return 1 if failures else 0
 

@@ -182,7 +182,7 @@ TEST_F(Batch, CsvHasBomCrLfHeaderAndTheCheckedFigures)
 
     for (std::size_t i = 0; i < computedCases.size(); ++i) {
         const std::vector<std::string> row = split(lines[i + 1], ",");
-        ASSERT_EQ(row.size(), 33u) << lines[i + 1];
+        ASSERT_EQ(row.size(), 35u) << lines[i + 1];
         EXPECT_EQ(row[row.size() - 2], "") << "no warning for a checked case";
         EXPECT_EQ(row.back(), "计算完成");
         std::ifstream expectedFile(casesFolder / computedCases[i] / "expected.json");
@@ -213,6 +213,9 @@ TEST_F(Batch, CsvHasBomCrLfHeaderAndTheCheckedFigures)
         expectFigure(18, beam.at("threePhaseMaintenanceA").get<double>());
         expectFigure(21, beam.at("singlePhaseMaintenanceB").get<double>());
         EXPECT_EQ(row[7], expected["span"]["bundleCount"].dump());
+        // The cases string at the default temperatures: 15 degC, the fourth, is the cut length's.
+        EXPECT_EQ(row[31], "15");
+        expectFigure(32, expected["cutLength"][3]["lengthSub_m"].get<double>());
     }
     // The damaged file's row: its name and why, nothing else.
     const std::vector<std::string> damaged = split(lines[5], ",");
