@@ -105,6 +105,20 @@ void drawStructureLoadsPage(PageCanvas &canvas, const engine::CalculationResult 
                             const QColor &resultColour);
 
 /**
+ * 下料长度: for each stringing temperature the unstressed length of one
+ * sub-conductor between the strings' ends, the H and f it then hangs at,
+ * and what the crew adds for the clamps.
+ */
+void drawCutLengthPage(PageCanvas &canvas, const engine::CalculationResult &result, const QColor &resultColour);
+
+/**
+ * 安装曲线: H and f of installation and marking against the stringing
+ * temperature, the nine tabled temperatures marked.
+ */
+void drawStringingCurvesPage(PageCanvas &canvas, const engine::CalculationResult &result,
+                             const QColor &resultColour);
+
+/**
  * 跨线示意图: the span of the governing state (the largest H) and of the
  * largest sag, each with its attachments, strings, concentrated loads, the
  * conductor's curve, the sag from the chord and the lowest point.

@@ -102,19 +102,21 @@ void drawLineChart(PageCanvas &canvas, const ChartFrame &frame, const std::vecto
 
     canvas.setPenColor(colour);
     canvas.setFontColor(colour);
-    canvas.setBrushColor(colour);
     for (const ChartSeries &s : series) {
         if (s.points.empty())
             continue;
-        canvas.setPenWidth(2);
+        // A dash pattern shows only on a thin pen in every export.
+        canvas.setPenWidth(s.dashed ? 1 : 2);
         canvas.setPenStyle(s.dashed ? PenStyle::Dash : PenStyle::Solid);
         canvas.moveTo(px(s.points.front().x()), py(s.points.front().y()));
         for (const QPointF &p : s.points)
             canvas.lineTo(px(p.x()), py(p.y()));
         canvas.setPenStyle(PenStyle::Solid);
         canvas.setPenWidth(1);
+        canvas.setBrushColor(colour);
         for (const QPointF &p : s.marked)
             drawCircle(px(p.x()), py(p.y()), 3, canvas);
+        canvas.setBrushColor(backgroundColor);
         const QPointF &end = s.points.back();
         drawFittedText(canvas, {px(end.x()) + 4, py(end.y()) - 9, px(end.x()) + 80, py(end.y()) + 9}, px(end.x()) + 6,
                        py(end.y()), 9, QStringLiteral("LC"), s.label);

@@ -94,6 +94,10 @@ std::vector<ReportPage> buildSpanBookPages(const engine::CalculationInput &input
 
     pages.push_back(bookPage(QString::fromUtf8(structureLoadsTitle)));
     drawStructureLoadsPage(pages.back(), result, colour);
+    pages.push_back(bookPage(QString::fromUtf8(cutLengthTitle)));
+    drawCutLengthPage(pages.back(), result, colour);
+    pages.push_back(bookPage(QString::fromUtf8(stringingCurvesTitle)));
+    drawStringingCurvesPage(pages.back(), result, colour);
     pages.push_back(bookPage(QString::fromUtf8(spanProfileTitle)));
     drawSpanProfilePage(pages.back(), result, governing, colour);
 
