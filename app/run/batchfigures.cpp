@@ -3,6 +3,7 @@
 #include "engine/catenarycrosscheck.h"
 #include "engine/cutlength.h"
 #include "engine/designchecks.h"
+#include "engine/governingstates.h"
 #include "engine/loadstate.h"
 #include "engine/numberformatting.h"
 
@@ -75,6 +76,26 @@ void addReferenceCutLength(TableRow &row, const CalculationResult &result)
     row.push_back(cut.solved ? number(cut.length) : TableCell{});
 }
 
+/// What each structure carries at most: the string's pull (with its state,
+/// from the design check) and the true vertical load of one phase (with its state).
+void addStructureLoads(TableRow &row, const CalculationRun &run)
+{
+    const StructureDesignLoads &loads = run.result.structureLoads;
+    if (run.checks) {
+        const GoverningStates governing = governingStates(run.result, *run.checks);
+        for (const GoverningValue &pull : {governing.largestLoadA, governing.largestLoadB}) {
+            row.push_back(number(pull.value));
+            row.push_back(stateCell(pull.state));
+        }
+    } else {
+        row.insert(row.end(), 4, TableCell{});
+    }
+    row.push_back(number(loads.onA[std::size_t(loads.governingA.vertical)].vertical));
+    row.push_back(stateCell(loads.governingA.vertical));
+    row.push_back(number(loads.onB[std::size_t(loads.governingB.vertical)].vertical));
+    row.push_back(stateCell(loads.governingB.vertical));
+}
+
 TableRow summaryFigures(const CalculationRun &run)
 {
     const CalculationResult &result = run.result;
@@ -97,6 +118,7 @@ TableRow summaryFigures(const CalculationRun &run)
     }
     addLargestCatenaryDifferences(row, result.catenary);
     addReferenceCutLength(row, result);
+    addStructureLoads(row, run);
     return row;
 }
 
@@ -110,6 +132,8 @@ const std::vector<std::string> &summaryFigureHeader()
         "三相上人B侧横梁附加荷载(kN)", "单相上人A侧横梁附加荷载(kN)", "单相上人B侧横梁附加荷载(kN)",
         "最小Kc", "Kc工况", "最小Ks", "Ks工况", "设计校核", "悬链线最大ΔH(%)", "ΔH工况", "悬链线最大Δf(%)", "Δf工况",
         "下料温度(最接近" + formatGeneral(cutLengthReferenceTemperature) + "℃的紧线温度)(℃)", "下料长度(m)",
+        "A侧构架最大拉力(kN)", "A侧最大拉力工况", "B侧构架最大拉力(kN)", "B侧最大拉力工况",
+        "A侧最大垂直荷载(kN)", "A侧垂直荷载工况", "B侧最大垂直荷载(kN)", "B侧垂直荷载工况",
     };
     return header;
 }

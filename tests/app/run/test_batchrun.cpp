@@ -182,7 +182,7 @@ TEST_F(Batch, CsvHasBomCrLfHeaderAndTheCheckedFigures)
 
     for (std::size_t i = 0; i < computedCases.size(); ++i) {
         const std::vector<std::string> row = split(lines[i + 1], ",");
-        ASSERT_EQ(row.size(), 35u) << lines[i + 1];
+        ASSERT_EQ(row.size(), 43u) << lines[i + 1];
         EXPECT_EQ(row[row.size() - 2], "") << "no warning for a checked case";
         EXPECT_EQ(row.back(), "计算完成");
         std::ifstream expectedFile(casesFolder / computedCases[i] / "expected.json");
@@ -216,6 +216,14 @@ TEST_F(Batch, CsvHasBomCrLfHeaderAndTheCheckedFigures)
         // The cases string at the default temperatures: 15 degC, the fourth, is the cut length's.
         EXPECT_EQ(row[31], "15");
         expectFigure(32, expected["cutLength"][3]["lengthSub_m"].get<double>());
+        // Each structure's largest true vertical load of one phase, with its state.
+        for (const auto &[side, column] : {std::pair{"A", 37}, std::pair{"B", 39}}) {
+            const nlohmann::json &loads = expected["structureLoads"][side];
+            const std::string state = loads["governing"]["vertical"].get<std::string>();
+            for (const nlohmann::json &entry : loads["states"])
+                if (entry["state"] == state)
+                    expectFigure(std::size_t(column), entry["verticalPhase_kN"].get<double>());
+        }
     }
     // The damaged file's row: its name and why, nothing else.
     const std::vector<std::string> damaged = split(lines[5], ",");
