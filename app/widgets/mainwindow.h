@@ -163,6 +163,8 @@ public:
     void FileRecentShow();
     void FileImportClick();
     void FileExportClick();
+    /// 计算书信息...: the book's project and signatures of the span.
+    void FileBookClick();
     /// 批量计算...: span files chosen, computed on all cores, summarised in one table and one PDF.
     void FileBatchClick();
     ///@}
@@ -176,6 +178,7 @@ public:
     QAction *Action_saveAs;
     QAction *Action_import;
     QAction *Action_export;
+    QAction *Action_book;
     QAction *Action_batch;
     QAction *Action_exit;
 

@@ -1,8 +1,9 @@
-// The main window's menu "文件(F)": span files, the two data files of
-// earlier versions, and the batch of many spans.
+// The main window's menu "文件(F)": span files and their book's data, the
+// two data files of earlier versions, and the batch of many spans.
 #include "app/widgets/mainwindow.h"
 
 #include "app/model/lastinputfile.h"
+#include "app/widgets/bookdialog.h"
 #include "common/filewriteerror.h"
 #include "common/messenger.h"
 #include "common/widgets/dialogrunner.h"
@@ -69,6 +70,8 @@ void TForm_zcx::buildMenu()
     Menu_recent = Menu_file->addMenu(QStringLiteral("最近打开的文件"));
     Menu_recent->setObjectName(QStringLiteral("Menu_recent"));
     connect(Menu_recent, &QMenu::aboutToShow, this, &TForm_zcx::FileRecentShow);
+    Menu_file->addSeparator();
+    Action_book = addAction("Action_book", QStringLiteral("计算书信息..."), {}, [this] { FileBookClick(); });
     Menu_file->addSeparator();
     Action_import = addAction("Action_import", QStringLiteral("导入 temp_input.dat/default.dat..."), {},
                               [this] { FileImportClick(); });
@@ -276,6 +279,19 @@ void TForm_zcx::FileRecentShow()
         Menu_recent->addSeparator();
         Menu_recent->addAction(toQString(app::missingRecentFilesNote(missing)))->setEnabled(false);
     }
+}
+
+void TForm_zcx::FileBookClick()
+{
+    if (!settlePendingExitCheck())
+        return;
+    TForm_jssxx dialog(mModel.book(), this);
+    if (mDialogs.run(dialog) != QDialog::Accepted)
+        return;
+    mModel.setBook(dialog.book());
+    // Confirmed, the book counts as a change of the span, as the options do.
+    mDocument->markChanged();
+    refreshCaption();
 }
 
 void TForm_zcx::FileImportClick()
