@@ -98,7 +98,7 @@ private Q_SLOTS:
         QVERIFY(mProgram->messenger.shown.empty());
         QVERIFY(viewer().isVisible());
         QCOMPARE(viewer().ComboBox1->currentIndex(), 0);
-        QCOMPARE(viewer().ComboBox1->currentText(), QStringLiteral("第1页"));
+        QCOMPARE(viewer().ComboBox1->currentText(), QStringLiteral("第1页 输入数据和计算结果汇总"));
         const PageTexts firstPage = viewer().storedPage(0).markupAnnotations();
         QVERIFY(sameTexts(viewer().shownPage().markupAnnotations(), firstPage));
         QVERIFY(std::any_of(firstPage.begin(), firstPage.end(), [](const report::MarkupAnnotation &annotation) {
