@@ -114,9 +114,14 @@ void TForm_zcx::refreshCaption()
 {
     if (mDocument)
         setWindowTitle(toQString(mDocument->caption(currentSpan())));
-    // Every change of an input passes here: the viewer learns at once whether its pages are still those of the inputs.
-    if (mWindows.viewer != nullptr && !mComputedInputs.empty())
-        mWindows.viewer->setReportCurrent(calculationInputsText() == mComputedInputs);
+    // Every change of an input passes here: the viewer and the panel of the
+    // governing figures learn at once whether they still show the inputs' results.
+    if (mComputedInputs.empty())
+        return;
+    const bool current = calculationInputsText() == mComputedInputs;
+    if (mWindows.viewer != nullptr)
+        mWindows.viewer->setReportCurrent(current);
+    showGoverning(current);
 }
 
 void TForm_zcx::spanFileMessage(const std::string &text, common::MessageIcon icon)
