@@ -272,6 +272,13 @@ void TForm_zcx::buildCommandButtons()
     connect(calculate, &QAction::triggered, this, &TForm_zcx::Button_jsClick);
     addAction(calculate);
     Button_js->setToolTip(QStringLiteral("计算 (F5 或 Ctrl+Enter)"));
+    auto *help = new QAction(this);
+    help->setObjectName(QStringLiteral("Action_help"));
+    help->setShortcut(QKeySequence(Qt::Key_F1));
+    help->setShortcutContext(Qt::WindowShortcut);
+    connect(help, &QAction::triggered, this, &TForm_zcx::Button_helpClick);
+    addAction(help);
+    Button_help->setToolTip(QStringLiteral("帮助 (F1)"));
     connect(Button_help, &QPushButton::clicked, this, &TForm_zcx::Button_helpClick);
     connect(Button_option, &QPushButton::clicked, this, &TForm_zcx::Button_optionClick);
     connect(Button_close, &QPushButton::clicked, this, &TForm_zcx::Button_closeClick);

@@ -376,6 +376,12 @@ private Q_SLOTS:
         QTest::mouseClick(help.Button_ok, Qt::LeftButton);
         QVERIFY(!help.isVisible());
         QVERIFY(w.isVisible());
+
+        // F1 from any field of the window.
+        w.edit(EditBox::Edit_L)->setFocus();
+        QTest::keyClick(w.edit(EditBox::Edit_L), Qt::Key_F1);
+        QVERIFY(help.isVisible());
+        help.hide();
     }
 };
 
