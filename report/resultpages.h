@@ -18,7 +18,7 @@ public:
     /// Whether results are drawn in black rather than teal ("计算结果用黑色文字显示").
     virtual bool resultsInBlack() const = 0;
 
-    /// The report about to be stored has \a count pages: 17, or 18 with the design check.
+    /// The report about to be stored has \a count pages: 17, 18 with the design check, more for a book.
     virtual void setPageCount(int count) = 0;
 
     /// Replaces stored page \a pageIndex (0 .. count - 1) by a copy of \a page.
@@ -27,7 +27,7 @@ public:
     /// The verdict of the design check for the status line; empty clears it.
     virtual void showDesignCheckStatus(const std::string &text) = 0;
 
-    /// Shows the viewer on page 1, its page choice reading "第1页".
+    /// Shows the viewer on page 1, its page choice on the first entry.
     virtual void showFirstPage() = 0;
 };
 

@@ -1,5 +1,6 @@
 #include "app/model/spanfile.h"
 
+#include "app/model/bookfields.h"
 #include "app/model/conductorcatalogue.h"
 #include "app/model/jsontext.h"
 #include "common/filefailurereason.h"
@@ -390,6 +391,31 @@ void checkFormatAndVersion(const Json &document, JsonFieldReader &reader)
 }
 
 constexpr const char *designCheckKey = "designCheck";
+constexpr const char *bookKey = "book";
+
+/// The book's data of a span. Spans saved before books existed have none,
+/// and an empty field is what a span without a book holds, so a missing
+/// section or key is read as empty and not listed as missing.
+common::BookData readBook(const Json &document, JsonFieldReader &reader)
+{
+    common::BookData book;
+    const auto stored = document.find(bookKey);
+    if (stored == document.end())
+        return book;
+    if (!stored->is_object())
+        reader.refuse({bookKey}, "应为用 {} 括起的一组键值");
+    for (const BookField &field : bookFields) {
+        if (stored->contains(field.key))
+            book.*field.text = *reader.text({bookKey, field.key});
+    }
+    return book;
+}
+
+void putBook(Json &document, const common::BookData &book)
+{
+    for (const BookField &field : bookFields)
+        slot(document, {bookKey, field.key}) = writable(book.*field.text);
+}
 
 /// The design-check settings of a span; a file without them, or without
 /// some of their keys, takes the defaults, and the note says which.
@@ -424,6 +450,7 @@ ReadSpan parseSpanFile(std::string_view text, const std::string &fileName)
     JsonFieldReader reader(read.span.document, fileName);
     checkFormatAndVersion(read.span.document, reader);
     readWindow(reader, read.span.window);
+    read.span.window.setBook(readBook(read.span.document, reader));
     readOptions(reader, read.span.options, read.span.reserved);
     read.span.designCheck = readDesignCheck(read.span.document, reader);
     read.missingKeys = reader.missingKeys();
@@ -528,6 +555,8 @@ std::string spanFileText(const SpanFile &span)
     Json document = span.document.is_object() ? span.document : Json::object();
     slot(document, {"format"}) = spanFileFormat;
     slot(document, {"version"}) = spanFileVersion;
+    // A new file names its project first.
+    putBook(document, span.window.book());
     putWindow(document, span.window);
     putOptions(document, span.options, span.reserved);
     Json designCheck = Json(options::designCheckOptionsToJson(span.designCheck));

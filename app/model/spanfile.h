@@ -67,7 +67,9 @@ std::string spanFileText(const SpanFile &span);
  * start from the program's built-in defaults (not from default.dat) and are
  * put into the window's model with the rules of its controls, in the order
  * the last-input file uses, except that every stored cell is written, empty
- * ones included, so that what was saved comes back unchanged.
+ * ones included, so that what was saved comes back unchanged. The book's
+ * data (section "book", MainWindowModel::book()) may be missing in part or
+ * whole: such fields are empty and are not among the missing keys.
  *
  * @throws SpanFileError for a text that is not JSON (parseJsonText(): too
  *         deep, a number beyond double, a key twice), does not name the

@@ -6,9 +6,9 @@
 
 namespace app {
 
-CalculationOutcome calculateAndShow(const MainWindowModel &window, const options::OptionsTexts &options,
-                                    const options::DesignCheckOptions &checks, report::ResultPages &viewer,
-                                    common::Messenger &messenger)
+CalculationShown calculateAndShow(const MainWindowModel &window, const options::OptionsTexts &options,
+                                  const options::DesignCheckOptions &checks, report::ResultPages &viewer,
+                                  common::Messenger &messenger)
 {
     std::optional<DesignCheckRequest> checkRequest;
     if (checks.includeCheckPage)
@@ -17,10 +17,10 @@ CalculationOutcome calculateAndShow(const MainWindowModel &window, const options
     const CalculationRun run = runCalculationPipeline(window, options, checkRequest, colour, UnusualValues::Ask, messenger);
     switch (run.outcome) {
     case RunOutcome::Refused:
-        return CalculationOutcome::Refused;
+        return {CalculationOutcome::Refused, {}, {}};
     case RunOutcome::Failed:
         common::showError(messenger, failedCalculationText(run.failure), calculationFailedCaption);
-        return CalculationOutcome::Failed;
+        return {CalculationOutcome::Failed, {}, {}};
     case RunOutcome::Done:
         break;
     }
@@ -31,7 +31,7 @@ CalculationOutcome calculateAndShow(const MainWindowModel &window, const options
         viewer.storePage(index, run.pages[static_cast<std::size_t>(index)]);
     viewer.showDesignCheckStatus(run.checks ? designCheckStatusText(*run.checks) : std::string());
     viewer.showFirstPage();
-    return CalculationOutcome::Shown;
+    return {CalculationOutcome::Shown, engine::governingStates(run.result, run.governingChecks), run.governingChecks};
 }
 
 std::string failedCalculationText(const std::string &cause)

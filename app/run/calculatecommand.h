@@ -2,6 +2,7 @@
 
 #include "app/model/mainwindowmodel.h"
 #include "common/messenger.h"
+#include "engine/governingstates.h"
 #include "options/model/designcheckoptions.h"
 #include "options/model/optionstexts.h"
 #include "report/resultpages.h"
@@ -15,6 +16,14 @@ enum class CalculationOutcome {
     Shown,   ///< all pages replaced and the viewer shown on page 1
     Refused, ///< an input check refused; its message was shown, no page was made
     Failed,  ///< the calculation failed; its message was shown, the viewer was not touched
+};
+
+/// How one press of "计算" ended and, when Shown, the figures the main window sums the result up with.
+struct CalculationShown
+{
+    CalculationOutcome outcome = CalculationOutcome::Refused;
+    engine::GoverningStates governing;
+    engine::DesignChecks checks; ///< what governing rests on (CalculationRun::governingChecks)
 };
 
 /// What the user reads when a calculation cannot be completed.
@@ -42,8 +51,8 @@ std::string failedCalculationText(const std::string &cause);
  * before the first one is handed over, so a failure leaves every page of the
  * viewer as it was.
  */
-CalculationOutcome calculateAndShow(const MainWindowModel &window, const options::OptionsTexts &options,
-                                    const options::DesignCheckOptions &checks, report::ResultPages &viewer,
-                                    common::Messenger &messenger);
+CalculationShown calculateAndShow(const MainWindowModel &window, const options::OptionsTexts &options,
+                                  const options::DesignCheckOptions &checks, report::ResultPages &viewer,
+                                  common::Messenger &messenger);
 
 } // namespace app

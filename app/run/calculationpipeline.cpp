@@ -16,22 +16,19 @@ namespace app {
 
 namespace {
 
-/**
- * Runs the calculation of \a run's input, its design check and its pages.
- * Every failure ends here: engine errors, a report that comes out
- * incomplete, and running out of memory for the pages.
- */
 /// What the book's pages of \a run cite, when the span carries the book's data.
 std::optional<report::BookRequest> bookRequest(const CalculationRun &run, const common::BookData &book)
 {
     if (book.isEmpty())
         return std::nullopt;
-    // Without a check asked for, the book still names what it did not check.
-    if (run.checks)
-        return report::BookRequest{book, *run.checks, run.checkSettings};
-    return report::BookRequest{book, engine::checkDesign(run.result, {}), {}};
+    return report::BookRequest{book, run.governingChecks, run.checkSettings};
 }
 
+/**
+ * Runs the calculation of \a run's input, its design check and its pages.
+ * Every failure ends here: engine errors, a report that comes out
+ * incomplete, and running out of memory for the pages.
+ */
 void calculate(CalculationRun &run, const std::optional<DesignCheckRequest> &checks, ReportPages pages,
                const common::BookData &book, FrontMatter front)
 {
@@ -43,6 +40,9 @@ void calculate(CalculationRun &run, const std::optional<DesignCheckRequest> &che
             if (checks->withPage)
                 checkPage = report::DesignCheckPage{*run.checks, run.checkSettings};
         }
+        // Without a check asked for, one without strengths still gives the
+        // pulls on the structures, and the book names what it did not check.
+        run.governingChecks = run.checks ? *run.checks : engine::checkDesign(run.result, {});
         if (pages != ReportPages::None) {
             const std::optional<report::BookRequest> bookPages = bookRequest(run, book);
             const bool black = pages == ReportPages::Black;

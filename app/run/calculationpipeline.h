@@ -56,6 +56,10 @@ struct CalculationRun
     /// The design check and what it used, when one was asked for and Done.
     std::optional<engine::DesignChecks> checks;
     engine::DesignCheckSettings checkSettings;
+    /// What the governing figures rest on, when Done: the design check when
+    /// one was made, otherwise one without strengths, which gives the pulls
+    /// on the structures and checks nothing ("未校核").
+    engine::DesignChecks governingChecks;
     /// The pages (17, or 18 with the check's page), when Done and pages were asked for.
     std::vector<report::ReportPage> pages;
     /// When Failed: what went wrong, in the words of the step that failed.

@@ -12,6 +12,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTableWidget>
 
@@ -22,6 +23,13 @@ using common::toQString;
 namespace loadtable = app::loadtable;
 
 namespace {
+
+constexpr const char *staleResultsText = "输入已修改,结果已过期";
+
+/// The panel's colours: the results' teal of the report, red for a failed requirement, grey when out of date.
+const QString resultColour = QStringLiteral("#008080");
+const QString failingColour = QStringLiteral("#c00000");
+const QString staleColour = QStringLiteral("#808080");
 
 void setTextShown(QLineEdit *edit, const std::string &text)
 {
@@ -125,6 +133,26 @@ void TForm_zcx::showLeadTypeList()
     ComboBox_dx->show();
     ComboBox_dx->raise();
 }
+void TForm_zcx::showGoverning(bool current)
+{
+    if (mGoverningLines.empty())
+        return;
+    // Out of date, the figures stay readable, greyed, under the note that says why.
+    QString text;
+    if (!current)
+        text += QStringLiteral("<p style=\"color:%1; font-weight:bold\">%2</p>")
+                    .arg(failingColour, QString::fromUtf8(staleResultsText));
+    const QString labelColour = current ? palette().color(QPalette::WindowText).name() : staleColour;
+    for (const app::GoverningLine &line : mGoverningLines) {
+        const QString valueColour = !current ? staleColour : line.failing ? failingColour : resultColour;
+        text += QStringLiteral("<p style=\"margin-top:6px; color:%1\">%2</p>"
+                               "<p style=\"margin-left:12px; color:%3\">%4</p>")
+                    .arg(labelColour, toQString(line.label).toHtmlEscaped(), valueColour,
+                         toQString(line.value).toHtmlEscaped());
+    }
+    Label_kzgk->setText(text);
+}
+
 void TForm_zcx::saveInputs()
 {
     const app::LastInputSave saved = app::saveLastInputs(mModel, app::lastInputFileName);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/model/governinglines.h"
 #include "app/model/mainwindowmodel.h"
 #include "app/model/spandocument.h"
 #include "common/messenger.h"
@@ -9,6 +10,7 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
 class QAction;
 class QCheckBox;
@@ -59,9 +61,11 @@ struct CompanionWindows
  * The main window `Form_zcx` "Tenrix--软导线实用力学计算": the span, the main
  * conductor, insulator strings A and B and the load table of the jumpers and
  * drop-down leads, the input sketch, and the commands "计算", "帮助", "选项"
- * and "退出". Fixed client area 864 x 651 below the menu bar "文件(F)",
- * whose commands create, open and save span files and import and export
- * the two data files.
+ * and "退出" in a form of fixed size 864 x 651; beside it the panel
+ * "控制工况" with the governing figures of the last calculation, greyed
+ * and marked out of date once an input changes. Below the menu bar "文件(F)",
+ * whose commands create, open and save span files, edit the book's data
+ * of the span (计算书信息) and import and export the two data files.
  *
  * The widgets only show app::MainWindowModel: every handler passes the
  * user's action to the model and then shows the model again, since one
@@ -163,6 +167,8 @@ public:
     void FileRecentShow();
     void FileImportClick();
     void FileExportClick();
+    /// 计算书信息...: the book's project and signatures of the span.
+    void FileBookClick();
     /// 批量计算...: span files chosen, computed on all cores, summarised in one table and one PDF.
     void FileBatchClick();
     ///@}
@@ -176,6 +182,7 @@ public:
     QAction *Action_saveAs;
     QAction *Action_import;
     QAction *Action_export;
+    QAction *Action_book;
     QAction *Action_batch;
     QAction *Action_exit;
 
@@ -205,6 +212,10 @@ public:
     /// The conductor list that floats over a row-1 cell of the load grid.
     QComboBox *ComboBox_dx;
 
+    /// "控制工况": the governing figures of the last calculation.
+    QGroupBox *GroupBox_kzgk;
+    QLabel *Label_kzgk;
+
 Q_SIGNALS:
     /// The window was closed and its inputs saved; the program ends.
     void closed();
@@ -222,6 +233,7 @@ private:
     void buildConductorGroup();
     void buildStringGroup(app::StringSide side, int left);
     void buildLoadGroup();
+    void buildGoverningPanel(int top);
     QLineEdit *addEdit(QWidget *parent, app::EditBox box, const QRect &bounds);
     void fillCatalogueLists();
     void arrangeTabOrder();
@@ -247,7 +259,9 @@ private:
     void runWeightLookup(const app::LookupRequest &request, bool forConductor);
     void saveInputs();
 
-    /// Shows the span's name and unsaved state in the caption.
+    /// Shows the governing figures of the last calculation, greyed under a note when they are not \a current.
+    void showGoverning(bool current);
+    /// Shows the span's name and unsaved state in the caption, and whether the results are still the inputs'.
     void refreshCaption();
     /// The inputs on screen as the calculation takes them, to tell whether the viewer's pages are theirs.
     std::string calculationInputsText() const;
@@ -270,6 +284,8 @@ private:
     std::unique_ptr<app::SpanDocument> mDocument;
     /// calculationInputsText() of the inputs the viewer's pages were computed from; empty before the first.
     std::string mComputedInputs;
+    /// The governing figures of those pages, as the panel 控制工况 lists them.
+    std::vector<app::GoverningLine> mGoverningLines;
     app::RecentFiles mRecentFiles;
     /// The form below the menu bar, with the controls at their places.
     QWidget *mForm = nullptr;

@@ -1,8 +1,9 @@
-// The main window's menu "文件(F)": span files, the two data files of
-// earlier versions, and the batch of many spans.
+// The main window's menu "文件(F)": span files and their book's data, the
+// two data files of earlier versions, and the batch of many spans.
 #include "app/widgets/mainwindow.h"
 
 #include "app/model/lastinputfile.h"
+#include "app/widgets/bookdialog.h"
 #include "common/filewriteerror.h"
 #include "common/messenger.h"
 #include "common/widgets/dialogrunner.h"
@@ -70,6 +71,8 @@ void TForm_zcx::buildMenu()
     Menu_recent->setObjectName(QStringLiteral("Menu_recent"));
     connect(Menu_recent, &QMenu::aboutToShow, this, &TForm_zcx::FileRecentShow);
     Menu_file->addSeparator();
+    Action_book = addAction("Action_book", QStringLiteral("计算书信息..."), {}, [this] { FileBookClick(); });
+    Menu_file->addSeparator();
     Action_import = addAction("Action_import", QStringLiteral("导入 temp_input.dat/default.dat..."), {},
                               [this] { FileImportClick(); });
     Action_export = addAction("Action_export", QStringLiteral("导出为 temp_input.dat/default.dat..."), {},
@@ -111,9 +114,14 @@ void TForm_zcx::refreshCaption()
 {
     if (mDocument)
         setWindowTitle(toQString(mDocument->caption(currentSpan())));
-    // Every change of an input passes here: the viewer learns at once whether its pages are still those of the inputs.
-    if (mWindows.viewer != nullptr && !mComputedInputs.empty())
-        mWindows.viewer->setReportCurrent(calculationInputsText() == mComputedInputs);
+    // Every change of an input passes here: the viewer and the panel of the
+    // governing figures learn at once whether they still show the inputs' results.
+    if (mComputedInputs.empty())
+        return;
+    const bool current = calculationInputsText() == mComputedInputs;
+    if (mWindows.viewer != nullptr)
+        mWindows.viewer->setReportCurrent(current);
+    showGoverning(current);
 }
 
 void TForm_zcx::spanFileMessage(const std::string &text, common::MessageIcon icon)
@@ -276,6 +284,19 @@ void TForm_zcx::FileRecentShow()
         Menu_recent->addSeparator();
         Menu_recent->addAction(toQString(app::missingRecentFilesNote(missing)))->setEnabled(false);
     }
+}
+
+void TForm_zcx::FileBookClick()
+{
+    if (!settlePendingExitCheck())
+        return;
+    TForm_jssxx dialog(mModel.book(), this);
+    if (mDialogs.run(dialog) != QDialog::Accepted)
+        return;
+    mModel.setBook(dialog.book());
+    // Confirmed, the book counts as a change of the span, as the options do.
+    mDocument->markChanged();
+    refreshCaption();
 }
 
 void TForm_zcx::FileImportClick()

@@ -56,10 +56,13 @@ void TForm_zcx::Button_jsClick()
         mWindows.options != nullptr ? mWindows.options->designCheckOptions() : options::DesignCheckOptions{};
     report::ViewerPages viewer(*mWindows.viewer);
     // The save dialogs suggest file names after the span the shown pages report on.
-    if (app::calculateAndShow(mModel, options, checks, viewer, mMessenger) == app::CalculationOutcome::Shown) {
+    const app::CalculationShown shown = app::calculateAndShow(mModel, options, checks, viewer, mMessenger);
+    if (shown.outcome == app::CalculationOutcome::Shown) {
         mWindows.viewer->setSpanName(toQString(mModel.text(EditBox::Edit_bt)));
         mComputedInputs = calculationInputsText();
         mWindows.viewer->setReportCurrent(true);
+        mGoverningLines = app::governingLines(shown.governing, shown.checks);
+        showGoverning(true);
     }
 }
 

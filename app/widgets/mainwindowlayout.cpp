@@ -46,6 +46,9 @@ namespace {
 
 constexpr int clientWidth = 864;
 constexpr int clientHeight = 651;
+/// The panel of the governing figures beside the form, with the form's margin on its right.
+constexpr int governingPanelWidth = 232;
+constexpr int formMargin = 8;
 
 constexpr int gridColumnWidth = 117;
 constexpr int gridRowHeight = 20;
@@ -121,11 +124,12 @@ TForm_zcx::TForm_zcx(common::Messenger &messenger, common::DialogRunner &dialogs
     buildMenu();
     // The form keeps its size and places; the window grows by the menu bar.
     const int menuHeight = MainMenu->sizeHint().height();
-    MainMenu->setGeometry(0, 0, clientWidth, menuHeight);
+    const int windowWidth = clientWidth + governingPanelWidth + formMargin;
+    MainMenu->setGeometry(0, 0, windowWidth, menuHeight);
     mForm = new QWidget(this);
     mForm->setObjectName(QStringLiteral("Form_zcxClient"));
     mForm->setGeometry(0, menuHeight, clientWidth, clientHeight);
-    setFixedSize(clientWidth, clientHeight + menuHeight);
+    setFixedSize(windowWidth, clientHeight + menuHeight);
 
     buildSketch();
     buildProjectBasics();
@@ -134,6 +138,7 @@ TForm_zcx::TForm_zcx(common::Messenger &messenger, common::DialogRunner &dialogs
     buildStringGroup(StringSide::A, 304);
     buildStringGroup(StringSide::B, 584);
     buildLoadGroup();
+    buildGoverningPanel(menuHeight);
 
     FormCreate();
     arrangeTabOrder();
@@ -267,6 +272,13 @@ void TForm_zcx::buildCommandButtons()
     connect(calculate, &QAction::triggered, this, &TForm_zcx::Button_jsClick);
     addAction(calculate);
     Button_js->setToolTip(QStringLiteral("计算 (F5 或 Ctrl+Enter)"));
+    auto *help = new QAction(this);
+    help->setObjectName(QStringLiteral("Action_help"));
+    help->setShortcut(QKeySequence(Qt::Key_F1));
+    help->setShortcutContext(Qt::WindowShortcut);
+    connect(help, &QAction::triggered, this, &TForm_zcx::Button_helpClick);
+    addAction(help);
+    Button_help->setToolTip(QStringLiteral("帮助 (F1)"));
     connect(Button_help, &QPushButton::clicked, this, &TForm_zcx::Button_helpClick);
     connect(Button_option, &QPushButton::clicked, this, &TForm_zcx::Button_optionClick);
     connect(Button_close, &QPushButton::clicked, this, &TForm_zcx::Button_closeClick);
@@ -471,6 +483,23 @@ void TForm_zcx::buildLoadGroup()
     ComboBox_dx->setMaxVisibleItems(12);
     ComboBox_dx->hide();
     connect(ComboBox_dx, &QComboBox::activated, this, &TForm_zcx::ComboBox_dxChange);
+}
+
+void TForm_zcx::buildGoverningPanel(int top)
+{
+    // Beside the form, from the top of its sketch to the bottom of the load table.
+    GroupBox_kzgk = new QGroupBox(QStringLiteral("控制工况"), this);
+    GroupBox_kzgk->setObjectName(QStringLiteral("GroupBox_kzgk"));
+    GroupBox_kzgk->setGeometry(clientWidth, top + formMargin, governingPanelWidth, clientHeight - 2 * formMargin);
+
+    Label_kzgk = new QLabel(GroupBox_kzgk);
+    Label_kzgk->setObjectName(QStringLiteral("Label_kzgk"));
+    Label_kzgk->setGeometry(QRect(8, 20, governingPanelWidth - 16, clientHeight - 2 * formMargin - 28));
+    Label_kzgk->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label_kzgk->setWordWrap(true);
+    Label_kzgk->setTextFormat(Qt::RichText);
+    Label_kzgk->setText(QStringLiteral("<p style=\"color:#808080\">计算后在此列出最大水平拉力、最大弧垂、最小安全系数"
+                                       "和构架最大拉力及其工况.</p>"));
 }
 
 void TForm_zcx::fillCatalogueLists()

@@ -7,7 +7,7 @@ namespace common {
 /**
  * Makes every drop-down list of the program open as a list below its box
  * that shows as many rows as the box asks for (QComboBox::maxVisibleItems():
- * 20 for the main conductor and the strings, 12 in the load grid, 18 for
+ * 20 for the main conductor and the strings, 12 in the load grid, 30 for
  * the viewer's pages), in the style the application already has. Styles
  * such as Fusion otherwise open the list as a menu around the current entry
  * that grows to the height of the screen. Call once after the QApplication

@@ -2,6 +2,7 @@
 
 #include "common/checkmessages.h"
 #include "common/messenger.h"
+#include "common/widgets/dropdownstyle.h"
 #include "report/exporters.h"
 #include "report/pagepainter.h"
 #include "report/pages.h"
@@ -45,6 +46,17 @@ report::ReportPage placeholderPage()
     report::applyPageDefaults(page);
     report::drawSummaryPageFixed(page);
     return page;
+}
+
+/// "第N页": the page list's entry for a page without a title of its own.
+QString pageNumberEntry(int pageIndex)
+{
+    return QStringLiteral("第%1页").arg(pageIndex + 1);
+}
+
+QString pageListEntry(const report::ReportPage &page, int pageIndex)
+{
+    return page.title().isEmpty() ? pageNumberEntry(pageIndex) : page.title();
 }
 
 std::string utf8(const QString &text)
@@ -137,11 +149,14 @@ void TForm_print::buildToolBar()
     ComboBox1 = new QComboBox(ToolBar1);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     ComboBox1->setToolTip(QStringLiteral("选择不同页面查看"));
-    ComboBox1->setMaxVisibleItems(18);
-    for (int page = 1; page <= kPageCount; ++page)
-        ComboBox1->addItem(QStringLiteral("第%1页").arg(page));
+    // A book's pages all show at once: cover, contents, its own pages and the method's.
+    ComboBox1->setMaxVisibleItems(30);
+    for (int page = 0; page < kPageCount; ++page)
+        ComboBox1->addItem(pageNumberEntry(page));
     ComboBox1->setCurrentIndex(0);
-    ComboBox1->setMinimumContentsLength(6);
+    // Room for a title such as "第3页 最高温度时的M、D计算"; the open list shows the longer ones whole.
+    ComboBox1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    ComboBox1->setMinimumContentsLength(28);
     Label1->setBuddy(ComboBox1);
     ToolBar1->addWidget(ComboBox1);
     ToolBar1->addSeparator();
@@ -205,14 +220,14 @@ void TForm_print::checkPageIndex(int pageIndex) const
 
 void TForm_print::setPageCount(int count)
 {
-    if (count != kPageCount && count != pageCountWithDesignCheck)
-        throw std::out_of_range("a report has 17 or 18 pages");
+    if (count < kPageCount)
+        throw std::out_of_range("a report has at least its 17 pages");
     mPages.resize(static_cast<std::size_t>(count), placeholderPage());
     const QSignalBlocker quiet(ComboBox1);
     while (ComboBox1->count() > count)
         ComboBox1->removeItem(ComboBox1->count() - 1);
     while (ComboBox1->count() < count)
-        ComboBox1->addItem(QStringLiteral("第%1页").arg(ComboBox1->count() + 1));
+        ComboBox1->addItem(pageNumberEntry(ComboBox1->count()));
 }
 
 void TForm_print::setReportCurrent(bool current)
@@ -242,6 +257,8 @@ void TForm_print::storePage(int pageIndex, const report::ReportPage &page)
 {
     checkPageIndex(pageIndex);
     mPages[static_cast<std::size_t>(pageIndex)] = page;
+    ComboBox1->setItemText(pageIndex, pageListEntry(page, pageIndex));
+    common::widenListToEntries(*ComboBox1);
 }
 
 void TForm_print::showPage(int pageIndex)

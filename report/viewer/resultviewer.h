@@ -32,8 +32,9 @@ enum class ViewerIcon;
 } // namespace report
 
 /**
- * The result viewer `Form_print`: holds the 17 pages of the calculation
- * report, shows one at a time with zoom and panning, saves the shown page
+ * The result viewer `Form_print`: holds the pages of the calculation
+ * report (the 17 of the method, page 18 of the design check, and a book's
+ * own pages around them), listed by their titles, shows one at a time with zoom and panning, saves the shown page
  * or all pages as Windows metafiles or the whole report as one PDF, and
  * prints the shown page or all pages.
  *
@@ -47,9 +48,8 @@ class TForm_print : public QMainWindow
     Q_OBJECT
 
 public:
-    /// Pages of the report; with the design check page 18 follows.
+    /// Pages of the method, which every report has; the design check and a book add theirs.
     static constexpr int kPageCount = 17;
-    static constexpr int pageCountWithDesignCheck = 18;
 
     /**
      * @param messenger  shows the viewer's questions and messages; must outlive the viewer
@@ -60,15 +60,18 @@ public:
     ~TForm_print() override;
 
     /**
-     * The next report has \a count pages (17 or 18): the page store and the
-     * page choice get that many; new slots hold the placeholder.
-     * @throws std::out_of_range for another count
+     * The next report has \a count pages (17, 18 with the design check, more
+     * for a book): the page store and the page choice get that many; new
+     * slots hold the placeholder.
+     * @throws std::out_of_range for fewer than 17
      */
     void setPageCount(int count);
 
     /**
      * Replaces stored page \a pageIndex (0 .. pageCount() - 1) by a copy of
-     * \a page. The shown picture changes only with the next showPage().
+     * \a page; the page's title ("第3页 最高温度时的M、D计算", or "第N页" for
+     * a page without one) becomes its entry in the page list. The shown
+     * picture changes only with the next showPage().
      * @throws std::out_of_range for another index
      */
     void storePage(int pageIndex, const report::ReportPage &page);

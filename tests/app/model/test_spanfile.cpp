@@ -443,3 +443,43 @@ TEST(SpanFile, KeepsTheHigherStructureAndRefusesAnyOtherName)
     EXPECT_FALSE(old.span.window.structureBHigher());
     EXPECT_EQ(old.missingKeys, std::vector<std::string>{"span.higherStructure"});
 }
+
+TEST(SpanFile, KeepsTheBookAndReadsASpanWithoutOneAsEmpty)
+{
+    SpanFile span;
+    common::BookData book;
+    book.projectName = "某 220kV 变电站新建工程";
+    book.projectNumber = "S1234-D0101";
+    book.calculatedBy = "张三";
+    book.approvedBy = "李 四 ";
+    span.window.setBook(book);
+    const ReadSpan read = roundTrip(span);
+    EXPECT_EQ(read.span.window.book(), book);
+    EXPECT_TRUE(read.missingKeys.empty());
+    EXPECT_EQ(Json::parse(spanFileText(span))["book"]["projectNumber"], "S1234-D0101");
+
+    // Older files have no book, or only some of its keys: nothing is missing, the rest is empty.
+    const ReadSpan older = parseSpanFile(changedDefaultSpan([](Json &d) { d.erase("book"); }), "a");
+    EXPECT_TRUE(older.span.window.book().isEmpty());
+    EXPECT_TRUE(older.missingKeys.empty());
+    const ReadSpan partial = parseSpanFile(changedDefaultSpan([](Json &d) {
+                                               d["book"] = {{"company", "某设计院"}, {"note", "留存"}};
+                                           }),
+                                           "a");
+    EXPECT_EQ(partial.span.window.book().company, "某设计院");
+    EXPECT_TRUE(partial.missingKeys.empty());
+    EXPECT_EQ(Json::parse(spanFileText(partial.span))["book"]["note"], "留存");
+}
+
+TEST(SpanFile, RefusesABookValueThatIsNoTextOrHoldsAControlCharacter)
+{
+    const auto refusalOf = [](auto change) { return refusal(changedDefaultSpan(change)); };
+    EXPECT_EQ(refusalOf([](Json &d) { d["book"]["revision"] = 2; }),
+              "跨线文件 站1.tenrix 中 \"book.revision\" 的值应为用引号括起的文字");
+    EXPECT_EQ(refusalOf([](Json &d) { d["book"]["checkedBy"] = nullptr; }),
+              "跨线文件 站1.tenrix 中 \"book.checkedBy\" 的值应为用引号括起的文字");
+    EXPECT_EQ(refusalOf([](Json &d) { d["book"]["projectName"] = "一期\n二期"; }),
+              "跨线文件 站1.tenrix 中 \"book.projectName\" 的值含有控制字符(制表符、换行符、文字方向控制符等)");
+    EXPECT_EQ(refusalOf([](Json &d) { d["book"] = "张三"; }),
+              "跨线文件 站1.tenrix 中 \"book\" 的值应为用 {} 括起的一组键值");
+}

@@ -12,3 +12,4 @@ std::unique_ptr<QObject> makeHelpWindowTest();
 std::unique_ptr<QObject> makeClipboardTest();
 std::unique_ptr<QObject> makeFileMenuTest();
 std::unique_ptr<QObject> makeConductorTest();
+std::unique_ptr<QObject> makeBookDialogTest();

@@ -4,6 +4,7 @@
 #include "guiprogram.h"
 
 #include "app/model/plausibilitycheck.h"
+#include "app/widgets/bookdialog.h"
 #include "common/widgets/applicationfont.h"
 #include "common/widgets/dropdownstyle.h"
 #include "common/widgets/qtmessenger.h"
@@ -99,6 +100,24 @@ private Q_SLOTS:
         w.Form_print.setReportCurrent(false);
         save(w.Form_print, "viewer-stale");
         w.Form_print.setReportCurrent(true);
+        save(main, "main-window-governing");
+        QTest::keyClicks(main.edit(app::EditBox::Edit_bt), QStringLiteral("1"));
+        save(main, "main-window-governing-stale");
+
+        // A span with the book's data is reported as a book, its pages listed by their titles.
+        program.dialogs.expect([this](QDialog &dialog) {
+            auto &book = static_cast<TForm_jssxx &>(dialog);
+            book.edit(&common::BookData::projectName)->setText(QStringLiteral("某220kV变电站新建工程"));
+            book.edit(&common::BookData::projectNumber)->setText(QStringLiteral("S2201-D0102"));
+            book.edit(&common::BookData::designStage)->setText(QStringLiteral("施工图设计"));
+            book.edit(&common::BookData::company)->setText(QStringLiteral("某电力设计院有限公司"));
+            book.edit(&common::BookData::calculatedBy)->setText(QStringLiteral("张三"));
+            showAndSave(dialog, "book-dialog");
+            dialog.accept();
+        });
+        main.Action_book->trigger();
+        QTest::mouseClick(main.Button_js, Qt::LeftButton);
+        savePopup(w.Form_print.ComboBox1, "viewer-book-page-list");
 
         auto *edit = main.findChild<QLineEdit *>(QStringLiteral("Edit_bt"));
         QVERIFY(edit != nullptr);

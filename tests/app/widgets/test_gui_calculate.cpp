@@ -5,6 +5,7 @@
 
 #include "app/model/lastinputfile.h"
 #include "app/run/calculatecommand.h"
+#include "options/dialog/optionsdialog.h"
 #include "report/reportpage.h"
 
 #include <QCheckBox>
@@ -98,7 +99,7 @@ private Q_SLOTS:
         QVERIFY(mProgram->messenger.shown.empty());
         QVERIFY(viewer().isVisible());
         QCOMPARE(viewer().ComboBox1->currentIndex(), 0);
-        QCOMPARE(viewer().ComboBox1->currentText(), QStringLiteral("第1页"));
+        QCOMPARE(viewer().ComboBox1->currentText(), QStringLiteral("第1页 输入数据和计算结果汇总"));
         const PageTexts firstPage = viewer().storedPage(0).markupAnnotations();
         QVERIFY(sameTexts(viewer().shownPage().markupAnnotations(), firstPage));
         QVERIFY(std::any_of(firstPage.begin(), firstPage.end(), [](const report::MarkupAnnotation &annotation) {
@@ -276,7 +277,8 @@ private Q_SLOTS:
         span.setText(EditBox::Edit_dx_ax, "3e38");
         ScriptedMessenger messenger({common::MessageAnswer::Continue, common::MessageAnswer::Ok});
         RecordingPages pages;
-        QCOMPARE(app::calculateAndShow(span, options::OptionsTexts{}, {}, pages, messenger), app::CalculationOutcome::Failed);
+        QCOMPARE(app::calculateAndShow(span, options::OptionsTexts{}, {}, pages, messenger).outcome,
+                 app::CalculationOutcome::Failed);
         QCOMPARE(pages.stored, 0);
         QVERIFY(!pages.shown);
         QCOMPARE(messenger.shown.size(), std::size_t{2});
@@ -293,7 +295,8 @@ private Q_SLOTS:
         span.setText(EditBox::Edit_dx_E, "0");
         messenger.shown.clear();
         messenger.expect();
-        QCOMPARE(app::calculateAndShow(span, options::OptionsTexts{}, {}, pages, messenger), app::CalculationOutcome::Refused);
+        QCOMPARE(app::calculateAndShow(span, options::OptionsTexts{}, {}, pages, messenger).outcome,
+                 app::CalculationOutcome::Refused);
         QCOMPARE(messenger.shown.size(), std::size_t{1});
         QCOMPARE(messenger.shown[0].caption, "数据合理性检查出错误信息");
         QCOMPARE(messenger.shown[0].text, "弹性模量(N/mm2)应大于0,请修改.");
@@ -302,8 +305,10 @@ private Q_SLOTS:
         messenger.shown.clear();
         options::DesignCheckOptions withoutCheckPage;
         withoutCheckPage.includeCheckPage = false;
-        QCOMPARE(app::calculateAndShow(app::MainWindowModel(), options::OptionsTexts{}, withoutCheckPage, pages, messenger),
-                 app::CalculationOutcome::Shown);
+        QCOMPARE(
+            app::calculateAndShow(app::MainWindowModel(), options::OptionsTexts{}, withoutCheckPage, pages, messenger)
+                .outcome,
+            app::CalculationOutcome::Shown);
         QCOMPARE(pages.pageCount, 17);
         QCOMPARE(pages.stored, 17);
         QCOMPARE(pages.status, std::string());
@@ -318,7 +323,7 @@ private Q_SLOTS:
         // String A of 45 kN cannot hold the default span: the check fails.
         options::DesignCheckOptions weak;
         weak.stringARatedLoad = "45";
-        QCOMPARE(app::calculateAndShow(app::MainWindowModel(), options::OptionsTexts{}, weak, pages, messenger),
+        QCOMPARE(app::calculateAndShow(app::MainWindowModel(), options::OptionsTexts{}, weak, pages, messenger).outcome,
                  app::CalculationOutcome::Shown);
         QCOMPARE(pages.pageCount, 18);
         QCOMPARE(pages.stored, 18);
@@ -329,11 +334,43 @@ private Q_SLOTS:
         bad.stringBRatedLoad = "abc";
         pages = RecordingPages();
         messenger.expect();
-        QCOMPARE(app::calculateAndShow(app::MainWindowModel(), options::OptionsTexts{}, bad, pages, messenger),
+        QCOMPARE(app::calculateAndShow(app::MainWindowModel(), options::OptionsTexts{}, bad, pages, messenger).outcome,
                  app::CalculationOutcome::Refused);
         QCOMPARE(pages.stored, 0);
         QCOMPARE(messenger.shown.size(), std::size_t{1});
         QCOMPARE(messenger.shown[0].caption, "选项设置");
+    }
+
+    // The figures of the default span are those of its golden case
+    // (tests/cases/default-span): the largest H of the phase is 16.041 kN,
+    // single-phase maintenance in the cold, at both structures.
+    void theGoverningPanelShowsTheFiguresUntilAnInputChanges()
+    {
+        const QString stale = QStringLiteral("输入已修改,结果已过期");
+        QVERIFY(!window().Label_kzgk->text().contains(QStringLiteral("kN")));
+        TForm_xuan_xiang &options = mProgram->windows->Form_xuan_xiang;
+        options.CheckBox_jiaohe->setChecked(false);
+        calculate();
+        QString shown = window().Label_kzgk->text();
+        QVERIFY2(shown.contains(QStringLiteral("16.041 kN (单相上人低温)")), qPrintable(shown));
+        QVERIFY(shown.contains(QStringLiteral("控制弧垂 2 m")));
+        QVERIFY(shown.contains(QStringLiteral("未校核")));
+        QVERIFY(!shown.contains(stale));
+
+        replaceText(window().edit(EditBox::Edit_f), QStringLiteral("2.1"));
+        QVERIFY(window().Label_kzgk->text().contains(stale));
+        QVERIFY(window().Label_kzgk->text().contains(QStringLiteral("16.041 kN")));
+        // Typed back, the inputs are those of the figures again.
+        replaceText(window().edit(EditBox::Edit_f), QStringLiteral("2"));
+        QVERIFY(!window().Label_kzgk->text().contains(stale));
+
+        // String A of 45 kN cannot hold the span: the verdict reads in red.
+        options.CheckBox_jiaohe->setChecked(true);
+        QLineEdit *stringA = options.Edit_jiaohe[static_cast<std::size_t>(options::DesignCheckField::stringARatedLoad)];
+        replaceText(stringA, QStringLiteral("45"));
+        calculate();
+        shown = window().Label_kzgk->text();
+        QVERIFY2(shown.contains(QStringLiteral("color:#c00000\">不满足")), qPrintable(shown));
     }
 
     void aFailureInTheWindowKeepsTheViewerHidden()

@@ -25,7 +25,7 @@ int main(int argc, char *argv[])
         {"MainWindowTest", makeMainWindowTest}, {"CalculateTest", makeCalculateTest},
         {"StartAndCloseTest", makeStartAndCloseTest}, {"HelpWindowTest", makeHelpWindowTest},
         {"ClipboardTest", makeClipboardTest}, {"FileMenuTest", makeFileMenuTest},
-        {"ConductorTest", makeConductorTest}};
+        {"ConductorTest", makeConductorTest}, {"BookDialogTest", makeBookDialogTest}};
     const auto chosen = argc > 1 ? classes.find(argv[1]) : classes.end();
     if (chosen == classes.end()) {
         std::fputs("usage: app_gui_tests CLASS [Qt Test options]; CLASS is one of:\n", stderr);

@@ -43,9 +43,11 @@ private Q_SLOTS:
     {
         TForm_zcx &w = window();
         QCOMPARE(w.windowTitle(), QStringLiteral("Tenrix--软导线实用力学计算"));
-        // The form keeps its size below the menu bar; the window grows by the bar.
+        // The form keeps its size below the menu bar; the window grows by the
+        // bar, and by the panel 控制工况 and a margin beside the form.
         QCOMPARE(w.findChild<QWidget *>(QStringLiteral("Form_zcxClient"))->size(), QSize(864, 651));
-        QCOMPARE(w.size(), QSize(864, 651 + w.MainMenu->height()));
+        QCOMPARE(w.GroupBox_kzgk->geometry(), QRect(864, 8 + w.MainMenu->height(), 232, 635));
+        QCOMPARE(w.size(), QSize(864 + 232 + 8, 651 + w.MainMenu->height()));
         QCOMPARE(w.minimumSize(), w.maximumSize());
 
         const std::array<const char *, app::editBoxCount> texts{
@@ -374,6 +376,12 @@ private Q_SLOTS:
         QTest::mouseClick(help.Button_ok, Qt::LeftButton);
         QVERIFY(!help.isVisible());
         QVERIFY(w.isVisible());
+
+        // F1 from any field of the window.
+        w.edit(EditBox::Edit_L)->setFocus();
+        QTest::keyClick(w.edit(EditBox::Edit_L), Qt::Key_F1);
+        QVERIFY(help.isVisible());
+        help.hide();
     }
 };
 

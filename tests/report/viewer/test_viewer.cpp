@@ -10,6 +10,7 @@
 #include "support/scriptedmessenger.h"
 #include "support/settingsofthisrun.h"
 
+#include <QAbstractItemView>
 #include <QAbstractProxyModel>
 #include <QCheckBox>
 #include <QComboBox>
@@ -182,21 +183,29 @@ void ResultViewerTest::designCheckAddsPage18AndAStatusLine()
     QCOMPARE(window.ComboBox1->count(), 17);
     QVERIFY(window.statusBar()->currentMessage().isEmpty());
     QVERIFY_THROWS_EXCEPTION(std::out_of_range, window.storePage(17, markedPage(QStringLiteral("x"))));
-    QVERIFY_THROWS_EXCEPTION(std::out_of_range, window.setPageCount(19));
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, window.setPageCount(16));
 }
 
 void ResultViewerTest::storesCopiesAndShowsTheChosenPage()
 {
     Viewer viewer;
     TForm_print &window = *viewer.window;
+    const QString title = QStringLiteral("第9页 最大工作电压、短路和风偏时的M、D计算");
     for (int page = 0; page < 17; ++page) {
         report::ReportPage handedOver = markedPage(QStringLiteral("第%1页样张").arg(page + 1));
+        if (page == 8)
+            handedOver.setTitle(title);
         window.storePage(page, handedOver);
         // The caller releases its page after the hand-over.
         handedOver.textOut(0, 0, QStringLiteral("之后画的"));
     }
     QCOMPARE(firstText(window.storedPage(16)), QStringLiteral("第17页样张"));
     QCOMPARE(window.storedPage(16).commands().size(), std::size_t{2});
+    // The list names a page by its title, one without a title by its number,
+    // and opens wide enough for the longest title.
+    QCOMPARE(window.ComboBox1->itemText(8), title);
+    QCOMPARE(window.ComboBox1->itemText(9), QStringLiteral("第10页"));
+    QVERIFY(window.ComboBox1->view()->minimumWidth() > window.ComboBox1->fontMetrics().horizontalAdvance(title));
 
     // Storing does not change what is shown; showing does.
     QVERIFY(firstText(window.shownPage()) != QStringLiteral("第1页样张"));
