@@ -34,9 +34,10 @@ constexpr int pagesPerSpan = 17;
 
 /// The span file of a golden case's two data files, as tenrix-calc --save-span
 /// writes it, with "输出设计校核页" cleared: 17 pages a span.
-void saveCaseAsSpan(const std::string &caseName, const fs::path &spanFile)
+void saveCaseAsSpan(const std::string &caseName, const fs::path &spanFile, const common::BookData &book = {})
 {
     app::SpanFile span;
+    span.window.setBook(book);
     span.designCheck.includeCheckPage = false;
     app::loadNamedLastInputs(span.window, casesFolder / caseName / "temp_input.dat");
     options::OptionsModel optionsModel(casesFolder / caseName / "default.dat");
@@ -280,6 +281,50 @@ TEST_F(Batch, OutputsThatCannotBeWrittenLeaveNothing)
     EXPECT_THROW(app::writeSummaryWorkbook(missingFolder / "s.xlsx", spans()), common::FileWriteError);
     EXPECT_THROW(pdf->write(missingFolder / "all.pdf", spans()), common::FileWriteError);
     EXPECT_FALSE(fs::exists(missingFolder));
+}
+
+// A batch whose spans carry book data is one book: one cover (from the first
+// such span) and one contents before every span's pages; a span without
+// book data keeps its 17 pages.
+TEST(BatchBook, OneCoverAndContentsBeforeEverySpan)
+{
+    TemporaryFolder folder;
+    common::BookData book;
+    book.projectName = "某220kV变电站新建工程";
+    saveCaseAsSpan("default-span", folder.file("1.tenrix"));
+    saveCaseAsSpan("four-leads", folder.file("2.tenrix"), book);
+    saveCaseAsSpan("single-conductor", folder.file("3.tenrix"), book);
+
+    app::BatchSettings settings;
+    settings.pages = app::ReportPages::Teal;
+    app::BatchPdf pdf(folder.file("book.pdf"));
+    settings.makeFinisher = pdf.finishers();
+    const std::atomic<bool> notCancelled = false;
+    const app::BatchRun run = app::runBatch(app::batchFiles({folder.path()}), settings,
+                                            [](std::size_t, std::size_t, const fs::path &) {}, notCancelled);
+    pdf.write(folder.file("book.pdf"), run.spans);
+
+    QPDF written;
+    written.processFile(folder.file("book.pdf").string().c_str());
+    const std::vector<QPDFPageObjectHelper> pages = QPDFPageDocumentHelper(written).getAllPages();
+    // Cover and contents, 17 plain pages, and two books of 17 + 6 pages.
+    constexpr std::size_t bookPages = 23;
+    ASSERT_EQ(pages.size(), 2 + 17 + 2 * bookPages);
+
+    QPDFOutlineDocumentHelper outline(written);
+    std::vector<QPDFOutlineObjectHelper> entries = outline.getTopLevelOutlines();
+    ASSERT_EQ(entries.size(), 5u);
+    EXPECT_EQ(entries[0].getTitle(), "封面");
+    EXPECT_EQ(entries[1].getTitle(), "目录");
+    EXPECT_EQ(entries[1].getDestPage().getObjGen(), pages[1].getObjectHandle().getObjGen());
+    const std::size_t firstPages[] = {2, 2 + 17, 2 + 17 + bookPages};
+    for (std::size_t i = 0; i < 3; ++i)
+        EXPECT_EQ(entries[2 + i].getDestPage().getObjGen(), pages[firstPages[i]].getObjectHandle().getObjGen());
+    EXPECT_EQ(entries[2].getKids()[0].getTitle(), "第1页 输入数据和计算结果汇总");
+    std::vector<QPDFOutlineObjectHelper> bookKids = entries[3].getKids();
+    ASSERT_EQ(bookKids.size(), bookPages);
+    EXPECT_EQ(bookKids[0].getTitle(), "计算依据");
+    EXPECT_EQ(bookKids[bookPages - 1].getTitle(), "跨线示意图");
 }
 
 } // namespace
