@@ -118,6 +118,14 @@ private Q_SLOTS:
         main.Action_book->trigger();
         QTest::mouseClick(main.Button_js, Qt::LeftButton);
         savePopup(w.Form_print.ComboBox1, "viewer-book-page-list");
+        const std::pair<const char *, const char *> bookPages[] = {
+            {"封面", "book-cover"}, {"安装曲线", "book-curves"}, {"跨线示意图", "book-profile"}};
+        for (const auto &[title, name] : bookPages) {
+            const int index = w.Form_print.ComboBox1->findText(QString::fromUtf8(title));
+            QVERIFY(index >= 0);
+            w.Form_print.ComboBox1->setCurrentIndex(index);
+            save(w.Form_print, name);
+        }
 
         auto *edit = main.findChild<QLineEdit *>(QStringLiteral("Edit_bt"));
         QVERIFY(edit != nullptr);
