@@ -150,28 +150,4 @@ std::optional<engine::ShortCircuitSettings> shortCircuitSettings(const ShortCirc
     return settings;
 }
 
-nlohmann::json shortCircuitOptionsToJson(const ShortCircuitOptions &options)
-{
-    nlohmann::json json = nlohmann::json::object();
-    for (const FieldDescription &field : fields)
-        json[field.jsonKey] = options.*field.text;
-    return json;
-}
-
-ShortCircuitOptions shortCircuitOptionsFromJson(const nlohmann::json &json)
-{
-    if (!json.is_object())
-        throw std::invalid_argument("短路计算设置不是JSON对象");
-    ShortCircuitOptions options;
-    for (const FieldDescription &field : fields) {
-        const auto value = json.find(field.jsonKey);
-        if (value == json.end())
-            continue;
-        if (!value->is_string())
-            throw std::invalid_argument(std::string("短路计算设置“") + field.jsonKey + "”应为文字");
-        options.*field.text = value->get<std::string>();
-    }
-    return options;
-}
-
 } // namespace options

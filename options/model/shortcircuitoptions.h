@@ -2,8 +2,6 @@
 
 #include "engine/shortcircuitspan.h"
 
-#include <nlohmann/json.hpp>
-
 #include <optional>
 #include <string>
 
@@ -80,15 +78,5 @@ std::string badShortCircuitFieldMessage(ShortCircuitField field);
  * @throws std::invalid_argument with badShortCircuitFieldMessage() of the first bad field
  */
 std::optional<engine::ShortCircuitSettings> shortCircuitSettings(const ShortCircuitOptions &options);
-
-/// The texts as a JSON object under the keys of shortCircuitFieldKey().
-nlohmann::json shortCircuitOptionsToJson(const ShortCircuitOptions &options);
-
-/**
- * The texts of a JSON object written by shortCircuitOptionsToJson(); a key
- * that is missing keeps its default.
- * @throws std::invalid_argument naming the key whose value is not a text
- */
-ShortCircuitOptions shortCircuitOptionsFromJson(const nlohmann::json &json);
 
 } // namespace options

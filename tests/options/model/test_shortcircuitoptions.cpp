@@ -67,14 +67,3 @@ TEST(ShortCircuitOptions, RefusesWhatCannotBeUsedAsWritten)
     EXPECT_EQ(badShortCircuitFieldMessage(ShortCircuitField::staticTensionMin),
               "短路计算: “最低温度静态张力Fst(kN)”应为大于0的数值,留空则按状态方程计算.");
 }
-
-TEST(ShortCircuitOptions, JsonKeepsEveryFieldAndRefusesWrongTypes)
-{
-    ShortCircuitOptions options = typed();
-    options.subConductorSpacing = "0.2";
-    EXPECT_EQ(shortCircuitOptionsFromJson(shortCircuitOptionsToJson(options)), options);
-    EXPECT_EQ(shortCircuitOptionsToJson(options).at("springConstant_kN_m"), "1000");
-    EXPECT_EQ(shortCircuitOptionsFromJson(nlohmann::json::object()), ShortCircuitOptions());
-    EXPECT_THROW(shortCircuitOptionsFromJson({{"initialCurrent_kA", 40}}), std::invalid_argument);
-    EXPECT_THROW(shortCircuitOptionsFromJson(nlohmann::json::array()), std::invalid_argument);
-}
