@@ -1,6 +1,7 @@
 #include "engine/shortcircuitspan.h"
 
 #include "engine/calculationerror.h"
+#include "engine/numberformatting.h"
 #include "engine/shortcircuitstatictension.h"
 
 #include <cmath>
@@ -29,19 +30,20 @@ ShortCircuitInputs inputsOfSpan(const SpanData &span, const StateResult &windles
     in.phaseSpacing_m = settings.phaseSpacing_m;
     in.springConstant_N_m = settings.springConstant_N_m;
     in.thermalStrainConstant = settings.thermalStrainConstant;
-    in.span_m = span.spanLength;
-    in.stringLength_m = 0.5 * (double(span.stringA.length) + span.stringB.length);
+    // The span's single-precision values as the decimals they were typed as.
+    in.span_m = shortestDouble(span.spanLength);
+    in.stringLength_m = 0.5 * (shortestDouble(span.stringA.length) + shortestDouble(span.stringB.length));
     in.subConductors = span.bundleCount;
-    in.subConductorArea_m2 = span.conductorArea * 1e-6;
-    in.subConductorDiameter_m = span.conductorDiameter * 1e-3;
-    in.elasticModulus_N_m2 = span.elasticModulus * 1e6;
+    in.subConductorArea_m2 = shortestDouble(span.conductorArea) / 1e6;
+    in.subConductorDiameter_m = shortestDouble(span.conductorDiameter) / 1e3;
+    in.elasticModulus_N_m2 = shortestDouble(span.elasticModulus) * 1e6;
     const double cordLength = in.cordLength_m();
     if (!(cordLength > 0))
         throw CalculationError(CalculationError::Kind::Arithmetic,
                                "短路计算要求两侧绝缘子串长度之和小于跨距,请检查输入数据.");
     in.massPerLength_kg_m = shortCircuitMassPerLength(span, windless, cordLength);
     in.subConductorSpacing_m = settings.subConductorSpacing_m;
-    in.spacerDistance_m = span.subSpan > 0 ? double(span.subSpan) : cordLength;
+    in.spacerDistance_m = span.subSpan > 0 ? shortestDouble(span.subSpan) : cordLength;
     return in;
 }
 

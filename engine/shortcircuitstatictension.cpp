@@ -2,6 +2,7 @@
 
 #include "engine/beamanalysis.h"
 #include "engine/conductorloads.h"
+#include "engine/numberformatting.h"
 #include "engine/stateequation.h"
 
 namespace engine {
@@ -20,7 +21,7 @@ double staticTension(const SpanData &span, const CalculationResult &result, int 
 {
     const StateEquationColumn column =
         solveStateColumn(span, result, windlessLoads(span, state), span.temperature[state]);
-    return double(column[rowH]) * span.bundleCount;
+    return shortestDouble(column[rowH]) * span.bundleCount;
 }
 
 } // namespace engine

@@ -18,7 +18,8 @@ StateResult windlessLoads(const SpanData &span, int state);
  * F_st, N of the whole phase: the horizontal tension of \a state without
  * wind, at the state's temperature, by the state equation against the
  * reference state of \a result, the one that fixes how much conductor the
- * span holds. A state that the options give no wind equals its own H of the
+ * span holds: n times H of the column, as the shortest decimal of its single
+ * precision. A state that the options give no wind has its own H of the
  * table. Needs a complete result of runCalculation().
  * @throws CalculationError when the state equation cannot be solved
  */

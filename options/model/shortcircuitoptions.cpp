@@ -12,30 +12,30 @@ namespace options {
 namespace {
 
 /// c_th is typed in units of 10⁻¹⁸ m⁴/(A²·s).
-constexpr double thermalStrainUnit = 1e-18;
+constexpr int thermalStrainExponent = -18;
 
 struct FieldDescription
 {
     const char *label;
     const char *jsonKey;
     std::string ShortCircuitOptions::*text;
-    double toSi;            ///< the factor from the typed unit to the engine's
+    int toSiExponent;       ///< the engine's value is the typed one times 10 to this power
     const char *blankMeans; ///< what a blank text means; nullptr where it must be given
 };
 
 constexpr std::array<FieldDescription, shortCircuitFieldCount> fields = {{
-    {"短路电流I″k3(kA)", "initialCurrent_kA", &ShortCircuitOptions::initialCurrent, 1e3, "不进行短路计算"},
-    {"首次短路持续时间Tk1(s)", "firstDuration_s", &ShortCircuitOptions::firstDuration, 1, nullptr},
-    {"热稳定短路持续时间Tk(s)", "thermalDuration_s", &ShortCircuitOptions::thermalDuration, 1, "取Tk1"},
-    {"系统频率f(Hz)", "frequency_Hz", &ShortCircuitOptions::frequency, 1, nullptr},
-    {"相间距离a(m)", "phaseSpacing_m", &ShortCircuitOptions::phaseSpacing, 1, nullptr},
-    {"支持结构弹性系数S(kN/m)", "springConstant_kN_m", &ShortCircuitOptions::springConstant, 1e3, nullptr},
-    {"次导线间距as(m)", "subConductorSpacing_m", &ShortCircuitOptions::subConductorSpacing, 1, "不判断子导线收缩力"},
+    {"短路电流I″k3(kA)", "initialCurrent_kA", &ShortCircuitOptions::initialCurrent, 3, "不进行短路计算"},
+    {"首次短路持续时间Tk1(s)", "firstDuration_s", &ShortCircuitOptions::firstDuration, 0, nullptr},
+    {"热稳定短路持续时间Tk(s)", "thermalDuration_s", &ShortCircuitOptions::thermalDuration, 0, "取Tk1"},
+    {"系统频率f(Hz)", "frequency_Hz", &ShortCircuitOptions::frequency, 0, nullptr},
+    {"相间距离a(m)", "phaseSpacing_m", &ShortCircuitOptions::phaseSpacing, 0, nullptr},
+    {"支持结构弹性系数S(kN/m)", "springConstant_kN_m", &ShortCircuitOptions::springConstant, 3, nullptr},
+    {"次导线间距as(m)", "subConductorSpacing_m", &ShortCircuitOptions::subConductorSpacing, 0, "不判断子导线收缩力"},
     {"热应变系数cth(10⁻¹⁸m⁴/(A²·s))", "thermalStrainConstant_1e-18_m4_per_A2s",
-     &ShortCircuitOptions::thermalStrainConstant, thermalStrainUnit, nullptr},
-    {"热稳定系数C(A·√s/mm²)", "thermalConstant_A_sqrts_per_mm2", &ShortCircuitOptions::thermalConstant, 1, nullptr},
-    {"最低温度静态张力Fst(kN)", "staticTensionMin_kN", &ShortCircuitOptions::staticTensionMin, 1e3, "按状态方程计算"},
-    {"最高温度静态张力Fst(kN)", "staticTensionMax_kN", &ShortCircuitOptions::staticTensionMax, 1e3, "按状态方程计算"},
+     &ShortCircuitOptions::thermalStrainConstant, thermalStrainExponent, nullptr},
+    {"热稳定系数C(A·√s/mm²)", "thermalConstant_A_sqrts_per_mm2", &ShortCircuitOptions::thermalConstant, 0, nullptr},
+    {"最低温度静态张力Fst(kN)", "staticTensionMin_kN", &ShortCircuitOptions::staticTensionMin, 3, "按状态方程计算"},
+    {"最高温度静态张力Fst(kN)", "staticTensionMax_kN", &ShortCircuitOptions::staticTensionMax, 3, "按状态方程计算"},
 }};
 
 const FieldDescription &describe(ShortCircuitField field)
@@ -46,6 +46,13 @@ const FieldDescription &describe(ShortCircuitField field)
 bool isBlank(const std::string &text)
 {
     return text.find_first_not_of(" \t") == std::string::npos;
+}
+
+/// \a typed · 10^\a exponent; a negative power divides, so that 0.27 · 10⁻¹⁸ is the double nearest 2.7e-19.
+double toSi(double typed, int exponent)
+{
+    const double power = std::pow(10.0, std::abs(exponent));
+    return exponent < 0 ? typed / power : typed * power;
 }
 
 /// The typed value in the engine's unit; nothing for a blank text.
@@ -61,7 +68,7 @@ std::optional<double> siValue(const ShortCircuitOptions &options, ShortCircuitFi
     }
     double value = 0;
     try {
-        value = engine::toNumber(text) * description.toSi;
+        value = toSi(engine::toNumber(text), description.toSiExponent);
     } catch (const std::exception &) {
         throw std::invalid_argument(badShortCircuitFieldMessage(field));
     }
@@ -73,7 +80,7 @@ std::optional<double> siValue(const ShortCircuitOptions &options, ShortCircuitFi
 } // namespace
 
 ShortCircuitOptions::ShortCircuitOptions()
-    : thermalStrainConstant(engine::formatGeneral(engine::defaultThermalStrainConstant / thermalStrainUnit))
+    : thermalStrainConstant(engine::formatGeneral(toSi(engine::defaultThermalStrainConstant, -thermalStrainExponent)))
     , thermalConstant(engine::formatGeneral(engine::defaultThermalCoefficient))
 {}
 

@@ -40,11 +40,13 @@ TEST(ShortCircuitSpan, StaticTensionIsTheWindlessStateOfTheSameConductor)
     ASSERT_GT(windy.span.windSpeed[minTemperature], 0.0f);
     ASSERT_EQ(stillResult.referenceColumn, windy.referenceColumn);
 
-    const double n = windy.span.bundleCount;
-    EXPECT_EQ(staticTension(windy.span, windy, minTemperature),
-              double(stillResult.stateEquation[minTemperature][rowH]) * n);
-    EXPECT_LT(staticTension(windy.span, windy, minTemperature), double(windy.stateEquation[minTemperature][rowH]) * n);
-    EXPECT_EQ(staticTension(windy.span, windy, maxTemperature), double(windy.stateEquation[maxTemperature][rowH]) * n);
+    // H per sub-conductor as the table holds it.
+    const auto tensionOf = [&windy](int state) {
+        return static_cast<float>(staticTension(windy.span, windy, state) / windy.span.bundleCount);
+    };
+    EXPECT_EQ(tensionOf(minTemperature), stillResult.stateEquation[minTemperature][rowH]);
+    EXPECT_LT(tensionOf(minTemperature), windy.stateEquation[minTemperature][rowH]);
+    EXPECT_EQ(tensionOf(maxTemperature), windy.stateEquation[maxTemperature][rowH]);
 }
 
 TEST(ShortCircuitSpan, MassPerLengthSpreadsSpacersAndHalfTheLeads)
