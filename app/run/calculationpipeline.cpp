@@ -16,11 +16,6 @@ namespace app {
 
 namespace {
 
-/**
- * Runs the calculation of \a run's input, its design check and its pages.
- * Every failure ends here: engine errors, a report that comes out
- * incomplete, and running out of memory for the pages.
- */
 /// What the book's pages of \a run cite, when the span carries the book's data.
 std::optional<report::BookRequest> bookRequest(const CalculationRun &run, const common::BookData &book)
 {
@@ -32,7 +27,13 @@ std::optional<report::BookRequest> bookRequest(const CalculationRun &run, const 
     return report::BookRequest{book, engine::checkDesign(run.result, {}), {}};
 }
 
-void calculate(CalculationRun &run, const std::optional<DesignCheckRequest> &checks, ReportPages pages,
+/**
+ * Runs the calculation of \a run's input, its design check, its short
+ * circuit and its pages. Every failure ends here: engine errors, a report
+ * that comes out incomplete, and running out of memory for the pages.
+ */
+void calculate(CalculationRun &run, const std::optional<DesignCheckRequest> &checks,
+               const std::optional<engine::ShortCircuitSettings> &shortCircuit, ReportPages pages,
                const common::BookData &book, FrontMatter front)
 {
     try {
@@ -43,6 +44,8 @@ void calculate(CalculationRun &run, const std::optional<DesignCheckRequest> &che
             if (checks->withPage)
                 checkPage = report::DesignCheckPage{*run.checks, run.checkSettings};
         }
+        if (shortCircuit)
+            run.shortCircuit = engine::shortCircuitOfSpan(run.result, *shortCircuit);
         if (pages != ReportPages::None) {
             const std::optional<report::BookRequest> bookPages = bookRequest(run, book);
             const bool black = pages == ReportPages::Black;
@@ -69,7 +72,8 @@ void calculate(CalculationRun &run, const std::optional<DesignCheckRequest> &che
 
 CalculationRun runCalculationPipeline(const MainWindowModel &window, const options::OptionsTexts &options,
                                       const std::optional<DesignCheckRequest> &checks, ReportPages pages,
-                                      UnusualValues unusual, common::Messenger &messenger, FrontMatter front)
+                                      UnusualValues unusual, common::Messenger &messenger, FrontMatter front,
+                                      const options::ShortCircuitOptions &shortCircuit)
 {
     CalculationRun run;
     if (!checkCustomConductor(window, messenger) || !checkLoadTable(window, messenger))
@@ -89,7 +93,14 @@ CalculationRun runCalculationPipeline(const MainWindowModel &window, const optio
             return run;
         }
     }
-    calculate(run, checks, pages, window.book(), front);
+    std::optional<engine::ShortCircuitSettings> shortCircuitSettings;
+    try {
+        shortCircuitSettings = options::shortCircuitSettings(shortCircuit);
+    } catch (const std::invalid_argument &error) {
+        common::showError(messenger, error.what(), common::optionsCaption);
+        return run;
+    }
+    calculate(run, checks, shortCircuitSettings, pages, window.book(), front);
     return run;
 }
 
