@@ -79,7 +79,6 @@ double shortCircuitMassPerLength(const SpanData &span, const StateResult &windle
 ShortCircuitResult shortCircuitOfSpan(const CalculationResult &result, const ShortCircuitSettings &settings)
 {
     requirePositive(settings.frequency_Hz, "系统频率f");
-    requirePositive(settings.thermalDuration_s, "短路持续时间Tk");
     requirePositive(settings.staticTensionMin_N, "最低温度静态张力Fst");
     requirePositive(settings.staticTensionMax_N, "最高温度静态张力Fst");
     const SpanData &span = result.span;

@@ -56,15 +56,13 @@ TEST(ShortCircuitJson, ExampleFiveStatedAsASpan)
     // As the file prints it.
     const nlohmann::json json = nlohmann::json::parse(cli::shortCircuitToJson(*run.shortCircuit).dump());
 
+    // What the span gives the method, and the steps that depend on it.
     struct Printed
     {
         const char *state;
-        double fes, Tres, Es, zeta, psi, Ft, CD;
+        double fes, Ft, CD;
     };
-    const Printed printed[] = {
-        {"minTemperature", 1.346, 1.779, 2.87e10, 2.04, 0.69, 36.16e3, 1.246},
-        {"maxTemperature", 1.555, 1.913, 2.72e10, 3.11, 0.759, 32.87e3, 1.185},
-    };
+    const Printed printed[] = {{"minTemperature", 1.346, 36.16e3, 1.246}, {"maxTemperature", 1.555, 32.87e3, 1.185}};
     ASSERT_EQ(json.at("cases").size(), 2u);
     for (std::size_t k = 0; k < 2; ++k) {
         const nlohmann::json &c = json.at("cases").at(k);
@@ -74,19 +72,13 @@ TEST(ShortCircuitJson, ExampleFiveStatedAsASpan)
         };
         EXPECT_EQ(c.at("state"), p.state);
         EXPECT_EQ(c.at("FstTyped"), true);
+        EXPECT_EQ(c.at("li_m"), 5.3);
         expectPrinted("lc_m", 37.4);
         expectPrinted("ms_kg_m", 4.24);
         expectPrinted("Fprime_N_m", 92.8);
-        expectPrinted("r", 1.116);
         expectPrinted("fes_m", p.fes);
-        expectPrinted("Tres_s", p.Tres);
-        expectPrinted("Es_N_m2", p.Es);
-        expectPrinted("zeta", p.zeta);
-        expectPrinted("phi", 1.495);
-        expectPrinted("psi", p.psi);
         expectPrinted("Ft_N", p.Ft);
         expectPrinted("CD", p.CD);
-        expectPrinted("CF", 1.082);
         EXPECT_TRUE(c.at("Fpi_N").is_null());
         EXPECT_TRUE(c.at("as_m").is_null());
     }
