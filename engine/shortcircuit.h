@@ -15,7 +15,7 @@ namespace engine {
  */
 
 /// g_n of IEC 60865-1, m/s². The short-circuit steps take the standard's
-/// value, so that they reproduce its published figures; every other part of
+/// value, so that they reproduce its published figures; the rest of
 /// the engine keeps the handbook's 9.8 (newtonPerKgf in units.h), with which
 /// its own tables are printed. The static tensions the state equation gives
 /// therefore rest on 9.8 and the steps that take them on 9.81.

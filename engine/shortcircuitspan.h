@@ -22,7 +22,7 @@ struct ShortCircuitSettings
     /// T_k of the thermal withstand, s; absent: T_k1 (one fault, no reclosing).
     std::optional<double> thermalDuration_s;
     /// f, Hz. Kept with the results: the steps computed here do not depend on
-    /// it (the standard's full pinch method and the DC part of the Joule
+    /// it (the standard's full pinch method and the DC component of the Joule
     /// integral would).
     double frequency_Hz = 50;
     double phaseSpacing_m = 0;                                   ///< a
