@@ -11,6 +11,7 @@
 #include "cli/reportoutput.h"
 #include "cli/resultjson.h"
 #include "cli/savespan.h"
+#include "cli/shortcircuitjson.h"
 #include "cli/startinputs.h"
 #include "cli/streammessenger.h"
 #include "cli/summarytable.h"
@@ -38,6 +39,8 @@ std::string jsonText(const app::CalculationRun &run, const app::MainWindowModel 
     json["checks"] = cli::designChecksToJson(
         *run.checks, run.checkSettings, app::strengthSources(checkOptions, run.input, app::composedRatings(window)));
     json["governing"] = cli::governingToJson(engine::governingStates(run.result, *run.checks));
+    if (run.shortCircuit)
+        json["shortCircuit"] = cli::shortCircuitToJson(*run.shortCircuit);
     json["warnings"] = run.warnings;
     return json.dump(2) + "\n";
 }
@@ -109,8 +112,8 @@ int main(int argc, char *argv[])
     const app::CalculationRun run =
         app::runCalculationPipeline(inputs->span.window, inputs->span.options,
                                     app::DesignCheckRequest{*checkOptions, command.designCheckPage || spanAsksForCheckPage},
-                                    pages,
-                                    app::UnusualValues::Compute, messenger);
+                                    pages, app::UnusualValues::Compute, messenger, app::FrontMatter::Included,
+                                    inputs->span.shortCircuit);
     for (const std::string &warning : run.warnings)
         std::cerr << "警告: " << warning << '\n';
     if (run.outcome == app::RunOutcome::Refused)

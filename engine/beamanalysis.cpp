@@ -179,4 +179,14 @@ void BeamAnalysis::computeMoments(StateResult &state, int stateIndex) const
     state.segments = std::move(segments);
 }
 
+void BeamAnalysis::analyse(StateResult &state, int stateIndex) const
+{
+    buildPointList(state);
+    if (isMaintenanceState(stateIndex))
+        addMaintenanceLoad(stateIndex, state);
+    computeReactions(state);
+    insertZeroShearPoint(state);
+    computeMoments(state, stateIndex);
+}
+
 } // namespace engine

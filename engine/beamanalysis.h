@@ -43,6 +43,11 @@ public:
     /// @throws CalculationError for a segment of zero or negative length
     void computeMoments(StateResult &state, int stateIndex) const;
 
+    /// The whole beam of one state whose unit loads are computed: point list,
+    /// the maintenance load of a maintenance state, reactions, the zero-shear
+    /// point and the moments, in that order.
+    void analyse(StateResult &state, int stateIndex) const;
+
 private:
     const SpanData &mSpan;
     double mL;            ///< span

@@ -16,29 +16,15 @@ namespace {
 
 void computeUnitLoads(const SpanData &span, CalculationResult &result)
 {
-    for (int s = 0; s < loadStateCount; ++s) {
-        StateResult &state = result.states[s];
-        computeStringLoad(span, StringSide::A, s, state);
-        computeStringLoad(span, StringSide::B, s, state);
-        computeConductorLoad(span, s, state);
-        for (int lead = 0; lead < leadCount; ++lead)
-            computeLeadLoad(span, s, lead, state);
-    }
+    for (int s = 0; s < loadStateCount; ++s)
+        computeStateLoads(span, s, result.states[s]);
     applyMarkingWithoutStringB(span, result.states[marking]);
 }
 
 void analyseBeams(const SpanData &span, const BeamAnalysis &beam, CalculationResult &result)
 {
-    for (auto &state : result.states)
-        beam.buildPointList(state);
-    for (int s = threePhaseHot; s <= singlePhaseCold; ++s)
-        beam.addMaintenanceLoad(s, result.states[s]);
-    for (auto &state : result.states)
-        beam.computeReactions(state);
-    for (int s = 0; s < loadStateCount; ++s) {
-        beam.insertZeroShearPoint(result.states[s]);
-        beam.computeMoments(result.states[s], s);
-    }
+    for (int s = 0; s < loadStateCount; ++s)
+        beam.analyse(result.states[s], s);
     result.threePhaseMaintenanceLoad = BeamAnalysis::maintenanceLoad(span.voltageLevel, threePhaseHot);
     result.singlePhaseMaintenanceLoad = BeamAnalysis::maintenanceLoad(span.voltageLevel, singlePhaseHot);
 }

@@ -103,6 +103,15 @@ void computeLeadLoad(const SpanData &span, int state, int lead, StateResult &res
     result.leadLoad[lead] = storeFloat((conductorPart + fittingPart) / N, "引线荷载");
 }
 
+void computeStateLoads(const SpanData &span, int state, StateResult &result)
+{
+    computeStringLoad(span, StringSide::A, state, result);
+    computeStringLoad(span, StringSide::B, state, result);
+    computeConductorLoad(span, state, result);
+    for (int lead = 0; lead < leadCount; ++lead)
+        computeLeadLoad(span, state, lead, result);
+}
+
 void applyMarkingWithoutStringB(const SpanData &span, StateResult &markingState)
 {
     if (span.markingNoStringB)

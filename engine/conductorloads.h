@@ -40,6 +40,11 @@ void computeStringLoad(const SpanData &span, StringSide side, int state, StateRe
 /// with the marking state's rules of what is not yet connected.
 void computeLeadLoad(const SpanData &span, int state, int lead, StateResult &result);
 
+/// Every unit load of \a state: both strings, the conductor and the six
+/// concentrated loads, as computeStringLoad(), computeConductorLoad() and
+/// computeLeadLoad() give them.
+void computeStateLoads(const SpanData &span, int state, StateResult &result);
+
 /// Without string B in the marking state the conductor runs on to structure B
 /// over the length the string would occupy.
 void applyMarkingWithoutStringB(const SpanData &span, StateResult &markingState);

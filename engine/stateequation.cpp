@@ -156,11 +156,11 @@ void solveStateEquations(const SpanData &span, CalculationResult &result)
         solveAgainst(span, reference, table[c]);
 }
 
-StateEquationColumn solveStateColumn(const SpanData &span, const CalculationResult &result, int state,
-                                     float temperature)
+StateEquationColumn solveStateColumn(const SpanData &span, const CalculationResult &result,
+                                     const StateResult &loads, float temperature)
 {
     StateEquationColumn column =
-        columnOfState(span, result.states[state], result.conductorCoefficient, alphaEOf(span), temperature);
+        columnOfState(span, loads, result.conductorCoefficient, alphaEOf(span), temperature);
     const StateEquationColumn &reference = result.stateEquation[result.referenceColumn];
     solveAgainst(span, {reference[rowCm], reference[rowSigmaM], reference[rowThetaM]}, column);
     return column;

@@ -31,16 +31,19 @@ double solveStateCubic(double A, double Cm);
 void solveStateEquations(const SpanData &span, CalculationResult &result);
 
 /**
- * One column of \a state at \a temperature (degC), solved against the
- * reference column of \a result exactly as solveStateEquations() solves the
- * table's columns, so that a temperature of the table gives its column bit
- * for bit. Rows as the table's: M in N·m, H in N per sub-conductor, f in m.
- * Needs result.states, result.conductorCoefficient, result.referenceColumn
- * and the reference column of result.stateEquation.
+ * One column of a state with the moment and load factor of \a loads at
+ * \a temperature (degC), solved against the reference column of \a result
+ * exactly as solveStateEquations() solves the table's columns, so that a
+ * state's own loads at a temperature of the table give its column bit for
+ * bit. \a loads may be those of a state the table does not hold (the
+ * short-circuit tensions take a state without its wind). Rows as the
+ * table's: M in N·m, H in N per sub-conductor, f in m. Needs
+ * result.conductorCoefficient, result.referenceColumn and the reference
+ * column of result.stateEquation.
  * @throws CalculationError when the column cannot be solved
  */
-StateEquationColumn solveStateColumn(const SpanData &span, const CalculationResult &result, int state,
-                                     float temperature);
+StateEquationColumn solveStateColumn(const SpanData &span, const CalculationResult &result,
+                                     const StateResult &loads, float temperature);
 
 /**
  * H of \a column as page 1 prints it: the tension of the whole phase, kN.

@@ -30,8 +30,8 @@ StringingCurves stringingCurves(const SpanData &span, const CalculationResult &r
 {
     StringingCurves curves;
     for (const float temperature : stringingCurveTemperatures(span.markingTemperature)) {
-        const StateEquationColumn installed = solveStateColumn(span, result, installation, temperature);
-        const StateEquationColumn marked = solveStateColumn(span, result, marking, temperature);
+        const StateEquationColumn installed = solveStateColumn(span, result, result.states[installation], temperature);
+        const StateEquationColumn marked = solveStateColumn(span, result, result.states[marking], temperature);
         curves.installation.push_back({temperature, phaseTension(span, installed, "安装张力"), installed[rowF]});
         curves.marking.push_back({temperature, phaseTension(span, marked, "划印张力"), marked[rowF]});
     }

@@ -13,6 +13,7 @@
 namespace engine {
 struct CalculationInput;
 struct CalculationResult;
+struct ShortCircuitResult;
 } // namespace engine
 
 namespace report {
@@ -38,6 +39,7 @@ inline constexpr const char *structureLoadsTitle = "构架受力";
 inline constexpr const char *cutLengthTitle = "下料长度";
 inline constexpr const char *stringingCurvesTitle = "安装曲线";
 inline constexpr const char *spanProfileTitle = "跨线示意图";
+inline constexpr const char *shortCircuitTitle = "短路效应计算";
 
 /// The cover's title.
 inline constexpr const char *bookTitle = "软导线力学计算书";
@@ -125,5 +127,15 @@ void drawStringingCurvesPage(PageCanvas &canvas, const engine::CalculationResult
  */
 void drawSpanProfilePage(PageCanvas &canvas, const engine::CalculationResult &result,
                          const engine::GoverningStates &governing, const QColor &resultColour);
+
+/**
+ * 短路效应计算: the inputs of the IEC 60865-1 method for strained
+ * conductors, every step with the standard's symbol and unit at the lowest
+ * and the highest temperature, the design load, the pinch, the thermal
+ * withstand and the method's limits the span passes. A force that the
+ * method does not call for reads "不计".
+ */
+void drawShortCircuitPage(PageCanvas &canvas, const engine::ShortCircuitResult &shortCircuit,
+                          const QColor &resultColour);
 
 } // namespace report

@@ -74,12 +74,27 @@ ReportPage bookPage(const QString &title)
     return page;
 }
 
+/// The pages of the method, and the short-circuit page after them when there is one.
+std::vector<ReportPage> buildCalculationPages(const engine::CalculationInput &input,
+                                              const engine::CalculationResult &result, bool resultsInBlack,
+                                              const std::optional<DesignCheckPage> &designCheck,
+                                              const std::optional<engine::ShortCircuitResult> &shortCircuit)
+{
+    std::vector<ReportPage> pages = buildMethodPages(input, result, resultsInBlack, designCheck);
+    if (shortCircuit) {
+        pages.push_back(bookPage(QString::fromUtf8(shortCircuitTitle)));
+        drawShortCircuitPage(pages.back(), *shortCircuit, resultColor(resultsInBlack));
+    }
+    return pages;
+}
+
 } // namespace
 
 std::vector<ReportPage> buildSpanBookPages(const engine::CalculationInput &input,
                                            const engine::CalculationResult &result, bool resultsInBlack,
                                            const std::optional<DesignCheckPage> &designCheck,
-                                           const BookRequest &book)
+                                           const BookRequest &book,
+                                           const std::optional<engine::ShortCircuitResult> &shortCircuit)
 {
     const QColor colour = resultColor(resultsInBlack);
     std::vector<ReportPage> pages;
@@ -89,7 +104,7 @@ std::vector<ReportPage> buildSpanBookPages(const engine::CalculationInput &input
     const engine::GoverningStates governing = engine::governingStates(result, book.checks);
     drawGoverningPage(pages.back(), governing, book.checks, colour);
 
-    std::vector<ReportPage> method = buildMethodPages(input, result, resultsInBlack, designCheck);
+    std::vector<ReportPage> method = buildCalculationPages(input, result, resultsInBlack, designCheck, shortCircuit);
     pages.insert(pages.end(), std::make_move_iterator(method.begin()), std::make_move_iterator(method.end()));
 
     pages.push_back(bookPage(QString::fromUtf8(structureLoadsTitle)));
@@ -129,12 +144,14 @@ std::vector<ReportPage> buildFrontMatter(const common::BookData &book, const QSt
 
 std::vector<ReportPage> buildReport(const engine::CalculationInput &input, const engine::CalculationResult &result,
                                     bool resultsInBlack, const std::optional<DesignCheckPage> &designCheck,
-                                    const std::optional<BookRequest> &book)
+                                    const std::optional<BookRequest> &book,
+                                    const std::optional<engine::ShortCircuitResult> &shortCircuit)
 {
     if (!book || book->data.isEmpty())
-        return buildMethodPages(input, result, resultsInBlack, designCheck);
+        return buildCalculationPages(input, result, resultsInBlack, designCheck, shortCircuit);
 
-    std::vector<ReportPage> pages = buildSpanBookPages(input, result, resultsInBlack, designCheck, *book);
+    std::vector<ReportPage> pages =
+        buildSpanBookPages(input, result, resultsInBlack, designCheck, *book, shortCircuit);
     const int front = frontMatterPageCount(int(pages.size()));
     std::vector<ContentsEntry> entries;
     for (std::size_t i = 0; i < pages.size(); ++i)

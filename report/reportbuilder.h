@@ -2,6 +2,7 @@
 
 #include "common/bookdata.h"
 #include "engine/designchecks.h"
+#include "engine/shortcircuitspan.h"
 #include "report/bookpages.h"
 #include "report/reportpage.h"
 
@@ -46,6 +47,8 @@ struct BookRequest
  * method, 构架受力 and the book's other pages after them, and every page
  * but the cover carries the band with the project, the book number and the
  * span. The pages of the method keep their own numbers ("第1页 共17页").
+ * With \a shortCircuit the page "短路效应计算" follows the pages of the
+ * method, book or not.
  *
  * @throws engine::CalculationError when a result is not finite; no partial
  *         report is returned
@@ -53,7 +56,8 @@ struct BookRequest
 std::vector<ReportPage> buildReport(const engine::CalculationInput &input, const engine::CalculationResult &result,
                                     bool resultsInBlack,
                                     const std::optional<DesignCheckPage> &designCheck = std::nullopt,
-                                    const std::optional<BookRequest> &book = std::nullopt);
+                                    const std::optional<BookRequest> &book = std::nullopt,
+                                    const std::optional<engine::ShortCircuitResult> &shortCircuit = std::nullopt);
 
 /**
  * The pages of one span in a book, without cover and contents: for a batch,
@@ -62,7 +66,8 @@ std::vector<ReportPage> buildReport(const engine::CalculationInput &input, const
 std::vector<ReportPage> buildSpanBookPages(const engine::CalculationInput &input,
                                            const engine::CalculationResult &result, bool resultsInBlack,
                                            const std::optional<DesignCheckPage> &designCheck,
-                                           const BookRequest &book);
+                                           const BookRequest &book,
+                                           const std::optional<engine::ShortCircuitResult> &shortCircuit = std::nullopt);
 
 /**
  * The cover and the contents of a book whose pages after them have \a titles

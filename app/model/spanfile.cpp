@@ -441,6 +441,33 @@ options::DesignCheckOptions readDesignCheck(const Json &document, JsonFieldReade
     return read;
 }
 
+constexpr const char *shortCircuitKey = "shortCircuit";
+
+/// A refused text as a message quotes it: its first 40 bytes at most.
+std::string quoted(const std::string &text)
+{
+    return "\"" + (text.size() > 40 ? text.substr(0, 40) + "…" : text) + "\"";
+}
+
+KeyPath shortCircuitPath(options::ShortCircuitField field)
+{
+    return {shortCircuitKey, options::shortCircuitFieldKey(field)};
+}
+
+/// The short-circuit texts of a span; a file without the section asks for none.
+options::ShortCircuitOptions readShortCircuit(const Json &document, JsonFieldReader &reader)
+{
+    options::ShortCircuitOptions read;
+    if (!document.contains(shortCircuitKey))
+        return read;
+    for (int i = 0; i < options::shortCircuitFieldCount; ++i) {
+        const auto field = static_cast<options::ShortCircuitField>(i);
+        if (const auto text = reader.text(shortCircuitPath(field)))
+            options::shortCircuitFieldText(read, field) = *text;
+    }
+    return read;
+}
+
 } // namespace
 
 ReadSpan parseSpanFile(std::string_view text, const std::string &fileName)
@@ -453,6 +480,7 @@ ReadSpan parseSpanFile(std::string_view text, const std::string &fileName)
     read.span.window.setBook(readBook(read.span.document, reader));
     readOptions(reader, read.span.options, read.span.reserved);
     read.span.designCheck = readDesignCheck(read.span.document, reader);
+    read.span.shortCircuit = readShortCircuit(read.span.document, reader);
     read.missingKeys = reader.missingKeys();
     // Keys this version does not know are written back, indented: what
     // would grow beyond what the reader takes is refused now, so that every
@@ -539,13 +567,18 @@ std::string unreadableNumberMessage(const SpanFile &span, const std::string &fil
             engine::slotNumber(input, slotIndex);
         } catch (const engine::ConversionError &) {
             const std::string &text = input[slotIndex];
-            const std::string shown = text.size() > 40 ? text.substr(0, 40) + "…" : text;
             const std::optional<KeyPath> key = keyOfSlot(slotIndex);
             const std::string named = key ? "\"" + joinKeyPath(*key) + "\"(" + engine::fieldLabel(slotIndex) + ")"
                                           : engine::fieldLabel(slotIndex);
             return "跨线文件 " + fileName + " 中 " + named + " 的值"
-                   + (text.empty() ? std::string("为空,应为数值.") : " \"" + shown + "\" 不是可计算的数值.");
+                   + (text.empty() ? std::string("为空,应为数值.") : " " + quoted(text) + " 不是可计算的数值.");
         }
+    }
+    if (const auto field = options::firstBadShortCircuitField(span.shortCircuit)) {
+        const std::string &text = options::shortCircuitFieldText(span.shortCircuit, *field);
+        return "跨线文件 " + fileName + " 中 \"" + joinKeyPath(shortCircuitPath(*field)) + "\"("
+               + options::shortCircuitFieldLabel(*field) + ") 的值"
+               + (text.empty() ? std::string("为空,应为大于0的数值.") : " " + quoted(text) + " 不是大于0的数值.");
     }
     return {};
 }
@@ -565,6 +598,10 @@ std::string spanFileText(const SpanFile &span)
             value = writable(value.get<std::string>());
     }
     document[designCheckKey] = std::move(designCheck);
+    for (int i = 0; i < options::shortCircuitFieldCount; ++i) {
+        const auto field = static_cast<options::ShortCircuitField>(i);
+        slot(document, shortCircuitPath(field)) = writable(options::shortCircuitFieldText(span.shortCircuit, field));
+    }
     return document.dump(2) + "\n";
 }
 

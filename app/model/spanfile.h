@@ -5,6 +5,7 @@
 #include "app/model/mainwindowmodel.h"
 #include "options/model/designcheckoptions.h"
 #include "options/model/optionssnapshot.h"
+#include "options/model/shortcircuitoptions.h"
 
 #include <nlohmann/json.hpp>
 
@@ -42,6 +43,10 @@ struct SpanFile
     nlohmann::ordered_json document = nlohmann::ordered_json::object();
     /// The design check's strengths, factors and switch, under the key "designCheck".
     options::DesignCheckOptions designCheck;
+    /// The short-circuit inputs, under the key "shortCircuit". A file
+    /// without the section asks for no short circuit, and no key of it is
+    /// noted as missing.
+    options::ShortCircuitOptions shortCircuit;
 };
 
 /// A span as read, and the keys that were missing and took the program's defaults.
@@ -105,6 +110,9 @@ void writeSpanFile(const std::filesystem::path &path, const SpanFile &span);
  * "跨线文件 F 中 "span.heightDifference_m"(高差h(m)) 的值为空,应为数值.";
  * an empty text when there is none. The texts examined are those the
  * engine reads (engine::numberSlots): a cleared load's fields are not.
+ * When a short circuit is asked for, its texts follow, each refused as
+ * options::firstBadShortCircuitField() refuses it:
+ * "跨线文件 F 中 "shortCircuit.phaseSpacing_m"(相间距离a(m)) 的值 "abc" 不是大于0的数值."
  * A file may hold such a text, since the window may: it is refused when
  * the span is computed, not when it is opened.
  */

@@ -25,11 +25,12 @@ std::optional<report::BookRequest> bookRequest(const CalculationRun &run, const 
 }
 
 /**
- * Runs the calculation of \a run's input, its design check and its pages.
- * Every failure ends here: engine errors, a report that comes out
- * incomplete, and running out of memory for the pages.
+ * Runs the calculation of \a run's input, its design check, its short
+ * circuit and its pages. Every failure ends here: engine errors, a report
+ * that comes out incomplete, and running out of memory for the pages.
  */
-void calculate(CalculationRun &run, const std::optional<DesignCheckRequest> &checks, ReportPages pages,
+void calculate(CalculationRun &run, const std::optional<DesignCheckRequest> &checks,
+               const std::optional<engine::ShortCircuitSettings> &shortCircuit, ReportPages pages,
                const common::BookData &book, FrontMatter front)
 {
     try {
@@ -43,15 +44,20 @@ void calculate(CalculationRun &run, const std::optional<DesignCheckRequest> &che
         // Without a check asked for, one without strengths still gives the
         // pulls on the structures, and the book names what it did not check.
         run.governingChecks = run.checks ? *run.checks : engine::checkDesign(run.result, {});
+        if (shortCircuit)
+            run.shortCircuit = engine::shortCircuitOfSpan(run.result, *shortCircuit);
         if (pages != ReportPages::None) {
             const std::optional<report::BookRequest> bookPages = bookRequest(run, book);
             const bool black = pages == ReportPages::Black;
             run.pages = bookPages && front == FrontMatter::Omitted
-                            ? report::buildSpanBookPages(run.input, run.result, black, checkPage, *bookPages)
-                            : report::buildReport(run.input, run.result, black, checkPage, bookPages);
-            const std::size_t methodPages =
-                checkPage ? report::reportPageCountWithDesignCheck : report::reportPageCount;
-            if (bookPages ? run.pages.size() <= methodPages : run.pages.size() != methodPages) {
+                            ? report::buildSpanBookPages(run.input, run.result, black, checkPage, *bookPages,
+                                                         run.shortCircuit)
+                            : report::buildReport(run.input, run.result, black, checkPage, bookPages,
+                                                  run.shortCircuit);
+            const std::size_t plainPages = (checkPage ? report::reportPageCountWithDesignCheck
+                                                      : report::reportPageCount)
+                                           + (run.shortCircuit ? 1 : 0);
+            if (bookPages ? run.pages.size() <= plainPages : run.pages.size() != plainPages) {
                 run.pages.clear();
                 run.failure = "计算书页数不全";
                 run.outcome = RunOutcome::Failed;
@@ -69,7 +75,8 @@ void calculate(CalculationRun &run, const std::optional<DesignCheckRequest> &che
 
 CalculationRun runCalculationPipeline(const MainWindowModel &window, const options::OptionsTexts &options,
                                       const std::optional<DesignCheckRequest> &checks, ReportPages pages,
-                                      UnusualValues unusual, common::Messenger &messenger, FrontMatter front)
+                                      UnusualValues unusual, common::Messenger &messenger, FrontMatter front,
+                                      const options::ShortCircuitOptions &shortCircuit)
 {
     CalculationRun run;
     if (!checkCustomConductor(window, messenger) || !checkLoadTable(window, messenger))
@@ -89,7 +96,14 @@ CalculationRun runCalculationPipeline(const MainWindowModel &window, const optio
             return run;
         }
     }
-    calculate(run, checks, pages, window.book(), front);
+    std::optional<engine::ShortCircuitSettings> shortCircuitSettings;
+    try {
+        shortCircuitSettings = options::shortCircuitSettings(shortCircuit);
+    } catch (const std::invalid_argument &error) {
+        common::showError(messenger, error.what(), common::optionsCaption);
+        return run;
+    }
+    calculate(run, checks, shortCircuitSettings, pages, window.book(), front);
     return run;
 }
 

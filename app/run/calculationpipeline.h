@@ -5,8 +5,10 @@
 #include "engine/calculationinput.h"
 #include "engine/calculationresult.h"
 #include "engine/designchecks.h"
+#include "engine/shortcircuitspan.h"
 #include "options/model/designcheckoptions.h"
 #include "options/model/optionstexts.h"
+#include "options/model/shortcircuitoptions.h"
 #include "report/reportpage.h"
 
 #include <optional>
@@ -60,6 +62,8 @@ struct CalculationRun
     /// one was made, otherwise one without strengths, which gives the pulls
     /// on the structures and checks nothing ("未校核").
     engine::DesignChecks governingChecks;
+    /// The short-circuit forces and thermal withstand, when a short circuit was asked for and Done.
+    std::optional<engine::ShortCircuitResult> shortCircuit;
     /// The pages (17, or 18 with the check's page), when Done and pages were asked for.
     std::vector<report::ReportPage> pages;
     /// When Failed: what went wrong, in the words of the step that failed.
@@ -70,12 +74,16 @@ struct CalculationRun
  * The one road from the inputs as shown to the results, for the window and
  * for tenrix-calc alike: checks the load table of \a window, takes the
  * snapshot of \a window and \a options, checks its plausibility, deals with
- * its unusual values as \a unusual says, runs the calculation and the design
- * check \a checks asks for and, unless \a pages is None, builds the report
- * pages.
+ * its unusual values as \a unusual says, runs the calculation, the design
+ * check \a checks asks for and the short circuit \a shortCircuit asks for
+ * and, unless \a pages is None, builds the report pages. The short circuit
+ * is computed beside the design check, from the finished result: like the
+ * check it takes settings of its own, not texts of the calculation input,
+ * and a span without one computes exactly as before.
  *
  * The checks show their own messages through \a messenger (a check setting
- * that is not a number is refused with caption "选项设置"); a failure of the
+ * or a short-circuit text that cannot be used is refused with caption
+ * "选项设置"); a failure of the
  * calculation or of the pages shows nothing and is described in the result,
  * for each program to tell in its own way. The pages need a
  * QGuiApplication. A span with book data is reported as a book, with its
@@ -84,6 +92,7 @@ struct CalculationRun
 CalculationRun runCalculationPipeline(const MainWindowModel &window, const options::OptionsTexts &options,
                                       const std::optional<DesignCheckRequest> &checks, ReportPages pages,
                                       UnusualValues unusual, common::Messenger &messenger,
-                                      FrontMatter front = FrontMatter::Included);
+                                      FrontMatter front = FrontMatter::Included,
+                                      const options::ShortCircuitOptions &shortCircuit = {});
 
 } // namespace app

@@ -3,6 +3,7 @@
 
 #include "engine/calculationinput.h"
 #include "engine/designchecks.h"
+#include "engine/shortcircuitspan.h"
 #include "engine/stateequation.h"
 #include "report/reportbuilder.h"
 #include "report/spanprofile.h"
@@ -106,6 +107,38 @@ TEST(SpanProfile, SagIsTheStateEquationsAndEndsAreTheAttachments)
                                                                 engine::threePhaseHot);
     EXPECT_EQ(maintenance.marks.back().label, "W");
     EXPECT_NEAR(maintenance.marks.back().at.x(), result.span.maintenancePointX, result.span.spanLength / 40);
+}
+
+} // namespace
+
+namespace {
+
+// The short-circuit page follows the method's pages, book or not, and
+// states the design load it takes from the larger of its two cases.
+TEST(ShortCircuitPage, FollowsTheMethodsPagesWithTheDesignLoad)
+{
+    engine::ShortCircuitSettings settings;
+    settings.initialCurrent_A = 40e3;
+    settings.firstDuration_s = 0.5;
+    settings.phaseSpacing_m = 4;
+    settings.springConstant_N_m = 500e3;
+    const engine::ShortCircuitResult shortCircuit = engine::shortCircuitOfSpan(defaultResult(), settings);
+    const auto plain = report::buildReport(defaultSpan(), defaultResult(), false, std::nullopt, std::nullopt,
+                                           shortCircuit);
+    ASSERT_EQ(plain.size(), 18u);
+    EXPECT_EQ(plain.back().title(), "短路效应计算");
+    bool designLoadNamed = false;
+    const QString load = QString::number(shortCircuit.designLoad_N / 1000, 'f', 2);
+    for (const auto &a : plain.back().markupAnnotations())
+        designLoadNamed = designLoadNamed || (a.text.startsWith("设计荷载 ") && a.text.contains(load));
+    EXPECT_TRUE(designLoadNamed) << load.toStdString();
+
+    const auto book = bookReport();
+    const auto withBook = report::buildReport(defaultSpan(), defaultResult(), false, std::nullopt,
+                                              report::BookRequest{sampleBook(), engine::checkDesign(defaultResult(), {}), {}},
+                                              shortCircuit);
+    ASSERT_EQ(withBook.size(), book.size() + 1);
+    EXPECT_EQ(withBook[21].title(), "短路效应计算");
 }
 
 } // namespace

@@ -297,6 +297,27 @@ TEST(SpanFile, KeepsTheDesignCheckSettings)
     EXPECT_NE(refusal(wrong).find("\"designCheck\" 有误"), std::string::npos);
 }
 
+TEST(SpanFile, KeepsTheShortCircuitInputsAndAsksForNoneWithoutThem)
+{
+    SpanFile span;
+    span.shortCircuit.initialCurrent = "40";
+    span.shortCircuit.springConstant = "1e3 ";
+    span.shortCircuit.staticTensionMax = "";
+    EXPECT_EQ(roundTrip(span).span.shortCircuit, span.shortCircuit);
+    EXPECT_EQ(Json::parse(spanFileText(span)).at("shortCircuit").at("springConstant_kN_m"), "1e3 ");
+
+    // A span saved before the section existed asks for no short circuit and misses nothing.
+    const ReadSpan older = parseSpanFile(changedDefaultSpan([](Json &d) { d.erase("shortCircuit"); }), "a");
+    EXPECT_EQ(older.span.shortCircuit, options::ShortCircuitOptions{});
+    EXPECT_TRUE(older.missingKeys.empty());
+    const ReadSpan partial =
+        parseSpanFile(changedDefaultSpan([](Json &d) { d["shortCircuit"].erase("frequency_Hz"); }), "a");
+    EXPECT_EQ(partial.missingKeys, std::vector<std::string>{"shortCircuit.frequency_Hz"});
+    EXPECT_NE(refusal(changedDefaultSpan([](Json &d) { d["shortCircuit"]["initialCurrent_kA"] = 40; }))
+                  .find("\"shortCircuit.initialCurrent_kA\" 的值应为用引号括起的文字"),
+              std::string::npos);
+}
+
 TEST(SpanFile, RefusesJsonThatCannotBeReadAsWritten)
 {
     const std::string head = "{\"format\": \"tenrix-span\", \"version\": 1,\n";
@@ -424,6 +445,14 @@ TEST(SpanFile, ATextTheCalculationCannotReadIsNamedByItsKey)
               std::string::npos);
     EXPECT_NE(messageWith([](SpanFile &s) { s.window.setVoltageIndex(-1); }).find("\"span.voltageLevel_kV\""),
               std::string::npos);
+    // The short-circuit texts only once a current asks for them.
+    EXPECT_EQ(messageWith([](SpanFile &s) { s.shortCircuit.phaseSpacing = "abc"; }), "");
+    EXPECT_EQ(messageWith([](SpanFile &s) {
+                  s.shortCircuit.initialCurrent = "40";
+                  s.shortCircuit.firstDuration = "0.5";
+                  s.shortCircuit.phaseSpacing = "3,5";
+              }),
+              "跨线文件 a.tenrix 中 \"shortCircuit.phaseSpacing_m\"(相间距离a(m)) 的值 \"3,5\" 不是大于0的数值.");
 }
 
 TEST(SpanFile, KeepsTheHigherStructureAndRefusesAnyOtherName)

@@ -64,6 +64,36 @@ TEST(CalculationPipeline, TheDesignCheckRunsWhenAskedAndABadFactorIsRefused)
     EXPECT_EQ(messenger.shown[0].caption, "选项设置");
 }
 
+TEST(CalculationPipeline, TheShortCircuitRunsWhenACurrentIsGivenAndABadTextIsRefused)
+{
+    ScriptedMessenger messenger;
+    options::ShortCircuitOptions shortCircuit;
+    CalculationRun run = runCalculationPipeline(MainWindowModel(), options::OptionsTexts(), std::nullopt,
+                                                ReportPages::None, UnusualValues::Ask, messenger,
+                                                FrontMatter::Included, shortCircuit);
+    EXPECT_EQ(run.outcome, RunOutcome::Done);
+    EXPECT_FALSE(run.shortCircuit);
+
+    shortCircuit.initialCurrent = "40";
+    shortCircuit.firstDuration = "0.5";
+    shortCircuit.phaseSpacing = "3.5";
+    shortCircuit.springConstant = "1000";
+    run = runCalculationPipeline(MainWindowModel(), options::OptionsTexts(), std::nullopt, ReportPages::None,
+                                 UnusualValues::Ask, messenger, FrontMatter::Included, shortCircuit);
+    EXPECT_EQ(run.outcome, RunOutcome::Done);
+    ASSERT_TRUE(run.shortCircuit);
+    EXPECT_EQ(run.shortCircuit->settings.initialCurrent_A, 40e3);
+
+    shortCircuit.springConstant = "";
+    messenger.expect();
+    run = runCalculationPipeline(MainWindowModel(), options::OptionsTexts(), std::nullopt, ReportPages::None,
+                                 UnusualValues::Ask, messenger, FrontMatter::Included, shortCircuit);
+    EXPECT_EQ(run.outcome, RunOutcome::Refused);
+    ASSERT_EQ(messenger.shown.size(), 1u);
+    EXPECT_EQ(messenger.shown[0].caption, "选项设置");
+    EXPECT_NE(messenger.shown[0].text.find("支持结构弹性系数S(kN/m)"), std::string::npos);
+}
+
 TEST(CalculationPipeline, UnusualValuesAreAskedOnceOrComputedWithTheirWarnings)
 {
     MainWindowModel window;

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "engine/shortcircuitspan.h"
+
+#include <optional>
+#include <string>
+
+namespace options {
+
+/**
+ * The short-circuit inputs of a span as the user typed them, in the units
+ * of the window (kA, kN/m, kN). A blank short-circuit current means that no
+ * short circuit is computed, and then nothing else is read; the fields named
+ * in mayBeBlank() have a meaning when blank, every other one must be a
+ * number greater than 0. These settings live in the span file, never in
+ * default.dat.
+ */
+struct ShortCircuitOptions
+{
+    std::string initialCurrent;        ///< I″k3, kA; blank: no short circuit is computed
+    std::string firstDuration;         ///< T_k1, s
+    std::string thermalDuration;       ///< T_k, s; blank: T_k1
+    std::string frequency = "50";      ///< f, Hz
+    std::string phaseSpacing;          ///< a, m
+    std::string springConstant;        ///< S of both supports together, kN/m
+    std::string subConductorSpacing;   ///< a_s, m; blank: the pinch is not judged
+    std::string thermalStrainConstant; ///< c_th in 10⁻¹⁸ m⁴/(A²·s); the engine's default
+    std::string thermalConstant;       ///< C, A·√s/mm²; the engine's default
+    std::string staticTensionMin;      ///< F_st at the lowest temperature, kN; blank: computed
+    std::string staticTensionMax;      ///< F_st at the highest conductor temperature, kN; blank: computed
+
+    ShortCircuitOptions();
+    bool operator==(const ShortCircuitOptions &) const = default;
+};
+
+/// The fields in the order of the span file and the messages.
+enum class ShortCircuitField {
+    initialCurrent,
+    firstDuration,
+    thermalDuration,
+    frequency,
+    phaseSpacing,
+    springConstant,
+    subConductorSpacing,
+    thermalStrainConstant,
+    thermalConstant,
+    staticTensionMin,
+    staticTensionMax,
+};
+inline constexpr int shortCircuitFieldCount = 11;
+
+/// "短路电流I″k3(kA)" and the like.
+const char *shortCircuitFieldLabel(ShortCircuitField field);
+/// The key of \a field in the span file's "shortCircuit" section: "initialCurrent_kA" and the like.
+const char *shortCircuitFieldKey(ShortCircuitField field);
+std::string &shortCircuitFieldText(ShortCircuitOptions &options, ShortCircuitField field);
+const std::string &shortCircuitFieldText(const ShortCircuitOptions &options, ShortCircuitField field);
+
+/// The fields whose blank has a meaning of its own (see ShortCircuitOptions).
+bool mayBeBlank(ShortCircuitField field);
+
+/// Whether a short circuit is asked for: the current is not blank.
+bool isShortCircuitAsked(const ShortCircuitOptions &options);
+
+/**
+ * The first field that cannot be used as written when a short circuit is
+ * asked for: a blank where blank has no meaning, a text that is not a
+ * number, or a number not greater than 0. Nothing when none, or when no
+ * short circuit is asked for.
+ */
+std::optional<ShortCircuitField> firstBadShortCircuitField(const ShortCircuitOptions &options);
+
+/// "短路计算: “相间距离a(m)”应为大于0的数值." and, where a blank has a meaning, what it means.
+std::string badShortCircuitFieldMessage(ShortCircuitField field);
+
+/**
+ * The engine's settings, in SI units; nothing when no short circuit is asked for.
+ * @throws std::invalid_argument with badShortCircuitFieldMessage() of the first bad field
+ */
+std::optional<engine::ShortCircuitSettings> shortCircuitSettings(const ShortCircuitOptions &options);
+
+} // namespace options

@@ -1,0 +1,69 @@
+#include "options/model/shortcircuitoptions.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+using namespace options;
+
+namespace {
+
+ShortCircuitOptions typed()
+{
+    ShortCircuitOptions options;
+    options.initialCurrent = "40";
+    options.firstDuration = "0.5";
+    options.phaseSpacing = "3.5";
+    options.springConstant = "1000";
+    return options;
+}
+
+} // namespace
+
+TEST(ShortCircuitOptions, BlankCurrentAsksForNothing)
+{
+    const ShortCircuitOptions defaults;
+    EXPECT_EQ(defaults.frequency, "50");
+    EXPECT_EQ(defaults.thermalStrainConstant, "0.27");
+    EXPECT_EQ(defaults.thermalConstant, "87");
+    EXPECT_FALSE(shortCircuitSettings(defaults));
+    ShortCircuitOptions blankCurrent = typed();
+    blankCurrent.initialCurrent = " ";
+    blankCurrent.phaseSpacing = "abc"; // not read without a current
+    EXPECT_FALSE(firstBadShortCircuitField(blankCurrent));
+    EXPECT_FALSE(shortCircuitSettings(blankCurrent));
+}
+
+TEST(ShortCircuitOptions, TypedUnitsBecomeTheEnginesAndBlanksKeepTheirMeaning)
+{
+    ShortCircuitOptions options = typed();
+    options.staticTensionMax = "15.4";
+    const engine::ShortCircuitSettings settings = *shortCircuitSettings(options);
+    EXPECT_DOUBLE_EQ(settings.initialCurrent_A, 40e3);
+    EXPECT_DOUBLE_EQ(settings.springConstant_N_m, 1e6);
+    EXPECT_DOUBLE_EQ(settings.thermalStrainConstant, 0.27e-18);
+    EXPECT_DOUBLE_EQ(settings.thermalCoefficient, 87);
+    EXPECT_DOUBLE_EQ(settings.frequency_Hz, 50);
+    EXPECT_DOUBLE_EQ(*settings.staticTensionMax_N, 15.4e3);
+    EXPECT_FALSE(settings.staticTensionMin_N);
+    EXPECT_FALSE(settings.thermalDuration_s);
+    EXPECT_FALSE(settings.subConductorSpacing_m);
+}
+
+TEST(ShortCircuitOptions, RefusesWhatCannotBeUsedAsWritten)
+{
+    const std::pair<ShortCircuitField, const char *> bad[] = {
+        {ShortCircuitField::firstDuration, ""},       {ShortCircuitField::phaseSpacing, "3,5"},
+        {ShortCircuitField::springConstant, "0"},     {ShortCircuitField::subConductorSpacing, "-0.2"},
+        {ShortCircuitField::initialCurrent, "1e999"}, {ShortCircuitField::staticTensionMin, "1e-400"},
+    };
+    for (const auto &[field, text] : bad) {
+        ShortCircuitOptions options = typed();
+        shortCircuitFieldText(options, field) = text;
+        EXPECT_EQ(firstBadShortCircuitField(options), field) << text;
+        EXPECT_THROW(shortCircuitSettings(options), std::invalid_argument) << text;
+    }
+    EXPECT_EQ(badShortCircuitFieldMessage(ShortCircuitField::phaseSpacing), "短路计算: “相间距离a(m)”应为大于0的数值.");
+    EXPECT_EQ(badShortCircuitFieldMessage(ShortCircuitField::staticTensionMin),
+              "短路计算: “最低温度静态张力Fst(kN)”应为大于0的数值,留空则按状态方程计算.");
+}
