@@ -68,6 +68,20 @@ Json caseJson(const ShortCircuitTemperatureCase &temperatureCase, const ShortCir
     };
 }
 
+Json strengthCheckJson(const std::optional<ShortCircuitCheck> &check)
+{
+    if (!check)
+        return nullptr;
+    return {
+        {"conductorFactor", orNull(check->conductorFactor)},
+        {"stringFactorA", orNull(check->stringFactorA)},
+        {"stringFactorB", orNull(check->stringFactorB)},
+        {"requiredConductorFactor", check->requiredConductorFactor},
+        {"requiredStringFactor", check->requiredStringFactor},
+        {"verdict", verdictText(check->pass, check->unchecked)},
+    };
+}
+
 } // namespace
 
 Json shortCircuitToJson(const ShortCircuitResult &shortCircuit)
@@ -90,6 +104,7 @@ Json shortCircuitToJson(const ShortCircuitResult &shortCircuit)
              {"section_mm2", thermal.section_mm2},
              {"pass", thermal.met},
          }},
+        {"strengthCheck", strengthCheckJson(shortCircuit.strengthCheck)},
         {"warnings", shortCircuit.warnings},
     };
 }

@@ -2,6 +2,7 @@
 
 #include "engine/calculationresult.h"
 #include "engine/shortcircuit.h"
+#include "engine/shortcircuitcheck.h"
 #include "engine/shortcircuitthermal.h"
 
 #include <array>
@@ -55,6 +56,8 @@ struct ShortCircuitResult
     int governingCase = 0;         ///< the case it comes from, the first of equal ones
     double minimumClearance_m = 0; ///< the smaller a_min of both cases
     ThermalWithstand thermal;
+    /// The design load against the strengths of the design check, once they are known.
+    std::optional<ShortCircuitCheck> strengthCheck;
     /// Where the span lies outside what the method was made for, one text each.
     std::vector<std::string> warnings;
 };

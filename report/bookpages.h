@@ -92,19 +92,21 @@ void drawBasisPage(PageCanvas &canvas, const engine::CalculationResult &result,
 /**
  * 控制工况: the largest H, the largest sag beside the control sag, the
  * smallest safety factors with the verdict and the largest pull on each
- * structure, each with its state; what fails in red.
+ * structure, each with its state, and the short-circuit design load when
+ * \a shortCircuit is given; what fails in red.
  */
 void drawGoverningPage(PageCanvas &canvas, const engine::GoverningStates &governing,
-                       const engine::DesignChecks &checks, const QColor &resultColour);
+                       const engine::DesignChecks &checks, const engine::ShortCircuitResult *shortCircuit,
+                       const QColor &resultColour);
 
 /**
  * 构架受力: for every state the horizontal tension, the true vertical load
  * and the lateral wind of one phase on structures A and B, the governing
  * state of each column marked, and the added beam loads of stringing and
- * maintenance.
+ * maintenance; with \a shortCircuit its design load as a row of its own.
  */
 void drawStructureLoadsPage(PageCanvas &canvas, const engine::CalculationResult &result,
-                            const QColor &resultColour);
+                            const engine::ShortCircuitResult *shortCircuit, const QColor &resultColour);
 
 /**
  * 下料长度: for each stringing temperature the unstressed length of one

@@ -2,6 +2,7 @@
 
 #include "engine/loadstate.h"
 #include "engine/numberformatting.h"
+#include "engine/shortcircuitspan.h"
 #include "report/fittedtext.h"
 #include "report/pagecanvas.h"
 #include "report/pagestyle.h"
@@ -57,10 +58,13 @@ void drawFactor(PageCanvas &canvas, const RuledTable &table, int row, const std:
 } // namespace
 
 void drawGoverningPage(PageCanvas &canvas, const engine::GoverningStates &governing,
-                       const engine::DesignChecks &checks, const QColor &resultColour)
+                       const engine::DesignChecks &checks, const engine::ShortCircuitResult *shortCircuit,
+                       const QColor &resultColour)
 {
     drawBookPageFrame(canvas, QString::fromUtf8(governingTitle));
     const RuledTable table({140, 480, 640, 800, 1048}, 180, 36, rowCount);
+    // The notes under the table make room for the fault's row.
+    const int faultRow = shortCircuit ? 36 : 0;
     table.drawRules(canvas);
     for (int row = 0; row < rowCount; ++row)
         table.text(canvas, itemColumn, row, QString::fromUtf16(rowLabels[row]), 10);
@@ -89,7 +93,7 @@ void drawGoverningPage(PageCanvas &canvas, const engine::GoverningStates &govern
     table.text(canvas, valueColumn, maintenanceSagRow,
                above.isEmpty() ? QStringLiteral("无") : QStringLiteral("%1个(见注)").arg(above.size()));
     if (!above.isEmpty())
-        drawFittedText(canvas, {140, 508, 1048, 528}, 140, 518, 9, QStringLiteral("LC"),
+        drawFittedText(canvas, {140, 508 + faultRow, 1048, 528 + faultRow}, 140, 518 + faultRow, 9, QStringLiteral("LC"),
                        QStringLiteral("弧垂超过控制弧垂的检修工况: ") + above.join(QStringLiteral("、"))
                            + QStringLiteral(",检修时导线低于按控制弧垂校验的电气距离."));
     canvas.setFontColor(resultColour);
@@ -114,9 +118,24 @@ void drawGoverningPage(PageCanvas &canvas, const engine::GoverningStates &govern
     table.text(canvas, noteColumn, loadARow, QStringLiteral("绝缘子串拉力√(H²+V²)"));
     table.text(canvas, noteColumn, loadBRow, QStringLiteral("绝缘子串拉力√(H²+V²)"));
 
-    drawFittedText(canvas, {140, 530, 1048, 550}, 140, 540, 9, QStringLiteral("LC"),
+    // The fault's design load, its own row under the static states.
+    if (shortCircuit) {
+        const RuledTable fault({140, 480, 640, 800, 1048}, table.bottom(), 36, 1);
+        fault.drawRules(canvas);
+        fault.text(canvas, itemColumn, 0, QStringLiteral("短路设计荷载(kN,每相)"), 10);
+        fault.text(canvas, noteColumn, 0, QStringLiteral("IEC 60865-1,见短路效应计算页"));
+        canvas.setFontColor(shortCircuit->strengthCheck && shortCircuit->strengthCheck->pass == false ? failColor
+                                                                                                     : resultColour);
+        fault.number(canvas, valueColumn, 0, float(shortCircuit->designLoad_N / 1000), 3);
+        canvas.setFontColor(resultColour);
+        fault.text(canvas, stateColumn, 0,
+                   stateName(shortCircuit->cases[std::size_t(shortCircuit->governingCase)].state));
+        canvas.setFontColor(fixedTextColor);
+    }
+
+    drawFittedText(canvas, {140, 530 + faultRow, 1048, 550 + faultRow}, 140, 540 + faultRow, 9, QStringLiteral("LC"),
                    QStringLiteral("注: 安装、划印取九个施工气温中水平拉力最大者;弧垂取各工况中最大者(安装、划印为施工气温最高时)."));
-    drawFittedText(canvas, {140, 552, 1048, 572}, 140, 562, 9, QStringLiteral("LC"),
+    drawFittedText(canvas, {140, 552 + faultRow, 1048, 572 + faultRow}, 140, 562 + faultRow, 9, QStringLiteral("LC"),
                    QStringLiteral("构架各工况的受力见构架受力页."));
     applyPageDefaults(canvas);
 }

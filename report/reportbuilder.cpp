@@ -102,13 +102,14 @@ std::vector<ReportPage> buildSpanBookPages(const engine::CalculationInput &input
     drawBasisPage(pages.back(), result, book.checkSettings, colour);
     pages.push_back(bookPage(QString::fromUtf8(governingTitle)));
     const engine::GoverningStates governing = engine::governingStates(result, book.checks);
-    drawGoverningPage(pages.back(), governing, book.checks, colour);
+    const engine::ShortCircuitResult *fault = shortCircuit ? &*shortCircuit : nullptr;
+    drawGoverningPage(pages.back(), governing, book.checks, fault, colour);
 
     std::vector<ReportPage> method = buildCalculationPages(input, result, resultsInBlack, designCheck, shortCircuit);
     pages.insert(pages.end(), std::make_move_iterator(method.begin()), std::make_move_iterator(method.end()));
 
     pages.push_back(bookPage(QString::fromUtf8(structureLoadsTitle)));
-    drawStructureLoadsPage(pages.back(), result, colour);
+    drawStructureLoadsPage(pages.back(), result, fault, colour);
     pages.push_back(bookPage(QString::fromUtf8(cutLengthTitle)));
     drawCutLengthPage(pages.back(), result, colour);
     pages.push_back(bookPage(QString::fromUtf8(stringingCurvesTitle)));

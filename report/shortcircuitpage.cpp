@@ -158,6 +158,15 @@ void drawShortCircuitPage(PageCanvas &canvas, const engine::ShortCircuitResult &
             notes << QStringLiteral("F$xbkspi,d$xbjs: ") + QString::fromStdString(tc.values.pinchNote);
             break;
         }
+    if (const std::optional<engine::ShortCircuitCheck> &check = sc.strengthCheck) {
+        const auto factor = [](const std::optional<double> &value) {
+            return value ? significant(*value, 3) : QString::fromUtf8(engine::verdictNotChecked);
+        };
+        notes << QStringLiteral("强度校验(短时荷载,要求导线%1、绝缘子串%2): 导线 K$xbksc$xbjs=%3, A串 K$xbkss$xbjs=%4, B串 K$xbkss$xbjs=%5, %6.")
+                     .arg(significant(check->requiredConductorFactor, 3), significant(check->requiredStringFactor, 3),
+                          factor(check->conductorFactor), factor(check->stringFactorA), factor(check->stringFactorB),
+                          QString::fromStdString(engine::verdictText(check->pass, check->unchecked)));
+    }
     const engine::ThermalWithstand &thermal = sc.thermal;
     notes << QStringLiteral("热稳定: A$xbksmin$xbjs = I″$xbksk3$xbjs·√T$xbksk$xbjs/C = %1 mm²(C=%2,T$xbksk$xbjs=%3 s),导线截面 %4 mm², %5.")
                  .arg(significant(thermal.minimumSection_mm2), significant(thermal.coefficient),
@@ -168,7 +177,10 @@ void drawShortCircuitPage(PageCanvas &canvas, const engine::ShortCircuitResult &
         notes << QStringLiteral("注意: ") + QString::fromStdString(warning);
     int y = table.bottom() + 14;
     for (const QString &note : notes) {
-        const bool failing = note.startsWith(QStringLiteral("注意")) || (note.startsWith(QStringLiteral("热稳定")) && !thermal.met);
+        const bool strengthFails = sc.strengthCheck && sc.strengthCheck->pass == false
+                                   && note.startsWith(QStringLiteral("强度校验"));
+        const bool failing = note.startsWith(QStringLiteral("注意")) || strengthFails
+                             || (note.startsWith(QStringLiteral("热稳定")) && !thermal.met);
         canvas.setFontColor(failing ? failColor : fixedTextColor);
         drawFittedText(canvas, {40, y - 9, 1148, y + 9}, 40, y, 9, QStringLiteral("LC"), note);
         y += 18;

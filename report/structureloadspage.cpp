@@ -2,6 +2,7 @@
 
 #include "engine/calculationresult.h"
 #include "engine/loadstate.h"
+#include "engine/shortcircuitspan.h"
 #include "report/fittedtext.h"
 #include "report/pagecanvas.h"
 #include "report/pagestyle.h"
@@ -87,7 +88,7 @@ void drawBeamLoads(PageCanvas &canvas, const engine::BeamLoads &loads, int top, 
 } // namespace
 
 void drawStructureLoadsPage(PageCanvas &canvas, const engine::CalculationResult &result,
-                            const QColor &resultColour)
+                            const engine::ShortCircuitResult *shortCircuit, const QColor &resultColour)
 {
     drawBookPageFrame(canvas, QString::fromUtf8(structureLoadsTitle));
     const RuledTable &table = loadTable();
@@ -98,7 +99,21 @@ void drawStructureLoadsPage(PageCanvas &canvas, const engine::CalculationResult 
     drawSide(canvas, table, 4, result.structureLoads.onB, result.structureLoads.governingB);
     canvas.setFontColor(fixedTextColor);
 
-    const int notesTop = table.bottom() + 12;
+    int notesTop = table.bottom() + 12;
+    // The fault pulls along the span on both structures alike; its vertical
+    // and lateral parts are not part of the method.
+    if (shortCircuit) {
+        const RuledTable fault({100, 260, 400, 540, 680, 820, 960, 1100}, table.bottom(), 22, 1);
+        fault.drawRules(canvas);
+        fault.text(canvas, 0, 0, QStringLiteral("短路(IEC 60865-1)"));
+        canvas.setFontColor(resultColour);
+        for (int column : {1, 4})
+            fault.number(canvas, column, 0, float(shortCircuit->designLoad_N / 1000), 3);
+        for (int column : {2, 3, 5, 6})
+            fault.text(canvas, column, 0, QStringLiteral("-"));
+        canvas.setFontColor(fixedTextColor);
+        notesTop += 22;
+    }
     const QString notes[] = {
         QStringLiteral("表中为一相导线作用于构架挂点的荷载;三相同时作用时(各相相同)构架所受为每相值的3倍. *为该列的控制工况(绝对值最大)."),
         QStringLiteral("水平拉力为该工况的H(安装、划印取九个施工气温中最大者);垂直荷载为简支梁支点反力,较高一侧加H·tanγ,较低一侧减H·tanγ,负值为上拔."),

@@ -44,8 +44,11 @@ void calculate(CalculationRun &run, const std::optional<DesignCheckRequest> &che
         // Without a check asked for, one without strengths still gives the
         // pulls on the structures, and the book names what it did not check.
         run.governingChecks = run.checks ? *run.checks : engine::checkDesign(run.result, {});
-        if (shortCircuit)
+        if (shortCircuit) {
             run.shortCircuit = engine::shortCircuitOfSpan(run.result, *shortCircuit);
+            run.shortCircuit->strengthCheck = engine::checkShortCircuit(
+                run.shortCircuit->designLoad_N, run.shortCircuit->inputs.subConductors, run.checkSettings);
+        }
         if (pages != ReportPages::None) {
             const std::optional<report::BookRequest> bookPages = bookRequest(run, book);
             const bool black = pages == ReportPages::Black;
