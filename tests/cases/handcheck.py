@@ -271,6 +271,71 @@ def cut_length(s, st, H):
     return shoot(VA)[1]
 
 
+def short_circuit_case(sc, Fst):
+    """One static tension through the steps of IEC 60865-1 for strained
+    conductors (the method note's steps 1-16), SI units, g_n = 9.81."""
+    gn, deg = 9.81, math.pi / 180
+    l, li, n, As, ds, E, m = sc["l"], sc["li"], sc["n"], sc["As"], sc["ds"], sc["E"], sc["m"]
+    Ik, Tk1, a, S, cth = sc["Ik"], sc["Tk1"], sc["a"], sc["S"], sc["cth"]
+    lc = l - 2 * li
+    out = {"Fst_N": Fst}
+    Fp = 2e-7 * 0.75 * Ik ** 2 / a * lc / l
+    r = Fp / (n * m * gn)
+    d1 = math.atan(r) / deg
+    fes = n * m * gn * l ** 2 / (8 * Fst)
+    T = 2 * math.pi * math.sqrt(0.8 * fes / gn)
+    Tres = T / ((1 + r * r) ** 0.25 * (1 - math.pi ** 2 / 64 * (d1 / 90) ** 2))
+    stress = Fst / (n * As)
+    Es = E * (0.3 + 0.7 * math.sin(stress / 50e6 * 90 * deg)) if stress <= 50e6 else E
+    N = 1 / (S * l) + 1 / (n * Es * As)
+    zeta = (n * gn * m * l) ** 2 / (24 * Fst ** 3 * N)
+    dend = d1 * (1 - math.cos(360 * deg * Tk1 / Tres)) if Tk1 / Tres <= 0.5 else 2 * d1
+    chi = 1 - r * math.sin(dend * deg) if dend <= 90 else 1 - r
+    dm = 1.25 * math.acos(chi) / deg if chi >= 0.766 else (10 + math.acos(chi) / deg if chi >= -0.985 else 180)
+    phi = 3 * (math.sqrt(1 + r * r) - 1) if Tk1 >= Tres / 4 else 3 * (r * math.sin(dend * deg) + math.cos(dend * deg) - 1)
+    cubic = lambda p: phi * phi * p ** 3 + phi * (2 + zeta) * p * p + (1 + 2 * zeta) * p - zeta * (2 + phi)
+    psi = bisect(cubic, 0.0, 1.0)
+    Ft = Fst * (1 + phi * psi)
+    eela = N * (Ft - Fst)
+    eth = cth * (Ik / (n * As)) ** 2 * (Tres / 4 if Tk1 >= Tres / 4 else Tk1)
+    CD = math.sqrt(1 + 3 / 8 * (l / fes) ** 2 * (eela + eth))
+    CF = 1.05 if r <= 0.8 else (0.97 + 0.1 * r if r < 1.8 else 1.15)
+    fed = CF * CD * fes
+    bh = fed * math.sin(d1 * deg) if dm >= d1 else fed * math.sin(dm * deg)
+    out.update(Fprime_N_m=Fp, r=r, delta1_deg=d1, fes_m=fes, T_s=T, Tres_s=Tres, Es_N_m2=Es, N_per_N=N,
+               zeta=zeta, deltaEnd_deg=dend, chi=chi, deltaM_deg=dm, phi=phi, psi=psi, Ft_N=Ft, epsEla=eela,
+               epsTh=eth, CD=CD, CF=CF, fed_m=fed, bh_m=bh, amin_m=a - 2 * bh)
+    out["Ff_N"] = 1.2 * Fst * math.sqrt(1 + 8 * zeta * dm / 180) if r > 0.6 and dm >= 70 else None
+    clash = sc["as"] is not None and ((sc["as"] / ds <= 2.0 and sc["ls"] >= 50 * sc["as"])
+                                      or (sc["as"] / ds <= 2.5 and sc["ls"] >= 70 * sc["as"]))
+    out["Fpi_N"] = 1.1 * Ft if clash else None
+    out["designLoad_N"] = max(v for v in (Ft, out["Ff_N"], out["Fpi_N"]) if v is not None)
+    return out
+
+
+def short_circuit_inputs(case, s):
+    """The method's inputs from the span and the span file's short-circuit
+    section: l_i the mean of the strings, m'_s the conductor with its share
+    of the spacers and half of every jumper and lead spread over l_c."""
+    typed = json.loads((case / "span.tenrix").read_text())["shortCircuit"]
+    number = lambda key: float(typed[key])
+    N, l = s["N"], s["L"]
+    li = (s["stringA"]["l"] + s["stringB"]["l"]) / 2
+    lc = l - 2 * li
+    leads = 0.0
+    for lead in s["leads"]:
+        if lead is not None and lead["n"] > 0:
+            spacers = lead["sw"] / lead["ls"] if lead["ls"] > 0 and lead["n"] > 1 else 0.0
+            leads += (lead["n"] * lead["w"] + spacers) * lead["len"] + lead["F"]
+    m = s["w"] + (s["flkg"] / s["cdj"] / N if N > 1 and s["cdj"] > 0 else 0.0) + leads / 2 / lc / N
+    return dict(Ik=number("initialCurrent_kA") * 1e3, Tk1=number("firstDuration_s"), a=number("phaseSpacing_m"),
+                S=number("springConstant_kN_m") * 1e3, cth=number("thermalStrainConstant_1e-18_m4_per_A2s") * 1e-18,
+                C=number("thermalConstant_A_sqrts_per_mm2"), l=l, li=li, n=N, As=s["S"] * 1e-6, ds=s["d"] * 1e-3,
+                E=s["E"] * 1e6, m=m, ls=s["cdj"] if N > 1 and s["cdj"] > 0 else lc,
+                **{"as": number("subConductorSpacing_m")},
+                Fst=[number("staticTensionMin_kN") * 1e3, number("staticTensionMax_kN") * 1e3])
+
+
 def main():
     case = Path(sys.argv[1])
     expected = json.loads((case / "expected.json").read_text())
@@ -370,6 +435,24 @@ def main():
             check(False, what + ": not solved")
             continue
         compare(what, cut_length(s, states[INSTALLATION], eq["cols"][11 + i]["H"]), entry["lengthSub_m"], 5e-4)
+    # The short circuit, from the span file's typed static tensions.
+    if "shortCircuit" in expected:
+        sc = short_circuit_inputs(case, s)
+        program = expected["shortCircuit"]
+        compare("short circuit m's (kg/m)", sc["m"], program["cases"][0]["ms_kg_m"])
+        for case_index, theirs in enumerate(program["cases"]):
+            mine = short_circuit_case(sc, sc["Fst"][case_index])
+            for key, value in mine.items():
+                what = f"short circuit {theirs['state']} {key}"
+                if value is None or theirs[key] is None:
+                    check(value is None and theirs[key] is None, what + " absent")
+                else:
+                    compare(what, value, theirs[key], max(2e-4 * abs(value), 1e-12))
+        section = s["N"] * s["S"]
+        compare("short circuit thermal A_min (mm2)", sc["Ik"] * math.sqrt(sc["Tk1"]) / sc["C"],
+                program["thermal"]["Amin_mm2"])
+        check(program["thermal"]["pass"] == (section >= sc["Ik"] * math.sqrt(sc["Tk1"]) / sc["C"]),
+              "short circuit thermal verdict")
     print(f"{failures} mismatches")
     return 1 if failures else 0
 
