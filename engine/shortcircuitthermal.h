@@ -10,8 +10,8 @@ namespace engine {
  * √(κ20·c·ρ/α20 · ln((1 + α20·(200 − 20))/(1 + α20·(70 − 20)))), with the
  * standard's material data of aluminium (κ20 = 34.8·10⁶ S/m,
  * c = 910 J/(kg·K), ρ = 2700 kg/m³, α20 = 0.004/K): 87.7, rounded down to
- * the 87 that the Chinese design rules for conductors (DL/T 5222) tabulate
- * for aluminium at 70 °C. Another conductor or temperature takes a typed C.
+ * 87, on the side of a larger least section. Another conductor, temperature
+ * or the value of a national code takes a typed C.
  */
 inline constexpr double defaultThermalCoefficient = 87;
 
