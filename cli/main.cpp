@@ -3,6 +3,7 @@
 #include "cli/batchcommand.h"
 #include "cli/checksettings.h"
 #include "cli/checksjson.h"
+#include "cli/clearancesjson.h"
 #include "cli/commandline.h"
 #include "cli/commandoutputs.h"
 #include "cli/exitcodes.h"
@@ -41,6 +42,8 @@ std::string jsonText(const app::CalculationRun &run, const app::MainWindowModel 
     json["governing"] = cli::governingToJson(engine::governingStates(run.result, *run.checks));
     if (run.shortCircuit)
         json["shortCircuit"] = cli::shortCircuitToJson(*run.shortCircuit);
+    if (run.clearances)
+        json["clearances"] = cli::clearancesToJson(*run.clearances);
     json["warnings"] = run.warnings;
     return json.dump(2) + "\n";
 }
@@ -113,7 +116,7 @@ int main(int argc, char *argv[])
         app::runCalculationPipeline(inputs->span.window, inputs->span.options,
                                     app::DesignCheckRequest{*checkOptions, command.designCheckPage || spanAsksForCheckPage},
                                     pages, app::UnusualValues::Compute, messenger, app::FrontMatter::Included,
-                                    inputs->span.shortCircuit);
+                                    inputs->span.shortCircuit, inputs->span.clearances);
     for (const std::string &warning : run.warnings)
         std::cerr << "警告: " << warning << '\n';
     if (run.outcome == app::RunOutcome::Refused)

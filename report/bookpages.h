@@ -14,6 +14,7 @@ namespace engine {
 struct CalculationInput;
 struct CalculationResult;
 struct ShortCircuitResult;
+struct ClearanceResult;
 } // namespace engine
 
 namespace report {
@@ -40,6 +41,7 @@ inline constexpr const char *cutLengthTitle = "下料长度";
 inline constexpr const char *stringingCurvesTitle = "安装曲线";
 inline constexpr const char *spanProfileTitle = "跨线示意图";
 inline constexpr const char *shortCircuitTitle = "短路效应计算";
+inline constexpr const char *clearanceTitle = "电气距离校验";
 
 /// The cover's title.
 inline constexpr const char *bookTitle = "软导线力学计算书";
@@ -139,5 +141,14 @@ void drawSpanProfilePage(PageCanvas &canvas, const engine::CalculationResult &re
  */
 void drawShortCircuitPage(PageCanvas &canvas, const engine::ShortCircuitResult &shortCircuit,
                           const QColor &resultColour);
+
+/**
+ * 电气距离校验: for every design state with wind its speed, the swing
+ * angles of the conductor and of both strings, f and b; then for each
+ * condition the required distance, the distance that remains and the
+ * verdict, a failed one red; the geometry, the assumptions of the
+ * reduction and the code the requirements come from, as typed.
+ */
+void drawClearancePage(PageCanvas &canvas, const engine::ClearanceResult &clearances, const QColor &resultColour);
 
 } // namespace report

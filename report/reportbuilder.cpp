@@ -74,16 +74,21 @@ ReportPage bookPage(const QString &title)
     return page;
 }
 
-/// The pages of the method, and the short-circuit page after them when there is one.
+/// The pages of the method, then the short-circuit page and the clearance page when there are such.
 std::vector<ReportPage> buildCalculationPages(const engine::CalculationInput &input,
                                               const engine::CalculationResult &result, bool resultsInBlack,
                                               const std::optional<DesignCheckPage> &designCheck,
-                                              const std::optional<engine::ShortCircuitResult> &shortCircuit)
+                                              const std::optional<engine::ShortCircuitResult> &shortCircuit,
+                                              const std::optional<engine::ClearanceResult> &clearances)
 {
     std::vector<ReportPage> pages = buildMethodPages(input, result, resultsInBlack, designCheck);
     if (shortCircuit) {
         pages.push_back(bookPage(QString::fromUtf8(shortCircuitTitle)));
         drawShortCircuitPage(pages.back(), *shortCircuit, resultColor(resultsInBlack));
+    }
+    if (clearances) {
+        pages.push_back(bookPage(QString::fromUtf8(clearanceTitle)));
+        drawClearancePage(pages.back(), *clearances, resultColor(resultsInBlack));
     }
     return pages;
 }
@@ -94,7 +99,8 @@ std::vector<ReportPage> buildSpanBookPages(const engine::CalculationInput &input
                                            const engine::CalculationResult &result, bool resultsInBlack,
                                            const std::optional<DesignCheckPage> &designCheck,
                                            const BookRequest &book,
-                                           const std::optional<engine::ShortCircuitResult> &shortCircuit)
+                                           const std::optional<engine::ShortCircuitResult> &shortCircuit,
+                                           const std::optional<engine::ClearanceResult> &clearances)
 {
     const QColor colour = resultColor(resultsInBlack);
     std::vector<ReportPage> pages;
@@ -105,7 +111,8 @@ std::vector<ReportPage> buildSpanBookPages(const engine::CalculationInput &input
     const engine::ShortCircuitResult *fault = shortCircuit ? &*shortCircuit : nullptr;
     drawGoverningPage(pages.back(), governing, book.checks, fault, colour);
 
-    std::vector<ReportPage> method = buildCalculationPages(input, result, resultsInBlack, designCheck, shortCircuit);
+    std::vector<ReportPage> method =
+        buildCalculationPages(input, result, resultsInBlack, designCheck, shortCircuit, clearances);
     pages.insert(pages.end(), std::make_move_iterator(method.begin()), std::make_move_iterator(method.end()));
 
     pages.push_back(bookPage(QString::fromUtf8(structureLoadsTitle)));
@@ -146,13 +153,14 @@ std::vector<ReportPage> buildFrontMatter(const common::BookData &book, const QSt
 std::vector<ReportPage> buildReport(const engine::CalculationInput &input, const engine::CalculationResult &result,
                                     bool resultsInBlack, const std::optional<DesignCheckPage> &designCheck,
                                     const std::optional<BookRequest> &book,
-                                    const std::optional<engine::ShortCircuitResult> &shortCircuit)
+                                    const std::optional<engine::ShortCircuitResult> &shortCircuit,
+                                    const std::optional<engine::ClearanceResult> &clearances)
 {
     if (!book || book->data.isEmpty())
-        return buildCalculationPages(input, result, resultsInBlack, designCheck, shortCircuit);
+        return buildCalculationPages(input, result, resultsInBlack, designCheck, shortCircuit, clearances);
 
     std::vector<ReportPage> pages =
-        buildSpanBookPages(input, result, resultsInBlack, designCheck, *book, shortCircuit);
+        buildSpanBookPages(input, result, resultsInBlack, designCheck, *book, shortCircuit, clearances);
     const int front = frontMatterPageCount(int(pages.size()));
     std::vector<ContentsEntry> entries;
     for (std::size_t i = 0; i < pages.size(); ++i)

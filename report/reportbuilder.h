@@ -2,6 +2,7 @@
 
 #include "common/bookdata.h"
 #include "engine/designchecks.h"
+#include "engine/clearances.h"
 #include "engine/shortcircuitspan.h"
 #include "report/bookpages.h"
 #include "report/reportpage.h"
@@ -48,7 +49,8 @@ struct BookRequest
  * but the cover carries the band with the project, the book number and the
  * span. The pages of the method keep their own numbers ("第1页 共17页").
  * With \a shortCircuit the page "短路效应计算" follows the pages of the
- * method, book or not.
+ * method, book or not, and with \a clearances the page "电气距离校验"
+ * after it.
  *
  * @throws engine::CalculationError when a result is not finite; no partial
  *         report is returned
@@ -57,7 +59,8 @@ std::vector<ReportPage> buildReport(const engine::CalculationInput &input, const
                                     bool resultsInBlack,
                                     const std::optional<DesignCheckPage> &designCheck = std::nullopt,
                                     const std::optional<BookRequest> &book = std::nullopt,
-                                    const std::optional<engine::ShortCircuitResult> &shortCircuit = std::nullopt);
+                                    const std::optional<engine::ShortCircuitResult> &shortCircuit = std::nullopt,
+                                    const std::optional<engine::ClearanceResult> &clearances = std::nullopt);
 
 /**
  * The pages of one span in a book, without cover and contents: for a batch,
@@ -67,7 +70,8 @@ std::vector<ReportPage> buildSpanBookPages(const engine::CalculationInput &input
                                            const engine::CalculationResult &result, bool resultsInBlack,
                                            const std::optional<DesignCheckPage> &designCheck,
                                            const BookRequest &book,
-                                           const std::optional<engine::ShortCircuitResult> &shortCircuit = std::nullopt);
+                                           const std::optional<engine::ShortCircuitResult> &shortCircuit = std::nullopt,
+                                    const std::optional<engine::ClearanceResult> &clearances = std::nullopt);
 
 /**
  * The cover and the contents of a book whose pages after them have \a titles

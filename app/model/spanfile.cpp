@@ -468,6 +468,27 @@ options::ShortCircuitOptions readShortCircuit(const Json &document, JsonFieldRea
     return read;
 }
 
+constexpr const char *clearancesKey = "clearances";
+
+KeyPath clearancePath(options::ClearanceField field)
+{
+    return {clearancesKey, options::clearanceFieldKey(field)};
+}
+
+/// The clearance texts of a span; a file without the section checks none.
+options::ClearanceOptions readClearances(const Json &document, JsonFieldReader &reader)
+{
+    options::ClearanceOptions read;
+    if (!document.contains(clearancesKey))
+        return read;
+    for (int i = 0; i < options::clearanceFieldCount; ++i) {
+        const auto field = static_cast<options::ClearanceField>(i);
+        if (const auto text = reader.text(clearancePath(field)))
+            options::clearanceFieldText(read, field) = *text;
+    }
+    return read;
+}
+
 } // namespace
 
 ReadSpan parseSpanFile(std::string_view text, const std::string &fileName)
@@ -481,6 +502,7 @@ ReadSpan parseSpanFile(std::string_view text, const std::string &fileName)
     readOptions(reader, read.span.options, read.span.reserved);
     read.span.designCheck = readDesignCheck(read.span.document, reader);
     read.span.shortCircuit = readShortCircuit(read.span.document, reader);
+    read.span.clearances = readClearances(read.span.document, reader);
     read.missingKeys = reader.missingKeys();
     // Keys this version does not know are written back, indented: what
     // would grow beyond what the reader takes is refused now, so that every
@@ -580,6 +602,14 @@ std::string unreadableNumberMessage(const SpanFile &span, const std::string &fil
                + options::shortCircuitFieldLabel(*field) + ") 的值"
                + (text.empty() ? std::string("为空,应为大于0的数值.") : " " + quoted(text) + " 不是大于0的数值.");
     }
+    if (const auto field = options::firstBadClearanceField(span.clearances)) {
+        const std::string &text = options::clearanceFieldText(span.clearances, *field);
+        return "跨线文件 " + fileName + " 中 \"" + joinKeyPath(clearancePath(*field)) + "\"("
+               + options::clearanceFieldLabel(*field) + ") 的值"
+               + (text.find_first_not_of(" \t") == std::string::npos
+                      ? std::string("为空,应为大于0的数值(已填写需要它的要求距离).")
+                      : " " + quoted(text) + " 不是大于0的数值.");
+    }
     return {};
 }
 
@@ -601,6 +631,10 @@ std::string spanFileText(const SpanFile &span)
     for (int i = 0; i < options::shortCircuitFieldCount; ++i) {
         const auto field = static_cast<options::ShortCircuitField>(i);
         slot(document, shortCircuitPath(field)) = writable(options::shortCircuitFieldText(span.shortCircuit, field));
+    }
+    for (int i = 0; i < options::clearanceFieldCount; ++i) {
+        const auto field = static_cast<options::ClearanceField>(i);
+        slot(document, clearancePath(field)) = writable(options::clearanceFieldText(span.clearances, field));
     }
     return document.dump(2) + "\n";
 }

@@ -3,6 +3,7 @@
 #include "app/model/calculationinputassembly.h"
 #include "app/model/jsonfieldreader.h"
 #include "app/model/mainwindowmodel.h"
+#include "options/model/clearanceoptions.h"
 #include "options/model/designcheckoptions.h"
 #include "options/model/optionssnapshot.h"
 #include "options/model/shortcircuitoptions.h"
@@ -47,6 +48,9 @@ struct SpanFile
     /// without the section asks for no short circuit, and no key of it is
     /// noted as missing.
     options::ShortCircuitOptions shortCircuit;
+    /// The air distances to check, under the key "clearances"; a file
+    /// without the section checks none and misses nothing.
+    options::ClearanceOptions clearances;
 };
 
 /// A span as read, and the keys that were missing and took the program's defaults.
@@ -113,6 +117,9 @@ void writeSpanFile(const std::filesystem::path &path, const SpanFile &span);
  * When a short circuit is asked for, its texts follow, each refused as
  * options::firstBadShortCircuitField() refuses it:
  * "跨线文件 F 中 "shortCircuit.phaseSpacing_m"(相间距离a(m)) 的值 "abc" 不是大于0的数值."
+ * Then the clearances, each refused as options::firstBadClearanceField()
+ * refuses it: "跨线文件 F 中 "clearances.phaseSpacing_m"(相间距离a(m)) 的值为空,
+ * 应为大于0的数值(已填写需要它的要求距离)."
  * A file may hold such a text, since the window may: it is refused when
  * the span is computed, not when it is opened.
  */

@@ -60,7 +60,7 @@ void computeSpan(SpanOutcome &outcome, const BatchSettings &settings)
     CollectingMessenger messenger;
     outcome.run = std::make_unique<CalculationRun>(
         runCalculationPipeline(span.window, span.options, checks, settings.pages, UnusualValues::Compute, messenger,
-                               FrontMatter::Omitted, span.shortCircuit));
+                               FrontMatter::Omitted, span.shortCircuit, span.clearances));
     switch (outcome.run->outcome) {
     case RunOutcome::Done:
         outcome.status = SpanStatus::Computed;

@@ -30,7 +30,8 @@ std::optional<report::BookRequest> bookRequest(const CalculationRun &run, const 
  * that comes out incomplete, and running out of memory for the pages.
  */
 void calculate(CalculationRun &run, const std::optional<DesignCheckRequest> &checks,
-               const std::optional<engine::ShortCircuitSettings> &shortCircuit, ReportPages pages,
+               const std::optional<engine::ShortCircuitSettings> &shortCircuit,
+               const std::optional<engine::ClearanceSettings> &clearances, ReportPages pages,
                const common::BookData &book, FrontMatter front)
 {
     try {
@@ -49,17 +50,19 @@ void calculate(CalculationRun &run, const std::optional<DesignCheckRequest> &che
             run.shortCircuit->strengthCheck = engine::checkShortCircuit(
                 run.shortCircuit->designLoad_N, run.shortCircuit->inputs.subConductors, run.checkSettings);
         }
+        if (clearances)
+            run.clearances = engine::checkClearances(run.result, *clearances, run.shortCircuit);
         if (pages != ReportPages::None) {
             const std::optional<report::BookRequest> bookPages = bookRequest(run, book);
             const bool black = pages == ReportPages::Black;
             run.pages = bookPages && front == FrontMatter::Omitted
                             ? report::buildSpanBookPages(run.input, run.result, black, checkPage, *bookPages,
-                                                         run.shortCircuit)
+                                                         run.shortCircuit, run.clearances)
                             : report::buildReport(run.input, run.result, black, checkPage, bookPages,
-                                                  run.shortCircuit);
+                                                  run.shortCircuit, run.clearances);
             const std::size_t plainPages = (checkPage ? report::reportPageCountWithDesignCheck
                                                       : report::reportPageCount)
-                                           + (run.shortCircuit ? 1 : 0);
+                                           + (run.shortCircuit ? 1 : 0) + (run.clearances ? 1 : 0);
             if (bookPages ? run.pages.size() <= plainPages : run.pages.size() != plainPages) {
                 run.pages.clear();
                 run.failure = "计算书页数不全";
@@ -79,7 +82,8 @@ void calculate(CalculationRun &run, const std::optional<DesignCheckRequest> &che
 CalculationRun runCalculationPipeline(const MainWindowModel &window, const options::OptionsTexts &options,
                                       const std::optional<DesignCheckRequest> &checks, ReportPages pages,
                                       UnusualValues unusual, common::Messenger &messenger, FrontMatter front,
-                                      const options::ShortCircuitOptions &shortCircuit)
+                                      const options::ShortCircuitOptions &shortCircuit,
+                                      const options::ClearanceOptions &clearances)
 {
     CalculationRun run;
     if (!checkCustomConductor(window, messenger) || !checkLoadTable(window, messenger))
@@ -100,13 +104,15 @@ CalculationRun runCalculationPipeline(const MainWindowModel &window, const optio
         }
     }
     std::optional<engine::ShortCircuitSettings> shortCircuitSettings;
+    std::optional<engine::ClearanceSettings> clearanceSettings;
     try {
         shortCircuitSettings = options::shortCircuitSettings(shortCircuit);
+        clearanceSettings = options::clearanceSettings(clearances);
     } catch (const std::invalid_argument &error) {
         common::showError(messenger, error.what(), common::optionsCaption);
         return run;
     }
-    calculate(run, checks, shortCircuitSettings, pages, window.book(), front);
+    calculate(run, checks, shortCircuitSettings, clearanceSettings, pages, window.book(), front);
     return run;
 }
 

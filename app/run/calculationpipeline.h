@@ -4,8 +4,10 @@
 #include "common/messenger.h"
 #include "engine/calculationinput.h"
 #include "engine/calculationresult.h"
+#include "engine/clearances.h"
 #include "engine/designchecks.h"
 #include "engine/shortcircuitspan.h"
+#include "options/model/clearanceoptions.h"
 #include "options/model/designcheckoptions.h"
 #include "options/model/optionstexts.h"
 #include "options/model/shortcircuitoptions.h"
@@ -64,6 +66,8 @@ struct CalculationRun
     engine::DesignChecks governingChecks;
     /// The short-circuit forces and thermal withstand, when a short circuit was asked for and Done.
     std::optional<engine::ShortCircuitResult> shortCircuit;
+    /// The swing under wind and the air distances, when clearance settings were given and Done.
+    std::optional<engine::ClearanceResult> clearances;
     /// The pages (17, or 18 with the check's page), when Done and pages were asked for.
     std::vector<report::ReportPage> pages;
     /// When Failed: what went wrong, in the words of the step that failed.
@@ -76,10 +80,12 @@ struct CalculationRun
  * snapshot of \a window and \a options, checks its plausibility, deals with
  * its unusual values as \a unusual says, runs the calculation, the design
  * check \a checks asks for and the short circuit \a shortCircuit asks for
- * and, unless \a pages is None, builds the report pages. The short circuit
- * is computed beside the design check, from the finished result: like the
- * check it takes settings of its own, not texts of the calculation input,
- * and a span without one computes exactly as before.
+ * and the clearances \a clearances asks for and, unless \a pages is None,
+ * builds the report pages. The short circuit and the clearances are
+ * computed beside the design check, from the finished result (the
+ * clearances after the short circuit, whose a_min they judge): like the
+ * check they take settings of their own, not texts of the calculation
+ * input, and a span without them computes exactly as before.
  *
  * The checks show their own messages through \a messenger (a check setting
  * or a short-circuit text that cannot be used is refused with caption
@@ -93,6 +99,7 @@ CalculationRun runCalculationPipeline(const MainWindowModel &window, const optio
                                       const std::optional<DesignCheckRequest> &checks, ReportPages pages,
                                       UnusualValues unusual, common::Messenger &messenger,
                                       FrontMatter front = FrontMatter::Included,
-                                      const options::ShortCircuitOptions &shortCircuit = {});
+                                      const options::ShortCircuitOptions &shortCircuit = {},
+                                      const options::ClearanceOptions &clearances = {});
 
 } // namespace app

@@ -241,7 +241,7 @@ TEST(SpanFile, SpanOfTheTwoDataFilesComputesTheSameInput)
     options::OptionsModel optionsModel(dir / "default.dat");
     optionsModel.startUp();
     SpanFile span{restored, options::calculationTexts(optionsModel),
-                  options::reservedNumbers(optionsModel.snapshot()), Json::object(), {}};
+                  options::reservedNumbers(optionsModel.snapshot()), Json::object(), {}, {}, {}};
     writeSpanFile(dir / "span.tenrix", span);
 
     const ReadSpan read = readSpanFile(dir / "span.tenrix");
@@ -316,6 +316,22 @@ TEST(SpanFile, KeepsTheShortCircuitInputsAndAsksForNoneWithoutThem)
     EXPECT_NE(refusal(changedDefaultSpan([](Json &d) { d["shortCircuit"]["initialCurrent_kA"] = 40; }))
                   .find("\"shortCircuit.initialCurrent_kA\" 的值应为用引号括起的文字"),
               std::string::npos);
+}
+
+TEST(SpanFile, KeepsTheClearancesAndRefusesARequirementWithoutItsGeometry)
+{
+    SpanFile span;
+    span.clearances.phaseToEarthLightning = "1.8";
+    span.clearances.codeReference = "GB 50060 表5.1.1";
+    EXPECT_EQ(roundTrip(span).span.clearances, span.clearances);
+    // The requirement needs c, blank here.
+    EXPECT_EQ(unreadableNumberMessage(span, "a.tenrix"),
+              "跨线文件 a.tenrix 中 \"clearances.earthDistance_m\"(边相至接地部分水平距离c(m)) "
+              "的值为空,应为大于0的数值(已填写需要它的要求距离).");
+
+    const ReadSpan older = parseSpanFile(changedDefaultSpan([](Json &d) { d.erase("clearances"); }), "a");
+    EXPECT_EQ(older.span.clearances, options::ClearanceOptions{});
+    EXPECT_TRUE(older.missingKeys.empty());
 }
 
 TEST(SpanFile, RefusesJsonThatCannotBeReadAsWritten)

@@ -94,6 +94,30 @@ TEST(CalculationPipeline, TheShortCircuitRunsWhenACurrentIsGivenAndABadTextIsRef
     EXPECT_NE(messenger.shown[0].text.find("支持结构弹性系数S(kN/m)"), std::string::npos);
 }
 
+TEST(CalculationPipeline, ClearancesAreCheckedAndPrintedAfterTheMethod)
+{
+    options::ClearanceOptions clearances;
+    clearances.phaseSpacing = "3.5";
+    clearances.halfWidth = "0.15";
+    clearances.phaseToPhaseLightning = "2.0";
+    clearances.codeReference = "GB 50060";
+    ScriptedMessenger messenger;
+    const CalculationRun run = runCalculationPipeline(MainWindowModel(), options::OptionsTexts(), std::nullopt,
+                                                      ReportPages::Teal, UnusualValues::Ask, messenger,
+                                                      FrontMatter::Included, {}, clearances);
+    ASSERT_EQ(run.outcome, RunOutcome::Done);
+    ASSERT_TRUE(run.clearances);
+    // The default span in 雷电电压, from its load table and stress page:
+    // g = 5.1832266 and g_w = 0.7730704/2 kgf/m per sub-conductor, so
+    // sin η = g_w/g = 0.0745743, η = 4.2768°; f = 1.8931612 m gives
+    // b = 0.141181 m and a − 2b − 2r = 3.5 − 0.282362 − 0.3 = 2.917638 m.
+    const engine::ClearanceCheck &lightning = run.clearances->checks[0];
+    EXPECT_NEAR(*lightning.remaining_m, 2.917638, 2e-6);
+    EXPECT_EQ(lightning.verdict, engine::ClearanceVerdict::met);
+    EXPECT_EQ(run.pages.size(), 18u);
+    EXPECT_EQ(run.pages.back().title(), QStringLiteral("电气距离校验"));
+}
+
 TEST(CalculationPipeline, UnusualValuesAreAskedOnceOrComputedWithTheirWarnings)
 {
     MainWindowModel window;
