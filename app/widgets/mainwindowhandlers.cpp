@@ -56,7 +56,8 @@ void TForm_zcx::Button_jsClick()
         mWindows.options != nullptr ? mWindows.options->designCheckOptions() : options::DesignCheckOptions{};
     report::ViewerPages viewer(*mWindows.viewer);
     // The save dialogs suggest file names after the span the shown pages report on.
-    const app::CalculationShown shown = app::calculateAndShow(mModel, options, checks, viewer, mMessenger);
+    const app::CalculationShown shown =
+        app::calculateAndShow(mModel, options, checks, viewer, mMessenger, mShortCircuit);
     if (shown.outcome == app::CalculationOutcome::Shown) {
         mWindows.viewer->setSpanName(toQString(mModel.text(EditBox::Edit_bt)));
         mComputedInputs = calculationInputsText();
