@@ -86,8 +86,10 @@ void TForm_zcx::Button_optionClick()
                                 app::composedRatings(mModel)));
     // Confirmed, the options count as a change of the span even when no text
     // moved; cancelled, the dialog has put back what it was shown with.
+    mWindows.options->showShortCircuit(mShortCircuit);
     const int iceIndex = mWindows.options->iceIndex();
     if (mDialogs.run(*mWindows.options) == QDialog::Accepted) {
+        mShortCircuit = mWindows.options->shortCircuitOptions();
         if (mDocument)
             mDocument->markChanged();
         // Strings picked from the list follow the new ice thickness.
