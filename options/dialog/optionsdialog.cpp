@@ -109,6 +109,7 @@ TForm_xuan_xiang::TForm_xuan_xiang(common::Messenger &messenger, QWidget *parent
                          common::MessageButtons::Ok});
     loadDesignChecks();
     showDesignChecks();
+    showShortCircuit(mShortCircuit);
 
     connect(ComboBox1, &QComboBox::activated, this, &TForm_xuan_xiang::ComboBox1Change);
     connect(mIceButtons, &QButtonGroup::idClicked, this, &TForm_xuan_xiang::RadioGroup_fbClick);
