@@ -6,7 +6,9 @@
 #include "engine/governingstates.h"
 #include "engine/loadstate.h"
 #include "engine/numberformatting.h"
+#include "engine/shortcircuitspan.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace app {
@@ -20,6 +22,11 @@ constexpr int decimals = 3;
 TableCell number(float value, int places = decimals)
 {
     return {formatNumber(value, places), true};
+}
+
+TableCell kiloNewtons(double newtons)
+{
+    return number(static_cast<float>(newtons / 1000));
 }
 
 TableCell stateCell(int state)
@@ -96,6 +103,29 @@ void addStructureLoads(TableRow &row, const CalculationRun &run)
     row.push_back(stateCell(loads.governingB.vertical));
 }
 
+/// The short circuit's largest forces over its two temperatures, the smaller
+/// a_min and the thermal verdict; F_f,d blank where neither case has one.
+void addShortCircuit(TableRow &row, const std::optional<ShortCircuitResult> &shortCircuit)
+{
+    if (!shortCircuit) {
+        row.insert(row.end(), 5, TableCell{});
+        return;
+    }
+    double swing = 0;
+    std::optional<double> drop;
+    for (const ShortCircuitTemperatureCase &temperatureCase : shortCircuit->cases) {
+        const ShortCircuitCase &values = temperatureCase.values;
+        swing = std::max(swing, values.tensileForce_N);
+        if (values.dropForce_N)
+            drop = std::max(drop.value_or(0), *values.dropForce_N);
+    }
+    row.push_back(kiloNewtons(swing));
+    row.push_back(drop ? kiloNewtons(*drop) : TableCell{});
+    row.push_back(number(static_cast<float>(shortCircuit->minimumClearance_m)));
+    row.push_back(kiloNewtons(shortCircuit->designLoad_N));
+    row.push_back({shortCircuit->thermal.met ? "满足" : "不满足", false});
+}
+
 TableRow summaryFigures(const CalculationRun &run)
 {
     const CalculationResult &result = run.result;
@@ -119,6 +149,7 @@ TableRow summaryFigures(const CalculationRun &run)
     addLargestCatenaryDifferences(row, result.catenary);
     addReferenceCutLength(row, result);
     addStructureLoads(row, run);
+    addShortCircuit(row, run.shortCircuit);
     return row;
 }
 
@@ -134,6 +165,7 @@ const std::vector<std::string> &summaryFigureHeader()
         "下料温度(最接近" + formatGeneral(cutLengthReferenceTemperature) + "℃的紧线温度)(℃)", "下料长度(m)",
         "A侧构架最大拉力(kN)", "A侧最大拉力工况", "B侧构架最大拉力(kN)", "B侧最大拉力工况",
         "A侧最大垂直荷载(kN)", "A侧垂直荷载工况", "B侧最大垂直荷载(kN)", "B侧垂直荷载工况",
+        "短路摆动拉力Ft,d(kN)", "短路后落下拉力Ff,d(kN)", "最小相间距离amin(m)", "短路设计荷载(kN)", "热稳定",
     };
     return header;
 }

@@ -21,7 +21,8 @@ struct SpanFigures
 {
     /// The summary's result columns: largest H, f, reactions and wind forces,
     /// beam loads, design check, catenary differences, and the cut length at
-    /// the stringing temperature nearest 15 degC with that temperature.
+    /// the stringing temperature nearest 15 degC with that temperature, and
+    /// the short circuit's forces, a_min and thermal verdict.
     TableRow summary;
     /// Page 1's table of the design states, one row per state.
     std::vector<TableRow> pageOne;

@@ -8,13 +8,14 @@ namespace app {
 
 CalculationShown calculateAndShow(const MainWindowModel &window, const options::OptionsTexts &options,
                                   const options::DesignCheckOptions &checks, report::ResultPages &viewer,
-                                  common::Messenger &messenger)
+                                  common::Messenger &messenger, const options::ShortCircuitOptions &shortCircuit)
 {
     std::optional<DesignCheckRequest> checkRequest;
     if (checks.includeCheckPage)
         checkRequest = DesignCheckRequest{checks, true};
     const ReportPages colour = viewer.resultsInBlack() ? ReportPages::Black : ReportPages::Teal;
-    const CalculationRun run = runCalculationPipeline(window, options, checkRequest, colour, UnusualValues::Ask, messenger);
+    const CalculationRun run = runCalculationPipeline(window, options, checkRequest, colour, UnusualValues::Ask, messenger,
+                                                      FrontMatter::Included, shortCircuit);
     switch (run.outcome) {
     case RunOutcome::Refused:
         return {CalculationOutcome::Refused, {}, {}};

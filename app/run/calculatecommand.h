@@ -5,6 +5,7 @@
 #include "engine/governingstates.h"
 #include "options/model/designcheckoptions.h"
 #include "options/model/optionstexts.h"
+#include "options/model/shortcircuitoptions.h"
 #include "report/resultpages.h"
 
 #include <string>
@@ -38,9 +39,10 @@ std::string failedCalculationText(const std::string &cause);
  * \a options (results in the colour the viewer asks for), then hands the
  * pages to \a viewer and shows it on page 1. When \a checks asks for the
  * design-check page it follows as page 18 and the verdict goes to the
- * viewer's status line; a failing check shows nothing more. A field of
- * \a checks that is not a number is refused with its message (caption
- * "选项设置") before the calculation.
+ * viewer's status line; a failing check shows nothing more. When
+ * \a shortCircuit gives a current, the page "短路效应计算" follows. A field
+ * of \a checks or \a shortCircuit that cannot be used is refused with its
+ * message (caption "选项设置") before the calculation.
  *
  * Before a span with unusual values is computed the user is asked once,
  * naming each of them ("继续计算" / "返回修改"); going back is Refused.
@@ -53,6 +55,6 @@ std::string failedCalculationText(const std::string &cause);
  */
 CalculationShown calculateAndShow(const MainWindowModel &window, const options::OptionsTexts &options,
                                   const options::DesignCheckOptions &checks, report::ResultPages &viewer,
-                                  common::Messenger &messenger);
+                                  common::Messenger &messenger, const options::ShortCircuitOptions &shortCircuit = {});
 
 } // namespace app

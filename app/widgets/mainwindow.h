@@ -4,6 +4,7 @@
 #include "app/model/mainwindowmodel.h"
 #include "app/model/spandocument.h"
 #include "common/messenger.h"
+#include "options/model/shortcircuitoptions.h"
 
 #include <QClipboard>
 #include <QWidget>
@@ -104,6 +105,8 @@ public:
 
     /// The span as the window and the options dialog hold it now.
     app::SpanFile currentSpan() const;
+    /// The span's short-circuit inputs, as last confirmed in the options dialog.
+    const options::ShortCircuitOptions &shortCircuitOptions() const { return mShortCircuit; }
     const app::SpanDocument *document() const { return mDocument.get(); }
     const app::RecentFiles &recentFiles() const { return mRecentFiles; }
 
@@ -280,6 +283,7 @@ private:
     common::DialogRunner &mDialogs;
     app::CompanionWindows mWindows;
     app::MainWindowModel mModel;
+    options::ShortCircuitOptions mShortCircuit;
     /// Created with the companions: the options dialog is part of the span.
     std::unique_ptr<app::SpanDocument> mDocument;
     /// calculationInputsText() of the inputs the viewer's pages were computed from; empty before the first.

@@ -92,6 +92,7 @@ app::SpanFile TForm_zcx::currentSpan() const
 {
     app::SpanFile span;
     span.window = mModel;
+    span.shortCircuit = mShortCircuit;
     if (mWindows.options != nullptr) {
         span.options = mWindows.options->optionsTexts();
         span.reserved = options::reservedNumbers(mWindows.options->model().snapshot());
@@ -166,6 +167,7 @@ QStringList TForm_zcx::chooseFiles(const QString &caption, int fileMode, bool sa
 void TForm_zcx::showSpan(const app::SpanFile &span)
 {
     mModel = span.window;
+    mShortCircuit = span.shortCircuit;
     if (mWindows.options != nullptr)
         mWindows.options->showSettings(span.options, span.reserved);
     showModel();
@@ -229,7 +231,9 @@ void TForm_zcx::FileNewClick()
     if (!settlePendingExitCheck() || !settleUnsavedChanges())
         return;
     // The options are the settings every span shares; a new span keeps them.
+    // The short circuit is the span's own and starts blank.
     mModel = app::MainWindowModel();
+    mShortCircuit = options::ShortCircuitOptions();
     showModel();
     mDocument->startUntitled(currentSpan());
     refreshCaption();

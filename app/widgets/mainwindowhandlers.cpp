@@ -56,7 +56,8 @@ void TForm_zcx::Button_jsClick()
         mWindows.options != nullptr ? mWindows.options->designCheckOptions() : options::DesignCheckOptions{};
     report::ViewerPages viewer(*mWindows.viewer);
     // The save dialogs suggest file names after the span the shown pages report on.
-    const app::CalculationShown shown = app::calculateAndShow(mModel, options, checks, viewer, mMessenger);
+    const app::CalculationShown shown =
+        app::calculateAndShow(mModel, options, checks, viewer, mMessenger, mShortCircuit);
     if (shown.outcome == app::CalculationOutcome::Shown) {
         mWindows.viewer->setSpanName(toQString(mModel.text(EditBox::Edit_bt)));
         mComputedInputs = calculationInputsText();
@@ -85,8 +86,10 @@ void TForm_zcx::Button_optionClick()
                                 app::composedRatings(mModel)));
     // Confirmed, the options count as a change of the span even when no text
     // moved; cancelled, the dialog has put back what it was shown with.
+    mWindows.options->showShortCircuit(mShortCircuit);
     const int iceIndex = mWindows.options->iceIndex();
     if (mDialogs.run(*mWindows.options) == QDialog::Accepted) {
+        mShortCircuit = mWindows.options->shortCircuitOptions();
         if (mDocument)
             mDocument->markChanged();
         // Strings picked from the list follow the new ice thickness.

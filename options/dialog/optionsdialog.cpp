@@ -73,9 +73,11 @@ TForm_xuan_xiang::TForm_xuan_xiang(common::Messenger &messenger, QWidget *parent
     TabSheet1 = buildConditionsPage();
     TabSheet2 = buildMarkingPage();
     TabSheet3 = buildDesignCheckPage();
+    TabSheet4 = buildShortCircuitPage();
     PageControl1->addTab(TabSheet1, QStringLiteral("气象条件"));
     PageControl1->addTab(TabSheet2, QStringLiteral("计算温度及划印状态设置"));
     PageControl1->addTab(TabSheet3, QStringLiteral("设计校核"));
+    PageControl1->addTab(TabSheet4, QStringLiteral("短路校验"));
     PageControl1->setCurrentIndex(0);
 
     Button_resume = new QPushButton(QStringLiteral("恢复设置"), this);
@@ -107,6 +109,7 @@ TForm_xuan_xiang::TForm_xuan_xiang(common::Messenger &messenger, QWidget *parent
                          common::MessageButtons::Ok});
     loadDesignChecks();
     showDesignChecks();
+    showShortCircuit(mShortCircuit);
 
     connect(ComboBox1, &QComboBox::activated, this, &TForm_xuan_xiang::ComboBox1Change);
     connect(mIceButtons, &QButtonGroup::idClicked, this, &TForm_xuan_xiang::RadioGroup_fbClick);
@@ -124,6 +127,10 @@ TForm_xuan_xiang::TForm_xuan_xiang(common::Messenger &messenger, QWidget *parent
     for (int i = 0; i < options::designCheckFieldCount; ++i)
         connect(Edit_jiaohe[static_cast<std::size_t>(i)], &QLineEdit::textEdited, this, [this, i](const QString &text) {
             options::designCheckFieldText(mDesignChecks, static_cast<options::DesignCheckField>(i)) = text.toStdString();
+        });
+    for (int i = 0; i < options::shortCircuitFieldCount; ++i)
+        connect(Edit_duanlu[static_cast<std::size_t>(i)], &QLineEdit::textEdited, this, [this, i](const QString &text) {
+            options::shortCircuitFieldText(mShortCircuit, static_cast<options::ShortCircuitField>(i)) = text.toStdString();
         });
     connect(CheckBox_jiaohe, &QCheckBox::toggled, this, [this](bool ticked) { mDesignChecks.includeCheckPage = ticked; });
     connect(Button_resume, &QPushButton::clicked, this, &TForm_xuan_xiang::Button_resumeClick);
@@ -263,6 +270,40 @@ QWidget *TForm_xuan_xiang::buildDesignCheckPage()
     return page;
 }
 
+QWidget *TForm_xuan_xiang::buildShortCircuitPage()
+{
+    auto *page = new QWidget;
+    page->setObjectName(QStringLiteral("TabSheet4"));
+
+    auto *form = new QFormLayout;
+    form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    form->setVerticalSpacing(3);
+    for (int i = 0; i < options::shortCircuitFieldCount; ++i) {
+        const auto field = static_cast<options::ShortCircuitField>(i);
+        auto *edit = new QLineEdit(page);
+        edit->setObjectName(QStringLiteral("Edit_duanlu%1").arg(i + 1));
+        edit->setMaxLength(16);
+        if (const char *blank = options::shortCircuitBlankMeaning(field))
+            edit->setPlaceholderText(QString::fromUtf8(blank));
+        Edit_duanlu[static_cast<std::size_t>(i)] = edit;
+        form->addRow(QString::fromUtf8(options::shortCircuitFieldLabel(field)), edit);
+    }
+
+    auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->addLayout(form);
+    layout->addStretch();
+    return page;
+}
+
+void TForm_xuan_xiang::showShortCircuit(const options::ShortCircuitOptions &shortCircuit)
+{
+    mShortCircuit = shortCircuit;
+    for (int i = 0; i < options::shortCircuitFieldCount; ++i)
+        Edit_duanlu[static_cast<std::size_t>(i)]->setText(
+            fromUtf8(options::shortCircuitFieldText(mShortCircuit, static_cast<options::ShortCircuitField>(i))));
+}
+
 void TForm_xuan_xiang::showDesignChecks()
 {
     const QSignalBlocker quiet(CheckBox_jiaohe);
@@ -311,6 +352,17 @@ bool TForm_xuan_xiang::designChecksRefused()
     common::showError(mMessenger, options::badDesignCheckFieldMessage(*bad), common::optionsCaption);
     PageControl1->setCurrentWidget(TabSheet3);
     Edit_jiaohe[static_cast<std::size_t>(*bad)]->setFocus();
+    return true;
+}
+
+bool TForm_xuan_xiang::shortCircuitRefused()
+{
+    const std::optional<options::ShortCircuitField> bad = options::firstBadShortCircuitField(mShortCircuit);
+    if (!bad)
+        return false;
+    common::showError(mMessenger, options::badShortCircuitFieldMessage(*bad), common::optionsCaption);
+    PageControl1->setCurrentWidget(TabSheet4);
+    Edit_duanlu[static_cast<std::size_t>(*bad)]->setFocus();
     return true;
 }
 
@@ -464,7 +516,8 @@ void TForm_xuan_xiang::showSettings(const options::OptionsTexts &texts, const op
 void TForm_xuan_xiang::showEvent(QShowEvent *event)
 {
     if (!mShownWith)
-        mShownWith = ShownSettings{optionsTexts(), options::reservedNumbers(mModel.snapshot()), mDesignChecks};
+        mShownWith = ShownSettings{optionsTexts(), options::reservedNumbers(mModel.snapshot()), mDesignChecks,
+                                   mShortCircuit};
     QDialog::showEvent(event);
 }
 
@@ -474,6 +527,7 @@ void TForm_xuan_xiang::reject()
         showSettings(mShownWith->texts, mShownWith->reserved);
         mDesignChecks = mShownWith->checks;
         showDesignChecks();
+        showShortCircuit(mShownWith->shortCircuit);
         mShownWith.reset();
     }
     QDialog::reject();
@@ -481,7 +535,7 @@ void TForm_xuan_xiang::reject()
 
 void TForm_xuan_xiang::BitBtn_YESClick()
 {
-    if (designChecksRefused())
+    if (designChecksRefused() || shortCircuitRefused())
         return;
     saveDesignChecks();
     switch (mModel.saveOptionsFile(mMessenger)) {

@@ -3,6 +3,7 @@
 #include "options/model/designcheckoptions.h"
 #include "options/model/optionsmodel.h"
 #include "options/model/optionstexts.h"
+#include "options/model/shortcircuitoptions.h"
 
 #include <QDialog>
 
@@ -29,7 +30,8 @@ class Messenger;
  * grid with the typical-zone list and the ice thickness on the first page,
  * the nine marking temperatures and the five marking-state boxes on the
  * second, the rated strengths and required factors of the design check on
- * the third ("设计校核"), "恢复设置" and "确定" below.
+ * the third ("设计校核"), the span's short-circuit inputs on the fourth
+ * ("短路校验"), "恢复设置" and "确定" below.
  *
  * The widgets only show the options model and pass every change to it; the
  * rules live in the model. The controls are the live settings: a
@@ -39,6 +41,8 @@ class Messenger;
  *
  * The design-check settings are kept in the user's settings (QSettings),
  * read at creation and written by "确定"; default.dat never holds them.
+ * The short-circuit inputs belong to the span: the main window shows its
+ * own before it opens the dialog and takes them back once confirmed.
  */
 class TForm_xuan_xiang : public QDialog
 {
@@ -58,6 +62,11 @@ public:
 
     /// The design-check page as its controls show it now.
     const options::DesignCheckOptions &designCheckOptions() const { return mDesignChecks; }
+
+    /// The short-circuit page as its controls show it now.
+    const options::ShortCircuitOptions &shortCircuitOptions() const { return mShortCircuit; }
+    /// Shows the span's short-circuit inputs on their page.
+    void showShortCircuit(const options::ShortCircuitOptions &shortCircuit);
 
     /// Shows the strengths the span's conductor and strings give, as the hints of the blank fields.
     void showCatalogueStrengths(const options::CatalogueStrengths &strengths);
@@ -88,6 +97,7 @@ public:
     QWidget *TabSheet1;
     QWidget *TabSheet2;
     QWidget *TabSheet3;
+    QWidget *TabSheet4;
     QLabel *Label1;
     /// Typical meteorological zones "一类" .. "九类"; starts with none chosen.
     QComboBox *ComboBox1;
@@ -104,6 +114,8 @@ public:
     QCheckBox *CheckBox_jiaohe;
     /// Strengths and factors of the design check, in options::DesignCheckField order.
     std::array<QLineEdit *, options::designCheckFieldCount> Edit_jiaohe{};
+    /// The short-circuit inputs, in options::ShortCircuitField order.
+    std::array<QLineEdit *, options::shortCircuitFieldCount> Edit_duanlu{};
     QPushButton *Button_resume;
     QPushButton *BitBtn_YES;
     QPushButton *BitBtn_NO;
@@ -118,16 +130,20 @@ private:
         options::OptionsTexts texts;
         options::ReservedNumbers reserved;
         options::DesignCheckOptions checks;
+        options::ShortCircuitOptions shortCircuit;
     };
 
     QWidget *buildConditionsPage();
     QWidget *buildMarkingPage();
     QWidget *buildDesignCheckPage();
+    QWidget *buildShortCircuitPage();
     void showDesignChecks();
     void loadDesignChecks();
     void saveDesignChecks() const;
     /// "确定" with a design-check field that is not a number: its message, its page and its field.
     bool designChecksRefused();
+    /// "确定" with a short-circuit field that cannot be used: its message, its page and its field.
+    bool shortCircuitRefused();
     void fillConditionGrid();
     void fitConditionGrid();
     /// Puts every setting of the model into the widgets, without echoing changes back.
@@ -144,6 +160,7 @@ private:
     common::Messenger &mMessenger;
     options::OptionsModel mModel;
     options::DesignCheckOptions mDesignChecks;
+    options::ShortCircuitOptions mShortCircuit;
     std::optional<ShownSettings> mShownWith;
     bool mShowingModel = false;
 };

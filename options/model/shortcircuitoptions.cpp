@@ -104,9 +104,9 @@ const std::string &shortCircuitFieldText(const ShortCircuitOptions &options, Sho
     return options.*describe(field).text;
 }
 
-bool mayBeBlank(ShortCircuitField field)
+const char *shortCircuitBlankMeaning(ShortCircuitField field)
 {
-    return describe(field).blankMeans != nullptr;
+    return describe(field).blankMeans;
 }
 
 bool isShortCircuitAsked(const ShortCircuitOptions &options)

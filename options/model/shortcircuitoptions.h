@@ -10,9 +10,9 @@ namespace options {
 /**
  * The short-circuit inputs of a span as the user typed them, in the units
  * of the window (kA, kN/m, kN). A blank short-circuit current means that no
- * short circuit is computed, and then nothing else is read; the fields named
- * in mayBeBlank() have a meaning when blank, every other one must be a
- * number greater than 0. These settings live in the span file, never in
+ * short circuit is computed, and then nothing else is read; the fields with
+ * a shortCircuitBlankMeaning() have a meaning when blank, every other one
+ * must be a number greater than 0. These settings live in the span file, never in
  * default.dat.
  */
 struct ShortCircuitOptions
@@ -56,8 +56,8 @@ const char *shortCircuitFieldKey(ShortCircuitField field);
 std::string &shortCircuitFieldText(ShortCircuitOptions &options, ShortCircuitField field);
 const std::string &shortCircuitFieldText(const ShortCircuitOptions &options, ShortCircuitField field);
 
-/// The fields whose blank has a meaning of its own (see ShortCircuitOptions).
-bool mayBeBlank(ShortCircuitField field);
+/// What a blank \a field means, "不进行短路计算" and the like; nullptr where the field must be given.
+const char *shortCircuitBlankMeaning(ShortCircuitField field);
 
 /// Whether a short circuit is asked for: the current is not blank.
 bool isShortCircuitAsked(const ShortCircuitOptions &options);

@@ -3,6 +3,7 @@
 // and the joined PDF with its outline. The figures of the summary are
 // compared with the cases' checked expected.json, not with the program.
 #include "app/model/lastinputfile.h"
+#include "app/run/batchfigures.h"
 #include "app/run/batchpdf.h"
 #include "app/run/batchrun.h"
 #include "app/run/summarycsv.h"
@@ -21,6 +22,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <sstream>
 
 namespace fs = std::filesystem;
@@ -183,8 +185,9 @@ TEST_F(Batch, CsvHasBomCrLfHeaderAndTheCheckedFigures)
 
     for (std::size_t i = 0; i < computedCases.size(); ++i) {
         const std::vector<std::string> row = split(lines[i + 1], ",");
-        ASSERT_EQ(row.size(), 43u) << lines[i + 1];
+        ASSERT_EQ(row.size(), 48u) << lines[i + 1];
         EXPECT_EQ(row[row.size() - 2], "") << "no warning for a checked case";
+        EXPECT_EQ(row[42] + row[43] + row[44] + row[45] + row[46], "") << "no short circuit asked for";
         EXPECT_EQ(row.back(), "计算完成");
         std::ifstream expectedFile(casesFolder / computedCases[i] / "expected.json");
         const nlohmann::json expected = nlohmann::json::parse(expectedFile);
@@ -375,4 +378,50 @@ TEST(BatchPages, EachSpanKeepsItsOwnDesignCheckPageSwitch)
     EXPECT_EQ(pageCounts(), (std::vector<std::size_t>{17, 18}));
     settings.designCheckPage = true;
     EXPECT_EQ(pageCounts(), (std::vector<std::size_t>{18, 18}));
+}
+
+// The short-circuit columns take the largest forces of the two temperatures
+// and the smaller a_min, as the engine computed them for the span.
+TEST(BatchShortCircuit, TheSummaryTakesTheLargestForcesOfBothTemperatures)
+{
+    TemporaryFolder folder;
+    app::SpanFile span;
+    span.shortCircuit.initialCurrent = "40";
+    span.shortCircuit.firstDuration = "0.5";
+    span.shortCircuit.phaseSpacing = "3.5";
+    span.shortCircuit.springConstant = "1000";
+    app::writeSpanFile(folder.file("fault.tenrix"), span);
+    struct Keeper : app::SpanFinisher
+    {
+        std::optional<engine::ShortCircuitResult> &kept;
+        explicit Keeper(std::optional<engine::ShortCircuitResult> &k) : kept(k) {}
+        void finish(app::SpanOutcome &outcome, std::size_t) override { kept = outcome.run->shortCircuit; }
+        void close() override {}
+    };
+    std::optional<engine::ShortCircuitResult> engineResult;
+    app::BatchSettings settings;
+    settings.makeFinisher = [&engineResult] { return std::make_unique<Keeper>(engineResult); };
+    const std::atomic<bool> notCancelled = false;
+    const app::BatchRun run = app::runBatch({folder.file("fault.tenrix")}, settings, {}, notCancelled);
+    ASSERT_EQ(run.spans.size(), 1u);
+    ASSERT_EQ(run.spans[0].status, app::SpanStatus::Computed) << run.spans[0].message;
+    ASSERT_TRUE(engineResult);
+
+    const app::TableRow &summary = run.spans[0].figures.summary;
+    ASSERT_EQ(summary.size(), app::summaryFigureHeader().size());
+    const auto figure = [&](std::size_t fromEnd) { return std::stod(summary[summary.size() - fromEnd].text); };
+    const auto &[cold, hot] = engineResult->cases;
+    EXPECT_NEAR(figure(5), std::max(cold.values.tensileForce_N, hot.values.tensileForce_N) / 1000, 0.0005);
+    std::optional<double> drop;
+    for (const std::optional<double> &force : {cold.values.dropForce_N, hot.values.dropForce_N})
+        if (force)
+            drop = std::max(drop.value_or(0), *force);
+    if (drop) {
+        EXPECT_NEAR(figure(4), *drop / 1000, 0.0005);
+    } else {
+        EXPECT_EQ(summary[summary.size() - 4].text, "");
+    }
+    EXPECT_NEAR(figure(3), engineResult->minimumClearance_m, 0.0005);
+    EXPECT_NEAR(figure(2), engineResult->designLoad_N / 1000, 0.0005);
+    EXPECT_EQ(summary.back().text, engineResult->thermal.met ? "满足" : "不满足");
 }

@@ -8,6 +8,7 @@
 #include "options/dialog/optionsdialog.h"
 #include "report/reportpage.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -371,6 +372,47 @@ private Q_SLOTS:
         calculate();
         shown = window().Label_kzgk->text();
         QVERIFY2(shown.contains(QStringLiteral("color:#c00000\">不满足")), qPrintable(shown));
+    }
+
+    // The short circuit is the span's: typed in the options, it is kept
+    // only once confirmed, and a text that is no number keeps the dialog open.
+    void aConfirmedShortCircuitAddsItsPage()
+    {
+        TForm_xuan_xiang &options = mProgram->windows->Form_xuan_xiang;
+        const auto edit = [&options](options::ShortCircuitField field) {
+            return options.Edit_duanlu[static_cast<std::size_t>(field)];
+        };
+        QCOMPARE(edit(options::ShortCircuitField::initialCurrent)->placeholderText(), QStringLiteral("不进行短路计算"));
+        calculate();
+        const int plainPages = viewer().pageCount();
+
+        mProgram->messenger.expect(common::MessageAnswer::Ok);
+        mProgram->dialogs.expect([&](QDialog &) {
+            replaceText(edit(options::ShortCircuitField::initialCurrent), QStringLiteral("40"));
+            replaceText(edit(options::ShortCircuitField::firstDuration), QStringLiteral("0.5"));
+            replaceText(edit(options::ShortCircuitField::phaseSpacing), QStringLiteral("3,5"));
+            options.BitBtn_YES->click();
+            QCOMPARE(options.result(), int(QDialog::Rejected));
+            QCOMPARE(options.PageControl1->currentWidget(), options.TabSheet4);
+            replaceText(edit(options::ShortCircuitField::phaseSpacing), QStringLiteral("3.5"));
+            replaceText(edit(options::ShortCircuitField::springConstant), QStringLiteral("1000"));
+            options.BitBtn_YES->click();
+        });
+        QTest::mouseClick(window().Button_option, Qt::LeftButton);
+        QCOMPARE(mProgram->messageTexts(),
+                 std::vector<std::string>{"短路计算: “相间距离a(m)”应为大于0的数值."});
+        QCOMPARE(window().shortCircuitOptions().phaseSpacing, std::string("3.5"));
+        QCOMPARE(window().currentSpan().shortCircuit.initialCurrent, std::string("40"));
+        QVERIFY(window().document()->isChanged(window().currentSpan()));
+
+        calculate();
+        QCOMPARE(viewer().pageCount(), plainPages + 1);
+        QCOMPARE(viewer().storedPage(plainPages).title(), QStringLiteral("短路效应计算"));
+
+        // 新建 starts without a short circuit.
+        mProgram->messenger.expect(common::MessageAnswer::Discard);
+        window().Action_new->trigger();
+        QVERIFY(window().shortCircuitOptions() == options::ShortCircuitOptions());
     }
 
     void aFailureInTheWindowKeepsTheViewerHidden()
