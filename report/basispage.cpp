@@ -142,7 +142,7 @@ void drawConditions(PageCanvas &canvas, const engine::CalculationResult &result,
 void drawBasisPage(PageCanvas &canvas, const engine::CalculationResult &result,
                    const engine::DesignCheckSettings &checkSettings, const QColor &resultColour)
 {
-    drawBookPageFrame(canvas, QString::fromUtf8(basisTitle));
+    drawTitledFrame(canvas, QString::fromUtf8(basisTitle));
     TextColumn text(canvas, 170);
     drawMethod(text);
     drawStandards(text, checkSettings);

@@ -1,27 +1,10 @@
 #include "report/bookpages.h"
 
 #include "report/fittedtext.h"
-#include "report/markuptext.h"
 #include "report/pagecanvas.h"
 #include "report/pagestyle.h"
 
 namespace report {
-
-void drawBookPageFrame(PageCanvas &canvas, const QString &title)
-{
-    canvas.setBrushStyle(BrushStyle::Solid);
-    canvas.setBrushColor(backgroundColor);
-    canvas.setPenStyle(PenStyle::Clear);
-    canvas.rectangle(0, 0, reportPageWidth, reportPageHeight);
-
-    applyPageDefaults(canvas);
-    canvas.setPenWidth(2);
-    canvas.setPenColor(borderColor);
-    canvas.rectangle(20, 100, 1168, 820);
-    applyPageDefaults(canvas);
-    if (!title.isEmpty())
-        drawMarkupText(594, 130, 12, QStringLiteral("MC"), title, canvas);
-}
 
 void drawBookBand(PageCanvas &canvas, const common::BookData &book, const QString &spanName)
 {

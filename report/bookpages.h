@@ -3,6 +3,7 @@
 #include "common/bookdata.h"
 #include "engine/designchecks.h"
 #include "engine/governingstates.h"
+#include "report/pages.h"
 
 #include <QColor>
 #include <QString>
@@ -45,13 +46,6 @@ inline constexpr const char *clearanceTitle = "电气距离校验";
 
 /// The cover's title.
 inline constexpr const char *bookTitle = "软导线力学计算书";
-
-/**
- * Whitens the page and draws the red border with \a title over the frame,
- * as the pages of the method have theirs, but no page number: the book's
- * own pages are found by the contents.
- */
-void drawBookPageFrame(PageCanvas &canvas, const QString &title);
 
 /**
  * The band above the frame of every page but the cover: the project name

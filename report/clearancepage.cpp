@@ -119,7 +119,7 @@ QString given(const std::optional<double> &value)
 
 void drawClearancePage(PageCanvas &canvas, const engine::ClearanceResult &clearances, const QColor &resultColour)
 {
-    drawBookPageFrame(canvas, QString::fromUtf8(clearanceTitle));
+    drawTitledFrame(canvas, QString::fromUtf8(clearanceTitle));
     drawFittedText(canvas, {40, 126, 1148, 144}, 40, 135, 10, QStringLiteral("LC"),
                    clearances.swings.empty() ? QStringLiteral("风偏(各设计工况均无风)")
                                              : QStringLiteral("风偏(有风的设计工况)"));

@@ -50,7 +50,7 @@ int contentsPageCount(int entryCount)
 
 void drawContentsPage(PageCanvas &canvas, std::span<const ContentsEntry> entries, int pageIndex)
 {
-    drawBookPageFrame(canvas, QString::fromUtf8(contentsTitle));
+    drawTitledFrame(canvas, QString::fromUtf8(contentsTitle));
     std::size_t first = std::size_t(pageIndex) * std::size_t(contentsEntriesPerPage());
     for (int left : columnLefts) {
         if (first >= entries.size())

@@ -62,7 +62,7 @@ void drawSignatureBlock(PageCanvas &canvas, const common::BookData &book)
 
 void drawCoverPage(PageCanvas &canvas, const common::BookData &book, const QString &subject)
 {
-    drawBookPageFrame(canvas, QString());
+    drawTitledFrame(canvas, QString());
     drawMarkupText(594, 210, 28, QStringLiteral("MC"), QString::fromUtf8(bookTitle), canvas);
     drawFittedText(canvas, {60, 250, 1128, 290}, 594, 270, 16, QStringLiteral("MC"), subject);
     drawProjectTable(canvas, book);

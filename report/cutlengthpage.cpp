@@ -20,7 +20,7 @@ constexpr const char *headings[columnCount] = {
 
 void drawCutLengthPage(PageCanvas &canvas, const engine::CalculationResult &result, const QColor &resultColour)
 {
-    drawBookPageFrame(canvas, QString::fromUtf8(cutLengthTitle));
+    drawTitledFrame(canvas, QString::fromUtf8(cutLengthTitle));
     const RuledTable table({194, 344, 574, 804, 994}, 170, 26, 1 + int(result.cutLengths.size()));
     table.drawRules(canvas);
     for (int column = 0; column < columnCount; ++column)

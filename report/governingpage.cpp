@@ -61,7 +61,7 @@ void drawGoverningPage(PageCanvas &canvas, const engine::GoverningStates &govern
                        const engine::DesignChecks &checks, const engine::ShortCircuitResult *shortCircuit,
                        const QColor &resultColour)
 {
-    drawBookPageFrame(canvas, QString::fromUtf8(governingTitle));
+    drawTitledFrame(canvas, QString::fromUtf8(governingTitle));
     const RuledTable table({140, 480, 640, 800, 1048}, 180, 36, rowCount);
     // The notes under the table make room for the fault's row.
     const int faultRow = shortCircuit ? 36 : 0;

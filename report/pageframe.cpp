@@ -56,15 +56,8 @@ QString reportPageListTitle(int pageIndex)
     return QStringLiteral("第%1页 %2").arg(pageIndex + 1).arg(title);
 }
 
-void drawPageFrame(PageCanvas &canvas, int pageIndex, int pageCount)
+void drawTitledFrame(PageCanvas &canvas, const QString &title)
 {
-    if (pageCount != reportPageCount && pageCount != reportPageCountWithDesignCheck)
-        throw std::out_of_range("report of " + std::to_string(pageCount) + " pages");
-    if (pageIndex < 0 || pageIndex >= pageCount) {
-        throw std::out_of_range("report page index " + std::to_string(pageIndex) + " outside 0.."
-                                + std::to_string(pageCount - 1));
-    }
-
     // The whole page is painted by the white brush with no outline, so a page
     // canvas that is reused starts clean.
     canvas.setBrushStyle(BrushStyle::Solid);
@@ -82,10 +75,21 @@ void drawPageFrame(PageCanvas &canvas, int pageIndex, int pageCount)
     canvas.setPenWidth(1);
     canvas.setPenColor(gridColor);
 
-    const QString title = reportPageTitle(pageIndex);
     if (!title.isEmpty()) {
         drawMarkupText(594, 130, 12, QStringLiteral("MC"), title, canvas);
     }
+}
+
+void drawPageFrame(PageCanvas &canvas, int pageIndex, int pageCount)
+{
+    if (pageCount != reportPageCount && pageCount != reportPageCountWithDesignCheck)
+        throw std::out_of_range("report of " + std::to_string(pageCount) + " pages");
+    if (pageIndex < 0 || pageIndex >= pageCount) {
+        throw std::out_of_range("report page index " + std::to_string(pageIndex) + " outside 0.."
+                                + std::to_string(pageCount - 1));
+    }
+
+    drawTitledFrame(canvas, reportPageTitle(pageIndex));
     drawMarkupText(1100, 800, 9, QStringLiteral("MC"), pageNumberText(pageIndex, pageCount), canvas);
 }
 

@@ -38,6 +38,14 @@ class PageCanvas;
  */
 void drawPageFrame(PageCanvas &canvas, int pageIndex, int pageCount = reportPageCount);
 
+/**
+ * Whitens the page and draws the red border with \a title over the frame
+ * (none when empty), but no page number: drawPageFrame() for the pages of
+ * the method, and alone for the book's own pages, which the contents finds.
+ * Leaves the canvas defaults.
+ */
+void drawTitledFrame(PageCanvas &canvas, const QString &title);
+
 /// The title drawPageFrame() writes on page \a pageIndex (0..17); empty for page 1.
 QString reportPageTitle(int pageIndex);
 

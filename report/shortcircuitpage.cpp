@@ -119,7 +119,7 @@ void drawInputs(PageCanvas &canvas, const engine::ShortCircuitResult &sc, const 
 
 void drawShortCircuitPage(PageCanvas &canvas, const engine::ShortCircuitResult &sc, const QColor &resultColour)
 {
-    drawBookPageFrame(canvas, QString::fromUtf8(shortCircuitTitle));
+    drawTitledFrame(canvas, QString::fromUtf8(shortCircuitTitle));
     const std::vector<StepRow> rows = stepRows();
     const RuledTable table({40, 130, 400, 480, 630, 780}, 150, 19, int(rows.size()) + 1);
     table.drawRules(canvas);

@@ -168,7 +168,7 @@ QString stateCaption(const engine::CalculationResult &result, int state, int col
 void drawSpanProfilePage(PageCanvas &canvas, const engine::CalculationResult &result,
                          const engine::GoverningStates &governing, const QColor &resultColour)
 {
-    drawBookPageFrame(canvas, QString::fromUtf8(spanProfileTitle));
+    drawTitledFrame(canvas, QString::fromUtf8(spanProfileTitle));
     const int tensionState = governing.largestTension.state;
     const int tensionColumn = engine::governingColumn(result, tensionState);
     drawProfile(canvas, spanProfile(result, tensionState, tensionColumn), 150,

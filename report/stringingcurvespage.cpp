@@ -44,7 +44,7 @@ std::vector<ChartSeries> curves(const engine::CalculationResult &result, Quantit
 void drawStringingCurvesPage(PageCanvas &canvas, const engine::CalculationResult &result,
                              const QColor &resultColour)
 {
-    drawBookPageFrame(canvas, QString::fromUtf8(stringingCurvesTitle));
+    drawTitledFrame(canvas, QString::fromUtf8(stringingCurvesTitle));
     const QString temperature = QStringLiteral("施工气温 θ(℃)");
     drawLineChart(canvas, {120, 200, 520, 680, temperature, QStringLiteral("水平拉力 H(kN,每相)")},
                   curves(result, Quantity::Tension), resultColour);

@@ -42,14 +42,12 @@ void drawHeadings(PageCanvas &canvas, const RuledTable &table)
 /// A figure of the table; the governing one of its column carries "*".
 void drawLoad(PageCanvas &canvas, const RuledTable &table, int column, int state, float value, bool governs)
 {
-    if (!governs) {
-        table.number(canvas, column, firstRow + state, value, 3);
-        return;
+    table.number(canvas, column, firstRow + state, value, 3);
+    if (governs) {
+        const PageBox box = table.cell(column, firstRow + state);
+        drawFittedText(canvas, box, box.right - 4, (box.top + box.bottom) / 2, 9, QStringLiteral("RC"),
+                       QStringLiteral("*"));
     }
-    const PageBox box = table.cell(column, firstRow + state);
-    drawCentredNumber(canvas, box, (box.left + box.right) / 2, (box.top + box.bottom) / 2, 9, value, 3);
-    drawFittedText(canvas, box, box.right - 4, (box.top + box.bottom) / 2, 9, QStringLiteral("RC"),
-                   QStringLiteral("*"));
 }
 
 void drawSide(PageCanvas &canvas, const RuledTable &table, int firstColumn,
@@ -90,7 +88,7 @@ void drawBeamLoads(PageCanvas &canvas, const engine::BeamLoads &loads, int top, 
 void drawStructureLoadsPage(PageCanvas &canvas, const engine::CalculationResult &result,
                             const engine::ShortCircuitResult *shortCircuit, const QColor &resultColour)
 {
-    drawBookPageFrame(canvas, QString::fromUtf8(structureLoadsTitle));
+    drawTitledFrame(canvas, QString::fromUtf8(structureLoadsTitle));
     const RuledTable &table = loadTable();
     table.drawRules(canvas);
     drawHeadings(canvas, table);
