@@ -132,8 +132,12 @@ void drawClearancePage(PageCanvas &canvas, const engine::ClearanceResult &cleara
     const engine::ClearanceSettings &set = clearances.settings;
     const QString reference = QString::fromStdString(set.codeReference).trimmed();
     QStringList notes;
-    notes << QStringLiteral("相间距离a = %1,边相至接地部分水平距离c = %2,相导线外缘半宽r = %3 m(相中心至最外侧子导线外表面).")
-                 .arg(given(set.phaseSpacing_m), given(set.earthDistance_m), metres(clearances.halfWidth_m));
+    // r not typed is the conductor's radius where a requirement used it, and unused otherwise.
+    const QString halfWidth = set.halfWidth_m      ? given(set.halfWidth_m)
+                              : clearances.halfWidth_m > 0 ? metres(clearances.halfWidth_m) + QStringLiteral(" m(取导线半径)")
+                                                           : QStringLiteral("未填写");
+    notes << QStringLiteral("相间距离a = %1,边相至接地部分水平距离c = %2,相导线外缘半宽r = %3(相中心至最外侧子导线外表面).")
+                 .arg(given(set.phaseSpacing_m), given(set.earthDistance_m), halfWidth);
     notes << QStringLiteral("按保守假定: 相邻两相相向风偏各b;边相向接地部分风偏b;b取该工况的弧垂f与导线风偏角η.");
     notes << QStringLiteral("短路: a$xbksmin$xbjs取短路效应计算中两种温度下较小者;未进行短路计算时不校核.");
     notes << QStringLiteral("要求距离取值依据: ") + (reference.isEmpty() ? QStringLiteral("未填写") : reference);

@@ -23,6 +23,7 @@
 #include <limits>
 #include <sys/stat.h>
 #include <system_error>
+#include <utility>
 
 namespace app {
 
@@ -475,17 +476,40 @@ KeyPath clearancePath(options::ClearanceField field)
     return {clearancesKey, options::clearanceFieldKey(field)};
 }
 
+/// a is one figure of the layout, kept with the clearances and repeated
+/// under "shortCircuit", where readers of the short circuit look for it.
+const KeyPath phaseSpacingCopyPath{shortCircuitKey, "phaseSpacing_m"};
+
+bool isBlankText(const std::string &text)
+{
+    return text.find_first_not_of(" \t") == std::string::npos;
+}
+
 /// The clearance texts of a span; a file without the section checks none.
+/// A file may give a in either section; two different texts are refused,
+/// since no one can say which of them the engineer meant.
 options::ClearanceOptions readClearances(const Json &document, JsonFieldReader &reader)
 {
     options::ClearanceOptions read;
-    if (!document.contains(clearancesKey))
-        return read;
-    for (int i = 0; i < options::clearanceFieldCount; ++i) {
-        const auto field = static_cast<options::ClearanceField>(i);
-        if (const auto text = reader.text(clearancePath(field)))
-            options::clearanceFieldText(read, field) = *text;
+    if (document.contains(clearancesKey)) {
+        for (int i = 0; i < options::clearanceFieldCount; ++i) {
+            const auto field = static_cast<options::ClearanceField>(i);
+            if (const auto text = reader.text(clearancePath(field)))
+                options::clearanceFieldText(read, field) = *text;
+        }
     }
+    if (!reader.has(phaseSpacingCopyPath))
+        return read;
+    const std::string copy = *reader.text(phaseSpacingCopyPath);
+    if (isBlankText(copy))
+        return read;
+    if (isBlankText(read.phaseSpacing))
+        read.phaseSpacing = copy;
+    else if (copy != read.phaseSpacing)
+        reader.refuse(phaseSpacingCopyPath, " " + quoted(copy) + " 与 \""
+                                                + joinKeyPath(clearancePath(options::ClearanceField::phaseSpacing))
+                                                + "\" 的值 " + quoted(std::as_const(read.phaseSpacing))
+                                                + " 不同;相间距离a只能有一个值");
     return read;
 }
 
@@ -581,6 +605,16 @@ std::string missingKeysNote(const std::string &fileName, const std::vector<std::
     return note + ".";
 }
 
+namespace {
+
+/// Whether the phase is a bundle; a count that is no number is refused before this is asked.
+bool isBundled(const engine::CalculationInput &input)
+{
+    return engine::slotNumber(input, engine::slot::bundleCount) > 1;
+}
+
+} // namespace
+
 std::string unreadableNumberMessage(const SpanFile &span, const std::string &fileName)
 {
     const engine::CalculationInput input = assembleCalculationInput(span.window, span.options);
@@ -602,12 +636,13 @@ std::string unreadableNumberMessage(const SpanFile &span, const std::string &fil
                + options::shortCircuitFieldLabel(*field) + ") 的值"
                + (text.empty() ? std::string("为空,应为大于0的数值.") : " " + quoted(text) + " 不是大于0的数值.");
     }
-    if (const auto field = options::firstBadClearanceField(span.clearances)) {
+    if (const auto field =
+            options::firstBadClearanceField(span.clearances, options::isShortCircuitAsked(span.shortCircuit),
+                                            isBundled(input))) {
         const std::string &text = options::clearanceFieldText(span.clearances, *field);
         return "跨线文件 " + fileName + " 中 \"" + joinKeyPath(clearancePath(*field)) + "\"("
                + options::clearanceFieldLabel(*field) + ") 的值"
-               + (text.find_first_not_of(" \t") == std::string::npos
-                      ? std::string("为空,应为大于0的数值(已填写需要它的要求距离).")
+               + (isBlankText(text) ? std::string("为空,应为大于0的数值(已填写需要它的要求距离或短路电流).")
                       : " " + quoted(text) + " 不是大于0的数值.");
     }
     return {};
@@ -636,6 +671,7 @@ std::string spanFileText(const SpanFile &span)
         const auto field = static_cast<options::ClearanceField>(i);
         slot(document, clearancePath(field)) = writable(options::clearanceFieldText(span.clearances, field));
     }
+    slot(document, phaseSpacingCopyPath) = writable(span.clearances.phaseSpacing);
     return document.dump(2) + "\n";
 }
 

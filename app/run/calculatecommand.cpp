@@ -8,14 +8,15 @@ namespace app {
 
 CalculationShown calculateAndShow(const MainWindowModel &window, const options::OptionsTexts &options,
                                   const options::DesignCheckOptions &checks, report::ResultPages &viewer,
-                                  common::Messenger &messenger, const options::ShortCircuitOptions &shortCircuit)
+                                  common::Messenger &messenger, const options::ShortCircuitOptions &shortCircuit,
+                                  const options::ClearanceOptions &clearances)
 {
     std::optional<DesignCheckRequest> checkRequest;
     if (checks.includeCheckPage)
         checkRequest = DesignCheckRequest{checks, true};
     const ReportPages colour = viewer.resultsInBlack() ? ReportPages::Black : ReportPages::Teal;
     const CalculationRun run = runCalculationPipeline(window, options, checkRequest, colour, UnusualValues::Ask, messenger,
-                                                      FrontMatter::Included, shortCircuit);
+                                                      FrontMatter::Included, shortCircuit, clearances);
     switch (run.outcome) {
     case RunOutcome::Refused:
         return {CalculationOutcome::Refused, {}, {}};

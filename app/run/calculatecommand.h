@@ -5,6 +5,7 @@
 #include "engine/governingstates.h"
 #include "options/model/designcheckoptions.h"
 #include "options/model/optionstexts.h"
+#include "options/model/clearanceoptions.h"
 #include "options/model/shortcircuitoptions.h"
 #include "report/resultpages.h"
 
@@ -40,8 +41,9 @@ std::string failedCalculationText(const std::string &cause);
  * pages to \a viewer and shows it on page 1. When \a checks asks for the
  * design-check page it follows as page 18 and the verdict goes to the
  * viewer's status line; a failing check shows nothing more. When
- * \a shortCircuit gives a current, the page "短路效应计算" follows. A field
- * of \a checks or \a shortCircuit that cannot be used is refused with its
+ * \a shortCircuit gives a current, the page "短路效应计算" follows, and when
+ * \a clearances holds anything, "电气距离校验". A field of \a checks,
+ * \a shortCircuit or \a clearances that cannot be used is refused with its
  * message (caption "选项设置") before the calculation.
  *
  * Before a span with unusual values is computed the user is asked once,
@@ -55,6 +57,7 @@ std::string failedCalculationText(const std::string &cause);
  */
 CalculationShown calculateAndShow(const MainWindowModel &window, const options::OptionsTexts &options,
                                   const options::DesignCheckOptions &checks, report::ResultPages &viewer,
-                                  common::Messenger &messenger, const options::ShortCircuitOptions &shortCircuit = {});
+                                  common::Messenger &messenger, const options::ShortCircuitOptions &shortCircuit = {},
+                                  const options::ClearanceOptions &clearances = {});
 
 } // namespace app

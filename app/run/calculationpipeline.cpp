@@ -6,6 +6,7 @@
 #include "app/model/plausibilitycheck.h"
 #include "common/checkmessages.h"
 #include "engine/calculation.h"
+#include "engine/inputfields.h"
 #include "report/pagestyle.h"
 #include "report/reportbuilder.h"
 
@@ -106,8 +107,9 @@ CalculationRun runCalculationPipeline(const MainWindowModel &window, const optio
     std::optional<engine::ShortCircuitSettings> shortCircuitSettings;
     std::optional<engine::ClearanceSettings> clearanceSettings;
     try {
-        shortCircuitSettings = options::shortCircuitSettings(shortCircuit);
-        clearanceSettings = options::clearanceSettings(clearances);
+        shortCircuitSettings = options::shortCircuitSettings(shortCircuit, clearances);
+        clearanceSettings = options::clearanceSettings(
+            clearances, engine::slotNumber(run.input, engine::slot::bundleCount) > 1);
     } catch (const std::invalid_argument &error) {
         common::showError(messenger, error.what(), common::optionsCaption);
         return run;

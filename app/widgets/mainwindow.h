@@ -107,6 +107,7 @@ public:
     app::SpanFile currentSpan() const;
     /// The span's short-circuit inputs, as last confirmed in the options dialog.
     const options::ShortCircuitOptions &shortCircuitOptions() const { return mShortCircuit; }
+    const options::ClearanceOptions &clearanceOptions() const { return mClearances; }
     const app::SpanDocument *document() const { return mDocument.get(); }
     const app::RecentFiles &recentFiles() const { return mRecentFiles; }
 
@@ -284,6 +285,7 @@ private:
     app::CompanionWindows mWindows;
     app::MainWindowModel mModel;
     options::ShortCircuitOptions mShortCircuit;
+    options::ClearanceOptions mClearances;
     /// Created with the companions: the options dialog is part of the span.
     std::unique_ptr<app::SpanDocument> mDocument;
     /// calculationInputsText() of the inputs the viewer's pages were computed from; empty before the first.

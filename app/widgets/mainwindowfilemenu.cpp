@@ -93,6 +93,7 @@ app::SpanFile TForm_zcx::currentSpan() const
     app::SpanFile span;
     span.window = mModel;
     span.shortCircuit = mShortCircuit;
+    span.clearances = mClearances;
     if (mWindows.options != nullptr) {
         span.options = mWindows.options->optionsTexts();
         span.reserved = options::reservedNumbers(mWindows.options->model().snapshot());
@@ -168,6 +169,7 @@ void TForm_zcx::showSpan(const app::SpanFile &span)
 {
     mModel = span.window;
     mShortCircuit = span.shortCircuit;
+    mClearances = span.clearances;
     if (mWindows.options != nullptr)
         mWindows.options->showSettings(span.options, span.reserved);
     showModel();
@@ -231,9 +233,10 @@ void TForm_zcx::FileNewClick()
     if (!settlePendingExitCheck() || !settleUnsavedChanges())
         return;
     // The options are the settings every span shares; a new span keeps them.
-    // The short circuit is the span's own and starts blank.
+    // The short circuit and the clearances are the span's own and start blank.
     mModel = app::MainWindowModel();
     mShortCircuit = options::ShortCircuitOptions();
+    mClearances = options::ClearanceOptions();
     showModel();
     mDocument->startUntitled(currentSpan());
     refreshCaption();

@@ -57,7 +57,7 @@ void TForm_zcx::Button_jsClick()
     report::ViewerPages viewer(*mWindows.viewer);
     // The save dialogs suggest file names after the span the shown pages report on.
     const app::CalculationShown shown =
-        app::calculateAndShow(mModel, options, checks, viewer, mMessenger, mShortCircuit);
+        app::calculateAndShow(mModel, options, checks, viewer, mMessenger, mShortCircuit, mClearances);
     if (shown.outcome == app::CalculationOutcome::Shown) {
         mWindows.viewer->setSpanName(toQString(mModel.text(EditBox::Edit_bt)));
         mComputedInputs = calculationInputsText();
@@ -87,9 +87,11 @@ void TForm_zcx::Button_optionClick()
     // Confirmed, the options count as a change of the span even when no text
     // moved; cancelled, the dialog has put back what it was shown with.
     mWindows.options->showShortCircuit(mShortCircuit);
+    mWindows.options->showClearances(mClearances);
     const int iceIndex = mWindows.options->iceIndex();
     if (mDialogs.run(*mWindows.options) == QDialog::Accepted) {
         mShortCircuit = mWindows.options->shortCircuitOptions();
+        mClearances = mWindows.options->clearanceOptions();
         if (mDocument)
             mDocument->markChanged();
         // Strings picked from the list follow the new ice thickness.

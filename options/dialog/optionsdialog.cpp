@@ -29,6 +29,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -74,10 +75,12 @@ TForm_xuan_xiang::TForm_xuan_xiang(common::Messenger &messenger, QWidget *parent
     TabSheet2 = buildMarkingPage();
     TabSheet3 = buildDesignCheckPage();
     TabSheet4 = buildShortCircuitPage();
+    TabSheet5 = buildClearancePage();
     PageControl1->addTab(TabSheet1, QStringLiteral("气象条件"));
     PageControl1->addTab(TabSheet2, QStringLiteral("计算温度及划印状态设置"));
     PageControl1->addTab(TabSheet3, QStringLiteral("设计校核"));
     PageControl1->addTab(TabSheet4, QStringLiteral("短路校验"));
+    PageControl1->addTab(TabSheet5, QStringLiteral("间距校验"));
     PageControl1->setCurrentIndex(0);
 
     Button_resume = new QPushButton(QStringLiteral("恢复设置"), this);
@@ -110,6 +113,7 @@ TForm_xuan_xiang::TForm_xuan_xiang(common::Messenger &messenger, QWidget *parent
     loadDesignChecks();
     showDesignChecks();
     showShortCircuit(mShortCircuit);
+    showClearances(mClearances);
 
     connect(ComboBox1, &QComboBox::activated, this, &TForm_xuan_xiang::ComboBox1Change);
     connect(mIceButtons, &QButtonGroup::idClicked, this, &TForm_xuan_xiang::RadioGroup_fbClick);
@@ -131,6 +135,10 @@ TForm_xuan_xiang::TForm_xuan_xiang(common::Messenger &messenger, QWidget *parent
     for (int i = 0; i < options::shortCircuitFieldCount; ++i)
         connect(Edit_duanlu[static_cast<std::size_t>(i)], &QLineEdit::textEdited, this, [this, i](const QString &text) {
             options::shortCircuitFieldText(mShortCircuit, static_cast<options::ShortCircuitField>(i)) = text.toStdString();
+        });
+    for (int i = 0; i < options::clearanceFieldCount; ++i)
+        connect(Edit_jianju[static_cast<std::size_t>(i)], &QLineEdit::textEdited, this, [this, i](const QString &text) {
+            options::clearanceFieldText(mClearances, static_cast<options::ClearanceField>(i)) = text.toStdString();
         });
     connect(CheckBox_jiaohe, &QCheckBox::toggled, this, [this](bool ticked) { mDesignChecks.includeCheckPage = ticked; });
     connect(Button_resume, &QPushButton::clicked, this, &TForm_xuan_xiang::Button_resumeClick);
@@ -304,6 +312,77 @@ void TForm_xuan_xiang::showShortCircuit(const options::ShortCircuitOptions &shor
             fromUtf8(options::shortCircuitFieldText(mShortCircuit, static_cast<options::ShortCircuitField>(i))));
 }
 
+QWidget *TForm_xuan_xiang::buildClearancePage()
+{
+    using Field = options::ClearanceField;
+    auto *page = new QWidget;
+    page->setObjectName(QStringLiteral("TabSheet5"));
+    const auto newEdit = [this, page](Field field) {
+        auto *edit = new QLineEdit(page);
+        edit->setObjectName(QStringLiteral("Edit_jianju%1").arg(static_cast<int>(field) + 1));
+        edit->setMaxLength(field == Field::codeReference ? 100 : 16);
+        Edit_jianju[static_cast<std::size_t>(field)] = edit;
+        return edit;
+    };
+
+    auto *layoutForm = new QFormLayout;
+    layoutForm->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    layoutForm->setVerticalSpacing(3);
+    for (const Field field : {Field::phaseSpacing, Field::earthDistance, Field::halfWidth}) {
+        QLineEdit *edit = newEdit(field);
+        edit->setPlaceholderText(field == Field::halfWidth ? QStringLiteral("单根导线取其半径")
+                                                           : QStringLiteral("留空则不校核"));
+        layoutForm->addRow(QString::fromUtf8(options::clearanceFieldLabel(field)), edit);
+    }
+
+    // The required distances as the code tabulates them: a condition a row,
+    // phase to phase and phase to earth side by side; a short circuit has
+    // no distance to earth of its own.
+    auto *required = new QGroupBox(QStringLiteral("要求的最小电气距离(m),留空则不校核"), page);
+    auto *grid = new QGridLayout(required);
+    grid->setVerticalSpacing(3);
+    grid->addWidget(new QLabel(QStringLiteral("相间"), required), 0, 1, Qt::AlignCenter);
+    grid->addWidget(new QLabel(QStringLiteral("对地"), required), 0, 2, Qt::AlignCenter);
+    const struct
+    {
+        const char *condition;
+        Field phaseToPhase;
+        std::optional<Field> phaseToEarth;
+    } rows[] = {
+        {"雷电电压", Field::phaseToPhaseLightning, Field::phaseToEarthLightning},
+        {"操作电压", Field::phaseToPhaseSwitching, Field::phaseToEarthSwitching},
+        {"工频电压", Field::phaseToPhasePowerFrequency, Field::phaseToEarthPowerFrequency},
+        {"短路", Field::phaseToPhaseShortCircuit, std::nullopt},
+    };
+    for (int row = 0; row < 4; ++row) {
+        grid->addWidget(new QLabel(QString::fromUtf8(rows[row].condition), required), row + 1, 0);
+        grid->addWidget(newEdit(rows[row].phaseToPhase), row + 1, 1);
+        if (rows[row].phaseToEarth)
+            grid->addWidget(newEdit(*rows[row].phaseToEarth), row + 1, 2);
+    }
+
+    auto *referenceForm = new QFormLayout;
+    QLineEdit *reference = newEdit(Field::codeReference);
+    reference->setPlaceholderText(QStringLiteral("规范名称及条文,照印于计算书"));
+    referenceForm->addRow(QString::fromUtf8(options::clearanceFieldLabel(Field::codeReference)), reference);
+
+    auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->addLayout(layoutForm);
+    layout->addWidget(required);
+    layout->addLayout(referenceForm);
+    layout->addStretch();
+    return page;
+}
+
+void TForm_xuan_xiang::showClearances(const options::ClearanceOptions &clearances)
+{
+    mClearances = clearances;
+    for (int i = 0; i < options::clearanceFieldCount; ++i)
+        Edit_jianju[static_cast<std::size_t>(i)]->setText(
+            fromUtf8(options::clearanceFieldText(mClearances, static_cast<options::ClearanceField>(i))));
+}
+
 void TForm_xuan_xiang::showDesignChecks()
 {
     const QSignalBlocker quiet(CheckBox_jiaohe);
@@ -363,6 +442,18 @@ bool TForm_xuan_xiang::shortCircuitRefused()
     common::showError(mMessenger, options::badShortCircuitFieldMessage(*bad), common::optionsCaption);
     PageControl1->setCurrentWidget(TabSheet4);
     Edit_duanlu[static_cast<std::size_t>(*bad)]->setFocus();
+    return true;
+}
+
+bool TForm_xuan_xiang::clearancesRefused()
+{
+    const std::optional<options::ClearanceField> bad =
+        options::firstBadClearanceField(mClearances, options::isShortCircuitAsked(mShortCircuit));
+    if (!bad)
+        return false;
+    common::showError(mMessenger, options::badClearanceFieldMessage(*bad), common::optionsCaption);
+    PageControl1->setCurrentWidget(TabSheet5);
+    Edit_jianju[static_cast<std::size_t>(*bad)]->setFocus();
     return true;
 }
 
@@ -517,7 +608,7 @@ void TForm_xuan_xiang::showEvent(QShowEvent *event)
 {
     if (!mShownWith)
         mShownWith = ShownSettings{optionsTexts(), options::reservedNumbers(mModel.snapshot()), mDesignChecks,
-                                   mShortCircuit};
+                                   mShortCircuit, mClearances};
     QDialog::showEvent(event);
 }
 
@@ -528,6 +619,7 @@ void TForm_xuan_xiang::reject()
         mDesignChecks = mShownWith->checks;
         showDesignChecks();
         showShortCircuit(mShownWith->shortCircuit);
+        showClearances(mShownWith->clearances);
         mShownWith.reset();
     }
     QDialog::reject();
@@ -535,7 +627,7 @@ void TForm_xuan_xiang::reject()
 
 void TForm_xuan_xiang::BitBtn_YESClick()
 {
-    if (designChecksRefused() || shortCircuitRefused())
+    if (designChecksRefused() || shortCircuitRefused() || clearancesRefused())
         return;
     saveDesignChecks();
     switch (mModel.saveOptionsFile(mMessenger)) {

@@ -3,6 +3,7 @@
 #include "options/model/designcheckoptions.h"
 #include "options/model/optionsmodel.h"
 #include "options/model/optionstexts.h"
+#include "options/model/clearanceoptions.h"
 #include "options/model/shortcircuitoptions.h"
 
 #include <QDialog>
@@ -68,6 +69,11 @@ public:
     /// Shows the span's short-circuit inputs on their page.
     void showShortCircuit(const options::ShortCircuitOptions &shortCircuit);
 
+    /// The clearance page as its controls show it now, a included.
+    const options::ClearanceOptions &clearanceOptions() const { return mClearances; }
+    /// Shows the span's layout and required distances on their page.
+    void showClearances(const options::ClearanceOptions &clearances);
+
     /// Shows the strengths the span's conductor and strings give, as the hints of the blank fields.
     void showCatalogueStrengths(const options::CatalogueStrengths &strengths);
 
@@ -98,6 +104,7 @@ public:
     QWidget *TabSheet2;
     QWidget *TabSheet3;
     QWidget *TabSheet4;
+    QWidget *TabSheet5;
     QLabel *Label1;
     /// Typical meteorological zones "一类" .. "九类"; starts with none chosen.
     QComboBox *ComboBox1;
@@ -116,6 +123,8 @@ public:
     std::array<QLineEdit *, options::designCheckFieldCount> Edit_jiaohe{};
     /// The short-circuit inputs, in options::ShortCircuitField order.
     std::array<QLineEdit *, options::shortCircuitFieldCount> Edit_duanlu{};
+    /// The layout and the required distances, in options::ClearanceField order.
+    std::array<QLineEdit *, options::clearanceFieldCount> Edit_jianju{};
     QPushButton *Button_resume;
     QPushButton *BitBtn_YES;
     QPushButton *BitBtn_NO;
@@ -131,12 +140,14 @@ private:
         options::ReservedNumbers reserved;
         options::DesignCheckOptions checks;
         options::ShortCircuitOptions shortCircuit;
+        options::ClearanceOptions clearances;
     };
 
     QWidget *buildConditionsPage();
     QWidget *buildMarkingPage();
     QWidget *buildDesignCheckPage();
     QWidget *buildShortCircuitPage();
+    QWidget *buildClearancePage();
     void showDesignChecks();
     void loadDesignChecks();
     void saveDesignChecks() const;
@@ -144,6 +155,8 @@ private:
     bool designChecksRefused();
     /// "确定" with a short-circuit field that cannot be used: its message, its page and its field.
     bool shortCircuitRefused();
+    /// "确定" with a clearance field that cannot be used, or no a for the short circuit.
+    bool clearancesRefused();
     void fillConditionGrid();
     void fitConditionGrid();
     /// Puts every setting of the model into the widgets, without echoing changes back.
@@ -161,6 +174,7 @@ private:
     options::OptionsModel mModel;
     options::DesignCheckOptions mDesignChecks;
     options::ShortCircuitOptions mShortCircuit;
+    options::ClearanceOptions mClearances;
     std::optional<ShownSettings> mShownWith;
     bool mShowingModel = false;
 };

@@ -19,7 +19,8 @@ struct FieldDescription
 };
 
 constexpr std::array<FieldDescription, clearanceFieldCount> fields = {{
-    {"相间距离a(m)", "phaseSpacing_m", &ClearanceOptions::phaseSpacing, "不校核风偏后的相间距离"},
+    {"相间距离a(m)", "phaseSpacing_m", &ClearanceOptions::phaseSpacing,
+     "不校核风偏后的相间距离,也不能进行短路计算"},
     {"边相至接地部分水平距离c(m)", "earthDistance_m", &ClearanceOptions::earthDistance, "不校核风偏后的对地距离"},
     {"相导线外缘半宽r(m)", "halfWidth_m", &ClearanceOptions::halfWidth, "单根导线取其半径"},
     {"雷电电压相间要求距离(m)", "phaseToPhaseLightning_m", &ClearanceOptions::phaseToPhaseLightning, "不校核"},
@@ -96,13 +97,14 @@ const std::string &clearanceFieldText(const ClearanceOptions &options, Clearance
 bool isClearanceAsked(const ClearanceOptions &options)
 {
     for (const FieldDescription &description : fields) {
-        if (!isBlank(options.*description.text))
+        if (description.text != &ClearanceOptions::phaseSpacing && !isBlank(options.*description.text))
             return true;
     }
     return false;
 }
 
-std::optional<ClearanceField> firstBadClearanceField(const ClearanceOptions &options)
+std::optional<ClearanceField> firstBadClearanceField(const ClearanceOptions &options, bool shortCircuitAsked,
+                                                     bool bundled)
 {
     using Field = ClearanceField;
     for (int i = 0; i < clearanceFieldCount; ++i) {
@@ -116,13 +118,20 @@ std::optional<ClearanceField> firstBadClearanceField(const ClearanceOptions &opt
         }
     }
     if (isBlank(options.phaseSpacing)
-        && anyGiven(options, {Field::phaseToPhaseLightning, Field::phaseToPhaseSwitching,
-                              Field::phaseToPhasePowerFrequency}))
+        && (shortCircuitAsked
+            || anyGiven(options, {Field::phaseToPhaseLightning, Field::phaseToPhaseSwitching,
+                                  Field::phaseToPhasePowerFrequency})))
         return Field::phaseSpacing;
     if (isBlank(options.earthDistance)
         && anyGiven(options, {Field::phaseToEarthLightning, Field::phaseToEarthSwitching,
                               Field::phaseToEarthPowerFrequency}))
         return Field::earthDistance;
+    if (bundled && isBlank(options.halfWidth)
+        && anyGiven(options, {Field::phaseToPhaseLightning, Field::phaseToPhaseSwitching,
+                              Field::phaseToPhasePowerFrequency, Field::phaseToPhaseShortCircuit,
+                              Field::phaseToEarthLightning, Field::phaseToEarthSwitching,
+                              Field::phaseToEarthPowerFrequency}))
+        return Field::halfWidth;
     return std::nullopt;
 }
 
@@ -133,11 +142,16 @@ std::string badClearanceFieldMessage(ClearanceField field)
            + ".";
 }
 
-std::optional<engine::ClearanceSettings> clearanceSettings(const ClearanceOptions &options)
+std::optional<double> typedPhaseSpacing(const ClearanceOptions &options)
+{
+    return value(options, ClearanceField::phaseSpacing);
+}
+
+std::optional<engine::ClearanceSettings> clearanceSettings(const ClearanceOptions &options, bool bundled)
 {
     if (!isClearanceAsked(options))
         return std::nullopt;
-    if (const auto bad = firstBadClearanceField(options))
+    if (const auto bad = firstBadClearanceField(options, false, bundled))
         throw std::invalid_argument(badClearanceFieldMessage(*bad));
     using Field = ClearanceField;
     engine::ClearanceSettings settings;

@@ -8,7 +8,8 @@
 namespace options {
 
 /**
- * The electrical clearances of a span as the engineer typed them, in m.
+ * The electrical clearances of a span as the engineer typed them, in m,
+ * with the phase spacing a that the short circuit uses too.
  * Every field may be blank: a blank required distance is not checked, and
  * when every field is blank nothing is checked and no page is printed. A
  * given number must be greater than 0; a given requirement needs its
@@ -56,23 +57,35 @@ const char *clearanceFieldKey(ClearanceField field);
 std::string &clearanceFieldText(ClearanceOptions &options, ClearanceField field);
 const std::string &clearanceFieldText(const ClearanceOptions &options, ClearanceField field);
 
-/// Whether any field is filled in, the code reference included.
+/// Whether anything beyond a is filled in, the code reference included: a
+/// alone is typed for the short circuit and asks for no clearance page.
 bool isClearanceAsked(const ClearanceOptions &options);
 
 /**
  * The first field that cannot be used as written: a number field whose
  * text is not a number greater than 0, or a blank a or c that a given
- * requirement needs. Nothing when none.
+ * requirement needs; a is also needed when \a shortCircuitAsked, and r
+ * by any requirement of a \a bundled phase, whose width no diameter gives.
+ * Nothing when none.
  */
-std::optional<ClearanceField> firstBadClearanceField(const ClearanceOptions &options);
+std::optional<ClearanceField> firstBadClearanceField(const ClearanceOptions &options, bool shortCircuitAsked = false,
+                                                     bool bundled = false);
+
+/**
+ * a as typed, the one phase spacing of the span that the clearances and the
+ * short circuit share; nothing when blank.
+ * @throws std::invalid_argument with badClearanceFieldMessage() for a text that is not a number greater than 0
+ */
+std::optional<double> typedPhaseSpacing(const ClearanceOptions &options);
 
 /// "电气距离校验: “相间距离a(m)”应为大于0的数值,留空则不校核相间距离." and the like.
 std::string badClearanceFieldMessage(ClearanceField field);
 
 /**
- * The engine's settings; nothing when no field is filled in.
- * @throws std::invalid_argument with badClearanceFieldMessage() of the first bad field
+ * The engine's settings; nothing when isClearanceAsked() is not.
+ * @throws std::invalid_argument with badClearanceFieldMessage() of the first
+ *         bad field, \a bundled as firstBadClearanceField() takes it
  */
-std::optional<engine::ClearanceSettings> clearanceSettings(const ClearanceOptions &options);
+std::optional<engine::ClearanceSettings> clearanceSettings(const ClearanceOptions &options, bool bundled = false);
 
 } // namespace options

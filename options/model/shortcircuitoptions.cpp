@@ -28,7 +28,6 @@ constexpr std::array<FieldDescription, shortCircuitFieldCount> fields = {{
     {"首次短路持续时间Tk1(s)", "firstDuration_s", &ShortCircuitOptions::firstDuration, 0, nullptr},
     {"热稳定短路持续时间Tk(s)", "thermalDuration_s", &ShortCircuitOptions::thermalDuration, 0, "取Tk1"},
     {"系统频率f(Hz)", "frequency_Hz", &ShortCircuitOptions::frequency, 0, nullptr},
-    {"相间距离a(m)", "phaseSpacing_m", &ShortCircuitOptions::phaseSpacing, 0, nullptr},
     {"支持结构弹性系数S(kN/m)", "springConstant_kN_m", &ShortCircuitOptions::springConstant, 3, nullptr},
     {"次导线间距as(m)", "subConductorSpacing_m", &ShortCircuitOptions::subConductorSpacing, 0, "不判断子导线收缩力"},
     {"热应变系数cth(10⁻¹⁸m⁴/(A²·s))", "thermalStrainConstant_1e-18_m4_per_A2s",
@@ -136,10 +135,14 @@ std::string badShortCircuitFieldMessage(ShortCircuitField field)
     return message + (description.blankMeans ? std::string(",留空则") + description.blankMeans + "." : ".");
 }
 
-std::optional<engine::ShortCircuitSettings> shortCircuitSettings(const ShortCircuitOptions &options)
+std::optional<engine::ShortCircuitSettings> shortCircuitSettings(const ShortCircuitOptions &options,
+                                                                 const ClearanceOptions &layout)
 {
     if (!isShortCircuitAsked(options))
         return std::nullopt;
+    const std::optional<double> phaseSpacing = typedPhaseSpacing(layout);
+    if (!phaseSpacing)
+        throw std::invalid_argument(badClearanceFieldMessage(ClearanceField::phaseSpacing));
     using Field = ShortCircuitField;
     const auto value = [&options](Field field) { return siValue(options, field); };
     engine::ShortCircuitSettings settings;
@@ -147,7 +150,7 @@ std::optional<engine::ShortCircuitSettings> shortCircuitSettings(const ShortCirc
     settings.firstDuration_s = *value(Field::firstDuration);
     settings.thermalDuration_s = value(Field::thermalDuration);
     settings.frequency_Hz = *value(Field::frequency);
-    settings.phaseSpacing_m = *value(Field::phaseSpacing);
+    settings.phaseSpacing_m = *phaseSpacing;
     settings.springConstant_N_m = *value(Field::springConstant);
     settings.subConductorSpacing_m = value(Field::subConductorSpacing);
     settings.thermalStrainConstant = *value(Field::thermalStrainConstant);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/shortcircuitspan.h"
+#include "options/model/clearanceoptions.h"
 
 #include <optional>
 #include <string>
@@ -12,8 +13,9 @@ namespace options {
  * of the window (kA, kN/m, kN). A blank short-circuit current means that no
  * short circuit is computed, and then nothing else is read; the fields with
  * a shortCircuitBlankMeaning() have a meaning when blank, every other one
- * must be a number greater than 0. These settings live in the span file, never in
- * default.dat.
+ * must be a number greater than 0. The phase spacing a is not among them:
+ * it is the layout's, typed once with the clearances (ClearanceOptions).
+ * These settings live in the span file, never in default.dat.
  */
 struct ShortCircuitOptions
 {
@@ -21,7 +23,6 @@ struct ShortCircuitOptions
     std::string firstDuration;         ///< T_k1, s
     std::string thermalDuration;       ///< T_k, s; blank: T_k1
     std::string frequency = "50";      ///< f, Hz
-    std::string phaseSpacing;          ///< a, m
     std::string springConstant;        ///< S of both supports together, kN/m
     std::string subConductorSpacing;   ///< a_s, m; blank: the pinch is not judged
     std::string thermalStrainConstant; ///< c_th in 10⁻¹⁸ m⁴/(A²·s); the engine's default
@@ -39,7 +40,6 @@ enum class ShortCircuitField {
     firstDuration,
     thermalDuration,
     frequency,
-    phaseSpacing,
     springConstant,
     subConductorSpacing,
     thermalStrainConstant,
@@ -47,7 +47,7 @@ enum class ShortCircuitField {
     staticTensionMin,
     staticTensionMax,
 };
-inline constexpr int shortCircuitFieldCount = 11;
+inline constexpr int shortCircuitFieldCount = 10;
 
 /// "短路电流I″k3(kA)" and the like.
 const char *shortCircuitFieldLabel(ShortCircuitField field);
@@ -70,13 +70,16 @@ bool isShortCircuitAsked(const ShortCircuitOptions &options);
  */
 std::optional<ShortCircuitField> firstBadShortCircuitField(const ShortCircuitOptions &options);
 
-/// "短路计算: “相间距离a(m)”应为大于0的数值." and, where a blank has a meaning, what it means.
+/// "短路计算: “系统频率f(Hz)”应为大于0的数值." and, where a blank has a meaning, what it means.
 std::string badShortCircuitFieldMessage(ShortCircuitField field);
 
 /**
- * The engine's settings, in SI units; nothing when no short circuit is asked for.
- * @throws std::invalid_argument with badShortCircuitFieldMessage() of the first bad field
+ * The engine's settings, in SI units, a taken from \a layout; nothing when
+ * no short circuit is asked for.
+ * @throws std::invalid_argument with badShortCircuitFieldMessage() of the
+ *         first bad field, or badClearanceFieldMessage() of a blank or bad a
  */
-std::optional<engine::ShortCircuitSettings> shortCircuitSettings(const ShortCircuitOptions &options);
+std::optional<engine::ShortCircuitSettings> shortCircuitSettings(const ShortCircuitOptions &options,
+                                                                 const ClearanceOptions &layout);
 
 } // namespace options

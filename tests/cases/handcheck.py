@@ -453,6 +453,40 @@ def main():
                 program["thermal"]["Amin_mm2"])
         check(program["thermal"]["pass"] == (section >= sc["Ik"] * math.sqrt(sc["Tk1"]) / sc["C"]),
               "short circuit thermal verdict")
+    # The swing under wind and the clearances: eta = atan(g_w/g_v) of one
+    # sub-conductor, each string atan(W/G), b = f*sin(eta) at the state's f;
+    # a - 2b - 2r between phases, c - b - r to earth, a_min - 2r after a fault.
+    if "clearances" in expected:
+        program = expected["clearances"]
+        names = [entry["name"] for entry in expected["states"]]
+        b_of = {}
+        for theirs in program["swings"]:
+            st = names.index(theirs["state"])
+            v = s["wind"][CONDITION_OF_STATE[st] - 1]
+            gw = states[st]["qwind"] / N
+            eta = math.atan(gw / math.sqrt(states[st]["q"] ** 2 - gw ** 2))
+            compare(f"{theirs['state']} conductor swing (deg)", math.degrees(eta), theirs["conductorAngle_deg"])
+            for side in "AB":
+                st_ = s["string" + side]
+                G, A = (st_["Gi"], st_["Ai"]) if st == MAX_LOAD else (st_["G"], st_["A"])
+                compare(f"{theirs['state']} string {side} swing (deg)", math.degrees(math.atan(0.04125 * A * v * v / G)),
+                        theirs[f"string{side}Angle_deg"])
+            b_of[theirs["state"]] = eq["cols"][st]["f"] * math.sin(eta)
+            compare(f"{theirs['state']} swing b (m)", b_of[theirs["state"]], theirs["b_m"])
+        typed = json.loads((case / "span.tenrix").read_text())["clearances"]
+        a, c, r = (float(typed[key]) for key in ("phaseSpacing_m", "earthDistance_m", "halfWidth_m"))
+        a_min = min(entry["amin_m"] for entry in expected["shortCircuit"]["cases"])
+        for theirs in program["checks"]:
+            condition, kind = theirs["condition"], theirs["kind"]
+            if condition == "shortCircuit":
+                mine = a_min - 2 * r
+            elif kind == "phaseToPhase":
+                mine = a - 2 * b_of[condition] - 2 * r
+            else:
+                mine = c - b_of[condition] - r
+            compare(f"{condition} {kind} remaining (m)", mine, theirs["remaining_m"])
+            check(theirs["verdict"] == ("met" if mine >= theirs["required_m"] else "notMet"),
+                  f"{condition} {kind} verdict")
     print(f"{failures} mismatches")
     return 1 if failures else 0
 

@@ -36,11 +36,17 @@ options::ShortCircuitOptions exampleFiveFault()
     options::ShortCircuitOptions fault;
     fault.initialCurrent = "63";
     fault.firstDuration = "0.5";
-    fault.phaseSpacing = "5";
     fault.springConstant = "500";
     fault.staticTensionMin = "17.8";
     fault.staticTensionMax = "15.4";
     return fault;
+}
+
+options::ClearanceOptions exampleFiveLayout()
+{
+    options::ClearanceOptions layout;
+    layout.phaseSpacing = "5";
+    return layout;
 }
 
 } // namespace
@@ -50,7 +56,7 @@ TEST(ShortCircuitJson, ExampleFiveStatedAsASpan)
     ScriptedMessenger messenger;
     const CalculationRun run =
         runCalculationPipeline(exampleFiveSpan(), options::OptionsTexts(), std::nullopt, ReportPages::None,
-                               UnusualValues::Compute, messenger, FrontMatter::Included, exampleFiveFault());
+                               UnusualValues::Compute, messenger, FrontMatter::Included, exampleFiveFault(), exampleFiveLayout());
     ASSERT_EQ(run.outcome, RunOutcome::Done) << run.failure;
     ASSERT_TRUE(run.shortCircuit);
     // As the file prints it.

@@ -327,7 +327,24 @@ TEST(SpanFile, KeepsTheClearancesAndRefusesARequirementWithoutItsGeometry)
     // The requirement needs c, blank here.
     EXPECT_EQ(unreadableNumberMessage(span, "a.tenrix"),
               "跨线文件 a.tenrix 中 \"clearances.earthDistance_m\"(边相至接地部分水平距离c(m)) "
-              "的值为空,应为大于0的数值(已填写需要它的要求距离).");
+              "的值为空,应为大于0的数值(已填写需要它的要求距离或短路电流).");
+
+    // a is written under both sections, read from either, and two that differ are refused.
+    span.clearances.phaseSpacing = "4";
+    const Json written = Json::parse(spanFileText(span));
+    EXPECT_EQ(written.at("shortCircuit").at("phaseSpacing_m"), "4");
+    EXPECT_EQ(written.at("clearances").at("phaseSpacing_m"), "4");
+    EXPECT_EQ(parseSpanFile(changedDefaultSpan([](Json &d) {
+                  d["clearances"]["phaseSpacing_m"] = "";
+                  d["shortCircuit"]["phaseSpacing_m"] = "3.5";
+              }), "a").span.clearances.phaseSpacing,
+              "3.5");
+    EXPECT_EQ(refusal(changedDefaultSpan([](Json &d) {
+                  d["clearances"]["phaseSpacing_m"] = "4";
+                  d["shortCircuit"]["phaseSpacing_m"] = "3.5";
+              })),
+              "跨线文件 站1.tenrix 中 \"shortCircuit.phaseSpacing_m\" 的值 \"3.5\" 与 \"clearances.phaseSpacing_m\" "
+              "的值 \"4\" 不同;相间距离a只能有一个值");
 
     const ReadSpan older = parseSpanFile(changedDefaultSpan([](Json &d) { d.erase("clearances"); }), "a");
     EXPECT_EQ(older.span.clearances, options::ClearanceOptions{});
@@ -462,13 +479,20 @@ TEST(SpanFile, ATextTheCalculationCannotReadIsNamedByItsKey)
     EXPECT_NE(messageWith([](SpanFile &s) { s.window.setVoltageIndex(-1); }).find("\"span.voltageLevel_kV\""),
               std::string::npos);
     // The short-circuit texts only once a current asks for them.
-    EXPECT_EQ(messageWith([](SpanFile &s) { s.shortCircuit.phaseSpacing = "abc"; }), "");
+    EXPECT_EQ(messageWith([](SpanFile &s) { s.shortCircuit.springConstant = "abc"; }), "");
+    EXPECT_EQ(messageWith([](SpanFile &s) {
+                  s.shortCircuit.initialCurrent = "40";
+                  s.shortCircuit.firstDuration = "0,5";
+              }),
+              "跨线文件 a.tenrix 中 \"shortCircuit.firstDuration_s\"(首次短路持续时间Tk1(s)) 的值 \"0,5\" 不是大于0的数值.");
+    // A short circuit needs the layout's a.
     EXPECT_EQ(messageWith([](SpanFile &s) {
                   s.shortCircuit.initialCurrent = "40";
                   s.shortCircuit.firstDuration = "0.5";
-                  s.shortCircuit.phaseSpacing = "3,5";
+                  s.shortCircuit.springConstant = "1000";
               }),
-              "跨线文件 a.tenrix 中 \"shortCircuit.phaseSpacing_m\"(相间距离a(m)) 的值 \"3,5\" 不是大于0的数值.");
+              "跨线文件 a.tenrix 中 \"clearances.phaseSpacing_m\"(相间距离a(m)) "
+              "的值为空,应为大于0的数值(已填写需要它的要求距离或短路电流).");
 }
 
 TEST(SpanFile, KeepsTheHigherStructureAndRefusesAnyOtherName)

@@ -388,7 +388,7 @@ TEST(BatchShortCircuit, TheSummaryTakesTheLargestForcesOfBothTemperatures)
     app::SpanFile span;
     span.shortCircuit.initialCurrent = "40";
     span.shortCircuit.firstDuration = "0.5";
-    span.shortCircuit.phaseSpacing = "3.5";
+    span.clearances.phaseSpacing = "3.5";
     span.shortCircuit.springConstant = "1000";
     app::writeSpanFile(folder.file("fault.tenrix"), span);
     struct Keeper : app::SpanFinisher

@@ -68,6 +68,8 @@ TEST(CalculationPipeline, TheShortCircuitRunsWhenACurrentIsGivenAndABadTextIsRef
 {
     ScriptedMessenger messenger;
     options::ShortCircuitOptions shortCircuit;
+    options::ClearanceOptions layout;
+    layout.phaseSpacing = "3.5";
     CalculationRun run = runCalculationPipeline(MainWindowModel(), options::OptionsTexts(), std::nullopt,
                                                 ReportPages::None, UnusualValues::Ask, messenger,
                                                 FrontMatter::Included, shortCircuit);
@@ -76,10 +78,9 @@ TEST(CalculationPipeline, TheShortCircuitRunsWhenACurrentIsGivenAndABadTextIsRef
 
     shortCircuit.initialCurrent = "40";
     shortCircuit.firstDuration = "0.5";
-    shortCircuit.phaseSpacing = "3.5";
     shortCircuit.springConstant = "1000";
     run = runCalculationPipeline(MainWindowModel(), options::OptionsTexts(), std::nullopt, ReportPages::None,
-                                 UnusualValues::Ask, messenger, FrontMatter::Included, shortCircuit);
+                                 UnusualValues::Ask, messenger, FrontMatter::Included, shortCircuit, layout);
     EXPECT_EQ(run.outcome, RunOutcome::Done);
     ASSERT_TRUE(run.shortCircuit);
     EXPECT_EQ(run.shortCircuit->settings.initialCurrent_A, 40e3);
@@ -87,7 +88,7 @@ TEST(CalculationPipeline, TheShortCircuitRunsWhenACurrentIsGivenAndABadTextIsRef
     shortCircuit.springConstant = "";
     messenger.expect();
     run = runCalculationPipeline(MainWindowModel(), options::OptionsTexts(), std::nullopt, ReportPages::None,
-                                 UnusualValues::Ask, messenger, FrontMatter::Included, shortCircuit);
+                                 UnusualValues::Ask, messenger, FrontMatter::Included, shortCircuit, layout);
     EXPECT_EQ(run.outcome, RunOutcome::Refused);
     ASSERT_EQ(messenger.shown.size(), 1u);
     EXPECT_EQ(messenger.shown[0].caption, "选项设置");

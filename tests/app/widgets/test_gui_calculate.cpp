@@ -374,45 +374,58 @@ private Q_SLOTS:
         QVERIFY2(shown.contains(QStringLiteral("color:#c00000\">不满足")), qPrintable(shown));
     }
 
-    // The short circuit is the span's: typed in the options, it is kept
-    // only once confirmed, and a text that is no number keeps the dialog open.
+    // The short circuit and the clearances are the span's: typed in the
+    // options, they are kept only once confirmed, and a text that is no
+    // number keeps the dialog open on its page. a is typed once, on the
+    // clearance page, and the short circuit takes it from there.
     void aConfirmedShortCircuitAddsItsPage()
     {
         TForm_xuan_xiang &options = mProgram->windows->Form_xuan_xiang;
         const auto edit = [&options](options::ShortCircuitField field) {
             return options.Edit_duanlu[static_cast<std::size_t>(field)];
         };
+        const auto layoutEdit = [&options](options::ClearanceField field) {
+            return options.Edit_jianju[static_cast<std::size_t>(field)];
+        };
         QCOMPARE(edit(options::ShortCircuitField::initialCurrent)->placeholderText(), QStringLiteral("不进行短路计算"));
         calculate();
         const int plainPages = viewer().pageCount();
 
         mProgram->messenger.expect(common::MessageAnswer::Ok);
+        mProgram->messenger.expect(common::MessageAnswer::Ok);
         mProgram->dialogs.expect([&](QDialog &) {
             replaceText(edit(options::ShortCircuitField::initialCurrent), QStringLiteral("40"));
             replaceText(edit(options::ShortCircuitField::firstDuration), QStringLiteral("0.5"));
-            replaceText(edit(options::ShortCircuitField::phaseSpacing), QStringLiteral("3,5"));
+            replaceText(edit(options::ShortCircuitField::springConstant), QStringLiteral("1000"));
             options.BitBtn_YES->click();
             QCOMPARE(options.result(), int(QDialog::Rejected));
-            QCOMPARE(options.PageControl1->currentWidget(), options.TabSheet4);
-            replaceText(edit(options::ShortCircuitField::phaseSpacing), QStringLiteral("3.5"));
-            replaceText(edit(options::ShortCircuitField::springConstant), QStringLiteral("1000"));
+            QCOMPARE(options.PageControl1->currentWidget(), options.TabSheet5);
+            replaceText(layoutEdit(options::ClearanceField::phaseSpacing), QStringLiteral("3,5"));
+            options.BitBtn_YES->click();
+            QCOMPARE(options.PageControl1->currentWidget(), options.TabSheet5);
+            replaceText(layoutEdit(options::ClearanceField::phaseSpacing), QStringLiteral("3.5"));
+            replaceText(layoutEdit(options::ClearanceField::phaseToPhaseSwitching), QStringLiteral("2"));
+            replaceText(layoutEdit(options::ClearanceField::halfWidth), QStringLiteral("0.3"));
             options.BitBtn_YES->click();
         });
         QTest::mouseClick(window().Button_option, Qt::LeftButton);
-        QCOMPARE(mProgram->messageTexts(),
-                 std::vector<std::string>{"短路计算: “相间距离a(m)”应为大于0的数值."});
-        QCOMPARE(window().shortCircuitOptions().phaseSpacing, std::string("3.5"));
+        const std::string blankA = options::badClearanceFieldMessage(options::ClearanceField::phaseSpacing);
+        QCOMPARE(mProgram->messageTexts(), (std::vector<std::string>{blankA, blankA}));
+        QCOMPARE(window().clearanceOptions().phaseSpacing, std::string("3.5"));
         QCOMPARE(window().currentSpan().shortCircuit.initialCurrent, std::string("40"));
+        QCOMPARE(window().currentSpan().clearances.phaseToPhaseSwitching, std::string("2"));
         QVERIFY(window().document()->isChanged(window().currentSpan()));
 
         calculate();
-        QCOMPARE(viewer().pageCount(), plainPages + 1);
+        QCOMPARE(viewer().pageCount(), plainPages + 2);
         QCOMPARE(viewer().storedPage(plainPages).title(), QStringLiteral("短路效应计算"));
+        QCOMPARE(viewer().storedPage(plainPages + 1).title(), QStringLiteral("电气距离校验"));
 
-        // 新建 starts without a short circuit.
+        // 新建 starts without a short circuit or clearances.
         mProgram->messenger.expect(common::MessageAnswer::Discard);
         window().Action_new->trigger();
         QVERIFY(window().shortCircuitOptions() == options::ShortCircuitOptions());
+        QVERIFY(window().clearanceOptions() == options::ClearanceOptions());
     }
 
     void aFailureInTheWindowKeepsTheViewerHidden()

@@ -13,6 +13,9 @@ TEST(ClearanceOptions, BlankChecksNothingAndNumbersBecomeSettings)
     EXPECT_FALSE(clearanceSettings(typed));
     typed.codeReference = "DL/T 5352";
     ASSERT_TRUE(clearanceSettings(typed)); // the reference alone prints the page
+    ClearanceOptions spacingOnly;
+    spacingOnly.phaseSpacing = "4";
+    EXPECT_FALSE(clearanceSettings(spacingOnly)); // a alone is the short circuit's
 
     typed.phaseSpacing = "3.5";
     typed.phaseToPhaseSwitching = " 2.4";
@@ -45,4 +48,18 @@ TEST(ClearanceOptions, RefusesNumbersNotAboveZeroAndRequirementsWithoutGeometry)
     typed = {};
     typed.phaseToPhaseShortCircuit = "1.6";
     EXPECT_FALSE(firstBadClearanceField(typed));
+}
+
+// A bundle's width across the span is no diameter: a requirement needs r typed.
+TEST(ClearanceOptions, ABundleNeedsItsHalfWidthForAnyRequirement)
+{
+    ClearanceOptions typed;
+    typed.phaseSpacing = "4";
+    EXPECT_FALSE(firstBadClearanceField(typed, false, true));
+    typed.phaseToPhaseShortCircuit = "1.6";
+    EXPECT_EQ(firstBadClearanceField(typed, false, true), ClearanceField::halfWidth);
+    EXPECT_FALSE(firstBadClearanceField(typed, false, false));
+    EXPECT_THROW(clearanceSettings(typed, true), std::invalid_argument);
+    typed.halfWidth = "0.126";
+    EXPECT_FALSE(firstBadClearanceField(typed, false, true));
 }

@@ -13,9 +13,15 @@ ShortCircuitOptions typed()
     ShortCircuitOptions options;
     options.initialCurrent = "40";
     options.firstDuration = "0.5";
-    options.phaseSpacing = "3.5";
     options.springConstant = "1000";
     return options;
+}
+
+ClearanceOptions layout()
+{
+    ClearanceOptions layout;
+    layout.phaseSpacing = "3.5";
+    return layout;
 }
 
 } // namespace
@@ -26,19 +32,20 @@ TEST(ShortCircuitOptions, BlankCurrentAsksForNothing)
     EXPECT_EQ(defaults.frequency, "50");
     EXPECT_EQ(defaults.thermalStrainConstant, "0.27");
     EXPECT_EQ(defaults.thermalConstant, "87");
-    EXPECT_FALSE(shortCircuitSettings(defaults));
+    EXPECT_FALSE(shortCircuitSettings(defaults, {}));
     ShortCircuitOptions blankCurrent = typed();
     blankCurrent.initialCurrent = " ";
-    blankCurrent.phaseSpacing = "abc"; // not read without a current
+    blankCurrent.springConstant = "abc"; // not read without a current
     EXPECT_FALSE(firstBadShortCircuitField(blankCurrent));
-    EXPECT_FALSE(shortCircuitSettings(blankCurrent));
+    EXPECT_FALSE(shortCircuitSettings(blankCurrent, {}));
 }
 
 TEST(ShortCircuitOptions, TypedUnitsBecomeTheEnginesAndBlanksKeepTheirMeaning)
 {
     ShortCircuitOptions options = typed();
     options.staticTensionMax = "15.4";
-    const engine::ShortCircuitSettings settings = *shortCircuitSettings(options);
+    const engine::ShortCircuitSettings settings = *shortCircuitSettings(options, layout());
+    EXPECT_DOUBLE_EQ(settings.phaseSpacing_m, 3.5);
     EXPECT_DOUBLE_EQ(settings.initialCurrent_A, 40e3);
     EXPECT_DOUBLE_EQ(settings.springConstant_N_m, 1e6);
     EXPECT_DOUBLE_EQ(settings.thermalStrainConstant, 0.27e-18);
@@ -53,7 +60,7 @@ TEST(ShortCircuitOptions, TypedUnitsBecomeTheEnginesAndBlanksKeepTheirMeaning)
 TEST(ShortCircuitOptions, RefusesWhatCannotBeUsedAsWritten)
 {
     const std::pair<ShortCircuitField, const char *> bad[] = {
-        {ShortCircuitField::firstDuration, ""},       {ShortCircuitField::phaseSpacing, "3,5"},
+        {ShortCircuitField::firstDuration, ""},       {ShortCircuitField::frequency, "5,0"},
         {ShortCircuitField::springConstant, "0"},     {ShortCircuitField::subConductorSpacing, "-0.2"},
         {ShortCircuitField::initialCurrent, "1e999"}, {ShortCircuitField::staticTensionMin, "1e-400"},
     };
@@ -61,9 +68,23 @@ TEST(ShortCircuitOptions, RefusesWhatCannotBeUsedAsWritten)
         ShortCircuitOptions options = typed();
         shortCircuitFieldText(options, field) = text;
         EXPECT_EQ(firstBadShortCircuitField(options), field) << text;
-        EXPECT_THROW(shortCircuitSettings(options), std::invalid_argument) << text;
+        EXPECT_THROW(shortCircuitSettings(options, layout()), std::invalid_argument) << text;
     }
-    EXPECT_EQ(badShortCircuitFieldMessage(ShortCircuitField::phaseSpacing), "短路计算: “相间距离a(m)”应为大于0的数值.");
+    EXPECT_EQ(badShortCircuitFieldMessage(ShortCircuitField::frequency), "短路计算: “系统频率f(Hz)”应为大于0的数值.");
     EXPECT_EQ(badShortCircuitFieldMessage(ShortCircuitField::staticTensionMin),
               "短路计算: “最低温度静态张力Fst(kN)”应为大于0的数值,留空则按状态方程计算.");
+}
+
+// a is the layout's, typed once on the clearance page: a short circuit
+// without it is refused with that page's message.
+TEST(ShortCircuitOptions, TakesThePhaseSpacingFromTheLayout)
+{
+    try {
+        shortCircuitSettings(typed(), {});
+        FAIL() << "a blank a was accepted";
+    } catch (const std::invalid_argument &error) {
+        EXPECT_EQ(std::string(error.what()), badClearanceFieldMessage(ClearanceField::phaseSpacing));
+    }
+    EXPECT_EQ(firstBadClearanceField({}, true), ClearanceField::phaseSpacing);
+    EXPECT_FALSE(firstBadClearanceField({}, false));
 }
