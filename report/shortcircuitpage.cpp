@@ -18,8 +18,20 @@ namespace report {
 
 namespace {
 
+/// \a exponent in superscript characters, "⁻¹⁹": glyphs of the line's own
+/// height, where the page's raised markup would touch the rule above in
+/// rows as tight as the step table's.
+QString superscript(int exponent)
+{
+    static const char16_t digits[] = u"⁰¹²³⁴⁵⁶⁷⁸⁹";
+    QString raised = exponent < 0 ? QStringLiteral("⁻") : QString();
+    for (const QChar digit : QString::number(std::abs(exponent)))
+        raised += QChar(digits[digit.digitValue()]);
+    return raised;
+}
+
 /// \a value with \a digits significant digits; very small and very large
-/// values as a power of ten ("2.87×10¹⁰" written with the page's markup).
+/// values as a power of ten ("2.87×10¹⁰").
 QString significant(double value, int digits = 4)
 {
     if (!std::isfinite(value))
@@ -29,8 +41,8 @@ QString significant(double value, int digits = 4)
     const int exponent = int(std::floor(std::log10(std::abs(value))));
     if (exponent < -3 || exponent >= 6) {
         const double mantissa = value / std::pow(10.0, exponent);
-        return QString::fromStdString(engine::formatNumber(float(mantissa), digits - 1)) + QStringLiteral("×10$sbks")
-               + QString::number(exponent) + QStringLiteral("$sbjs");
+        return QString::fromStdString(engine::formatNumber(float(mantissa), digits - 1)) + QStringLiteral("×10")
+               + superscript(exponent);
     }
     const int decimals = std::clamp(digits - 1 - exponent, 0, 7);
     return QString::fromStdString(engine::formatNumber(float(value), decimals));

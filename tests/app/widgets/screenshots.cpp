@@ -75,6 +75,8 @@ private Q_SLOTS:
         save(w.Form_xuan_xiang, "options-marking");
         w.Form_xuan_xiang.PageControl1->setCurrentIndex(3);
         save(w.Form_xuan_xiang, "options-short-circuit");
+        w.Form_xuan_xiang.PageControl1->setCurrentIndex(4);
+        save(w.Form_xuan_xiang, "options-clearances");
         w.Form_xuan_xiang.PageControl1->setCurrentIndex(0);
         savePopup(w.Form_xuan_xiang.ComboBox1, "options-zone-list");
         w.Form_xuan_xiang.hide();
