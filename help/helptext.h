@@ -6,7 +6,7 @@
 namespace help {
 
 /// Lines of the help text.
-inline constexpr int helpLineCount = 58;
+inline constexpr int helpLineCount = 63;
 
 /**
  * The help text, one paragraph per line, UTF-8: the method, the range of

@@ -1,6 +1,7 @@
 #include "app/run/batchfigures.h"
 
 #include "engine/catenarycrosscheck.h"
+#include "engine/clearances.h"
 #include "engine/cutlength.h"
 #include "engine/designchecks.h"
 #include "engine/governingstates.h"
@@ -126,6 +127,50 @@ void addShortCircuit(TableRow &row, const std::optional<ShortCircuitResult> &sho
     row.push_back({shortCircuit->thermal.met ? "满足" : "不满足", false});
 }
 
+std::string clearanceName(const ClearanceCheck &check)
+{
+    const std::string condition =
+        check.condition == ClearanceCondition::shortCircuit ? "短路" : loadStateLabel(clearanceState(check.condition));
+    return condition + (check.kind == ClearanceKind::phaseToPhase ? "相间" : "对地");
+}
+
+/// The least distance left between phases and to earth, each with its
+/// condition, and the verdict: the checks not met by name, and how many
+/// requirements were left blank, so that "满足" claims no more than was checked.
+void addClearances(TableRow &row, const std::optional<ClearanceResult> &clearances)
+{
+    if (!clearances) {
+        row.insert(row.end(), 5, TableCell{});
+        return;
+    }
+    std::string notMet;
+    int unchecked = 0;
+    for (const ClearanceKind kind : {ClearanceKind::phaseToPhase, ClearanceKind::phaseToEarth}) {
+        const ClearanceCheck *least = nullptr;
+        for (const ClearanceCheck &check : clearances->checks) {
+            if (check.kind == kind && check.remaining_m && (!least || *check.remaining_m < *least->remaining_m))
+                least = &check;
+        }
+        row.push_back(least ? number(static_cast<float>(*least->remaining_m)) : TableCell{});
+        row.push_back(least ? TableCell{clearanceName(*least), false} : TableCell{});
+    }
+    for (const ClearanceCheck &check : clearances->checks) {
+        if (check.verdict == ClearanceVerdict::notMet)
+            notMet += (notMet.empty() ? "" : "、") + clearanceName(check);
+        unchecked += check.verdict == ClearanceVerdict::notChecked;
+    }
+    const int checked = int(clearances->checks.size()) - unchecked;
+    if (checked == 0) {
+        row.push_back({verdictNotChecked, false});
+        return;
+    }
+    std::string details = notMet;
+    if (unchecked > 0)
+        details += (details.empty() ? "" : ";") + std::to_string(unchecked) + "项未校核";
+    const std::string verdict = notMet.empty() ? "满足" : "不满足";
+    row.push_back({details.empty() ? verdict : verdict + "(" + details + ")", false});
+}
+
 TableRow summaryFigures(const CalculationRun &run)
 {
     const CalculationResult &result = run.result;
@@ -150,6 +195,7 @@ TableRow summaryFigures(const CalculationRun &run)
     addReferenceCutLength(row, result);
     addStructureLoads(row, run);
     addShortCircuit(row, run.shortCircuit);
+    addClearances(row, run.clearances);
     return row;
 }
 
@@ -166,6 +212,7 @@ const std::vector<std::string> &summaryFigureHeader()
         "A侧构架最大拉力(kN)", "A侧最大拉力工况", "B侧构架最大拉力(kN)", "B侧最大拉力工况",
         "A侧最大垂直荷载(kN)", "A侧垂直荷载工况", "B侧最大垂直荷载(kN)", "B侧垂直荷载工况",
         "短路摆动拉力Ft,d(kN)", "短路后落下拉力Ff,d(kN)", "最小相间距离amin(m)", "短路设计荷载(kN)", "热稳定",
+        "最小相间剩余距离(m)", "相间距离工况", "最小对地剩余距离(m)", "对地距离工况", "电气距离校验",
     };
     return header;
 }

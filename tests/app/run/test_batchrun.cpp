@@ -10,6 +10,7 @@
 #include "app/run/summaryxlsx.h"
 #include "common/filewriteerror.h"
 #include "engine/loadstate.h"
+#include "engine/windswing.h"
 #include "options/model/optionsmodel.h"
 #include "support/temporaryfolder.h"
 
@@ -185,9 +186,10 @@ TEST_F(Batch, CsvHasBomCrLfHeaderAndTheCheckedFigures)
 
     for (std::size_t i = 0; i < computedCases.size(); ++i) {
         const std::vector<std::string> row = split(lines[i + 1], ",");
-        ASSERT_EQ(row.size(), 48u) << lines[i + 1];
+        ASSERT_EQ(row.size(), 53u) << lines[i + 1];
         EXPECT_EQ(row[row.size() - 2], "") << "no warning for a checked case";
         EXPECT_EQ(row[42] + row[43] + row[44] + row[45] + row[46], "") << "no short circuit asked for";
+        EXPECT_EQ(row[47] + row[48] + row[49] + row[50] + row[51], "") << "no clearance asked for";
         EXPECT_EQ(row.back(), "计算完成");
         std::ifstream expectedFile(casesFolder / computedCases[i] / "expected.json");
         const nlohmann::json expected = nlohmann::json::parse(expectedFile);
@@ -381,47 +383,68 @@ TEST(BatchPages, EachSpanKeepsItsOwnDesignCheckPageSwitch)
 }
 
 // The short-circuit columns take the largest forces of the two temperatures
-// and the smaller a_min, as the engine computed them for the span.
-TEST(BatchShortCircuit, TheSummaryTakesTheLargestForcesOfBothTemperatures)
+// and the smaller a_min, as the engine computed them for the span; the
+// clearance columns the least distance left and the verdict, naming what
+// fails and how many requirements were left blank.
+TEST(BatchShortCircuit, TheSummaryTakesTheLargestForcesAndTheLeastClearances)
 {
     TemporaryFolder folder;
     app::SpanFile span;
     span.shortCircuit.initialCurrent = "40";
     span.shortCircuit.firstDuration = "0.5";
-    span.clearances.phaseSpacing = "3.5";
     span.shortCircuit.springConstant = "1000";
+    span.clearances.phaseSpacing = "3.5";
+    span.clearances.earthDistance = "3";
+    span.clearances.halfWidth = "0.126";
+    span.clearances.phaseToPhaseShortCircuit = "0.1";
+    span.clearances.phaseToEarthSwitching = "100";
     app::writeSpanFile(folder.file("fault.tenrix"), span);
     struct Keeper : app::SpanFinisher
     {
-        std::optional<engine::ShortCircuitResult> &kept;
-        explicit Keeper(std::optional<engine::ShortCircuitResult> &k) : kept(k) {}
-        void finish(app::SpanOutcome &outcome, std::size_t) override { kept = outcome.run->shortCircuit; }
+        app::CalculationRun &kept;
+        explicit Keeper(app::CalculationRun &k) : kept(k) {}
+        void finish(app::SpanOutcome &outcome, std::size_t) override { kept = *outcome.run; }
         void close() override {}
     };
-    std::optional<engine::ShortCircuitResult> engineResult;
+    app::CalculationRun engineRun;
     app::BatchSettings settings;
-    settings.makeFinisher = [&engineResult] { return std::make_unique<Keeper>(engineResult); };
+    settings.makeFinisher = [&engineRun] { return std::make_unique<Keeper>(engineRun); };
     const std::atomic<bool> notCancelled = false;
     const app::BatchRun run = app::runBatch({folder.file("fault.tenrix")}, settings, {}, notCancelled);
     ASSERT_EQ(run.spans.size(), 1u);
     ASSERT_EQ(run.spans[0].status, app::SpanStatus::Computed) << run.spans[0].message;
-    ASSERT_TRUE(engineResult);
+    ASSERT_TRUE(engineRun.shortCircuit && engineRun.clearances);
+    const engine::ShortCircuitResult &fault = *engineRun.shortCircuit;
 
     const app::TableRow &summary = run.spans[0].figures.summary;
-    ASSERT_EQ(summary.size(), app::summaryFigureHeader().size());
-    const auto figure = [&](std::size_t fromEnd) { return std::stod(summary[summary.size() - fromEnd].text); };
-    const auto &[cold, hot] = engineResult->cases;
-    EXPECT_NEAR(figure(5), std::max(cold.values.tensileForce_N, hot.values.tensileForce_N) / 1000, 0.0005);
+    const std::vector<std::string> &header = app::summaryFigureHeader();
+    ASSERT_EQ(summary.size(), header.size());
+    const auto cell = [&](const char *name) {
+        return summary[std::size_t(std::find(header.begin(), header.end(), name) - header.begin())].text;
+    };
+    const auto figure = [&](const char *name) { return std::stod(cell(name)); };
+    const auto &[cold, hot] = fault.cases;
+    EXPECT_NEAR(figure("短路摆动拉力Ft,d(kN)"), std::max(cold.values.tensileForce_N, hot.values.tensileForce_N) / 1000,
+                0.0005);
     std::optional<double> drop;
     for (const std::optional<double> &force : {cold.values.dropForce_N, hot.values.dropForce_N})
         if (force)
             drop = std::max(drop.value_or(0), *force);
     if (drop) {
-        EXPECT_NEAR(figure(4), *drop / 1000, 0.0005);
+        EXPECT_NEAR(figure("短路后落下拉力Ff,d(kN)"), *drop / 1000, 0.0005);
     } else {
-        EXPECT_EQ(summary[summary.size() - 4].text, "");
+        EXPECT_EQ(cell("短路后落下拉力Ff,d(kN)"), "");
     }
-    EXPECT_NEAR(figure(3), engineResult->minimumClearance_m, 0.0005);
-    EXPECT_NEAR(figure(2), engineResult->designLoad_N / 1000, 0.0005);
-    EXPECT_EQ(summary.back().text, engineResult->thermal.met ? "满足" : "不满足");
+    EXPECT_NEAR(figure("最小相间距离amin(m)"), fault.minimumClearance_m, 0.0005);
+    EXPECT_NEAR(figure("短路设计荷载(kN)"), fault.designLoad_N / 1000, 0.0005);
+    EXPECT_EQ(cell("热稳定"), fault.thermal.met ? "满足" : "不满足");
+
+    // Between phases only the short circuit is asked: a_min − 2r. To earth
+    // only 操作电压, whose 100 m cannot be met; five more are left blank.
+    EXPECT_NEAR(figure("最小相间剩余距离(m)"), fault.minimumClearance_m - 0.252, 0.0005);
+    EXPECT_EQ(cell("相间距离工况"), "短路相间");
+    const double swing = engine::windSwing(engineRun.result, engine::switching).displacement_m;
+    EXPECT_NEAR(figure("最小对地剩余距离(m)"), 3 - swing - 0.126, 0.0005);
+    EXPECT_EQ(cell("对地距离工况"), "操作电压对地");
+    EXPECT_EQ(cell("电气距离校验"), "不满足(操作电压对地;5项未校核)");
 }
