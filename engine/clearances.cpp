@@ -1,6 +1,8 @@
 #include "engine/clearances.h"
 
 #include "engine/calculationerror.h"
+#include "engine/designchecks.h"
+#include "engine/loadstate.h"
 
 #include <cmath>
 
@@ -58,6 +60,40 @@ int clearanceState(ClearanceCondition condition)
         break;
     }
     refuse("短路不是一个荷载状态.");
+}
+
+std::string clearanceCheckLabel(const ClearanceCheck &check)
+{
+    const std::string condition =
+        check.condition == ClearanceCondition::shortCircuit ? "短路" : loadStateLabel(clearanceState(check.condition));
+    return condition + (check.kind == ClearanceKind::phaseToPhase ? "相间" : "对地");
+}
+
+bool anyClearanceNotMet(const ClearanceResult &clearances)
+{
+    for (const ClearanceCheck &check : clearances.checks) {
+        if (check.verdict == ClearanceVerdict::notMet)
+            return true;
+    }
+    return false;
+}
+
+std::string clearanceVerdictText(const ClearanceResult &clearances)
+{
+    std::string notMet;
+    int unchecked = 0;
+    for (const ClearanceCheck &check : clearances.checks) {
+        if (check.verdict == ClearanceVerdict::notMet)
+            notMet += (notMet.empty() ? "" : "、") + clearanceCheckLabel(check);
+        unchecked += check.verdict == ClearanceVerdict::notChecked;
+    }
+    if (unchecked == int(clearances.checks.size()))
+        return verdictNotChecked;
+    std::string details = notMet;
+    if (unchecked > 0)
+        details += (details.empty() ? "" : ";") + std::to_string(unchecked) + "项未校核";
+    const std::string verdict = notMet.empty() ? "满足" : "不满足";
+    return details.empty() ? verdict : verdict + "(" + details + ")";
 }
 
 ClearanceResult checkClearances(const CalculationResult &result, const ClearanceSettings &settings,

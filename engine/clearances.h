@@ -63,6 +63,20 @@ struct ClearanceResult
 /// The load state of a voltage condition (雷电电压, 操作电压, 工频电压).
 int clearanceState(ClearanceCondition condition);
 
+/// "操作电压对地", "短路相间" and the like.
+std::string clearanceCheckLabel(const ClearanceCheck &check);
+
+/**
+ * The verdict of all the checks: "未校核" when none was checked, else
+ * "满足" or "不满足", followed by what is not met and how many
+ * requirements were left blank, "不满足(操作电压对地;5项未校核)", so that
+ * "满足" claims no more than was checked.
+ */
+std::string clearanceVerdictText(const ClearanceResult &clearances);
+
+/// Whether a check was made and failed.
+bool anyClearanceNotMet(const ClearanceResult &clearances);
+
 /**
  * The air distances that remain under the swing of each voltage state, and
  * under the short circuit's swing, against the required ones.

@@ -88,12 +88,13 @@ void drawBasisPage(PageCanvas &canvas, const engine::CalculationResult &result,
 /**
  * 控制工况: the largest H, the largest sag beside the control sag, the
  * smallest safety factors with the verdict and the largest pull on each
- * structure, each with its state, and the short-circuit design load when
- * \a shortCircuit is given; what fails in red.
+ * structure, each with its state, the short-circuit design load when
+ * \a shortCircuit is given and the verdict of the air distances when
+ * \a clearances is; what fails in red.
  */
 void drawGoverningPage(PageCanvas &canvas, const engine::GoverningStates &governing,
                        const engine::DesignChecks &checks, const engine::ShortCircuitResult *shortCircuit,
-                       const QColor &resultColour);
+                       const engine::ClearanceResult *clearances, const QColor &resultColour);
 
 /**
  * 构架受力: for every state the horizontal tension, the true vertical load

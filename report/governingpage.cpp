@@ -1,5 +1,6 @@
 #include "report/bookpages.h"
 
+#include "engine/clearances.h"
 #include "engine/loadstate.h"
 #include "engine/numberformatting.h"
 #include "engine/shortcircuitspan.h"
@@ -55,16 +56,47 @@ void drawFactor(PageCanvas &canvas, const RuledTable &table, int row, const std:
     canvas.setFontColor(resultColour);
 }
 
+/// The verdict of the air distances, with the check of least margin over
+/// its requirement and how many requirements were left blank.
+void drawClearanceRow(PageCanvas &canvas, const RuledTable &row, const engine::ClearanceResult &clearances,
+                      const QColor &resultColour)
+{
+    row.drawRules(canvas);
+    row.text(canvas, itemColumn, 0, QStringLiteral("电气距离校验"), 10);
+    const engine::ClearanceCheck *tightest = nullptr;
+    int unchecked = 0;
+    for (const engine::ClearanceCheck &check : clearances.checks) {
+        unchecked += check.verdict == engine::ClearanceVerdict::notChecked;
+        if (check.remaining_m && check.required_m
+            && (!tightest || *check.remaining_m - *check.required_m < *tightest->remaining_m - *tightest->required_m))
+            tightest = &check;
+    }
+    const bool failed = engine::anyClearanceNotMet(clearances);
+    canvas.setFontColor(failed ? failColor : resultColour);
+    row.text(canvas, valueColumn, 0,
+             !tightest ? QString::fromUtf8(engine::verdictNotChecked)
+                       : failed ? QStringLiteral("不满足") : QStringLiteral("满足"));
+    if (tightest) {
+        row.text(canvas, stateColumn, 0, QString::fromStdString(engine::clearanceCheckLabel(*tightest)));
+        QString note = QStringLiteral("剩余 %1 m,要求 %2 m")
+                           .arg(figure(float(*tightest->remaining_m), 3), figure(float(*tightest->required_m), 3));
+        if (unchecked > 0)
+            note += QStringLiteral(";%1项未校核").arg(unchecked);
+        row.text(canvas, noteColumn, 0, note);
+    }
+    canvas.setFontColor(fixedTextColor);
+}
+
 } // namespace
 
 void drawGoverningPage(PageCanvas &canvas, const engine::GoverningStates &governing,
                        const engine::DesignChecks &checks, const engine::ShortCircuitResult *shortCircuit,
-                       const QColor &resultColour)
+                       const engine::ClearanceResult *clearances, const QColor &resultColour)
 {
     drawTitledFrame(canvas, QString::fromUtf8(governingTitle));
     const RuledTable table({140, 480, 640, 800, 1048}, 180, 36, rowCount);
-    // The notes under the table make room for the fault's row.
-    const int faultRow = shortCircuit ? 36 : 0;
+    // The notes under the table make room for the rows of the fault and the clearances.
+    const int faultRow = 36 * ((shortCircuit ? 1 : 0) + (clearances ? 1 : 0));
     table.drawRules(canvas);
     for (int row = 0; row < rowCount; ++row)
         table.text(canvas, itemColumn, row, QString::fromUtf16(rowLabels[row]), 10);
@@ -118,9 +150,11 @@ void drawGoverningPage(PageCanvas &canvas, const engine::GoverningStates &govern
     table.text(canvas, noteColumn, loadARow, QStringLiteral("绝缘子串拉力√(H²+V²)"));
     table.text(canvas, noteColumn, loadBRow, QStringLiteral("绝缘子串拉力√(H²+V²)"));
 
-    // The fault's design load, its own row under the static states.
+    // The fault's design load and the air distances, rows of their own under the static states.
+    int extraTop = table.bottom();
     if (shortCircuit) {
-        const RuledTable fault({140, 480, 640, 800, 1048}, table.bottom(), 36, 1);
+        const RuledTable fault({140, 480, 640, 800, 1048}, extraTop, 36, 1);
+        extraTop = fault.bottom();
         fault.drawRules(canvas);
         fault.text(canvas, itemColumn, 0, QStringLiteral("短路设计荷载(kN,每相)"), 10);
         fault.text(canvas, noteColumn, 0, QStringLiteral("IEC 60865-1,见短路效应计算页"));
@@ -132,6 +166,8 @@ void drawGoverningPage(PageCanvas &canvas, const engine::GoverningStates &govern
                    stateName(shortCircuit->cases[std::size_t(shortCircuit->governingCase)].state));
         canvas.setFontColor(fixedTextColor);
     }
+    if (clearances)
+        drawClearanceRow(canvas, RuledTable({140, 480, 640, 800, 1048}, extraTop, 36, 1), *clearances, resultColour);
 
     drawFittedText(canvas, {140, 530 + faultRow, 1048, 550 + faultRow}, 140, 540 + faultRow, 9, QStringLiteral("LC"),
                    QStringLiteral("注: 安装、划印取九个施工气温中水平拉力最大者;弧垂取各工况中最大者(安装、划印为施工气温最高时)."));

@@ -109,7 +109,7 @@ std::vector<ReportPage> buildSpanBookPages(const engine::CalculationInput &input
     pages.push_back(bookPage(QString::fromUtf8(governingTitle)));
     const engine::GoverningStates governing = engine::governingStates(result, book.checks);
     const engine::ShortCircuitResult *fault = shortCircuit ? &*shortCircuit : nullptr;
-    drawGoverningPage(pages.back(), governing, book.checks, fault, colour);
+    drawGoverningPage(pages.back(), governing, book.checks, fault, clearances ? &*clearances : nullptr, colour);
 
     std::vector<ReportPage> method =
         buildCalculationPages(input, result, resultsInBlack, designCheck, shortCircuit, clearances);

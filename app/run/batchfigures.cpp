@@ -127,24 +127,14 @@ void addShortCircuit(TableRow &row, const std::optional<ShortCircuitResult> &sho
     row.push_back({shortCircuit->thermal.met ? "满足" : "不满足", false});
 }
 
-std::string clearanceName(const ClearanceCheck &check)
-{
-    const std::string condition =
-        check.condition == ClearanceCondition::shortCircuit ? "短路" : loadStateLabel(clearanceState(check.condition));
-    return condition + (check.kind == ClearanceKind::phaseToPhase ? "相间" : "对地");
-}
-
 /// The least distance left between phases and to earth, each with its
-/// condition, and the verdict: the checks not met by name, and how many
-/// requirements were left blank, so that "满足" claims no more than was checked.
+/// condition, and the verdict of all the checks.
 void addClearances(TableRow &row, const std::optional<ClearanceResult> &clearances)
 {
     if (!clearances) {
         row.insert(row.end(), 5, TableCell{});
         return;
     }
-    std::string notMet;
-    int unchecked = 0;
     for (const ClearanceKind kind : {ClearanceKind::phaseToPhase, ClearanceKind::phaseToEarth}) {
         const ClearanceCheck *least = nullptr;
         for (const ClearanceCheck &check : clearances->checks) {
@@ -152,23 +142,9 @@ void addClearances(TableRow &row, const std::optional<ClearanceResult> &clearanc
                 least = &check;
         }
         row.push_back(least ? number(static_cast<float>(*least->remaining_m)) : TableCell{});
-        row.push_back(least ? TableCell{clearanceName(*least), false} : TableCell{});
+        row.push_back(least ? TableCell{clearanceCheckLabel(*least), false} : TableCell{});
     }
-    for (const ClearanceCheck &check : clearances->checks) {
-        if (check.verdict == ClearanceVerdict::notMet)
-            notMet += (notMet.empty() ? "" : "、") + clearanceName(check);
-        unchecked += check.verdict == ClearanceVerdict::notChecked;
-    }
-    const int checked = int(clearances->checks.size()) - unchecked;
-    if (checked == 0) {
-        row.push_back({verdictNotChecked, false});
-        return;
-    }
-    std::string details = notMet;
-    if (unchecked > 0)
-        details += (details.empty() ? "" : ";") + std::to_string(unchecked) + "项未校核";
-    const std::string verdict = notMet.empty() ? "满足" : "不满足";
-    row.push_back({details.empty() ? verdict : verdict + "(" + details + ")", false});
+    row.push_back({clearanceVerdictText(*clearances), false});
 }
 
 TableRow summaryFigures(const CalculationRun &run)

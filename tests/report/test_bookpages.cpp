@@ -2,9 +2,11 @@
 #include "support/spanfixture.h"
 
 #include "engine/calculationinput.h"
+#include "engine/clearances.h"
 #include "engine/designchecks.h"
 #include "engine/shortcircuitspan.h"
 #include "engine/stateequation.h"
+#include "report/pagestyle.h"
 #include "report/reportbuilder.h"
 #include "report/spanprofile.h"
 #include "report/textsdump.h"
@@ -142,3 +144,28 @@ TEST(ShortCircuitPage, FollowsTheMethodsPagesWithTheDesignLoad)
 }
 
 } // namespace
+
+// 控制工况 gains the air distances as a row of their own: the verdict, the
+// check of least margin and what it leaves, red when a requirement fails.
+TEST(GoverningPage, NamesTheTightestClearanceAndItsVerdict)
+{
+    engine::ClearanceSettings settings;
+    settings.earthDistance_m = 3;
+    settings.halfWidth_m = 0.126;
+    settings.phaseToEarth_m[1] = 100; // 操作电压, beyond any span
+    const engine::ClearanceResult clearances = engine::checkClearances(defaultResult(), settings, std::nullopt);
+    const auto pages = report::buildReport(defaultSpan(), defaultResult(), false, std::nullopt,
+                                           report::BookRequest{sampleBook(), engine::checkDesign(defaultResult(), {}), {}},
+                                           std::nullopt, clearances);
+    ASSERT_EQ(pages[3].title(), "控制工况");
+    QStringList row;
+    for (const auto &a : pages[3].markupAnnotations())
+        row.append(a.text);
+    const QString texts = row.join('|');
+    EXPECT_TRUE(texts.contains("电气距离校验")) << texts.toStdString();
+    EXPECT_TRUE(texts.contains("剩余 ") && texts.contains("要求 100 m;6项未校核")) << texts.toStdString();
+    bool redVerdict = false;
+    for (const auto &a : pages[3].markupAnnotations())
+        redVerdict = redVerdict || (a.text == "不满足" && a.color == report::failColor);
+    EXPECT_TRUE(redVerdict);
+}
