@@ -48,7 +48,9 @@ std::string stateList(const std::vector<int> &states)
 
 } // namespace
 
-std::vector<GoverningLine> governingLines(const engine::GoverningStates &governing, const engine::DesignChecks &checks)
+std::vector<GoverningLine> governingLines(const engine::GoverningStates &governing, const engine::DesignChecks &checks,
+                                          const engine::ShortCircuitResult *shortCircuit,
+                                          const engine::ClearanceResult *clearances)
 {
     std::vector<GoverningLine> lines{
         {"最大水平拉力 H(每相)", forceText(governing.largestTension)},
@@ -68,6 +70,14 @@ std::vector<GoverningLine> governingLines(const engine::GoverningStates &governi
     lines.push_back({"设计校核结论", governing.verdict, governing.pass == false});
     lines.push_back({"A侧构架最大拉力(每相)", forceText(governing.largestLoadA)});
     lines.push_back({"B侧构架最大拉力(每相)", forceText(governing.largestLoadB)});
+    if (shortCircuit) {
+        const int state = shortCircuit->cases[std::size_t(shortCircuit->governingCase)].state;
+        lines.push_back({"短路设计荷载(每相)",
+                         withState(engine::formatNumber(float(shortCircuit->designLoad_N / 1000), decimals) + " kN", state),
+                         shortCircuit->strengthCheck && shortCircuit->strengthCheck->pass == false});
+    }
+    if (clearances)
+        lines.push_back({"电气距离校验", engine::clearanceVerdictText(*clearances), engine::anyClearanceNotMet(*clearances)});
     return lines;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/clearances.h"
 #include "engine/designchecks.h"
 #include "engine/governingstates.h"
 
@@ -25,10 +26,15 @@ struct GoverningLine
  * control sag, when there are any, failing; the smallest K_c and K_s with
  * the factor their state requires, failing below it ("未校核" when not
  * checked); the verdict, failing when it is "不满足"; the largest pull of
- * the strings on structures A and B. Forces of the whole phase in kN,
- * sags in m and factors with at most 3 decimals as the report prints them,
- * states by their report labels.
+ * the strings on structures A and B; the short-circuit design load with its
+ * temperature when \a shortCircuit is given, failing when its strength
+ * check fails; the verdict of the air distances when \a clearances is,
+ * failing when one is not met. Forces of the whole phase in kN, sags in m
+ * and factors with at most 3 decimals as the report prints them, states by
+ * their report labels.
  */
-std::vector<GoverningLine> governingLines(const engine::GoverningStates &governing, const engine::DesignChecks &checks);
+std::vector<GoverningLine> governingLines(const engine::GoverningStates &governing, const engine::DesignChecks &checks,
+                                          const engine::ShortCircuitResult *shortCircuit = nullptr,
+                                          const engine::ClearanceResult *clearances = nullptr);
 
 } // namespace app

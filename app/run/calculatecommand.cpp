@@ -19,10 +19,10 @@ CalculationShown calculateAndShow(const MainWindowModel &window, const options::
                                                       FrontMatter::Included, shortCircuit, clearances);
     switch (run.outcome) {
     case RunOutcome::Refused:
-        return {CalculationOutcome::Refused, {}, {}};
+        return {CalculationOutcome::Refused, {}, {}, {}, {}};
     case RunOutcome::Failed:
         common::showError(messenger, failedCalculationText(run.failure), calculationFailedCaption);
-        return {CalculationOutcome::Failed, {}, {}};
+        return {CalculationOutcome::Failed, {}, {}, {}, {}};
     case RunOutcome::Done:
         break;
     }
@@ -33,7 +33,8 @@ CalculationShown calculateAndShow(const MainWindowModel &window, const options::
         viewer.storePage(index, run.pages[static_cast<std::size_t>(index)]);
     viewer.showDesignCheckStatus(run.checks ? designCheckStatusText(*run.checks) : std::string());
     viewer.showFirstPage();
-    return {CalculationOutcome::Shown, engine::governingStates(run.result, run.governingChecks), run.governingChecks};
+    return {CalculationOutcome::Shown, engine::governingStates(run.result, run.governingChecks), run.governingChecks,
+            run.shortCircuit, run.clearances};
 }
 
 std::string failedCalculationText(const std::string &cause)

@@ -2,13 +2,16 @@
 
 #include "app/model/mainwindowmodel.h"
 #include "common/messenger.h"
+#include "engine/clearances.h"
 #include "engine/governingstates.h"
+#include "engine/shortcircuitspan.h"
+#include "options/model/clearanceoptions.h"
 #include "options/model/designcheckoptions.h"
 #include "options/model/optionstexts.h"
-#include "options/model/clearanceoptions.h"
 #include "options/model/shortcircuitoptions.h"
 #include "report/resultpages.h"
 
+#include <optional>
 #include <string>
 
 namespace app {
@@ -26,6 +29,8 @@ struct CalculationShown
     CalculationOutcome outcome = CalculationOutcome::Refused;
     engine::GoverningStates governing;
     engine::DesignChecks checks; ///< what governing rests on (CalculationRun::governingChecks)
+    std::optional<engine::ShortCircuitResult> shortCircuit;
+    std::optional<engine::ClearanceResult> clearances;
 };
 
 /// What the user reads when a calculation cannot be completed.

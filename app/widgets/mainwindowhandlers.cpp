@@ -62,7 +62,9 @@ void TForm_zcx::Button_jsClick()
         mWindows.viewer->setSpanName(toQString(mModel.text(EditBox::Edit_bt)));
         mComputedInputs = calculationInputsText();
         mWindows.viewer->setReportCurrent(true);
-        mGoverningLines = app::governingLines(shown.governing, shown.checks);
+        mGoverningLines = app::governingLines(shown.governing, shown.checks,
+                                              shown.shortCircuit ? &*shown.shortCircuit : nullptr,
+                                              shown.clearances ? &*shown.clearances : nullptr);
         showGoverning(true);
     }
 }
