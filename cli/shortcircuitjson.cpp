@@ -92,6 +92,7 @@ Json shortCircuitToJson(const ShortCircuitResult &shortCircuit)
     const ThermalWithstand &thermal = shortCircuit.thermal;
     return {
         {"frequency_Hz", shortCircuit.settings.frequency_Hz},
+        {"cthBasis", shortCircuit.settings.thermalStrainBasis},
         {"cases", cases},
         {"designLoad_N", shortCircuit.designLoad_N},
         {"governingState", stateName(shortCircuit.cases[shortCircuit.governingCase].state)},

@@ -30,6 +30,8 @@ struct ShortCircuitSettings
     double springConstant_N_m = 0;                               ///< S of both supports together: 1/S = 1/S_A + 1/S_B
     std::optional<double> subConductorSpacing_m;                 ///< a_s of a bundle; absent: the pinch is not judged
     double thermalStrainConstant = defaultThermalStrainConstant; ///< c_th, m⁴/(A²·s)
+    /// Where c_th comes from, for the page: empty when typed, else thermalStrainConstantOf()'s basis.
+    std::string thermalStrainBasis;
     double thermalCoefficient = defaultThermalCoefficient;       ///< C, A·√s/mm²
     std::optional<double> staticTensionMin_N; ///< F_st at the lowest temperature as typed; absent: computed
     std::optional<double> staticTensionMax_N; ///< F_st at the highest conductor temperature; absent: computed

@@ -184,6 +184,10 @@ void drawShortCircuitPage(PageCanvas &canvas, const engine::ShortCircuitResult &
                  .arg(significant(thermal.minimumSection_mm2), significant(thermal.coefficient),
                       significant(thermal.duration_s), significant(thermal.section_mm2),
                       thermal.met ? QStringLiteral("满足") : QStringLiteral("不满足"));
+    if (!sc.settings.thermalStrainBasis.empty())
+        notes << QStringLiteral("c$xbksth$xbjs = %1 m⁴/(A²·s),按%2取值.")
+                     .arg(significant(sc.settings.thermalStrainConstant),
+                          QString::fromStdString(sc.settings.thermalStrainBasis));
     notes << QStringLiteral("按IEC 60865-1(耐张软导线简化法)计算;g$xbksn$xbjs取9.81 m/s²(其余各页按设计手册取9.8).");
     for (const std::string &warning : sc.warnings)
         notes << QStringLiteral("注意: ") + QString::fromStdString(warning);

@@ -107,7 +107,8 @@ CalculationRun runCalculationPipeline(const MainWindowModel &window, const optio
     std::optional<engine::ShortCircuitSettings> shortCircuitSettings;
     std::optional<engine::ClearanceSettings> clearanceSettings;
     try {
-        shortCircuitSettings = options::shortCircuitSettings(shortCircuit, clearances);
+        shortCircuitSettings = options::shortCircuitSettings(shortCircuit, clearances,
+                                                              run.input[engine::slot::conductorType]);
         clearanceSettings = options::clearanceSettings(
             clearances, engine::slotNumber(run.input, engine::slot::bundleCount) > 1);
     } catch (const std::invalid_argument &error) {

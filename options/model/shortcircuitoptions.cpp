@@ -2,6 +2,7 @@
 
 #include "engine/numberconversion.h"
 #include "engine/numberformatting.h"
+#include "engine/thermalstrainconstant.h"
 
 #include <array>
 #include <cmath>
@@ -31,7 +32,7 @@ constexpr std::array<FieldDescription, shortCircuitFieldCount> fields = {{
     {"支持结构弹性系数S(kN/m)", "springConstant_kN_m", &ShortCircuitOptions::springConstant, 3, nullptr},
     {"次导线间距as(m)", "subConductorSpacing_m", &ShortCircuitOptions::subConductorSpacing, 0, "不判断子导线收缩力"},
     {"热应变系数cth(10⁻¹⁸m⁴/(A²·s))", "thermalStrainConstant_1e-18_m4_per_A2s",
-     &ShortCircuitOptions::thermalStrainConstant, thermalStrainExponent, nullptr},
+     &ShortCircuitOptions::thermalStrainConstant, thermalStrainExponent, "按导线确定"},
     {"热稳定系数C(A·√s/mm²)", "thermalConstant_A_sqrts_per_mm2", &ShortCircuitOptions::thermalConstant, 0, nullptr},
     {"最低温度静态张力Fst(kN)", "staticTensionMin_kN", &ShortCircuitOptions::staticTensionMin, 3, "按状态方程计算"},
     {"最高温度静态张力Fst(kN)", "staticTensionMax_kN", &ShortCircuitOptions::staticTensionMax, 3, "按状态方程计算"},
@@ -79,8 +80,7 @@ std::optional<double> siValue(const ShortCircuitOptions &options, ShortCircuitFi
 } // namespace
 
 ShortCircuitOptions::ShortCircuitOptions()
-    : thermalStrainConstant(engine::formatGeneral(toSi(engine::defaultThermalStrainConstant, -thermalStrainExponent)))
-    , thermalConstant(engine::formatGeneral(engine::defaultThermalCoefficient))
+    : thermalConstant(engine::formatGeneral(engine::defaultThermalCoefficient))
 {}
 
 const char *shortCircuitFieldLabel(ShortCircuitField field)
@@ -136,7 +136,8 @@ std::string badShortCircuitFieldMessage(ShortCircuitField field)
 }
 
 std::optional<engine::ShortCircuitSettings> shortCircuitSettings(const ShortCircuitOptions &options,
-                                                                 const ClearanceOptions &layout)
+                                                                 const ClearanceOptions &layout,
+                                                                 const std::string &conductorDesignation)
 {
     if (!isShortCircuitAsked(options))
         return std::nullopt;
@@ -153,11 +154,24 @@ std::optional<engine::ShortCircuitSettings> shortCircuitSettings(const ShortCirc
     settings.phaseSpacing_m = *phaseSpacing;
     settings.springConstant_N_m = *value(Field::springConstant);
     settings.subConductorSpacing_m = value(Field::subConductorSpacing);
-    settings.thermalStrainConstant = *value(Field::thermalStrainConstant);
+    if (const std::optional<double> typed = value(Field::thermalStrainConstant)) {
+        settings.thermalStrainConstant = *typed;
+    } else if (const auto chosen = engine::thermalStrainConstantOf(conductorDesignation)) {
+        settings.thermalStrainConstant = chosen->constant;
+        settings.thermalStrainBasis = chosen->basis;
+    } else {
+        throw std::invalid_argument(noThermalStrainConstantMessage(conductorDesignation));
+    }
     settings.thermalCoefficient = *value(Field::thermalConstant);
     settings.staticTensionMin_N = value(Field::staticTensionMin);
     settings.staticTensionMax_N = value(Field::staticTensionMax);
     return settings;
+}
+
+std::string noThermalStrainConstantMessage(const std::string &conductorDesignation)
+{
+    return "短路计算: 导线型号“" + conductorDesignation + "”看不出铝钢截面比,请填写“"
+           + describe(ShortCircuitField::thermalStrainConstant).label + "”.";
 }
 
 } // namespace options

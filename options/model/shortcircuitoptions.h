@@ -25,7 +25,7 @@ struct ShortCircuitOptions
     std::string frequency = "50";      ///< f, Hz
     std::string springConstant;        ///< S of both supports together, kN/m
     std::string subConductorSpacing;   ///< a_s, m; blank: the pinch is not judged
-    std::string thermalStrainConstant; ///< c_th in 10⁻¹⁸ m⁴/(A²·s); the engine's default
+    std::string thermalStrainConstant; ///< c_th in 10⁻¹⁸ m⁴/(A²·s); blank: by the conductor
     std::string thermalConstant;       ///< C, A·√s/mm²; the engine's default
     std::string staticTensionMin;      ///< F_st at the lowest temperature, kN; blank: computed
     std::string staticTensionMax;      ///< F_st at the highest conductor temperature, kN; blank: computed
@@ -74,12 +74,20 @@ std::optional<ShortCircuitField> firstBadShortCircuitField(const ShortCircuitOpt
 std::string badShortCircuitFieldMessage(ShortCircuitField field);
 
 /**
- * The engine's settings, in SI units, a taken from \a layout; nothing when
- * no short circuit is asked for.
+ * The engine's settings, in SI units, a taken from \a layout and a blank
+ * c_th from the conductor named \a conductorDesignation
+ * (engine::thermalStrainConstantOf()); nothing when no short circuit is
+ * asked for.
  * @throws std::invalid_argument with badShortCircuitFieldMessage() of the
- *         first bad field, or badClearanceFieldMessage() of a blank or bad a
+ *         first bad field, badClearanceFieldMessage() of a blank or bad a,
+ *         or noThermalStrainConstantMessage() for a conductor whose c_th
+ *         its designation does not tell
  */
 std::optional<engine::ShortCircuitSettings> shortCircuitSettings(const ShortCircuitOptions &options,
-                                                                 const ClearanceOptions &layout);
+                                                                 const ClearanceOptions &layout,
+                                                                 const std::string &conductorDesignation);
+
+/// "短路计算: 导线型号“LGJK-1250”看不出铝钢截面比,请填写“热应变系数cth(...)”."
+std::string noThermalStrainConstantMessage(const std::string &conductorDesignation);
 
 } // namespace options

@@ -37,6 +37,7 @@ options::ShortCircuitOptions exampleFiveFault()
     fault.initialCurrent = "63";
     fault.firstDuration = "0.5";
     fault.springConstant = "500";
+    fault.thermalStrainConstant = "0.27";
     fault.staticTensionMin = "17.8";
     fault.staticTensionMax = "15.4";
     return fault;

@@ -67,7 +67,7 @@ TEST(BatchOutputs, TheCsvRunsNoFormulaAndKeepsNegativeFigures)
         spans[i].span->window.setText(EditBox::Edit_h, "-1.5");
     }
     const std::string csv = summaryCsv(spans);
-    for (const std::string &expected : {"\r\n/p/0.tenrix,'=1+2,220,36,-1.5,", "\r\n/p/1.tenrix,'+1,220,36,-1.5,",
+    for (const char *expected : {"\r\n/p/0.tenrix,'=1+2,220,36,-1.5,", "\r\n/p/1.tenrix,'+1,220,36,-1.5,",
                                         "\r\n/p/2.tenrix,'-1,", "\r\n/p/3.tenrix,'@SUM(A1),", "\r\n/p/4.tenrix,'\t=1,",
                                         "\r\n/p/5.tenrix,\"'\r=1\",", "\r\n/p/6.tenrix,220kV-1,"})
         EXPECT_NE(csv.find(expected), std::string::npos) << expected;

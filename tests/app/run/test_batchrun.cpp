@@ -393,6 +393,7 @@ TEST(BatchShortCircuit, TheSummaryTakesTheLargestForcesAndTheLeastClearances)
     span.shortCircuit.initialCurrent = "40";
     span.shortCircuit.firstDuration = "0.5";
     span.shortCircuit.springConstant = "1000";
+    span.shortCircuit.thermalStrainConstant = "0.27"; // NAHLGJQ-1440 does not tell its ratio
     span.clearances.phaseSpacing = "3.5";
     span.clearances.earthDistance = "3";
     span.clearances.halfWidth = "0.126";

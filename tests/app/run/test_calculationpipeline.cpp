@@ -79,6 +79,7 @@ TEST(CalculationPipeline, TheShortCircuitRunsWhenACurrentIsGivenAndABadTextIsRef
     shortCircuit.initialCurrent = "40";
     shortCircuit.firstDuration = "0.5";
     shortCircuit.springConstant = "1000";
+    shortCircuit.thermalStrainConstant = "0.27"; // NAHLGJQ-1440 does not tell its ratio
     run = runCalculationPipeline(MainWindowModel(), options::OptionsTexts(), std::nullopt, ReportPages::None,
                                  UnusualValues::Ask, messenger, FrontMatter::Included, shortCircuit, layout);
     EXPECT_EQ(run.outcome, RunOutcome::Done);

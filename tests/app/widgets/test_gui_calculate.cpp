@@ -397,6 +397,7 @@ private Q_SLOTS:
             replaceText(edit(options::ShortCircuitField::initialCurrent), QStringLiteral("40"));
             replaceText(edit(options::ShortCircuitField::firstDuration), QStringLiteral("0.5"));
             replaceText(edit(options::ShortCircuitField::springConstant), QStringLiteral("1000"));
+            replaceText(edit(options::ShortCircuitField::thermalStrainConstant), QStringLiteral("0.27"));
             options.BitBtn_YES->click();
             QCOMPARE(options.result(), int(QDialog::Rejected));
             QCOMPARE(options.PageControl1->currentWidget(), options.TabSheet5);

@@ -30,25 +30,26 @@ TEST(ShortCircuitOptions, BlankCurrentAsksForNothing)
 {
     const ShortCircuitOptions defaults;
     EXPECT_EQ(defaults.frequency, "50");
-    EXPECT_EQ(defaults.thermalStrainConstant, "0.27");
+    EXPECT_EQ(defaults.thermalStrainConstant, "");
     EXPECT_EQ(defaults.thermalConstant, "87");
-    EXPECT_FALSE(shortCircuitSettings(defaults, {}));
+    EXPECT_FALSE(shortCircuitSettings(defaults, {}, "LGJ-400/35"));
     ShortCircuitOptions blankCurrent = typed();
     blankCurrent.initialCurrent = " ";
     blankCurrent.springConstant = "abc"; // not read without a current
     EXPECT_FALSE(firstBadShortCircuitField(blankCurrent));
-    EXPECT_FALSE(shortCircuitSettings(blankCurrent, {}));
+    EXPECT_FALSE(shortCircuitSettings(blankCurrent, {}, "LGJ-400/35"));
 }
 
 TEST(ShortCircuitOptions, TypedUnitsBecomeTheEnginesAndBlanksKeepTheirMeaning)
 {
     ShortCircuitOptions options = typed();
     options.staticTensionMax = "15.4";
-    const engine::ShortCircuitSettings settings = *shortCircuitSettings(options, layout());
+    const engine::ShortCircuitSettings settings = *shortCircuitSettings(options, layout(), "LGJ-400/35");
     EXPECT_DOUBLE_EQ(settings.phaseSpacing_m, 3.5);
     EXPECT_DOUBLE_EQ(settings.initialCurrent_A, 40e3);
     EXPECT_DOUBLE_EQ(settings.springConstant_N_m, 1e6);
-    EXPECT_DOUBLE_EQ(settings.thermalStrainConstant, 0.27e-18);
+    EXPECT_DOUBLE_EQ(settings.thermalStrainConstant, 0.27e-18); // LGJ-400/35: 11.4 parts Al to 1 St
+    EXPECT_EQ(settings.thermalStrainBasis, "导线LGJ-400/35标称铝钢截面比11.43>6");
     EXPECT_DOUBLE_EQ(settings.thermalCoefficient, 87);
     EXPECT_DOUBLE_EQ(settings.frequency_Hz, 50);
     EXPECT_DOUBLE_EQ(*settings.staticTensionMax_N, 15.4e3);
@@ -68,7 +69,7 @@ TEST(ShortCircuitOptions, RefusesWhatCannotBeUsedAsWritten)
         ShortCircuitOptions options = typed();
         shortCircuitFieldText(options, field) = text;
         EXPECT_EQ(firstBadShortCircuitField(options), field) << text;
-        EXPECT_THROW(shortCircuitSettings(options, layout()), std::invalid_argument) << text;
+        EXPECT_THROW(shortCircuitSettings(options, layout(), "LGJ-400/35"), std::invalid_argument) << text;
     }
     EXPECT_EQ(badShortCircuitFieldMessage(ShortCircuitField::frequency), "短路计算: “系统频率f(Hz)”应为大于0的数值.");
     EXPECT_EQ(badShortCircuitFieldMessage(ShortCircuitField::staticTensionMin),
@@ -80,11 +81,29 @@ TEST(ShortCircuitOptions, RefusesWhatCannotBeUsedAsWritten)
 TEST(ShortCircuitOptions, TakesThePhaseSpacingFromTheLayout)
 {
     try {
-        shortCircuitSettings(typed(), {});
+        shortCircuitSettings(typed(), {}, "LGJ-400/35");
         FAIL() << "a blank a was accepted";
     } catch (const std::invalid_argument &error) {
         EXPECT_EQ(std::string(error.what()), badClearanceFieldMessage(ClearanceField::phaseSpacing));
     }
     EXPECT_EQ(firstBadClearanceField({}, true), ClearanceField::phaseSpacing);
     EXPECT_FALSE(firstBadClearanceField({}, false));
+}
+
+// A blank c_th is the conductor's; one whose designation gives no ratio is
+// refused rather than guessed, and a typed one is taken as typed.
+TEST(ShortCircuitOptions, ThermalStrainConstantFollowsTheConductorUnlessTyped)
+{
+    EXPECT_EQ(shortCircuitSettings(typed(), layout(), "LGJ-300/70")->thermalStrainConstant, 0.17e-18);
+    try {
+        shortCircuitSettings(typed(), layout(), "LGJK-1250");
+        FAIL() << "a steel core of unknown ratio was given a c_th";
+    } catch (const std::invalid_argument &error) {
+        EXPECT_EQ(std::string(error.what()), noThermalStrainConstantMessage("LGJK-1250"));
+    }
+    ShortCircuitOptions options = typed();
+    options.thermalStrainConstant = "0.27";
+    const engine::ShortCircuitSettings settings = *shortCircuitSettings(options, layout(), "LGJK-1250");
+    EXPECT_DOUBLE_EQ(settings.thermalStrainConstant, 0.27e-18);
+    EXPECT_EQ(settings.thermalStrainBasis, "");
 }
