@@ -1,6 +1,7 @@
 #pragma once
 
 #include "report/fastpdfstreams.h"
+#include "report/shapedtexts.h"
 
 #include <QPainter>
 #include <QPdfWriter>
@@ -43,6 +44,8 @@ private:
     FastPdfStreams mFastStreams;
     QPdfWriter mWriter;
     QPainter mPainter;
+    /// The pages' labels, shaped once for the document.
+    ShapedTexts mShapedTexts;
     bool mGood = false;
     int mSheets = 0;
 };
