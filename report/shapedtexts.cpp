@@ -1,5 +1,7 @@
 #include "report/shapedtexts.h"
 
+#include "report/textmetrics.h"
+
 #include <QPainter>
 #include <QTextLayout>
 
@@ -7,10 +9,11 @@ namespace report {
 
 namespace {
 
-// The numbers of a batch's spans differ from span to span; the kept texts
-// are let go when they grow past this, so that a long batch cannot make
-// them grow without end (a text laid out holds a kB or two).
-constexpr qsizetype keptTextLimit = 2048;
+// Texts other than numbers still come from the spans' inputs (names,
+// conductor types); the kept texts are let go when they grow past this, so
+// that a long batch cannot make them grow without end (a text laid out
+// holds a kB or two). A span's pages have a few hundred labels.
+constexpr qsizetype keptTextLimit = 1024;
 
 } // namespace
 
@@ -19,6 +22,11 @@ void ShapedTexts::draw(QPainter &painter, const QString &fontName, int pixelHeig
 {
     if (text.isEmpty() || painter.pen().style() == Qt::NoPen)
         return;
+    // A span's numbers are its own: kept, they would only crowd the labels out.
+    if (isNumberText(text)) {
+        painter.drawText(baseline, text);
+        return;
+    }
     const QString key = fontName + QChar(0x1F) + QString::number(pixelHeight) + QChar(0x1F) + text;
     auto known = mLayouts.find(key);
     if (known == mLayouts.end()) {

@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QHash>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <memory>
@@ -56,15 +57,11 @@ struct MeasuredFont
 /// \a text's width from its characters' advances when it is a number and the font adds them up.
 std::optional<int> numberWidth(const MeasuredFont &font, const QString &text)
 {
-    if (!font.numberAdvances)
+    if (!font.numberAdvances || !isNumberText(text))
         return std::nullopt;
     qreal sum = 0;
-    for (const QChar character : text) {
-        const qsizetype at = numberCharacters.indexOf(character);
-        if (at < 0)
-            return std::nullopt;
-        sum += (*font.numberAdvances)[at];
-    }
+    for (const QChar character : text)
+        sum += (*font.numberAdvances)[numberCharacters.indexOf(character)];
     return int(std::floor(sum + 0.5));
 }
 
@@ -100,6 +97,12 @@ MeasuredFont &measuredFont(const QString &name, int pixelHeight)
 }
 
 } // namespace
+
+bool isNumberText(QStringView text)
+{
+    return !text.isEmpty()
+           && std::all_of(text.begin(), text.end(), [](QChar c) { return numberCharacters.contains(c); });
+}
 
 LineMetrics lineMetrics(const QString &name, int pixelHeight)
 {

@@ -2,6 +2,7 @@
 
 #include "app/run/batchsummary.h"
 #include "app/run/pdfjoin.h"
+#include "app/run/windowedfilesource.h"
 #include "common/filedescriptor.h"
 #include "common/replacefile.h"
 #include "common/terminationcleanup.h"
@@ -21,7 +22,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <fstream>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -69,11 +69,8 @@ public:
     QPDFObjectHandle page(const fs::path &file, int sheet)
     {
         if (!mPdf) {
-            // Read whole, as it is read through anyway: qpdf reading a file
-            // seeks before every object, a system call each.
-            mBytes = readShare(file);
             mPdf = std::make_unique<QPDF>();
-            mPdf->processMemoryFile(file.c_str(), mBytes.data(), mBytes.size());
+            mPdf->processInputSource(std::make_shared<WindowedFileSource>(file));
             // The page tree as Qt writes it: one list of every page.
             mKids = mPdf->getRoot().getKey("/Pages").getKey("/Kids");
         }
@@ -85,25 +82,9 @@ public:
     {
         mKids = QPDFObjectHandle();
         mPdf.reset();
-        std::string().swap(mBytes);
     }
 
 private:
-    static std::string readShare(const fs::path &file)
-    {
-        std::ifstream in(file, std::ios::binary);
-        std::string bytes;
-        std::error_code error;
-        const auto size = fs::file_size(file, error);
-        if (!in || error)
-            throw std::runtime_error("无法读取临时文件 " + file.string());
-        bytes.resize(std::size_t(size));
-        if (!in.read(bytes.data(), std::streamsize(size)))
-            throw std::runtime_error("无法读取临时文件 " + file.string());
-        return bytes;
-    }
-
-    std::string mBytes; ///< what mPdf reads, held as long as it
     std::unique_ptr<QPDF> mPdf;
     QPDFObjectHandle mKids;
 };
