@@ -51,7 +51,7 @@ bool PdfPageWriter::addPage(const ReportPage &page)
         return false;
     }
     ++mSheets;
-    paintPage(mPainter, page, fittedTarget(page, QRectF(0, 0, mWriter.width(), mWriter.height())));
+    paintPage(mPainter, page, fittedTarget(page, QRectF(0, 0, mWriter.width(), mWriter.height())), &mShapedTexts);
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include "report/fonts.h"
 #include "report/reportpage.h"
+#include "report/shapedtexts.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -59,7 +60,7 @@ QPolygonF polygonOf(const QVector<QPoint> &points)
 class CommandPainter
 {
 public:
-    explicit CommandPainter(QPainter &painter) : mPainter(painter) {}
+    CommandPainter(QPainter &painter, ShapedTexts *shapedTexts) : mPainter(painter), mShapedTexts(shapedTexts) {}
 
     void operator()(const LineCommand &c)
     {
@@ -113,20 +114,26 @@ public:
             mPainter.setFont(reportFont(mFontName, mFontPixelHeight));
         }
         mPainter.setPen(c.font.color);
-        mPainter.drawText(QPointF(c.topLeft.x(), c.topLeft.y() + c.ascent), c.text);
+        const QPointF baseline(c.topLeft.x(), c.topLeft.y() + c.ascent);
+        if (mShapedTexts == nullptr) {
+            mPainter.drawText(baseline, c.text);
+            return;
+        }
+        mShapedTexts->draw(mPainter, mFontName, mFontPixelHeight, baseline, c.text);
     }
 
     void operator()(const MarkupAnnotation &) {}
 
 private:
     QPainter &mPainter;
+    ShapedTexts *mShapedTexts;
     QString mFontName;
     int mFontPixelHeight = 0;
 };
 
 } // namespace
 
-void paintPage(QPainter &painter, const ReportPage &page, const QRectF &target)
+void paintPage(QPainter &painter, const ReportPage &page, const QRectF &target, ShapedTexts *shapedTexts)
 {
     const bool usable = std::isfinite(target.x()) && std::isfinite(target.y()) && std::isfinite(target.width())
                         && std::isfinite(target.height()) && target.width() > 0 && target.height() > 0;
@@ -136,7 +143,7 @@ void paintPage(QPainter &painter, const ReportPage &page, const QRectF &target)
     painter.save();
     painter.translate(target.topLeft());
     painter.scale(target.width() / page.width(), target.height() / page.height());
-    CommandPainter draw(painter);
+    CommandPainter draw(painter, shapedTexts);
     for (const PageCommand &command : page.commands()) {
         std::visit(draw, command);
     }

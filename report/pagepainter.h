@@ -8,6 +8,7 @@ class QPainter;
 namespace report {
 
 class ReportPage;
+class ShapedTexts;
 
 /**
  * Paints \a page stretched into \a target (device coordinates of \a painter)
@@ -17,9 +18,13 @@ class ReportPage;
  * picture would. The painter's state is restored afterwards; render hints
  * are the caller's.
  *
+ * With \a shapedTexts, texts are drawn as the glyphs kept there, shaped
+ * once for all the pages painted with it (same glyphs, same points).
+ *
  * Does nothing when \a target is empty or not finite.
  */
-void paintPage(QPainter &painter, const ReportPage &page, const QRectF &target);
+void paintPage(QPainter &painter, const ReportPage &page, const QRectF &target,
+               ShapedTexts *shapedTexts = nullptr);
 
 /// Smallest and largest resolution renderPageImage() accepts, dots per inch.
 constexpr double minimumImageDpi = 10.0;

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "report/fastpdfstreams.h"
+#include "report/shapedtexts.h"
+
 #include <QPainter>
 #include <QPdfWriter>
 
@@ -16,7 +19,8 @@ class ReportPage;
  * the page scaled to fill the sheet at its own proportions and centred: the
  * document PdfExporter writes. Fonts are embedded once for the whole
  * document, however many pages it gets. Its Title is \a title, its Creator
- * pdfCreator().
+ * pdfCreator(). Its streams are deflated fast (FastPdfStreams): it is to be
+ * made, used and destroyed on one thread.
  */
 class PdfPageWriter
 {
@@ -36,8 +40,12 @@ public:
     int sheetCount() const { return mSheets; }
 
 private:
+    /// First, so that it outlasts the writer, which deflates the fonts when it ends.
+    FastPdfStreams mFastStreams;
     QPdfWriter mWriter;
     QPainter mPainter;
+    /// The pages' labels, shaped once for the document.
+    ShapedTexts mShapedTexts;
     bool mGood = false;
     int mSheets = 0;
 };

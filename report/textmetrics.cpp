@@ -5,12 +5,44 @@
 #include <QFontMetrics>
 #include <QHash>
 
+#include <algorithm>
+#include <array>
+#include <cmath>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace report {
 
 namespace {
+
+/// What numbers are written with: most of the texts a batch measures only once.
+constexpr QStringView numberCharacters = u"0123456789.-+";
+
+/**
+ * Each number character's advance, unrounded, when in this font every pair
+ * of them shaped together is exactly as wide as the two apart (no kerning,
+ * no contextual forms), so that a number is as wide as its characters and
+ * need not be shaped to be measured; none when any pair is not.
+ */
+std::optional<std::array<qreal, numberCharacters.size()>> additiveNumberAdvances(const QFont &font)
+{
+    const QFontMetricsF exact(font);
+    const QFontMetrics rounded(font);
+    std::array<qreal, numberCharacters.size()> advances{};
+    for (qsizetype i = 0; i < numberCharacters.size(); ++i)
+        advances[i] = exact.horizontalAdvance(QString(numberCharacters[i]));
+    for (qsizetype i = 0; i < numberCharacters.size(); ++i) {
+        for (qsizetype j = 0; j < numberCharacters.size(); ++j) {
+            const QString pair = QString(numberCharacters[i]) + numberCharacters[j];
+            const qreal sum = advances[i] + advances[j];
+            // Shaped widths are sums of 1/64 units, rounded half up.
+            if (exact.horizontalAdvance(pair) != sum || rounded.horizontalAdvance(pair) != std::floor(sum + 0.5))
+                return std::nullopt;
+        }
+    }
+    return advances;
+}
 
 struct MeasuredFont
 {
@@ -19,7 +51,19 @@ struct MeasuredFont
     QFontMetrics metrics;
     LineMetrics line;
     QHash<QString, int> widths;
+    std::optional<std::array<qreal, numberCharacters.size()>> numberAdvances;
 };
+
+/// \a text's width from its characters' advances when it is a number and the font adds them up.
+std::optional<int> numberWidth(const MeasuredFont &font, const QString &text)
+{
+    if (!font.numberAdvances || !isNumberText(text))
+        return std::nullopt;
+    qreal sum = 0;
+    for (const QChar character : text)
+        sum += (*font.numberAdvances)[numberCharacters.indexOf(character)];
+    return int(std::floor(sum + 0.5));
+}
 
 // Page input echoes bring arbitrary texts; the width cache is emptied when it
 // grows past this, so a long session cannot make it grow without end.
@@ -43,14 +87,22 @@ MeasuredFont &measuredFont(const QString &name, int pixelHeight)
             return *lastUsed;
         }
     }
-    QFontMetrics metrics(reportFont(name, pixelHeight));
+    const QFont font = reportFont(name, pixelHeight);
+    QFontMetrics metrics(font);
     const LineMetrics line{metrics.height(), metrics.ascent()};
-    fonts.push_back(std::make_unique<MeasuredFont>(MeasuredFont{name, pixelHeight, metrics, line, {}}));
+    fonts.push_back(std::make_unique<MeasuredFont>(
+        MeasuredFont{name, pixelHeight, metrics, line, {}, additiveNumberAdvances(font)}));
     lastUsed = fonts.back().get();
     return *lastUsed;
 }
 
 } // namespace
+
+bool isNumberText(QStringView text)
+{
+    return !text.isEmpty()
+           && std::all_of(text.begin(), text.end(), [](QChar c) { return numberCharacters.contains(c); });
+}
 
 LineMetrics lineMetrics(const QString &name, int pixelHeight)
 {
@@ -63,6 +115,9 @@ int textAdvance(const QString &name, int pixelHeight, const QString &text)
         return 0;
     }
     MeasuredFont &font = measuredFont(name, pixelHeight);
+    // Not kept: summed faster than looked up, and they would crowd the labels out.
+    if (const std::optional<int> number = numberWidth(font, text))
+        return *number;
     const auto cached = font.widths.constFind(text);
     if (cached != font.widths.constEnd()) {
         return cached.value();

@@ -20,6 +20,10 @@ struct LineMetrics
  */
 LineMetrics lineMetrics(const QString &name, int pixelHeight);
 
+/// Whether \a text is written with number characters alone (digits, point, signs):
+/// a text that differs from span to span, measured from its characters' advances.
+bool isNumberText(QStringView text);
+
 /// Advance width of \a text in reportFont(\a name, \a pixelHeight), page units.
 int textAdvance(const QString &name, int pixelHeight, const QString &text);
 

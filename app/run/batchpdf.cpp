@@ -2,6 +2,7 @@
 
 #include "app/run/batchsummary.h"
 #include "app/run/pdfjoin.h"
+#include "app/run/windowedfilesource.h"
 #include "common/filedescriptor.h"
 #include "common/replacefile.h"
 #include "common/terminationcleanup.h"
@@ -69,7 +70,7 @@ public:
     {
         if (!mPdf) {
             mPdf = std::make_unique<QPDF>();
-            mPdf->processFile(file.c_str());
+            mPdf->processInputSource(std::make_shared<WindowedFileSource>(file));
             // The page tree as Qt writes it: one list of every page.
             mKids = mPdf->getRoot().getKey("/Pages").getKey("/Kids");
         }
