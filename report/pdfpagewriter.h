@@ -1,6 +1,5 @@
 #pragma once
 
-#include "report/fastpdfstreams.h"
 #include "report/shapedtexts.h"
 
 #include <QPainter>
@@ -19,8 +18,7 @@ class ReportPage;
  * the page scaled to fill the sheet at its own proportions and centred: the
  * document PdfExporter writes. Fonts are embedded once for the whole
  * document, however many pages it gets. Its Title is \a title, its Creator
- * pdfCreator(). Its streams are deflated fast (FastPdfStreams): it is to be
- * made, used and destroyed on one thread.
+ * pdfCreator(). It is to be made, used and destroyed on one thread.
  */
 class PdfPageWriter
 {
@@ -40,8 +38,6 @@ public:
     int sheetCount() const { return mSheets; }
 
 private:
-    /// First, so that it outlasts the writer, which deflates the fonts when it ends.
-    FastPdfStreams mFastStreams;
     QPdfWriter mWriter;
     QPainter mPainter;
     /// The pages' labels, shaped once for the document.
