@@ -90,9 +90,12 @@ Json shortCircuitToJson(const ShortCircuitResult &shortCircuit)
     for (const ShortCircuitTemperatureCase &c : shortCircuit.cases)
         cases.push_back(caseJson(c, shortCircuit));
     const ThermalWithstand &thermal = shortCircuit.thermal;
+    const auto &supports = shortCircuit.settings.supportSpringConstants_N_m;
     return {
         {"frequency_Hz", shortCircuit.settings.frequency_Hz},
         {"cthBasis", shortCircuit.settings.thermalStrainBasis},
+        {"SA_N_m", supports ? Json((*supports)[0]) : Json(nullptr)},
+        {"SB_N_m", supports ? Json((*supports)[1]) : Json(nullptr)},
         {"cases", cases},
         {"designLoad_N", shortCircuit.designLoad_N},
         {"governingState", stateName(shortCircuit.cases[shortCircuit.governingCase].state)},

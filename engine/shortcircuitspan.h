@@ -28,6 +28,8 @@ struct ShortCircuitSettings
     double frequency_Hz = 50;
     double phaseSpacing_m = 0;                                   ///< a
     double springConstant_N_m = 0;                               ///< S of both supports together: 1/S = 1/S_A + 1/S_B
+    /// S_A and S_B as typed, N/m, when S was found from them; absent when S was typed.
+    std::optional<std::array<double, 2>> supportSpringConstants_N_m;
     std::optional<double> subConductorSpacing_m;                 ///< a_s of a bundle; absent: the pinch is not judged
     double thermalStrainConstant = defaultThermalStrainConstant; ///< c_th, m⁴/(A²·s)
     /// Where c_th comes from, for the page: empty when typed, else thermalStrainConstantOf()'s basis.

@@ -188,6 +188,10 @@ void drawShortCircuitPage(PageCanvas &canvas, const engine::ShortCircuitResult &
         notes << QStringLiteral("c$xbksth$xbjs = %1 m⁴/(A²·s),按%2取值.")
                      .arg(significant(sc.settings.thermalStrainConstant),
                           QString::fromStdString(sc.settings.thermalStrainBasis));
+    if (const auto &supports = sc.settings.supportSpringConstants_N_m)
+        notes << QStringLiteral("S由两侧支持结构串联求得: 1/S = 1/S$xbksA$xbjs + 1/S$xbksB$xbjs,"
+                                "S$xbksA$xbjs = %1 kN/m,S$xbksB$xbjs = %2 kN/m.")
+                     .arg(significant((*supports)[0] / 1000), significant((*supports)[1] / 1000));
     notes << QStringLiteral("按IEC 60865-1(耐张软导线简化法)计算;g$xbksn$xbjs取9.81 m/s²(其余各页按设计手册取9.8).");
     for (const std::string &warning : sc.warnings)
         notes << QStringLiteral("注意: ") + QString::fromStdString(warning);

@@ -631,10 +631,10 @@ std::string unreadableNumberMessage(const SpanFile &span, const std::string &fil
         }
     }
     if (const auto field = options::firstBadShortCircuitField(span.shortCircuit)) {
-        const std::string &text = options::shortCircuitFieldText(span.shortCircuit, *field);
-        return "跨线文件 " + fileName + " 中 \"" + joinKeyPath(shortCircuitPath(*field)) + "\"("
-               + options::shortCircuitFieldLabel(*field) + ") 的值"
-               + (text.empty() ? std::string("为空,应为大于0的数值.") : " " + quoted(text) + " 不是大于0的数值.");
+        // The spring constants are refused for how they are combined, a number included.
+        return "跨线文件 " + fileName + " 中 \"" + joinKeyPath(shortCircuitPath(*field)) + "\" 的值 "
+               + quoted(options::shortCircuitFieldText(span.shortCircuit, *field)) + " 不能使用: "
+               + options::badShortCircuitFieldMessage(*field);
     }
     if (const auto field =
             options::firstBadClearanceField(span.clearances, options::isShortCircuitAsked(span.shortCircuit),

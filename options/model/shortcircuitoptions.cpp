@@ -22,6 +22,8 @@ struct FieldDescription
     std::string ShortCircuitOptions::*text;
     int toSiExponent;       ///< the engine's value is the typed one times 10 to this power
     const char *blankMeans; ///< what a blank text means; nullptr where it must be given
+    /// The refusal's own words where "应为大于0的数值" and the blank's meaning do not say it.
+    const char *rule = nullptr;
 };
 
 constexpr std::array<FieldDescription, shortCircuitFieldCount> fields = {{
@@ -29,7 +31,12 @@ constexpr std::array<FieldDescription, shortCircuitFieldCount> fields = {{
     {"首次短路持续时间Tk1(s)", "firstDuration_s", &ShortCircuitOptions::firstDuration, 0, nullptr},
     {"热稳定短路持续时间Tk(s)", "thermalDuration_s", &ShortCircuitOptions::thermalDuration, 0, "取Tk1"},
     {"系统频率f(Hz)", "frequency_Hz", &ShortCircuitOptions::frequency, 0, nullptr},
-    {"支持结构弹性系数S(kN/m)", "springConstant_kN_m", &ShortCircuitOptions::springConstant, 3, nullptr},
+    {"支持结构弹性系数S(kN/m)", "springConstant_kN_m", &ShortCircuitOptions::springConstant, 3, "由SA、SB求得",
+     "应为大于0的数值;留空时填写两侧的SA和SB"},
+    {"A侧支持结构弹性系数SA(kN/m)", "springConstantA_kN_m", &ShortCircuitOptions::springConstantA, 3, "填S时留空",
+     "应为大于0的数值,且只在S留空时填写"},
+    {"B侧支持结构弹性系数SB(kN/m)", "springConstantB_kN_m", &ShortCircuitOptions::springConstantB, 3, "填S时留空",
+     "应为大于0的数值,且只在S留空时填写"},
     {"次导线间距as(m)", "subConductorSpacing_m", &ShortCircuitOptions::subConductorSpacing, 0, "不判断子导线收缩力"},
     {"热应变系数cth(10⁻¹⁸m⁴/(A²·s))", "thermalStrainConstant_1e-18_m4_per_A2s",
      &ShortCircuitOptions::thermalStrainConstant, thermalStrainExponent, "按导线确定"},
@@ -125,14 +132,27 @@ std::optional<ShortCircuitField> firstBadShortCircuitField(const ShortCircuitOpt
             return field;
         }
     }
+    // S, or S_A and S_B: one way, so that no figure typed is left unused.
+    const bool bothSupports = !isBlank(options.springConstantA) && !isBlank(options.springConstantB);
+    if (isBlank(options.springConstant)) {
+        if (!bothSupports)
+            return ShortCircuitField::springConstant;
+    } else if (!isBlank(options.springConstantA)) {
+        return ShortCircuitField::springConstantA;
+    } else if (!isBlank(options.springConstantB)) {
+        return ShortCircuitField::springConstantB;
+    }
     return std::nullopt;
 }
 
 std::string badShortCircuitFieldMessage(ShortCircuitField field)
 {
     const FieldDescription &description = describe(field);
-    std::string message = std::string("短路计算: “") + description.label + "”应为大于0的数值";
-    return message + (description.blankMeans ? std::string(",留空则") + description.blankMeans + "." : ".");
+    const std::string message = std::string("短路计算: “") + description.label + "”";
+    if (description.rule)
+        return message + description.rule + ".";
+    return message + "应为大于0的数值"
+           + (description.blankMeans ? std::string(",留空则") + description.blankMeans + "." : ".");
 }
 
 std::optional<engine::ShortCircuitSettings> shortCircuitSettings(const ShortCircuitOptions &options,
@@ -141,6 +161,8 @@ std::optional<engine::ShortCircuitSettings> shortCircuitSettings(const ShortCirc
 {
     if (!isShortCircuitAsked(options))
         return std::nullopt;
+    if (const auto bad = firstBadShortCircuitField(options))
+        throw std::invalid_argument(badShortCircuitFieldMessage(*bad));
     const std::optional<double> phaseSpacing = typedPhaseSpacing(layout);
     if (!phaseSpacing)
         throw std::invalid_argument(badClearanceFieldMessage(ClearanceField::phaseSpacing));
@@ -152,7 +174,15 @@ std::optional<engine::ShortCircuitSettings> shortCircuitSettings(const ShortCirc
     settings.thermalDuration_s = value(Field::thermalDuration);
     settings.frequency_Hz = *value(Field::frequency);
     settings.phaseSpacing_m = *phaseSpacing;
-    settings.springConstant_N_m = *value(Field::springConstant);
+    if (const std::optional<double> typed = value(Field::springConstant)) {
+        settings.springConstant_N_m = *typed;
+    } else {
+        // The two supports yield in series.
+        const double a = *value(Field::springConstantA);
+        const double b = *value(Field::springConstantB);
+        settings.springConstant_N_m = 1 / (1 / a + 1 / b);
+        settings.supportSpringConstants_N_m = std::array<double, 2>{a, b};
+    }
     settings.subConductorSpacing_m = value(Field::subConductorSpacing);
     if (const std::optional<double> typed = value(Field::thermalStrainConstant)) {
         settings.thermalStrainConstant = *typed;

@@ -23,7 +23,9 @@ struct ShortCircuitOptions
     std::string firstDuration;         ///< T_k1, s
     std::string thermalDuration;       ///< T_k, s; blank: T_k1
     std::string frequency = "50";      ///< f, Hz
-    std::string springConstant;        ///< S of both supports together, kN/m
+    std::string springConstant;        ///< S of both supports together, kN/m; blank: from S_A and S_B
+    std::string springConstantA;       ///< S_A of structure A alone, kN/m; only where S is blank
+    std::string springConstantB;       ///< S_B, likewise
     std::string subConductorSpacing;   ///< a_s, m; blank: the pinch is not judged
     std::string thermalStrainConstant; ///< c_th in 10⁻¹⁸ m⁴/(A²·s); blank: by the conductor
     std::string thermalConstant;       ///< C, A·√s/mm²; the engine's default
@@ -41,13 +43,15 @@ enum class ShortCircuitField {
     thermalDuration,
     frequency,
     springConstant,
+    springConstantA,
+    springConstantB,
     subConductorSpacing,
     thermalStrainConstant,
     thermalConstant,
     staticTensionMin,
     staticTensionMax,
 };
-inline constexpr int shortCircuitFieldCount = 10;
+inline constexpr int shortCircuitFieldCount = 12;
 
 /// "短路电流I″k3(kA)" and the like.
 const char *shortCircuitFieldLabel(ShortCircuitField field);
@@ -65,8 +69,10 @@ bool isShortCircuitAsked(const ShortCircuitOptions &options);
 /**
  * The first field that cannot be used as written when a short circuit is
  * asked for: a blank where blank has no meaning, a text that is not a
- * number, or a number not greater than 0. Nothing when none, or when no
- * short circuit is asked for.
+ * number, or a number not greater than 0; and the spring constants given
+ * one way only, S or both S_A and S_B (S blank without both is S's fault,
+ * S_A or S_B beside S theirs). Nothing when none, or when no short circuit
+ * is asked for.
  */
 std::optional<ShortCircuitField> firstBadShortCircuitField(const ShortCircuitOptions &options);
 

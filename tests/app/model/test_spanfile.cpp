@@ -484,7 +484,8 @@ TEST(SpanFile, ATextTheCalculationCannotReadIsNamedByItsKey)
                   s.shortCircuit.initialCurrent = "40";
                   s.shortCircuit.firstDuration = "0,5";
               }),
-              "跨线文件 a.tenrix 中 \"shortCircuit.firstDuration_s\"(首次短路持续时间Tk1(s)) 的值 \"0,5\" 不是大于0的数值.");
+              "跨线文件 a.tenrix 中 \"shortCircuit.firstDuration_s\" 的值 \"0,5\" 不能使用: "
+              "短路计算: “首次短路持续时间Tk1(s)”应为大于0的数值.");
     // A short circuit needs the layout's a.
     EXPECT_EQ(messageWith([](SpanFile &s) {
                   s.shortCircuit.initialCurrent = "40";

@@ -107,3 +107,23 @@ TEST(ShortCircuitOptions, ThermalStrainConstantFollowsTheConductorUnlessTyped)
     EXPECT_DOUBLE_EQ(settings.thermalStrainConstant, 0.27e-18);
     EXPECT_EQ(settings.thermalStrainBasis, "");
 }
+
+// The two structures yield in series; S or both of theirs, never both ways.
+TEST(ShortCircuitOptions, SpringConstantsOfTheSupportsCombineInSeries)
+{
+    ShortCircuitOptions options = typed();
+    options.springConstant = "";
+    options.springConstantA = "600";
+    EXPECT_EQ(firstBadShortCircuitField(options), ShortCircuitField::springConstant);
+    options.springConstantB = "300";
+    const engine::ShortCircuitSettings settings = *shortCircuitSettings(options, layout(), "LGJ-400/35");
+    EXPECT_DOUBLE_EQ(settings.springConstant_N_m, 200e3); // 1/(1/600 + 1/300) kN/m
+    ASSERT_TRUE(settings.supportSpringConstants_N_m);
+    EXPECT_DOUBLE_EQ((*settings.supportSpringConstants_N_m)[1], 300e3);
+
+    options.springConstant = "500";
+    EXPECT_EQ(firstBadShortCircuitField(options), ShortCircuitField::springConstantA);
+    EXPECT_EQ(badShortCircuitFieldMessage(ShortCircuitField::springConstantA),
+              "短路计算: “A侧支持结构弹性系数SA(kN/m)”应为大于0的数值,且只在S留空时填写.");
+    EXPECT_FALSE(shortCircuitSettings(typed(), layout(), "LGJ-400/35")->supportSpringConstants_N_m);
+}
