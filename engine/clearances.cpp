@@ -4,6 +4,7 @@
 #include "engine/designchecks.h"
 #include "engine/loadstate.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace engine {
@@ -106,11 +107,12 @@ ClearanceResult checkClearances(const CalculationResult &result, const Clearance
     const auto c = positive(settings.earthDistance_m, "对地距离c");
     const char *phaseNames[] = {"雷电电压相间要求距离", "操作电压相间要求距离", "工频电压相间要求距离",
                                 "短路相间要求距离"};
-    const char *earthNames[] = {"雷电电压对地要求距离", "操作电压对地要求距离", "工频电压对地要求距离"};
+    const char *earthNames[] = {"雷电电压对地要求距离", "操作电压对地要求距离", "工频电压对地要求距离",
+                                "短路对地要求距离"};
     bool anyRequired = false;
     for (int i = 0; i < clearanceConditionCount; ++i)
         anyRequired |= positive(settings.phaseToPhase_m[std::size_t(i)], phaseNames[i]).has_value();
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < clearanceConditionCount; ++i)
         anyRequired |= positive(settings.phaseToEarth_m[std::size_t(i)], earthNames[i]).has_value();
     out.halfWidth_m = anyRequired ? halfWidthOf(result.span, settings) : settings.halfWidth_m.value_or(0);
     const double r = out.halfWidth_m;
@@ -137,6 +139,18 @@ ClearanceResult checkClearances(const CalculationResult &result, const Clearance
         out.checks.push_back(judged(condition, ClearanceKind::phaseToEarth, required,
                                     c ? std::optional<double>(*c - b - r) : std::nullopt));
     }
+    const auto &faultToEarth = settings.phaseToEarth_m[3];
+    if (faultToEarth && !c)
+        refuse(std::string("填写了") + earthNames[3] + ",应同时填写对地距离c.");
+    std::optional<double> faultEarthRemaining;
+    if (shortCircuit && c) {
+        double swing = 0;
+        for (const ShortCircuitTemperatureCase &fault : shortCircuit->cases)
+            swing = std::max(swing, fault.values.horizontalDisplacement_m);
+        faultEarthRemaining = *c - swing - r;
+    }
+    out.checks.push_back(judged(ClearanceCondition::shortCircuit, ClearanceKind::phaseToEarth, faultToEarth,
+                                faultEarthRemaining));
     return out;
 }
 

@@ -32,8 +32,7 @@ struct ClearanceSettings
     /// (a bundle must have it given).
     std::optional<double> halfWidth_m;
     std::array<std::optional<double>, clearanceConditionCount> phaseToPhase_m{};
-    /// Phase to earth in the three voltage states; the short circuit has none.
-    std::array<std::optional<double>, 3> phaseToEarth_m{};
+    std::array<std::optional<double>, clearanceConditionCount> phaseToEarth_m{};
     std::string codeReference;
 
     bool operator==(const ClearanceSettings &) const = default;
@@ -56,7 +55,7 @@ struct ClearanceResult
     ClearanceSettings settings;
     double halfWidth_m = 0;          ///< r as used
     std::vector<WindSwing> swings;   ///< every design state with wind, for the page
-    /// Phase to phase of the four conditions, then phase to earth of the three voltage states.
+    /// Phase to phase of the four conditions, then phase to earth of the four.
     std::vector<ClearanceCheck> checks;
 };
 
@@ -89,8 +88,11 @@ bool anyClearanceNotMet(const ClearanceResult &clearances);
  *   surfaces of the two outermost sub-conductors stand r inside each centre;
  * - phase to earth: c − b − r, the outer phase swinging its whole b toward
  *   the earthed part;
- * - 短路: a_min − 2·r, a_min being the smaller least distance between the
- *   centres that the short circuit leaves at either temperature.
+ * - 短路: a_min − 2·r between phases, a_min being the smaller least
+ *   distance between the centres that the short circuit leaves at either
+ *   temperature; c − b_h − r to earth, b_h the larger horizontal
+ *   displacement of the two, the outer phase thrown its whole b_h toward
+ *   the earthed part.
  * b is that of the state's governing column (windSwing()). A requirement
  * not given, or of the short circuit when \a shortCircuit is absent, is
  * not checked. A requirement met to the last digit is met.

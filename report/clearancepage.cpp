@@ -65,7 +65,8 @@ QString conditionLabel(engine::ClearanceCondition condition)
 QString formula(const engine::ClearanceCheck &check)
 {
     if (check.condition == engine::ClearanceCondition::shortCircuit)
-        return QStringLiteral("a$xbksmin$xbjs − 2r");
+        return check.kind == engine::ClearanceKind::phaseToPhase ? QStringLiteral("a$xbksmin$xbjs − 2r")
+                                                                  : QStringLiteral("c − b$xbksh$xbjs − r");
     return check.kind == engine::ClearanceKind::phaseToPhase ? QStringLiteral("a − 2b − 2r")
                                                               : QStringLiteral("c − b − r");
 }
@@ -139,7 +140,7 @@ void drawClearancePage(PageCanvas &canvas, const engine::ClearanceResult &cleara
     notes << QStringLiteral("相间距离a = %1,边相至接地部分水平距离c = %2,相导线外缘半宽r = %3(相中心至最外侧子导线外表面).")
                  .arg(given(set.phaseSpacing_m), given(set.earthDistance_m), halfWidth);
     notes << QStringLiteral("按保守假定: 相邻两相相向风偏各b;边相向接地部分风偏b;b取该工况的弧垂f与导线风偏角η.");
-    notes << QStringLiteral("短路: a$xbksmin$xbjs取短路效应计算中两种温度下较小者;未进行短路计算时不校核.");
+    notes << QStringLiteral("短路: a$xbksmin$xbjs取短路效应计算中两种温度下较小者,b$xbksh$xbjs取较大者;未进行短路计算时不校核.");
     notes << QStringLiteral("要求距离取值依据: ") + (reference.isEmpty() ? QStringLiteral("未填写") : reference);
     int y = bottom + 18;
     for (const QString &note : notes) {

@@ -336,8 +336,7 @@ QWidget *TForm_xuan_xiang::buildClearancePage()
     }
 
     // The required distances as the code tabulates them: a condition a row,
-    // phase to phase and phase to earth side by side; a short circuit has
-    // no distance to earth of its own.
+    // phase to phase and phase to earth side by side.
     auto *required = new QGroupBox(QStringLiteral("要求的最小电气距离(m),留空则不校核"), page);
     auto *grid = new QGridLayout(required);
     grid->setVerticalSpacing(3);
@@ -347,18 +346,17 @@ QWidget *TForm_xuan_xiang::buildClearancePage()
     {
         const char *condition;
         Field phaseToPhase;
-        std::optional<Field> phaseToEarth;
+        Field phaseToEarth;
     } rows[] = {
         {"雷电电压", Field::phaseToPhaseLightning, Field::phaseToEarthLightning},
         {"操作电压", Field::phaseToPhaseSwitching, Field::phaseToEarthSwitching},
         {"工频电压", Field::phaseToPhasePowerFrequency, Field::phaseToEarthPowerFrequency},
-        {"短路", Field::phaseToPhaseShortCircuit, std::nullopt},
+        {"短路", Field::phaseToPhaseShortCircuit, Field::phaseToEarthShortCircuit},
     };
     for (int row = 0; row < 4; ++row) {
         grid->addWidget(new QLabel(QString::fromUtf8(rows[row].condition), required), row + 1, 0);
         grid->addWidget(newEdit(rows[row].phaseToPhase), row + 1, 1);
-        if (rows[row].phaseToEarth)
-            grid->addWidget(newEdit(*rows[row].phaseToEarth), row + 1, 2);
+        grid->addWidget(newEdit(rows[row].phaseToEarth), row + 1, 2);
     }
 
     auto *referenceForm = new QFormLayout;
@@ -423,14 +421,19 @@ void TForm_xuan_xiang::saveDesignChecks() const
     settings.sync();
 }
 
+void TForm_xuan_xiang::showRefusal(const std::string &message, QWidget *page, QLineEdit *field)
+{
+    common::showError(mMessenger, message, common::optionsCaption);
+    PageControl1->setCurrentWidget(page);
+    field->setFocus();
+}
+
 bool TForm_xuan_xiang::designChecksRefused()
 {
     const std::optional<options::DesignCheckField> bad = options::firstBadDesignCheckField(mDesignChecks);
     if (!bad)
         return false;
-    common::showError(mMessenger, options::badDesignCheckFieldMessage(*bad), common::optionsCaption);
-    PageControl1->setCurrentWidget(TabSheet3);
-    Edit_jiaohe[static_cast<std::size_t>(*bad)]->setFocus();
+    showRefusal(options::badDesignCheckFieldMessage(*bad), TabSheet3, Edit_jiaohe[static_cast<std::size_t>(*bad)]);
     return true;
 }
 
@@ -439,9 +442,7 @@ bool TForm_xuan_xiang::shortCircuitRefused()
     const std::optional<options::ShortCircuitField> bad = options::firstBadShortCircuitField(mShortCircuit);
     if (!bad)
         return false;
-    common::showError(mMessenger, options::badShortCircuitFieldMessage(*bad), common::optionsCaption);
-    PageControl1->setCurrentWidget(TabSheet4);
-    Edit_duanlu[static_cast<std::size_t>(*bad)]->setFocus();
+    showRefusal(options::badShortCircuitFieldMessage(*bad), TabSheet4, Edit_duanlu[static_cast<std::size_t>(*bad)]);
     return true;
 }
 
@@ -451,9 +452,7 @@ bool TForm_xuan_xiang::clearancesRefused()
         options::firstBadClearanceField(mClearances, options::isShortCircuitAsked(mShortCircuit));
     if (!bad)
         return false;
-    common::showError(mMessenger, options::badClearanceFieldMessage(*bad), common::optionsCaption);
-    PageControl1->setCurrentWidget(TabSheet5);
-    Edit_jianju[static_cast<std::size_t>(*bad)]->setFocus();
+    showRefusal(options::badClearanceFieldMessage(*bad), TabSheet5, Edit_jianju[static_cast<std::size_t>(*bad)]);
     return true;
 }
 

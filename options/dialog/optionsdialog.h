@@ -10,6 +10,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 
 class QButtonGroup;
 class QCheckBox;
@@ -151,6 +152,8 @@ private:
     void showDesignChecks();
     void loadDesignChecks();
     void saveDesignChecks() const;
+    /// A refused field: its message, then its page and the field itself, to be mended.
+    void showRefusal(const std::string &message, QWidget *page, QLineEdit *field);
     /// "确定" with a design-check field that is not a number: its message, its page and its field.
     bool designChecksRefused();
     /// "确定" with a short-circuit field that cannot be used: its message, its page and its field.

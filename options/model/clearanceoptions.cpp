@@ -32,6 +32,7 @@ constexpr std::array<FieldDescription, clearanceFieldCount> fields = {{
     {"操作电压对地要求距离(m)", "phaseToEarthSwitching_m", &ClearanceOptions::phaseToEarthSwitching, "不校核"},
     {"工频电压对地要求距离(m)", "phaseToEarthPowerFrequency_m", &ClearanceOptions::phaseToEarthPowerFrequency,
      "不校核"},
+    {"短路对地要求距离(m)", "phaseToEarthShortCircuit_m", &ClearanceOptions::phaseToEarthShortCircuit, "不校核"},
     {"距离取值依据", "codeReference", &ClearanceOptions::codeReference, nullptr},
 }};
 
@@ -124,13 +125,13 @@ std::optional<ClearanceField> firstBadClearanceField(const ClearanceOptions &opt
         return Field::phaseSpacing;
     if (isBlank(options.earthDistance)
         && anyGiven(options, {Field::phaseToEarthLightning, Field::phaseToEarthSwitching,
-                              Field::phaseToEarthPowerFrequency}))
+                              Field::phaseToEarthPowerFrequency, Field::phaseToEarthShortCircuit}))
         return Field::earthDistance;
     if (bundled && isBlank(options.halfWidth)
         && anyGiven(options, {Field::phaseToPhaseLightning, Field::phaseToPhaseSwitching,
                               Field::phaseToPhasePowerFrequency, Field::phaseToPhaseShortCircuit,
                               Field::phaseToEarthLightning, Field::phaseToEarthSwitching,
-                              Field::phaseToEarthPowerFrequency}))
+                              Field::phaseToEarthPowerFrequency, Field::phaseToEarthShortCircuit}))
         return Field::halfWidth;
     return std::nullopt;
 }
@@ -163,7 +164,8 @@ std::optional<engine::ClearanceSettings> clearanceSettings(const ClearanceOption
                                value(options, Field::phaseToPhasePowerFrequency),
                                value(options, Field::phaseToPhaseShortCircuit)};
     settings.phaseToEarth_m = {value(options, Field::phaseToEarthLightning), value(options, Field::phaseToEarthSwitching),
-                               value(options, Field::phaseToEarthPowerFrequency)};
+                               value(options, Field::phaseToEarthPowerFrequency),
+                               value(options, Field::phaseToEarthShortCircuit)};
     settings.codeReference = options.codeReference;
     return settings;
 }

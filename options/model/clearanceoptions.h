@@ -29,6 +29,7 @@ struct ClearanceOptions
     std::string phaseToEarthLightning;
     std::string phaseToEarthSwitching;
     std::string phaseToEarthPowerFrequency;
+    std::string phaseToEarthShortCircuit;
     std::string codeReference;
 
     bool operator==(const ClearanceOptions &) const = default;
@@ -46,9 +47,10 @@ enum class ClearanceField {
     phaseToEarthLightning,
     phaseToEarthSwitching,
     phaseToEarthPowerFrequency,
+    phaseToEarthShortCircuit,
     codeReference,
 };
-inline constexpr int clearanceFieldCount = 11;
+inline constexpr int clearanceFieldCount = 12;
 
 /// "相间距离a(m)" and the like.
 const char *clearanceFieldLabel(ClearanceField field);

@@ -455,7 +455,8 @@ def main():
               "short circuit thermal verdict")
     # The swing under wind and the clearances: eta = atan(g_w/g_v) of one
     # sub-conductor, each string atan(W/G), b = f*sin(eta) at the state's f;
-    # a - 2b - 2r between phases, c - b - r to earth, a_min - 2r after a fault.
+    # a - 2b - 2r between phases, c - b - r to earth, a_min - 2r and
+    # c - b_h - r after a fault.
     if "clearances" in expected:
         program = expected["clearances"]
         names = [entry["name"] for entry in expected["states"]]
@@ -476,10 +477,11 @@ def main():
         typed = json.loads((case / "span.tenrix").read_text())["clearances"]
         a, c, r = (float(typed[key]) for key in ("phaseSpacing_m", "earthDistance_m", "halfWidth_m"))
         a_min = min(entry["amin_m"] for entry in expected["shortCircuit"]["cases"])
+        b_h = max(entry["bh_m"] for entry in expected["shortCircuit"]["cases"])
         for theirs in program["checks"]:
             condition, kind = theirs["condition"], theirs["kind"]
             if condition == "shortCircuit":
-                mine = a_min - 2 * r
+                mine = a_min - 2 * r if kind == "phaseToPhase" else c - b_h - r
             elif kind == "phaseToPhase":
                 mine = a - 2 * b_of[condition] - 2 * r
             else:

@@ -40,7 +40,7 @@ ClearanceSettings requireAll()
     settings.earthDistance_m = 2.5;
     settings.halfWidth_m = 0.15;
     settings.phaseToPhase_m = {1.8, 2.5, std::nullopt, 1.9};
-    settings.phaseToEarth_m = {2.0, std::nullopt, 1.0};
+    settings.phaseToEarth_m = {2.0, std::nullopt, 1.0, 1.5};
     return settings;
 }
 
@@ -79,8 +79,10 @@ TEST(Clearances, RemainingDistancesAndVerdicts)
 {
     ShortCircuitResult shortCircuit;
     shortCircuit.minimumClearance_m = 2.2;
+    shortCircuit.cases[0].values.horizontalDisplacement_m = 0.6;
+    shortCircuit.cases[1].values.horizontalDisplacement_m = 0.9;
     const ClearanceResult checked = checkClearances(swungResult(), requireAll(), shortCircuit);
-    ASSERT_EQ(checked.checks.size(), 7u);
+    ASSERT_EQ(checked.checks.size(), 8u);
     const auto &c = checked.checks;
     // Phase to phase a − 2b − 2r: lightning 3 − 0.8 − 0.3 = 1.9 ≥ 1.8; still
     // switching 3 − 0.3 = 2.7 ≥ 2.5; power frequency not required.
@@ -101,6 +103,11 @@ TEST(Clearances, RemainingDistancesAndVerdicts)
     EXPECT_EQ(c[4].verdict, ClearanceVerdict::notMet);
     EXPECT_EQ(c[5].verdict, ClearanceVerdict::notChecked);
     EXPECT_NEAR(*c[6].remaining_m, 2.35, 1e-6);
+    // After a fault c − b_h − r with the larger b_h: 2.5 − 0.9 − 0.15 = 1.45 < 1.5.
+    EXPECT_EQ(c[7].condition, ClearanceCondition::shortCircuit);
+    EXPECT_EQ(c[7].kind, ClearanceKind::phaseToEarth);
+    EXPECT_NEAR(*c[7].remaining_m, 1.45, 1e-12);
+    EXPECT_EQ(c[7].verdict, ClearanceVerdict::notMet);
 
     // Without a short circuit its line is not checked.
     EXPECT_EQ(checkClearances(swungResult(), requireAll(), std::nullopt).checks[3].verdict,

@@ -163,7 +163,7 @@ TEST(GoverningPage, NamesTheTightestClearanceAndItsVerdict)
         row.append(a.text);
     const QString texts = row.join('|');
     EXPECT_TRUE(texts.contains("电气距离校验")) << texts.toStdString();
-    EXPECT_TRUE(texts.contains("剩余 ") && texts.contains("要求 100 m;6项未校核")) << texts.toStdString();
+    EXPECT_TRUE(texts.contains("剩余 ") && texts.contains("要求 100 m;7项未校核")) << texts.toStdString();
     bool redVerdict = false;
     for (const auto &a : pages[3].markupAnnotations())
         redVerdict = redVerdict || (a.text == "不满足" && a.color == report::failColor);

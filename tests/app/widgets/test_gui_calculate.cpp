@@ -424,7 +424,7 @@ private Q_SLOTS:
         // The panel 控制工况 sums them up with the static figures.
         const QString panel = window().Label_kzgk->text();
         QVERIFY2(panel.contains(QStringLiteral("短路设计荷载")), qPrintable(panel));
-        QVERIFY2(panel.contains(QStringLiteral("满足(6项未校核)")), qPrintable(panel));
+        QVERIFY2(panel.contains(QStringLiteral("满足(7项未校核)")), qPrintable(panel));
 
         // 新建 starts without a short circuit or clearances.
         mProgram->messenger.expect(common::MessageAnswer::Discard);
