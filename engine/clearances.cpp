@@ -63,11 +63,19 @@ int clearanceState(ClearanceCondition condition)
     refuse("短路不是一个荷载状态.");
 }
 
+const char *clearanceConditionLabel(ClearanceCondition condition)
+{
+    return condition == ClearanceCondition::shortCircuit ? "短路" : loadStateLabel(clearanceState(condition));
+}
+
+const char *clearanceKindLabel(ClearanceKind kind)
+{
+    return kind == ClearanceKind::phaseToPhase ? "相间" : "对地";
+}
+
 std::string clearanceCheckLabel(const ClearanceCheck &check)
 {
-    const std::string condition =
-        check.condition == ClearanceCondition::shortCircuit ? "短路" : loadStateLabel(clearanceState(check.condition));
-    return condition + (check.kind == ClearanceKind::phaseToPhase ? "相间" : "对地");
+    return std::string(clearanceConditionLabel(check.condition)) + clearanceKindLabel(check.kind);
 }
 
 bool anyClearanceNotMet(const ClearanceResult &clearances)

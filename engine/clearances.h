@@ -62,6 +62,10 @@ struct ClearanceResult
 /// The load state of a voltage condition (雷电电压, 操作电压, 工频电压).
 int clearanceState(ClearanceCondition condition);
 
+/// "操作电压" (the state's label), or "短路".
+const char *clearanceConditionLabel(ClearanceCondition condition);
+/// "相间" or "对地".
+const char *clearanceKindLabel(ClearanceKind kind);
 /// "操作电压对地", "短路相间" and the like.
 std::string clearanceCheckLabel(const ClearanceCheck &check);
 

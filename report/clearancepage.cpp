@@ -55,13 +55,6 @@ void drawSwings(PageCanvas &canvas, const engine::ClearanceResult &clearances, c
     canvas.setFontColor(fixedTextColor);
 }
 
-QString conditionLabel(engine::ClearanceCondition condition)
-{
-    if (condition == engine::ClearanceCondition::shortCircuit)
-        return QStringLiteral("短路");
-    return QString::fromUtf8(engine::loadStateLabel(engine::clearanceState(condition)));
-}
-
 QString formula(const engine::ClearanceCheck &check)
 {
     if (check.condition == engine::ClearanceCondition::shortCircuit)
@@ -85,10 +78,8 @@ int drawChecks(PageCanvas &canvas, const engine::ClearanceResult &clearances, in
     for (std::size_t r = 0; r < checks.size(); ++r) {
         const engine::ClearanceCheck &check = checks[r];
         const int row = int(r) + 1;
-        table.text(canvas, 0, row, conditionLabel(check.condition));
-        table.text(canvas, 1, row,
-                   check.kind == engine::ClearanceKind::phaseToPhase ? QStringLiteral("相间")
-                                                                      : QStringLiteral("对地"));
+        table.text(canvas, 0, row, QString::fromUtf8(engine::clearanceConditionLabel(check.condition)));
+        table.text(canvas, 1, row, QString::fromUtf8(engine::clearanceKindLabel(check.kind)));
         table.text(canvas, 2, row, formula(check));
         canvas.setFontColor(resultColour);
         table.text(canvas, 3, row, check.required_m ? metres(*check.required_m) : QStringLiteral("-"));

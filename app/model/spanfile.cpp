@@ -11,6 +11,7 @@
 #include "engine/numberconversion.h"
 #include "engine/numberformatting.h"
 #include "engine/spandata.h"
+#include "options/model/blanktext.h"
 #include "options/model/markingstates.h"
 #include "options/model/markingtemperatures.h"
 
@@ -480,11 +481,6 @@ KeyPath clearancePath(options::ClearanceField field)
 /// under "shortCircuit", where readers of the short circuit look for it.
 const KeyPath phaseSpacingCopyPath{shortCircuitKey, "phaseSpacing_m"};
 
-bool isBlankText(const std::string &text)
-{
-    return text.find_first_not_of(" \t") == std::string::npos;
-}
-
 /// The clearance texts of a span; a file without the section checks none.
 /// A file may give a in either section; two different texts are refused,
 /// since no one can say which of them the engineer meant.
@@ -501,9 +497,9 @@ options::ClearanceOptions readClearances(const Json &document, JsonFieldReader &
     if (!reader.has(phaseSpacingCopyPath))
         return read;
     const std::string copy = *reader.text(phaseSpacingCopyPath);
-    if (isBlankText(copy))
+    if (options::isBlankText(copy))
         return read;
-    if (isBlankText(read.phaseSpacing))
+    if (options::isBlankText(read.phaseSpacing))
         read.phaseSpacing = copy;
     else if (copy != read.phaseSpacing)
         reader.refuse(phaseSpacingCopyPath, " " + quoted(copy) + " 与 \""
@@ -642,7 +638,7 @@ std::string unreadableNumberMessage(const SpanFile &span, const std::string &fil
         const std::string &text = options::clearanceFieldText(span.clearances, *field);
         return "跨线文件 " + fileName + " 中 \"" + joinKeyPath(clearancePath(*field)) + "\"("
                + options::clearanceFieldLabel(*field) + ") 的值"
-               + (isBlankText(text) ? std::string("为空,应为大于0的数值(已填写需要它的要求距离或短路电流).")
+               + (options::isBlankText(text) ? std::string("为空,应为大于0的数值(已填写需要它的要求距离或短路电流).")
                       : " " + quoted(text) + " 不是大于0的数值.");
     }
     return {};

@@ -1,6 +1,7 @@
 #include "options/model/clearanceoptions.h"
 
 #include "engine/numberconversion.h"
+#include "options/model/blanktext.h"
 
 #include <array>
 #include <cmath>
@@ -41,17 +42,12 @@ const FieldDescription &describe(ClearanceField field)
     return fields.at(static_cast<std::size_t>(field));
 }
 
-bool isBlank(const std::string &text)
-{
-    return text.find_first_not_of(" \t") == std::string::npos;
-}
-
 /// The typed number; nothing for a blank text.
 /// @throws std::invalid_argument for a text that is not a number greater than 0
 std::optional<double> value(const ClearanceOptions &options, ClearanceField field)
 {
     const std::string &text = options.*describe(field).text;
-    if (isBlank(text))
+    if (isBlankText(text))
         return std::nullopt;
     double number = 0;
     try {
@@ -67,7 +63,7 @@ std::optional<double> value(const ClearanceOptions &options, ClearanceField fiel
 bool anyGiven(const ClearanceOptions &options, std::initializer_list<ClearanceField> list)
 {
     for (const ClearanceField field : list) {
-        if (!isBlank(clearanceFieldText(options, field)))
+        if (!isBlankText(clearanceFieldText(options, field)))
             return true;
     }
     return false;
@@ -98,7 +94,7 @@ const std::string &clearanceFieldText(const ClearanceOptions &options, Clearance
 bool isClearanceAsked(const ClearanceOptions &options)
 {
     for (const FieldDescription &description : fields) {
-        if (description.text != &ClearanceOptions::phaseSpacing && !isBlank(options.*description.text))
+        if (description.text != &ClearanceOptions::phaseSpacing && !isBlankText(options.*description.text))
             return true;
     }
     return false;
@@ -118,16 +114,16 @@ std::optional<ClearanceField> firstBadClearanceField(const ClearanceOptions &opt
             return field;
         }
     }
-    if (isBlank(options.phaseSpacing)
+    if (isBlankText(options.phaseSpacing)
         && (shortCircuitAsked
             || anyGiven(options, {Field::phaseToPhaseLightning, Field::phaseToPhaseSwitching,
                                   Field::phaseToPhasePowerFrequency})))
         return Field::phaseSpacing;
-    if (isBlank(options.earthDistance)
+    if (isBlankText(options.earthDistance)
         && anyGiven(options, {Field::phaseToEarthLightning, Field::phaseToEarthSwitching,
                               Field::phaseToEarthPowerFrequency, Field::phaseToEarthShortCircuit}))
         return Field::earthDistance;
-    if (bundled && isBlank(options.halfWidth)
+    if (bundled && isBlankText(options.halfWidth)
         && anyGiven(options, {Field::phaseToPhaseLightning, Field::phaseToPhaseSwitching,
                               Field::phaseToPhasePowerFrequency, Field::phaseToPhaseShortCircuit,
                               Field::phaseToEarthLightning, Field::phaseToEarthSwitching,

@@ -1,6 +1,7 @@
 #include "options/model/designcheckoptions.h"
 
 #include "engine/numberconversion.h"
+#include "options/model/blanktext.h"
 
 #include <limits>
 #include <stdexcept>
@@ -30,11 +31,6 @@ constexpr const char *includePageKey = designCheckIncludePageKey;
 const FieldDescription &describe(DesignCheckField field)
 {
     return fields.at(static_cast<std::size_t>(field));
-}
-
-bool isBlank(const std::string &text)
-{
-    return text.find_first_not_of(" \t") == std::string::npos;
 }
 
 bool isPositiveNumber(const std::string &text)
@@ -73,7 +69,7 @@ const std::string &designCheckFieldText(const DesignCheckOptions &options, Desig
 
 std::optional<double> designCheckNumber(const std::string &text)
 {
-    if (isBlank(text))
+    if (isBlankText(text))
         return std::nullopt;
     return engine::toNumber(text);
 }
@@ -83,7 +79,7 @@ std::optional<DesignCheckField> firstBadDesignCheckField(const DesignCheckOption
     for (int i = 0; i < designCheckFieldCount; ++i) {
         const auto field = static_cast<DesignCheckField>(i);
         const std::string &text = designCheckFieldText(options, field);
-        if (mayBeBlank(field) && isBlank(text))
+        if (mayBeBlank(field) && isBlankText(text))
             continue;
         if (!isPositiveNumber(text))
             return field;

@@ -3,6 +3,7 @@
 #include "engine/numberconversion.h"
 #include "engine/numberformatting.h"
 #include "engine/thermalstrainconstant.h"
+#include "options/model/blanktext.h"
 
 #include <array>
 #include <cmath>
@@ -50,11 +51,6 @@ const FieldDescription &describe(ShortCircuitField field)
     return fields.at(static_cast<std::size_t>(field));
 }
 
-bool isBlank(const std::string &text)
-{
-    return text.find_first_not_of(" \t") == std::string::npos;
-}
-
 /// \a typed · 10^\a exponent; a negative power divides, so that 0.27 · 10⁻¹⁸ is the double nearest 2.7e-19.
 double toSi(double typed, int exponent)
 {
@@ -68,7 +64,7 @@ std::optional<double> siValue(const ShortCircuitOptions &options, ShortCircuitFi
 {
     const FieldDescription &description = describe(field);
     const std::string &text = options.*description.text;
-    if (isBlank(text)) {
+    if (isBlankText(text)) {
         if (description.blankMeans)
             return std::nullopt;
         throw std::invalid_argument(badShortCircuitFieldMessage(field));
@@ -117,7 +113,7 @@ const char *shortCircuitBlankMeaning(ShortCircuitField field)
 
 bool isShortCircuitAsked(const ShortCircuitOptions &options)
 {
-    return !isBlank(options.initialCurrent);
+    return !isBlankText(options.initialCurrent);
 }
 
 std::optional<ShortCircuitField> firstBadShortCircuitField(const ShortCircuitOptions &options)
@@ -133,13 +129,13 @@ std::optional<ShortCircuitField> firstBadShortCircuitField(const ShortCircuitOpt
         }
     }
     // S, or S_A and S_B: one way, so that no figure typed is left unused.
-    const bool bothSupports = !isBlank(options.springConstantA) && !isBlank(options.springConstantB);
-    if (isBlank(options.springConstant)) {
+    const bool bothSupports = !isBlankText(options.springConstantA) && !isBlankText(options.springConstantB);
+    if (isBlankText(options.springConstant)) {
         if (!bothSupports)
             return ShortCircuitField::springConstant;
-    } else if (!isBlank(options.springConstantA)) {
+    } else if (!isBlankText(options.springConstantA)) {
         return ShortCircuitField::springConstantA;
-    } else if (!isBlank(options.springConstantB)) {
+    } else if (!isBlankText(options.springConstantB)) {
         return ShortCircuitField::springConstantB;
     }
     return std::nullopt;
