@@ -184,18 +184,25 @@ void drawShortCircuitPage(PageCanvas &canvas, const engine::ShortCircuitResult &
                  .arg(significant(thermal.minimumSection_mm2), significant(thermal.coefficient),
                       significant(thermal.duration_s), significant(thermal.section_mm2),
                       thermal.met ? QStringLiteral("满足") : QStringLiteral("不满足"));
+    // Where c_th and S came from, when the engineer did not type them.
+    QStringList sources;
     if (!sc.settings.thermalStrainBasis.empty())
-        notes << QStringLiteral("c$xbksth$xbjs = %1 m⁴/(A²·s),按%2取值.")
-                     .arg(significant(sc.settings.thermalStrainConstant),
-                          QString::fromStdString(sc.settings.thermalStrainBasis));
+        sources << QStringLiteral("c$xbksth$xbjs = %1 m⁴/(A²·s),按%2")
+                       .arg(significant(sc.settings.thermalStrainConstant),
+                            QString::fromStdString(sc.settings.thermalStrainBasis));
     if (const auto &supports = sc.settings.supportSpringConstants_N_m)
-        notes << QStringLiteral("S由两侧支持结构串联求得: 1/S = 1/S$xbksA$xbjs + 1/S$xbksB$xbjs,"
-                                "S$xbksA$xbjs = %1 kN/m,S$xbksB$xbjs = %2 kN/m.")
-                     .arg(significant((*supports)[0] / 1000), significant((*supports)[1] / 1000));
+        sources << QStringLiteral("S由两侧串联: 1/S = 1/S$xbksA$xbjs + 1/S$xbksB$xbjs,S$xbksA$xbjs = %1 kN/m,"
+                                  "S$xbksB$xbjs = %2 kN/m")
+                       .arg(significant((*supports)[0] / 1000), significant((*supports)[1] / 1000));
+    if (!sources.isEmpty())
+        notes << QStringLiteral("取值: ") + sources.join(QStringLiteral(";")) + QStringLiteral(".");
     notes << QStringLiteral("按IEC 60865-1(耐张软导线简化法)计算;g$xbksn$xbjs取9.81 m/s²(其余各页按设计手册取9.8).");
     for (const std::string &warning : sc.warnings)
         notes << QStringLiteral("注意: ") + QString::fromStdString(warning);
+    // The notes close up rather than run past the frame when the warnings are many.
+    constexpr int lastNoteY = 808;
     int y = table.bottom() + 14;
+    const int step = notes.size() > 1 ? std::min(18, (lastNoteY - y) / int(notes.size() - 1)) : 18;
     for (const QString &note : notes) {
         const bool strengthFails = sc.strengthCheck && sc.strengthCheck->pass == false
                                    && note.startsWith(QStringLiteral("强度校验"));
@@ -203,7 +210,7 @@ void drawShortCircuitPage(PageCanvas &canvas, const engine::ShortCircuitResult &
                              || (note.startsWith(QStringLiteral("热稳定")) && !thermal.met);
         canvas.setFontColor(failing ? failColor : fixedTextColor);
         drawFittedText(canvas, {40, y - 9, 1148, y + 9}, 40, y, 9, QStringLiteral("LC"), note);
-        y += 18;
+        y += step;
     }
     applyPageDefaults(canvas);
 }
