@@ -1,11 +1,9 @@
 #include "report/exporters.h"
-#include "report/pagepainter.h"
 #include "report/pdfoutline.h"
 #include "report/pdfpagewriter.h"
 #include "report/reportpage.h"
 
 #include <QBuffer>
-#include <QPageLayout>
 #include <qpdf/Buffer.hh>
 #include <qpdf/QPDFWriter.hh>
 
@@ -13,53 +11,6 @@
 #include <vector>
 
 namespace report {
-
-namespace {
-
-// Fine enough that no page unit (1/96 inch) is rounded visibly.
-constexpr int pdfDotsPerInch = 1200;
-
-/// The largest rectangle of the page's proportions centred in \a sheet.
-QRectF fittedTarget(const ReportPage &page, const QRectF &sheet)
-{
-    QSizeF size(page.width(), page.height());
-    size.scale(sheet.size(), Qt::KeepAspectRatio);
-    QRectF target(QPointF(0, 0), size);
-    target.moveCenter(sheet.center());
-    return target;
-}
-
-} // namespace
-
-PdfPageWriter::PdfPageWriter(QIODevice &device, const std::string &title)
-    : mWriter(&device)
-{
-    mWriter.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(0, 0, 0, 0)));
-    mWriter.setResolution(pdfDotsPerInch);
-    mWriter.setCreator(QString::fromStdString(pdfCreator()));
-    mWriter.setTitle(QString::fromStdString(title));
-    mGood = mPainter.begin(&mWriter);
-}
-
-bool PdfPageWriter::addPage(const ReportPage &page)
-{
-    if (!mGood)
-        return false;
-    // The first sheet comes with the document; every further one is asked for.
-    if (mSheets > 0 && !mWriter.newPage()) {
-        mGood = false;
-        return false;
-    }
-    ++mSheets;
-    paintPage(mPainter, page, fittedTarget(page, QRectF(0, 0, mWriter.width(), mWriter.height())), &mShapedTexts);
-    return true;
-}
-
-bool PdfPageWriter::finish()
-{
-    const bool ended = mPainter.isActive() && mPainter.end();
-    return ended && mGood;
-}
 
 QString PdfExporter::nameFilter() const
 {
@@ -87,8 +38,10 @@ bool PdfExporter::writePages(std::span<const ReportPage> pages, QIODevice &devic
             return false;
         }
     }
-    if (!writer.finish())
+    if (!writer.finish()) {
+        setErrorString(QStringLiteral("无法生成PDF文件"));
         return false;
+    }
     // The outline a batch's PDF has for each span, one entry a page.
     try {
         QPDF pdf;

@@ -2,7 +2,6 @@
 
 #include "report/fonts.h"
 #include "report/reportpage.h"
-#include "report/shapedtexts.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -60,7 +59,7 @@ QPolygonF polygonOf(const QVector<QPoint> &points)
 class CommandPainter
 {
 public:
-    CommandPainter(QPainter &painter, ShapedTexts *shapedTexts) : mPainter(painter), mShapedTexts(shapedTexts) {}
+    explicit CommandPainter(QPainter &painter) : mPainter(painter) {}
 
     void operator()(const LineCommand &c)
     {
@@ -94,6 +93,8 @@ public:
 
     void operator()(const BezierCommand &c)
     {
+        if (c.points.isEmpty())
+            return;
         QPainterPath path(c.points.first());
         for (qsizetype i = 1; i + 2 < c.points.size(); i += 3) {
             path.cubicTo(c.points[i], c.points[i + 1], c.points[i + 2]);
@@ -114,26 +115,20 @@ public:
             mPainter.setFont(reportFont(mFontName, mFontPixelHeight));
         }
         mPainter.setPen(c.font.color);
-        const QPointF baseline(c.topLeft.x(), c.topLeft.y() + c.ascent);
-        if (mShapedTexts == nullptr) {
-            mPainter.drawText(baseline, c.text);
-            return;
-        }
-        mShapedTexts->draw(mPainter, mFontName, mFontPixelHeight, baseline, c.text);
+        mPainter.drawText(QPointF(c.topLeft.x(), c.topLeft.y() + c.ascent), c.text);
     }
 
     void operator()(const MarkupAnnotation &) {}
 
 private:
     QPainter &mPainter;
-    ShapedTexts *mShapedTexts;
     QString mFontName;
     int mFontPixelHeight = 0;
 };
 
 } // namespace
 
-void paintPage(QPainter &painter, const ReportPage &page, const QRectF &target, ShapedTexts *shapedTexts)
+void paintPage(QPainter &painter, const ReportPage &page, const QRectF &target)
 {
     const bool usable = std::isfinite(target.x()) && std::isfinite(target.y()) && std::isfinite(target.width())
                         && std::isfinite(target.height()) && target.width() > 0 && target.height() > 0;
@@ -143,7 +138,7 @@ void paintPage(QPainter &painter, const ReportPage &page, const QRectF &target, 
     painter.save();
     painter.translate(target.topLeft());
     painter.scale(target.width() / page.width(), target.height() / page.height());
-    CommandPainter draw(painter, shapedTexts);
+    CommandPainter draw(painter);
     for (const PageCommand &command : page.commands()) {
         std::visit(draw, command);
     }

@@ -8,23 +8,18 @@ class QPainter;
 namespace report {
 
 class ReportPage;
-class ShapedTexts;
 
 /**
  * Paints \a page stretched into \a target (device coordinates of \a painter)
- * on any Qt paint device: the viewer's screen, a printer, QPdfWriter,
+ * on any Qt paint device: the viewer's screen, a printer,
  * QSvgGenerator or a QImage. Page units are scaled separately in x and y,
  * so a target of another aspect ratio distorts the page as a stretched
  * picture would. The painter's state is restored afterwards; render hints
  * are the caller's.
  *
- * With \a shapedTexts, texts are drawn as the glyphs kept there, shaped
- * once for all the pages painted with it (same glyphs, same points).
- *
  * Does nothing when \a target is empty or not finite.
  */
-void paintPage(QPainter &painter, const ReportPage &page, const QRectF &target,
-               ShapedTexts *shapedTexts = nullptr);
+void paintPage(QPainter &painter, const ReportPage &page, const QRectF &target);
 
 /// Smallest and largest resolution renderPageImage() accepts, dots per inch.
 constexpr double minimumImageDpi = 10.0;

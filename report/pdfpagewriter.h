@@ -1,11 +1,11 @@
 #pragma once
 
-#include "report/shapedtexts.h"
-
-#include <QPainter>
-#include <QPdfWriter>
+#include "report/pdffonts.h"
+#include "report/pdfobjectwriter.h"
+#include "report/textglyphs.h"
 
 #include <string>
+#include <vector>
 
 class QIODevice;
 
@@ -14,19 +14,21 @@ namespace report {
 class ReportPage;
 
 /**
- * A PDF painted page by page onto a device, one landscape A4 sheet a page,
+ * A PDF written page by page onto a device, one landscape A4 sheet a page,
  * the page scaled to fill the sheet at its own proportions and centred: the
- * document PdfExporter writes. Fonts are embedded once for the whole
- * document, however many pages it gets. Its Title is \a title, its Creator
- * pdfCreator(). It is to be made, used and destroyed on one thread.
+ * document PdfExporter writes and each worker of a batch. Fonts are
+ * embedded once for the whole document, however many pages it gets, and a
+ * page's content is the same in every document it goes into. Its Title is
+ * \a title, its Creator and Producer pdfCreator(). It is to be made, used
+ * and destroyed on one thread.
  */
 class PdfPageWriter
 {
 public:
     PdfPageWriter(QIODevice &device, const std::string &title);
 
-    /// False when the document could not be started or a page could not be added.
-    bool isGood() const { return mGood; }
+    /// False when a write to the device failed.
+    bool isGood() const { return mObjects.isGood(); }
 
     /// Adds \a page on a sheet of its own. @return isGood()
     bool addPage(const ReportPage &page);
@@ -38,11 +40,15 @@ public:
     int sheetCount() const { return mSheets; }
 
 private:
-    QPdfWriter mWriter;
-    QPainter mPainter;
-    /// The pages' labels, shaped once for the document.
-    ShapedTexts mShapedTexts;
-    bool mGood = false;
+    void addSheet(const std::string &content, const std::string &fontResources);
+
+    PdfObjectWriter mObjects;
+    /// The pages' texts as glyphs, labels laid out once for the document.
+    TextGlyphs mGlyphs;
+    PdfFonts mFonts;
+    std::string mTitle;
+    int mPageTree = 0;
+    std::vector<int> mSheetObjects;
     int mSheets = 0;
 };
 

@@ -16,9 +16,6 @@ namespace report {
 
 namespace {
 
-/// What numbers are written with: most of the texts a batch measures only once.
-constexpr QStringView numberCharacters = u"0123456789.-+";
-
 /**
  * Each number character's advance, unrounded, when in this font every pair
  * of them shaped together is exactly as wide as the two apart (no kerning,

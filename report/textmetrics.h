@@ -20,6 +20,9 @@ struct LineMetrics
  */
 LineMetrics lineMetrics(const QString &name, int pixelHeight);
 
+/// What numbers are written with: most of the texts a batch measures only once.
+inline constexpr QStringView numberCharacters = u"0123456789.-+";
+
 /// Whether \a text is written with number characters alone (digits, point, signs):
 /// a text that differs from span to span, measured from its characters' advances.
 bool isNumberText(QStringView text);
