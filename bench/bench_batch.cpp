@@ -1,7 +1,7 @@
 // Speed of span files and batches: reading and writing one span file, and a
 // batch of 100 spans (the default span under 100 names) to the summaries
 // alone and to one PDF. Targets: the summary batch under 0.2 s, the PDF
-// under 20 ms a span, on 2 cores.
+// under 8 ms a span, on 2 cores.
 #include "app/model/spanfile.h"
 #include "app/run/batchpdf.h"
 #include "app/run/batchrun.h"

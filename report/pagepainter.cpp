@@ -59,7 +59,9 @@ QPolygonF polygonOf(const QVector<QPoint> &points)
 class CommandPainter
 {
 public:
-    explicit CommandPainter(QPainter &painter) : mPainter(painter) {}
+    explicit CommandPainter(QPainter &painter)
+        : mPainter(painter)
+    {}
 
     void operator()(const LineCommand &c)
     {
@@ -131,7 +133,7 @@ private:
 void paintPage(QPainter &painter, const ReportPage &page, const QRectF &target)
 {
     const bool usable = std::isfinite(target.x()) && std::isfinite(target.y()) && std::isfinite(target.width())
-                        && std::isfinite(target.height()) && target.width() > 0 && target.height() > 0;
+        && std::isfinite(target.height()) && target.width() > 0 && target.height() > 0;
     if (!usable) {
         return;
     }

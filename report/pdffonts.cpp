@@ -216,19 +216,21 @@ bool PdfFonts::write(int faceIndex)
     }
     widths += glyphs.empty() ? "]" : "] ]";
 
-    mObjects.writeObject(used.object, "<< /Type /Font /Subtype /Type0 /BaseFont " + name
-                                          + " /Encoding /Identity-H /DescendantFonts [ " + pdfReference(descendant)
-                                          + " ] /ToUnicode " + pdfReference(toUnicode) + " >>");
-    mObjects.writeObject(descendant, "<< /Type /Font /Subtype /CIDFontType2 /BaseFont " + name
-                                         + " /CIDSystemInfo << /Registry (Adobe) /Ordering (Identity) /Supplement 0 >>"
-                                           " /FontDescriptor "
-                                         + pdfReference(descriptor) + " /CIDToGIDMap /Identity /W " + widths + " >>");
-    mObjects.writeObject(descriptor, "<< /Type /FontDescriptor /FontName " + name + " /Flags 4 /FontBBox [ "
-                                         + thousandths(used.box[0]) + " " + thousandths(used.box[1]) + " "
-                                         + thousandths(used.box[2]) + " " + thousandths(used.box[3])
-                                         + " ] /ItalicAngle 0 /Ascent " + thousandths(used.ascent) + " /Descent "
-                                         + thousandths(used.descent) + " /CapHeight " + thousandths(used.ascent)
-                                         + " /StemV 80 /FontFile2 " + pdfReference(fontFile) + " >>");
+    mObjects.writeObject(used.object,
+                         "<< /Type /Font /Subtype /Type0 /BaseFont " + name
+                             + " /Encoding /Identity-H /DescendantFonts [ " + pdfReference(descendant)
+                             + " ] /ToUnicode " + pdfReference(toUnicode) + " >>");
+    mObjects.writeObject(descendant,
+                         "<< /Type /Font /Subtype /CIDFontType2 /BaseFont " + name
+                             + " /CIDSystemInfo << /Registry (Adobe) /Ordering (Identity) /Supplement 0 >>"
+                               " /FontDescriptor "
+                             + pdfReference(descriptor) + " /CIDToGIDMap /Identity /W " + widths + " >>");
+    mObjects.writeObject(descriptor,
+                         "<< /Type /FontDescriptor /FontName " + name + " /Flags 4 /FontBBox [ "
+                             + thousandths(used.box[0]) + " " + thousandths(used.box[1]) + " "
+                             + thousandths(used.box[2]) + " " + thousandths(used.box[3]) + " ] /ItalicAngle 0 /Ascent "
+                             + thousandths(used.ascent) + " /Descent " + thousandths(used.descent) + " /CapHeight "
+                             + thousandths(used.ascent) + " /StemV 80 /FontFile2 " + pdfReference(fontFile) + " >>");
     mObjects.writeStream(fontFile, "/Length1 " + std::to_string(file.size()),
                          std::string_view(file.constData(), std::size_t(file.size())));
     mObjects.writeStream(toUnicode, "", toUnicodeMap(characters));

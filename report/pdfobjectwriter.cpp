@@ -83,7 +83,7 @@ bool PdfObjectWriter::finish(int root, int info)
         xref += entry;
     }
     xref += "trailer\n<< /Size " + std::to_string(mOffsets.size()) + " /Root " + pdfReference(root) + " /Info "
-            + pdfReference(info) + " >>\nstartxref\n" + std::to_string(table) + "\n%%EOF\n";
+        + pdfReference(info) + " >>\nstartxref\n" + std::to_string(table) + "\n%%EOF\n";
     write(xref);
     return mGood;
 }

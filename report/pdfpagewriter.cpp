@@ -72,12 +72,13 @@ bool PdfPageWriter::finish()
     std::string kids;
     for (const int sheet : mSheetObjects)
         kids += pdfReference(sheet) + ' ';
-    mObjects.writeObject(mPageTree, "<< /Type /Pages /Kids [ " + kids + "] /Count "
-                                        + std::to_string(mSheetObjects.size()) + " >>");
+    mObjects.writeObject(
+        mPageTree, "<< /Type /Pages /Kids [ " + kids + "] /Count " + std::to_string(mSheetObjects.size()) + " >>");
     const QString creator = QString::fromStdString(pdfCreator());
     const int info = mObjects.reserve();
-    mObjects.writeObject(info, "<< /Title " + pdfTextString(QString::fromStdString(mTitle)) + " /Creator "
-                                   + pdfTextString(creator) + " /Producer " + pdfTextString(creator) + " >>");
+    mObjects.writeObject(info,
+                         "<< /Title " + pdfTextString(QString::fromStdString(mTitle)) + " /Creator "
+                             + pdfTextString(creator) + " /Producer " + pdfTextString(creator) + " >>");
     const int catalog = mObjects.reserve();
     mObjects.writeObject(catalog, "<< /Type /Catalog /Pages " + pdfReference(mPageTree) + " >>");
     return mObjects.finish(catalog, info) && fontsWritten;

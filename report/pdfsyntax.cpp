@@ -13,8 +13,8 @@ void appendNumber(std::string &out, double value)
     }
     const double rounded = std::round(value * 1e4) / 1e4;
     char digits[48];
-    const auto [end, error] = std::to_chars(digits, digits + sizeof digits, rounded == 0 ? 0.0 : rounded,
-                                            std::chars_format::fixed, 4);
+    const auto [end, error] =
+        std::to_chars(digits, digits + sizeof digits, rounded == 0 ? 0.0 : rounded, std::chars_format::fixed, 4);
     if (error != std::errc()) {
         out += '0';
         return;

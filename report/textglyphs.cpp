@@ -6,6 +6,8 @@
 #include <QGlyphRun>
 #include <QTextLayout>
 
+#include <algorithm>
+
 namespace report {
 
 namespace {
@@ -32,7 +34,7 @@ QHash<quint32, char32_t> charactersByGlyph(const QRawFont &font, const QString &
 QString faceKey(const QRawFont &font)
 {
     return font.familyName() + QChar(0x1F) + font.styleName() + QChar(0x1F) + QString::number(font.weight())
-           + QChar(0x1F) + QString::number(int(font.style()));
+        + QChar(0x1F) + QString::number(int(font.style()));
 }
 
 /// A font of the pages at one size, with what numbers need to be placed without shaping.
@@ -89,19 +91,34 @@ std::vector<GlyphRun> TextGlyphs::laidOut(const QFont &font, const QString &text
     const QTextLine line = layout.createLine();
     layout.endLayout();
     const double ascent = line.ascent();
-    std::vector<GlyphRun> runs;
+    struct FaceGlyph
+    {
+        int face;
+        double pixelSize;
+        PlacedGlyph glyph;
+    };
+    std::vector<FaceGlyph> glyphs;
     for (const QGlyphRun &shaped : layout.glyphRuns()) {
         const QRawFont raw = shaped.rawFont();
+        const int face = faceIndexOf(raw);
         const QList<quint32> indexes = shaped.glyphIndexes();
         const QList<QPointF> positions = shaped.positions();
         const QHash<quint32, char32_t> characters = charactersByGlyph(raw, text);
-        GlyphRun run;
-        run.face = faceIndexOf(raw);
-        run.pixelSize = raw.pixelSize();
         for (qsizetype i = 0; i < indexes.size() && i < positions.size(); ++i)
-            run.glyphs.push_back(
-                {indexes[i], positions[i].x(), positions[i].y() - ascent, characters.value(indexes[i], 0)});
-        runs.push_back(std::move(run));
+            glyphs.push_back(
+                {face,
+                 raw.pixelSize(),
+                 {indexes[i], positions[i].x(), positions[i].y() - ascent, characters.value(indexes[i], 0)}});
+    }
+    // Qt gives each face's glyphs together; in the order they are read, a
+    // reader that copies the text gets the characters in the order typed.
+    std::stable_sort(glyphs.begin(), glyphs.end(),
+                     [](const FaceGlyph &a, const FaceGlyph &b) { return a.glyph.x < b.glyph.x; });
+    std::vector<GlyphRun> runs;
+    for (const FaceGlyph &glyph : glyphs) {
+        if (runs.empty() || runs.back().face != glyph.face || runs.back().pixelSize != glyph.pixelSize)
+            runs.push_back({glyph.face, glyph.pixelSize, {}});
+        runs.back().glyphs.push_back(glyph.glyph);
     }
     return runs;
 }
@@ -132,8 +149,8 @@ void TextGlyphs::prepareNumbers(SizedFont &font)
             if (runs.size() != 1 || runs[0].face != font.numberFace || runs[0].glyphs.size() != 2)
                 return;
             const std::vector<PlacedGlyph> &pair = runs[0].glyphs;
-            if (pair[0].index != glyphs[i].index || pair[1].index != glyphs[j].index
-                || pair[1].x != glyphs[i].advance || pair[1].y != 0)
+            if (pair[0].index != glyphs[i].index || pair[1].index != glyphs[j].index || pair[1].x != glyphs[i].advance
+                || pair[1].y != 0)
                 return;
         }
     }

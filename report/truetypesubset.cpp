@@ -2,11 +2,10 @@
 
 #include "report/textglyphs.h"
 
-#include <hb-subset.h>
-
 #include <QHash>
 
 #include <array>
+#include <hb-subset.h>
 #include <memory>
 #include <mutex>
 
@@ -80,8 +79,7 @@ QByteArray fontFileOf(const QRawFont &face)
     return file;
 }
 
-template <typename T, void (*destroy)(T *)>
-struct Destroy
+template <typename T, void (*destroy)(T *)> struct Destroy
 {
     void operator()(T *object) const { destroy(object); }
 };

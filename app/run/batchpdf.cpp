@@ -71,7 +71,7 @@ public:
         if (!mPdf) {
             mPdf = std::make_unique<QPDF>();
             mPdf->processInputSource(std::make_shared<WindowedFileSource>(file));
-            // The page tree as Qt writes it: one list of every page.
+            // The page tree as report::PdfPageWriter writes it: one list of every page.
             mKids = mPdf->getRoot().getKey("/Pages").getKey("/Kids");
         }
         return mKids.getArrayItem(sheet);
@@ -160,8 +160,8 @@ private:
             mShare.writeError = error.code().value();
             return;
         }
-        // Painted in memory, a hundred spans at a time, and written whole:
-        // Qt writes a document in many small pieces, which a file takes slowly.
+        // Written in memory, a hundred spans at a time, and to the file whole:
+        // a document is written in many small pieces, which a file takes slowly.
         mBuffer.open(QIODevice::WriteOnly);
         mWriter = std::make_unique<report::PdfPageWriter>(mBuffer, std::string());
     }
