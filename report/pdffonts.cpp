@@ -86,6 +86,7 @@ std::string toUnicodeMap(const std::vector<std::pair<quint32, char32_t>> &charac
 struct PdfFonts::Face
 {
     bool asked = false;
+    bool embeddable = false;
     int object = 0;
     int unitsPerEm = 1000;
     int ascent = 0;
@@ -117,6 +118,8 @@ PdfFonts::Face &PdfFonts::face(int index)
     const QByteArray horizontalHeader = raw.fontTable("hhea");
     const QByteArray horizontalMetrics = raw.fontTable("hmtx");
     const QByteArray maximumProfile = raw.fontTable("maxp");
+    // TrueType outlines have an index of where each glyph starts.
+    face.embeddable = !raw.fontTable("loca").isEmpty();
     face.unitsPerEm = std::max(16, bigEndian16(head, 18, false));
     for (int i = 0; i < 4; ++i)
         face.box[i] = bigEndian16(head, 36 + 2 * i, true);
@@ -160,6 +163,11 @@ int PdfFonts::objectOf(int faceIndex)
     if (used.object == 0)
         used.object = mObjects.reserve();
     return used.object;
+}
+
+bool PdfFonts::embeds(int faceIndex)
+{
+    return face(faceIndex).embeddable;
 }
 
 std::string PdfFonts::resourceName(int faceIndex)

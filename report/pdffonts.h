@@ -28,6 +28,13 @@ public:
     /// Notes that \a glyph of \a face shows \a character (0: unknown). @return its advance in thousandths of an em
     double use(int face, quint32 glyph, char32_t character);
 
+    /**
+     * Whether \a face can be embedded: a face of TrueType outlines. Other
+     * faces (PostScript outlines, bitmaps) are drawn as the outlines of their
+     * glyphs instead, which looks the same but cannot be searched.
+     */
+    bool embeds(int face);
+
     /// The object number of \a face's font, reserved on first asking.
     int objectOf(int face);
 

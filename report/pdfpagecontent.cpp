@@ -5,6 +5,8 @@
 #include "report/reportpage.h"
 #include "report/textglyphs.h"
 
+#include <QPainterPath>
+
 #include <algorithm>
 #include <cmath>
 
@@ -31,7 +33,11 @@ public:
     {
         const double scaleX = target.width() / page.width();
         const double scaleY = target.height() / page.height();
-        numbers({scaleX, 0, 0, -scaleY, target.left(), sheetHeight - target.top()});
+        // The scale multiplies every coordinate of the page: written finer.
+        for (const double value : {scaleX, 0.0, 0.0, -scaleY, target.left(), sheetHeight - target.top()}) {
+            appendNumber(mOut, value, 8);
+            mOut += ' ';
+        }
         mOut += "cm 1 J 1 j\n";
     }
 
@@ -142,10 +148,12 @@ public:
         fillColor(c.font.color);
         const double originX = c.topLeft.x();
         const double baseline = c.topLeft.y() + c.ascent;
-        mOut += "BT\n";
-        for (const GlyphRun &run : runs)
-            glyphRun(run, originX, baseline);
-        mOut += "ET\n";
+        for (const GlyphRun &run : runs) {
+            if (mFonts.embeds(run.face))
+                glyphRun(run, originX, baseline);
+            else
+                glyphOutlines(run, originX, baseline);
+        }
     }
 
     void operator()(const MarkupAnnotation &) {}
@@ -242,7 +250,7 @@ private:
         if (run.glyphs.empty() || !(run.pixelSize > 0))
             return;
         mFaces.insert(run.face);
-        mOut += '/' + mFonts.resourceName(run.face) + ' ';
+        mOut += "BT /" + mFonts.resourceName(run.face) + ' ';
         numbers({run.pixelSize});
         mOut += "Tf\n";
         double lineY = std::nan("");
@@ -251,7 +259,7 @@ private:
             const double width = mFonts.use(run.face, glyph.index, glyph.character);
             if (glyph.y != lineY) {
                 if (!std::isnan(lineY))
-                    mOut += "] TJ\n";
+                    mOut += "] TJ ";
                 lineY = glyph.y;
                 penX = glyph.x;
                 // Glyphs upright on a page whose y runs downwards.
@@ -268,7 +276,51 @@ private:
             mOut += '>';
             penX += width * run.pixelSize / 1000.0;
         }
-        mOut += "] TJ\n";
+        mOut += "] TJ ET\n";
+    }
+
+    /// The glyphs of a face that cannot be embedded, filled as the shapes they are.
+    void glyphOutlines(const GlyphRun &run, double originX, double baseline)
+    {
+        const QRawFont &face = mGlyphs.faces().at(std::size_t(run.face));
+        if (!(face.pixelSize() > 0))
+            return;
+        const double scale = run.pixelSize / face.pixelSize();
+        for (const PlacedGlyph &glyph : run.glyphs) {
+            const QPainterPath outline = face.pathForGlyph(glyph.index);
+            if (outline.isEmpty())
+                continue;
+            const QPointF origin(originX + glyph.x, baseline + glyph.y);
+            const auto at = [&](int i) {
+                const QPainterPath::Element e = outline.elementAt(i);
+                numbers({origin.x() + scale * e.x, origin.y() + scale * e.y});
+            };
+            for (int i = 0; i < outline.elementCount(); ++i) {
+                switch (outline.elementAt(i).type) {
+                case QPainterPath::MoveToElement:
+                    at(i);
+                    mOut += "m ";
+                    break;
+                case QPainterPath::LineToElement:
+                    at(i);
+                    mOut += "l ";
+                    break;
+                case QPainterPath::CurveToElement:
+                    if (i + 2 >= outline.elementCount())
+                        break;
+                    at(i);
+                    at(i + 1);
+                    at(i + 2);
+                    mOut += "c ";
+                    i += 2;
+                    break;
+                case QPainterPath::CurveToDataElement:
+                    break;
+                }
+            }
+            // Glyph outlines are filled by the nonzero rule.
+            mOut += "f\n";
+        }
     }
 
     TextGlyphs &mGlyphs;

@@ -1,29 +1,33 @@
 #include "report/pdfsyntax.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
 namespace report {
 
-void appendNumber(std::string &out, double value)
+void appendNumber(std::string &out, double value, int decimals)
 {
-    if (!std::isfinite(value)) {
-        out += '0';
-        return;
-    }
-    const double rounded = std::round(value * 1e4) / 1e4;
-    char digits[48];
-    const auto [end, error] =
-        std::to_chars(digits, digits + sizeof digits, rounded == 0 ? 0.0 : rounded, std::chars_format::fixed, 4);
+    char digits[64];
+    const auto [end, error] = std::isfinite(value) && std::abs(value) < 1e15
+        ? std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, decimals)
+        : std::to_chars_result{digits, std::errc::value_too_large};
     if (error != std::errc()) {
         out += '0';
         return;
     }
     const char *last = end;
-    while (last[-1] == '0')
-        --last;
-    if (last[-1] == '.')
-        --last;
+    if (std::find(static_cast<const char *>(digits), last, '.') != last) {
+        while (last[-1] == '0')
+            --last;
+        if (last[-1] == '.')
+            --last;
+    }
+    // A value that rounds to zero is written without its sign.
+    if (last - digits == 2 && digits[0] == '-' && digits[1] == '0') {
+        out += '0';
+        return;
+    }
     out.append(digits, std::size_t(last - digits));
 }
 

@@ -4,6 +4,7 @@
 #include "report/markuptext.h"
 #include "report/pagepainter.h"
 #include "report/pdfpagewriter.h"
+#include "report/pdfsyntax.h"
 #include "samplepage.h"
 
 #include <QBuffer>
@@ -16,13 +17,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 
 using namespace report;
 
 namespace {
 
-/// A page of texts that need a second face (powers of ten, Greek) and of numbers.
+/// A page of texts that need a second face (powers of ten, Greek), of numbers, and of a
+/// face of PostScript outlines (P052, of fonts-urw-base35), which is drawn as outlines.
 ReportPage mixedFacePage()
 {
     ReportPage page;
@@ -32,6 +35,8 @@ ReportPage mixedFacePage()
     drawMarkupText(200, 100, 12, QStringLiteral("LC"), QStringLiteral("实际弹性模量 2.713×10¹⁰ N/m²"), page);
     drawMarkupText(200, 160, 9, QStringLiteral("LC"), QStringLiteral("系数ϕ = 0.09325, ζ = 8.686"), page);
     drawMarkupText(200, 220, 10, QStringLiteral("LC"), QStringLiteral("-646.051"), page);
+    page.setFontName(QStringLiteral("P052"));
+    drawMarkupText(200, 280, 14, QStringLiteral("LC"), QStringLiteral("Outlines 0.875"), page);
     return page;
 }
 
@@ -170,4 +175,20 @@ TEST(PdfPageWriter, EmbedsEachFaceOnceWithTheCharactersOfItsGlyphs)
     EXPECT_TRUE(shown.contains(QStringLiteral("系数ϕ = 0.09325, ζ = 8.686"))) << text.toStdString();
     EXPECT_TRUE(shown.contains(QStringLiteral("-646.051"))) << text.toStdString();
     EXPECT_TRUE(shown.contains(QStringLiteral("最高温度时的M、D计算"))) << text.toStdString();
+}
+
+TEST(PdfPageWriter, NumbersAreWrittenAsEveryReaderParsesThem)
+{
+    const std::vector<std::pair<double, std::string>> cases = {
+        {12, "12"},           {0.70833333, "0.7083"}, {-3.5, "-3.5"},  {-0.00001, "0"}, {1e-9, "0"},
+        {1188.99996, "1189"}, {std::nan(""), "0"},    {HUGE_VAL, "0"}, {1e300, "0"},
+    };
+    for (const auto &[value, written] : cases) {
+        std::string out;
+        appendNumber(out, value);
+        EXPECT_EQ(out, written) << value;
+    }
+    std::string fine;
+    appendNumber(fine, 0.70833333, 8);
+    EXPECT_EQ(fine, "0.70833333");
 }
