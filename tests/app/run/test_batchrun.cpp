@@ -3,7 +3,9 @@
 // and the joined PDF with its outline. The figures of the summary are
 // compared with the cases' checked expected.json, not with the program.
 #include "app/model/lastinputfile.h"
+#include "app/model/spanfile.h"
 #include "app/run/batchfigures.h"
+#include "app/run/calculationpipeline.h"
 #include "app/run/batchpdf.h"
 #include "app/run/batchrun.h"
 #include "app/run/summarycsv.h"
@@ -12,9 +14,12 @@
 #include "engine/loadstate.h"
 #include "engine/windswing.h"
 #include "options/model/optionsmodel.h"
+#include "report/exporters.h"
+#include "support/scriptedmessenger.h"
 #include "support/temporaryfolder.h"
 
 #include <nlohmann/json.hpp>
+#include <qpdf/Buffer.hh>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFOutlineDocumentHelper.hh>
 #include <qpdf/QPDFPageDocumentHelper.hh>
@@ -277,6 +282,26 @@ TEST_F(Batch, PdfHasEverySpansPagesAndAnOutlineEntryPerSpanAndPage)
         EXPECT_EQ(kids[16].getDestPage().getObjGen(),
                   pages[i * pagesPerSpan + 16].getObjectHandle().getObjGen());
     }
+
+    // A span's pages are drawn in the batch as in its own PDF, operator for operator.
+    const app::SpanFile first = app::readSpanFile(folder->file("1-" + computedCases[0] + ".tenrix")).span;
+    ScriptedMessenger messenger;
+    const app::CalculationRun alone = app::runCalculationPipeline(
+        first.window, first.options, app::DesignCheckRequest{first.designCheck, false}, app::ReportPages::Teal,
+        app::UnusualValues::Compute, messenger, app::FrontMatter::Omitted, first.shortCircuit, first.clearances);
+    ASSERT_EQ(alone.pages.size(), std::size_t(pagesPerSpan));
+    const std::optional<QByteArray> own = report::PdfExporter().fileContents(alone.pages, QStringLiteral("a.pdf"));
+    ASSERT_TRUE(own.has_value());
+    QPDF ownPdf;
+    ownPdf.processMemoryFile("a.pdf", own->constData(), std::size_t(own->size()));
+    const std::vector<QPDFPageObjectHelper> ownPages = QPDFPageDocumentHelper(ownPdf).getAllPages();
+    ASSERT_EQ(ownPages.size(), std::size_t(pagesPerSpan));
+    const auto contentOf = [](QPDFPageObjectHelper page) {
+        const std::shared_ptr<Buffer> data = page.getObjectHandle().getKey("/Contents").getStreamData();
+        return std::string(reinterpret_cast<const char *>(data->getBuffer()), data->getSize());
+    };
+    for (std::size_t page = 0; page < ownPages.size(); ++page)
+        EXPECT_EQ(contentOf(pages[page]), contentOf(ownPages[page])) << "page " << page + 1;
 }
 
 TEST_F(Batch, OutputsThatCannotBeWrittenLeaveNothing)
