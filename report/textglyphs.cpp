@@ -127,8 +127,9 @@ void TextGlyphs::prepareNumbers(SizedFont &font)
 {
     font.numbersPrepared = true;
     std::array<SizedFont::NumberGlyph, numberCharacters.size()> glyphs{};
-    // Each character alone gives its glyph and advance; each pair then shows
-    // whether shaping keeps them, so that a number is its characters in a row.
+    // Each character twice in a row gives its glyph and advance; every pair
+    // then shows whether shaping keeps them, so that a number is its
+    // characters side by side.
     for (qsizetype i = 0; i < numberCharacters.size(); ++i) {
         const QString pair = QString(numberCharacters[i]) + numberCharacters[i];
         const std::vector<GlyphRun> runs = laidOut(font.font, pair);
