@@ -53,21 +53,19 @@ public:
 
     void operator()(const RectangleCommand &c)
     {
-        const bool stroked = stroke(c.pen);
-        const bool filled = fill(c.brush);
-        if (!stroked && !filled)
+        const Painting painting = paintWith(c.pen, c.brush);
+        if (!painting.draws())
             return;
         const QRectF box = boxRect(c.box);
         numbers({box.left(), box.top(), box.width(), box.height()});
         mOut += "re ";
-        paint(stroked, filled, false);
+        paint(painting, false);
     }
 
     void operator()(const RoundRectCommand &c)
     {
-        const bool stroked = stroke(c.pen);
-        const bool filled = fill(c.brush);
-        if (!stroked && !filled)
+        const Painting painting = paintWith(c.pen, c.brush);
+        if (!painting.draws())
             return;
         const QRectF box = boxRect(c.box);
         const double rx = std::min(std::abs(c.ellipseWidth) / 2.0, box.width() / 2.0);
@@ -97,16 +95,15 @@ public:
         mOut += "l ";
         numbers({l, t + ry - ky, l + rx - kx, t, l + rx, t});
         mOut += "c h ";
-        paint(stroked, filled, false);
+        paint(painting, false);
     }
 
     void operator()(const PolygonCommand &c)
     {
         if (c.points.isEmpty())
             return;
-        const bool stroked = stroke(c.pen);
-        const bool filled = fill(c.brush);
-        if (!stroked && !filled)
+        const Painting painting = paintWith(c.pen, c.brush);
+        if (!painting.draws())
             return;
         point(c.points.first());
         mOut += "m ";
@@ -115,7 +112,7 @@ public:
             mOut += "l ";
         }
         mOut += "h ";
-        paint(stroked, filled, true);
+        paint(painting, true);
     }
 
     void operator()(const BezierCommand &c)
@@ -234,11 +231,25 @@ private:
         return true;
     }
 
-    void paint(bool stroked, bool filled, bool evenOdd)
+    /// Whether a shape is outlined, filled, both or neither.
+    struct Painting
     {
-        if (stroked && filled)
+        bool stroked = false;
+        bool filled = false;
+        bool draws() const { return stroked || filled; }
+    };
+
+    Painting paintWith(const PagePen &pen, const PageBrush &brush)
+    {
+        const bool stroked = stroke(pen);
+        return {stroked, fill(brush)};
+    }
+
+    void paint(const Painting &painting, bool evenOdd)
+    {
+        if (painting.stroked && painting.filled)
             mOut += evenOdd ? "B*\n" : "B\n";
-        else if (filled)
+        else if (painting.filled)
             mOut += evenOdd ? "f*\n" : "f\n";
         else
             mOut += "S\n";
