@@ -127,9 +127,11 @@ QByteArray trueTypeSubset(const QRawFont &face, const std::vector<quint32> &glyp
     const std::shared_ptr<const FontSource> source = fontSourceOf(face);
     if (!source)
         return {};
+    // A face HarfBuzz cannot cut down goes in whole: larger, but every glyph is there.
+    const auto whole = [&] { return source->file; };
     const SubsetInput input(hb_subset_input_create_or_fail());
     if (!input)
-        return {};
+        return whole();
     hb_set_t *kept = hb_subset_input_glyph_set(input.get());
     hb_set_add(kept, 0);
     for (const quint32 glyph : glyphs)
@@ -137,7 +139,7 @@ QByteArray trueTypeSubset(const QRawFont &face, const std::vector<quint32> &glyp
     hb_subset_input_set_flags(input.get(), HB_SUBSET_FLAGS_RETAIN_GIDS);
     const Face subset(hb_subset_or_fail(source->face.get(), input.get()));
     if (!subset)
-        return {};
+        return whole();
     const Blob written(hb_face_reference_blob(subset.get()));
     unsigned length = 0;
     const char *data = hb_blob_get_data(written.get(), &length);

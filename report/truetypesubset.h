@@ -14,9 +14,9 @@ namespace report {
  * the face, whatever else the document shows. The tables a PDF reader
  * draws with are kept (head, hhea, maxp, hmtx, loca, glyf and the hinting
  * programs); names, character maps and layout tables are left out, as the
- * document carries its own. Empty when \a face has no TrueType outlines
- * (an OpenType font of PostScript outlines, a bitmap font) or the subset
- * cannot be made.
+ * document carries its own. The whole of those tables when the face cannot
+ * be cut down; empty when \a face has no TrueType outlines (an OpenType
+ * font of PostScript outlines, a bitmap font).
  */
 QByteArray trueTypeSubset(const QRawFont &face, const std::vector<quint32> &glyphs);
 
