@@ -12,6 +12,8 @@ struct TableCell
 {
     std::string text;
     bool isNumber = false;
+
+    bool operator==(const TableCell &other) const = default;
 };
 
 using TableRow = std::vector<TableCell>;

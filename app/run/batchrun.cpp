@@ -87,7 +87,7 @@ void keepWhatTheTablesNeed(SpanOutcome &outcome)
     if (outcome.status == SpanStatus::Computed)
         outcome.warnings = std::move(outcome.run->warnings);
     outcome.run.reset();
-    outcome.spanColumns = spanColumns(outcome);
+    outcome.spanColumns = PackedRows({spanColumns(outcome)});
     outcome.span.reset();
 }
 
@@ -156,7 +156,8 @@ BatchRun runBatch(const std::vector<std::filesystem::path> &files, const BatchSe
             try {
                 computeSpan(outcome, settings);
                 if (outcome.status == SpanStatus::Computed) {
-                    outcome.figures = spanFigures(*outcome.run);
+                    const SpanFigures figures = spanFigures(*outcome.run);
+                    outcome.figures = {PackedRows({figures.summary}), PackedRows(figures.pageOne)};
                     if (finisher)
                         finisher->finish(outcome, i);
                 }

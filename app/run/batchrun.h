@@ -3,6 +3,7 @@
 #include "app/model/spanfile.h"
 #include "app/run/batchfigures.h"
 #include "app/run/calculationpipeline.h"
+#include "app/run/packedrows.h"
 #include "options/model/designcheckoptions.h"
 
 #include <atomic>
@@ -37,7 +38,7 @@ struct SpanOutcome
     /// some ten kB, a batch tens of thousands of outcomes.
     std::unique_ptr<SpanFile> span;
     /// Computed: the span's own columns of the summary (spanColumns()).
-    TableRow spanColumns;
+    PackedRows spanColumns;
     /// The run while the span is computed, with its pages when they were
     /// asked for; let go once the figures are taken and the finisher has
     /// had the pages, since a batch may have tens of thousands of spans.
@@ -45,7 +46,7 @@ struct SpanOutcome
     /// Computed: the unusual values it was computed with, one line each.
     std::vector<std::string> warnings;
     /// Computed: its figures in the batch tables.
-    SpanFigures figures;
+    PackedFigures figures;
 };
 
 /**

@@ -39,7 +39,7 @@ TableCell typed(const std::string &text)
 TableRow spanColumns(const SpanOutcome &span)
 {
     if (!span.spanColumns.empty())
-        return span.spanColumns;
+        return span.spanColumns.row();
     TableRow row{{span.file.string(), false}};
     if (!span.span) {
         row.resize(spanHeader.size());
@@ -78,9 +78,10 @@ std::vector<std::string> batchSummaryHeader()
 TableRow batchSummaryRow(const SpanOutcome &span)
 {
     TableRow row = spanColumns(span);
-    if (span.status == SpanStatus::Computed)
-        row.insert(row.end(), span.figures.summary.begin(), span.figures.summary.end());
-    else
+    if (span.status == SpanStatus::Computed) {
+        const TableRow figures = span.figures.summary.row();
+        row.insert(row.end(), figures.begin(), figures.end());
+    } else
         row.resize(row.size() + summaryFigureHeader().size());
     row.push_back({warningsText(span), false});
     row.push_back({spanStatusText(span), false});
@@ -100,7 +101,7 @@ std::vector<TableRow> pageOneTableRows(const SpanOutcome &span)
     if (span.status != SpanStatus::Computed)
         return rows;
     const TableRow lead{{span.file.string(), false}, {spanName(span), false}};
-    for (const TableRow &stateRow : span.figures.pageOne) {
+    for (const TableRow &stateRow : span.figures.pageOne.rows()) {
         TableRow row = lead;
         row.insert(row.end(), stateRow.begin(), stateRow.end());
         rows.push_back(std::move(row));
