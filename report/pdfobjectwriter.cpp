@@ -1,5 +1,8 @@
 #include "report/pdfobjectwriter.h"
 
+#include "report/pdfoutline.h"
+#include "report/pdfsyntax.h"
+
 #include <zlib.h>
 
 #include <cstdio>
@@ -20,8 +23,15 @@ std::string pdfReference(int number)
     return std::to_string(number) + " 0 R";
 }
 
-PdfObjectWriter::PdfObjectWriter(QIODevice &device)
-    : mDevice(device)
+std::string pdfInformation(const std::string &title)
+{
+    const std::string creator = pdfTextString(QString::fromStdString(pdfCreator()));
+    return "<< /Title " + pdfTextString(QString::fromStdString(title)) + " /Creator " + creator + " /Producer "
+        + creator + " >>";
+}
+
+PdfObjectWriter::PdfObjectWriter(Sink sink)
+    : mSink(std::move(sink))
 {
     // The binary comment tells transfer programs the file is not text.
     write("%PDF-1.4\n%\xE2\xE3\xCF\xD3\n");
@@ -31,11 +41,11 @@ void PdfObjectWriter::write(std::string_view bytes)
 {
     if (!mGood)
         return;
-    if (mDevice.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size())) {
+    if (!mSink(bytes)) {
         mGood = false;
         return;
     }
-    mOffset += qint64(bytes.size());
+    mOffset += static_cast<long long>(bytes.size());
 }
 
 int PdfObjectWriter::reserve()
@@ -44,12 +54,22 @@ int PdfObjectWriter::reserve()
     return int(mOffsets.size() - 1);
 }
 
-void PdfObjectWriter::writeObject(int number, std::string_view body)
+void PdfObjectWriter::beginObject(int number)
 {
     mOffsets.at(std::size_t(number)) = mOffset;
     write(std::to_string(number) + " 0 obj\n");
-    write(body);
+}
+
+void PdfObjectWriter::endObject()
+{
     write("\nendobj\n");
+}
+
+void PdfObjectWriter::writeObject(int number, std::string_view body)
+{
+    beginObject(number);
+    write(body);
+    endObject();
 }
 
 void PdfObjectWriter::writeStream(int number, std::string_view dictionaryEntries, std::string_view data)
@@ -62,24 +82,25 @@ void PdfObjectWriter::writeStream(int number, std::string_view dictionaryEntries
         mGood = false;
         return;
     }
-    mOffsets.at(std::size_t(number)) = mOffset;
-    write(std::to_string(number) + " 0 obj\n<< ");
+    beginObject(number);
+    write("<< ");
     write(dictionaryEntries);
     write(" /Filter /FlateDecode /Length " + std::to_string(size) + " >>\nstream\n");
     write(std::string_view(mDeflated.data(), size));
-    write("\nendstream\nendobj\n");
+    write("\nendstream");
+    endObject();
 }
 
 bool PdfObjectWriter::finish(int root, int info)
 {
-    const qint64 table = mOffset;
+    const long long table = mOffset;
     std::string xref = "xref\n0 " + std::to_string(mOffsets.size()) + "\n0000000000 65535 f \n";
     char entry[24];
     for (std::size_t i = 1; i < mOffsets.size(); ++i) {
         // A reserved number never written would leave the table unreadable.
         if (mOffsets[i] < 0)
             mGood = false;
-        std::snprintf(entry, sizeof entry, "%010lld 00000 n \n", static_cast<long long>(mOffsets[i]));
+        std::snprintf(entry, sizeof entry, "%010lld 00000 n \n", mOffsets[i]);
         xref += entry;
     }
     xref += "trailer\n<< /Size " + std::to_string(mOffsets.size()) + " /Root " + pdfReference(root) + " /Info "

@@ -1,9 +1,10 @@
 #include "report/pdfpagewriter.h"
 
-#include "report/pdfoutline.h"
 #include "report/pdfpagecontent.h"
 #include "report/pdfsyntax.h"
 #include "report/reportpage.h"
+
+#include <QIODevice>
 
 #include <set>
 
@@ -28,7 +29,9 @@ QRectF fittedTarget(const ReportPage &page)
 } // namespace
 
 PdfPageWriter::PdfPageWriter(QIODevice &device, const std::string &title)
-    : mObjects(device)
+    : mObjects([&device](std::string_view bytes) {
+        return device.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size());
+    })
     , mFonts(mObjects, mGlyphs.faces())
     , mTitle(title)
 {
@@ -37,7 +40,6 @@ PdfPageWriter::PdfPageWriter(QIODevice &device, const std::string &title)
 
 void PdfPageWriter::addSheet(const std::string &content, const std::string &fontResources)
 {
-    ++mSheets;
     const int stream = mObjects.reserve();
     const int sheet = mObjects.reserve();
     mObjects.writeStream(stream, "", content);
@@ -66,7 +68,7 @@ bool PdfPageWriter::addPage(const ReportPage &page)
 bool PdfPageWriter::finish()
 {
     // A document has a sheet, even with no page to put on it.
-    if (mSheets == 0)
+    if (mSheetObjects.empty())
         addSheet("", "");
     const bool fontsWritten = mFonts.writeAll();
     std::string kids;
@@ -74,11 +76,8 @@ bool PdfPageWriter::finish()
         kids += pdfReference(sheet) + ' ';
     mObjects.writeObject(
         mPageTree, "<< /Type /Pages /Kids [ " + kids + "] /Count " + std::to_string(mSheetObjects.size()) + " >>");
-    const QString creator = QString::fromStdString(pdfCreator());
     const int info = mObjects.reserve();
-    mObjects.writeObject(info,
-                         "<< /Title " + pdfTextString(QString::fromStdString(mTitle)) + " /Creator "
-                             + pdfTextString(creator) + " /Producer " + pdfTextString(creator) + " >>");
+    mObjects.writeObject(info, pdfInformation(mTitle));
     const int catalog = mObjects.reserve();
     mObjects.writeObject(catalog, "<< /Type /Catalog /Pages " + pdfReference(mPageTree) + " >>");
     return mObjects.finish(catalog, info) && fontsWritten;

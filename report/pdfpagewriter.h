@@ -26,6 +26,8 @@ class PdfPageWriter
 {
 public:
     PdfPageWriter(QIODevice &device, const std::string &title);
+    PdfPageWriter(const PdfPageWriter &) = delete;
+    PdfPageWriter &operator=(const PdfPageWriter &) = delete;
 
     /// False when a write to the device failed.
     bool isGood() const { return mObjects.isGood(); }
@@ -37,7 +39,7 @@ public:
     bool finish();
 
     /// The sheets begun so far, a failed one included.
-    int sheetCount() const { return mSheets; }
+    int sheetCount() const { return int(mSheetObjects.size()); }
 
 private:
     void addSheet(const std::string &content, const std::string &fontResources);
@@ -49,7 +51,6 @@ private:
     std::string mTitle;
     int mPageTree = 0;
     std::vector<int> mSheetObjects;
-    int mSheets = 0;
 };
 
 } // namespace report

@@ -1,12 +1,12 @@
 #include "app/run/pdfjoin.h"
 
 #include "common/filewriteerror.h"
+#include "report/pdfsyntax.h"
 
 #include <qpdf/Buffer.hh>
 #include <qpdf/QPDFObjectHandle.hh>
 
 #include <cerrno>
-#include <cinttypes>
 #include <memory>
 #include <stdexcept>
 
@@ -22,15 +22,7 @@ std::uint64_t objectKey(QPDFObjGen object)
     return (std::uint64_t(std::uint32_t(object.getObj())) << 32) | std::uint32_t(object.getGen());
 }
 
-std::string reference(int number)
-{
-    return std::to_string(number) + " 0 R";
-}
-
-std::string text(const std::string &title)
-{
-    return Object::newUnicodeString(title).unparse();
-}
+using report::pdfReference;
 
 // What a page may take from the page tree above it when it does not say itself.
 constexpr const char *inheritedKeys[] = {"/Resources", "/MediaBox", "/CropBox", "/Rotate"};
@@ -40,23 +32,16 @@ constexpr const char *inheritedKeys[] = {"/Resources", "/MediaBox", "/CropBox", 
 PdfJoin::PdfJoin(std::FILE *stream, std::filesystem::path file)
     : mStream(stream)
     , mFile(std::move(file))
+    , mObjects([this](std::string_view bytes) { return put(bytes); })
 {
-    // The binary comment tells transfer programs the file is not text.
-    write("%PDF-1.4\n%\xE2\xE3\xCF\xD3\n");
-    mCatalog = reserveObject();
-    mPageTree = reserveObject();
+    mCatalog = mObjects.reserve();
+    mPageTree = mObjects.reserve();
 }
 
 PdfJoin::~PdfJoin()
 {
     if (mStream != nullptr)
         std::fclose(mStream);
-}
-
-int PdfJoin::reserveObject()
-{
-    mOffsets.push_back(0);
-    return static_cast<int>(mOffsets.size() - 1);
 }
 
 void PdfJoin::forgetSource(std::size_t sourceIndex)
@@ -71,7 +56,7 @@ int PdfJoin::numberOf(std::size_t sourceIndex, Object object)
         mNumbers.resize(sourceIndex + 1);
     const auto [known, isNew] = mNumbers[sourceIndex].try_emplace(objectKey(object.getObjGen()), 0);
     if (isNew) {
-        known->second = reserveObject();
+        known->second = mObjects.reserve();
         mQueue.emplace_back(object, known->second);
     }
     return known->second;
@@ -80,7 +65,7 @@ int PdfJoin::numberOf(std::size_t sourceIndex, Object object)
 std::string PdfJoin::unparsed(std::size_t sourceIndex, Object object, bool itself)
 {
     if (!itself && object.isIndirect())
-        return reference(numberOf(sourceIndex, object));
+        return pdfReference(numberOf(sourceIndex, object));
     if (object.isArray()) {
         std::string result = "[";
         for (Object item : object.aitems())
@@ -100,32 +85,21 @@ std::string PdfJoin::unparsed(std::size_t sourceIndex, Object object, bool itsel
     return object.unparse();
 }
 
-void PdfJoin::beginObject(int number)
-{
-    mOffsets.at(static_cast<std::size_t>(number)) = mOffset;
-    write(std::to_string(number) + " 0 obj\n");
-}
-
-void PdfJoin::endObject()
-{
-    write("\nendobj\n");
-}
-
 void PdfJoin::writeCopied(std::size_t sourceIndex, Object object, int number)
 {
-    beginObject(number);
+    mObjects.beginObject(number);
     if (object.isStream()) {
         // Raw: the filters stay as they were, and the length is that of the bytes copied.
         const std::shared_ptr<Buffer> data = object.getRawStreamData();
         Object dictionary = object.getDict().shallowCopy();
         dictionary.replaceKey("/Length", Object::newInteger(static_cast<long long>(data->getSize())));
-        write(unparsed(sourceIndex, dictionary) + "\nstream\n");
-        write(data->getBuffer(), data->getSize());
-        write("\nendstream");
+        mObjects.write(unparsed(sourceIndex, dictionary) + "\nstream\n");
+        mObjects.write(std::string_view(reinterpret_cast<const char *>(data->getBuffer()), data->getSize()));
+        mObjects.write("\nendstream");
     } else {
-        write(unparsed(sourceIndex, object, true));
+        mObjects.write(unparsed(sourceIndex, object, true));
     }
-    endObject();
+    mObjects.endObject();
 }
 
 std::size_t PdfJoin::addPage(std::size_t sourceIndex, Object page)
@@ -140,15 +114,13 @@ std::size_t PdfJoin::addPage(std::size_t sourceIndex, Object page)
     }
     copy.removeKey("/Parent");
     // Known before its objects are copied: an annotation may point back at its page.
-    const int number = reserveObject();
+    const int number = mObjects.reserve();
     if (mNumbers.size() <= sourceIndex)
         mNumbers.resize(sourceIndex + 1);
     mNumbers[sourceIndex][objectKey(page.getObjGen())] = number;
     std::string dictionary = unparsed(sourceIndex, copy);
-    dictionary.insert(dictionary.size() - 2, "/Parent " + reference(mPageTree) + " ");
-    beginObject(number);
-    write(dictionary);
-    endObject();
+    dictionary.insert(dictionary.size() - 2, "/Parent " + pdfReference(mPageTree) + " ");
+    mObjects.writeObject(number, dictionary);
     while (!mQueue.empty()) {
         const auto [object, queued] = mQueue.back();
         mQueue.pop_back();
@@ -158,95 +130,65 @@ std::size_t PdfJoin::addPage(std::size_t sourceIndex, Object page)
     return mPages.size() - 1;
 }
 
-void PdfJoin::writeOutline(const std::vector<report::OutlineEntry> &entries, int parent)
+std::vector<int> PdfJoin::writeOutline(const std::vector<report::OutlineEntry> &entries, int parent)
 {
     std::vector<int> numbers;
     for (std::size_t i = 0; i < entries.size(); ++i)
-        numbers.push_back(reserveObject());
+        numbers.push_back(mObjects.reserve());
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const report::OutlineEntry &entry = entries[i];
-        std::string children;
+        std::string body = "<< /Title " + report::pdfTextString(QString::fromStdString(entry.title)) + " /Parent "
+            + pdfReference(parent) + " /Dest [ " + pdfReference(mPages.at(entry.page)) + " /Fit ]";
         if (!entry.children.empty()) {
-            const int first = static_cast<int>(mOffsets.size());
-            writeOutline(entry.children, numbers[i]);
-            const int last = first + static_cast<int>(entry.children.size()) - 1;
+            const std::vector<int> children = writeOutline(entry.children, numbers[i]);
             // A negative count keeps the entry closed, so that a long batch opens as its list of spans.
-            children = " /First " + reference(first) + " /Last " + reference(last) + " /Count -"
-                + std::to_string(entry.children.size());
+            body += " /First " + pdfReference(children.front()) + " /Last " + pdfReference(children.back())
+                + " /Count -" + std::to_string(children.size());
         }
-        beginObject(numbers[i]);
-        write("<< /Title " + text(entry.title) + " /Parent " + reference(parent) + " /Dest [ "
-              + reference(mPages.at(entry.page)) + " /Fit ]" + children);
         if (i > 0)
-            write(" /Prev " + reference(numbers[i - 1]));
+            body += " /Prev " + pdfReference(numbers[i - 1]);
         if (i + 1 < entries.size())
-            write(" /Next " + reference(numbers[i + 1]));
-        write(" >>");
-        endObject();
+            body += " /Next " + pdfReference(numbers[i + 1]);
+        mObjects.writeObject(numbers[i], body + " >>");
     }
+    return numbers;
 }
 
 void PdfJoin::finish(const std::vector<report::OutlineEntry> &outline, const std::string &title)
 {
-    beginObject(mPageTree);
-    write("<< /Type /Pages /Count " + std::to_string(mPages.size()) + " /Kids [");
+    std::string kids;
     for (const int page : mPages)
-        write(" " + reference(page));
-    write(" ] >>");
-    endObject();
+        kids += " " + pdfReference(page);
+    mObjects.writeObject(mPageTree,
+                         "<< /Type /Pages /Count " + std::to_string(mPages.size()) + " /Kids [" + kids + " ] >>");
 
-    const int outlines = reserveObject();
-    const int first = static_cast<int>(mOffsets.size());
-    writeOutline(outline, outlines);
-    beginObject(outlines);
-    write("<< /Type /Outlines");
-    if (!outline.empty())
-        write(" /First " + reference(first) + " /Last " + reference(first + static_cast<int>(outline.size()) - 1)
-              + " /Count " + std::to_string(outline.size()));
-    write(" >>");
-    endObject();
+    const int outlines = mObjects.reserve();
+    const std::vector<int> entries = writeOutline(outline, outlines);
+    std::string outlineBody = "<< /Type /Outlines";
+    if (!entries.empty())
+        outlineBody += " /First " + pdfReference(entries.front()) + " /Last " + pdfReference(entries.back())
+            + " /Count " + std::to_string(entries.size());
+    mObjects.writeObject(outlines, outlineBody + " >>");
 
-    const int information = reserveObject();
-    beginObject(information);
-    write("<< /Title " + text(title) + " /Creator " + text(report::pdfCreator()) + " /Producer "
-          + text(report::pdfCreator()) + " >>");
-    endObject();
+    const int information = mObjects.reserve();
+    mObjects.writeObject(information, report::pdfInformation(title));
+    mObjects.writeObject(mCatalog,
+                         "<< /Type /Catalog /Pages " + pdfReference(mPageTree) + " /Outlines " + pdfReference(outlines)
+                             + " /PageMode /UseOutlines >>");
+    mObjects.finish(mCatalog, information);
 
-    beginObject(mCatalog);
-    write("<< /Type /Catalog /Pages " + reference(mPageTree) + " /Outlines " + reference(outlines)
-          + " /PageMode /UseOutlines >>");
-    endObject();
-
-    const std::uint64_t crossReference = mOffset;
-    write("xref\n0 " + std::to_string(mOffsets.size()) + "\n0000000000 65535 f \n");
-    char line[32];
-    for (std::size_t number = 1; number < mOffsets.size(); ++number) {
-        std::snprintf(line, sizeof line, "%010" PRIu64 " 00000 n \n", mOffsets[number]);
-        write(line);
-    }
-    write("trailer\n<< /Size " + std::to_string(mOffsets.size()) + " /Root " + reference(mCatalog) + " /Info "
-          + reference(information) + " >>\nstartxref\n" + std::to_string(crossReference) + "\n%%EOF\n");
     std::FILE *stream = std::exchange(mStream, nullptr);
-    const bool flushed = std::fflush(stream) == 0 && !mFailed;
+    const bool flushed = std::fflush(stream) == 0;
     const int cause = errno;
     if (std::fclose(stream) != 0 || !flushed)
         throw common::FileWriteError(mFile, cause != 0 ? cause : EIO);
 }
 
-void PdfJoin::write(const std::string &text)
+bool PdfJoin::put(std::string_view bytes)
 {
-    write(reinterpret_cast<const unsigned char *>(text.data()), text.size());
-}
-
-void PdfJoin::write(const unsigned char *bytes, std::size_t size)
-{
-    if (mFailed)
-        return;
-    if (std::fwrite(bytes, 1, size, mStream) != size) {
-        mFailed = true;
+    if (std::fwrite(bytes.data(), 1, bytes.size(), mStream) != bytes.size())
         throw common::FileWriteError(mFile, errno != 0 ? errno : EIO);
-    }
-    mOffset += size;
+    return true;
 }
 
 } // namespace app

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "report/pdfobjectwriter.h"
 #include "report/pdfoutline.h"
 
 #include <qpdf/QPDF.hh>
@@ -9,6 +10,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -54,7 +56,6 @@ public:
     void finish(const std::vector<report::OutlineEntry> &outline, const std::string &title);
 
 private:
-    int reserveObject();
     /// The number of \a object of source \a sourceIndex in the joined PDF, queued to be copied when new.
     int numberOf(std::size_t sourceIndex, QPDFObjectHandle object);
     /**
@@ -62,25 +63,21 @@ private:
      * its number in the joined PDF; \a object \a itself written out even when indirect.
      */
     std::string unparsed(std::size_t sourceIndex, QPDFObjectHandle object, bool itself = false);
-    void beginObject(int number);
-    void endObject();
     void writeCopied(std::size_t sourceIndex, QPDFObjectHandle object, int number);
-    void write(const std::string &text);
-    void write(const unsigned char *bytes, std::size_t size);
-    /// Writes \a entries under \a parent, their numbers reserved first and in order.
-    void writeOutline(const std::vector<report::OutlineEntry> &entries, int parent);
+    /// Puts bytes into the stream. @throws common::FileWriteError when it cannot
+    bool put(std::string_view bytes);
+    /// Writes \a entries under \a parent. @return their numbers, reserved in order before any of them is written
+    std::vector<int> writeOutline(const std::vector<report::OutlineEntry> &entries, int parent);
 
     std::FILE *mStream;
     std::filesystem::path mFile;
-    std::uint64_t mOffset = 0;
-    std::vector<std::uint64_t> mOffsets{0}; ///< by object number; 0 is the free head
+    report::PdfObjectWriter mObjects;
     /// The numbers of each source's objects already written, by their number and generation there.
     std::vector<std::unordered_map<std::uint64_t, int>> mNumbers;
     std::vector<std::pair<QPDFObjectHandle, int>> mQueue;
     std::vector<int> mPages;
     int mCatalog = 0;
     int mPageTree = 0;
-    bool mFailed = false;
 };
 
 } // namespace app
